@@ -1,0 +1,252 @@
+#include "AudioDestFile.h"
+
+#include <QFile>
+#include <QString>
+
+#include <bit>
+#include <cstring>
+#include <thread>
+
+namespace engines {
+
+static_assert(std::endian::native == std::endian::little, "WAV data is written as it is held");
+
+namespace {
+void Put32(unsigned char* p, std::uint32_t v) {
+    p[0] = v & 0xFF;
+    p[1] = (v >> 8) & 0xFF;
+    p[2] = (v >> 16) & 0xFF;
+    p[3] = (v >> 24) & 0xFF;
+}
+void Put16(unsigned char* p, std::uint16_t v) {
+    p[0] = v & 0xFF;
+    p[1] = (v >> 8) & 0xFF;
+}
+constexpr long kHeaderSize = 44;
+} // namespace
+
+AudioDestFile::~AudioDestFile() {
+    std::lock_guard lock(FMutex);
+    CloseLocked();
+}
+
+HRESULT AudioDestFile::QueryInterface(const GUID& iid, std::shared_ptr<void>& out) {
+    if (iid == IID_IAudioFile) {
+        out = std::static_pointer_cast<void>(
+            std::static_pointer_cast<IAudioFile>(shared_from_this()));
+        return S_OK;
+    }
+    return E_NOINTERFACE;
+}
+
+void AudioDestFile::WriteHeaderLocked() {
+    if (!FFile)
+        return;
+    // A RIFF file holds at most 4 GB; longer audio keeps the largest sizes the header can say.
+    std::uint64_t data = std::min<std::uint64_t>(FDataBytes, 0xFFFFFFFFull - 36);
+    unsigned char h[kHeaderSize];
+    std::memcpy(h, "RIFF", 4);
+    Put32(h + 4, std::uint32_t(36 + data));
+    std::memcpy(h + 8, "WAVEfmt ", 8);
+    Put32(h + 16, 16);
+    Put16(h + 20, 1); // PCM
+    Put16(h + 22, std::uint16_t(FFormat.Channels));
+    Put32(h + 24, std::uint32_t(FFormat.SampleRate));
+    Put32(h + 28, std::uint32_t(FFormat.SampleRate * FFormat.Channels * 2));
+    Put16(h + 32, std::uint16_t(FFormat.Channels * 2));
+    Put16(h + 34, 16);
+    std::memcpy(h + 36, "data", 4);
+    Put32(h + 40, std::uint32_t(data));
+    long pos = std::ftell(FFile);
+    if (std::fseek(FFile, 0, SEEK_SET) != 0 || std::fwrite(h, 1, sizeof h, FFile) != sizeof h)
+        FFailed = true;
+    if (pos > kHeaderSize)
+        std::fseek(FFile, pos, SEEK_SET);
+    if (std::fflush(FFile) != 0)
+        FFailed = true;
+}
+
+void AudioDestFile::CloseLocked() {
+    if (!FFile)
+        return;
+    WriteHeaderLocked();
+    if (std::fclose(FFile) != 0)
+        FFailed = true;
+    FFile = nullptr;
+}
+
+HRESULT AudioDestFile::Set(const std::u16string& fileName, DWORD flags) {
+    if (flags != 1 || fileName.empty())
+        return E_INVALIDARG;
+    std::lock_guard lock(FMutex);
+    CloseLocked();
+    QByteArray path = QFile::encodeName(QString::fromStdU16String(fileName));
+    FFile = std::fopen(path.constData(), "wb");
+    if (!FFile)
+        return AUDERR_CANTOPENFILE;
+    std::setvbuf(FFile, nullptr, _IOFBF, 1 << 16);
+    FDataBytes = 0;
+    FFailed = false;
+    WriteHeaderLocked();
+    return FFailed ? AUDERR_WRITEFAILED : S_OK;
+}
+
+HRESULT AudioDestFile::RealTimeSet(WORD speed) {
+    std::lock_guard lock(FMutex);
+    FSpeed = speed;
+    FPaceStart = Clock::now();
+    FPaceBase = FWritten;
+    return S_OK;
+}
+
+HRESULT AudioDestFile::Flush() {
+    std::lock_guard lock(FMutex);
+    bool wasOpen = FFile != nullptr;
+    CloseLocked();
+    return (wasOpen && FFailed) ? AUDERR_WRITEFAILED : S_OK;
+}
+
+HRESULT AudioDestFile::StreamStart(const AudioFormat& format) {
+    std::lock_guard lock(FMutex);
+    FFormat = format;
+    FWritten = 0;
+    FAborted = false;
+    FMarks.clear();
+    FStarted = nullptr;
+    FPaceStart = Clock::now();
+    FPaceBase = 0;
+    if (FFile && FDataBytes == 0)
+        WriteHeaderLocked(); // the format may differ from the one the header was opened with
+    return S_OK;
+}
+
+bool AudioDestFile::WaitWhilePaused(std::unique_lock<std::mutex>& lock) {
+    if (!FPaused)
+        return !FAborted;
+    FWake.wait(lock, [this] { return !FPaused || FAborted; });
+    // The pace clock does not run while paused.
+    FPaceStart = Clock::now();
+    FPaceBase = FWritten;
+    return !FAborted;
+}
+
+HRESULT AudioDestFile::StreamWrite(const std::int16_t* samples, std::size_t count) {
+    std::function<void()> started;
+    {
+        std::unique_lock lock(FMutex);
+        if (!WaitWhilePaused(lock))
+            return E_ABORT;
+        if (!FFile)
+            return AUDERR_CANTOPENFILE;
+        if (FFailed)
+            return AUDERR_WRITEFAILED;
+        std::size_t bytes = count * sizeof(std::int16_t);
+        if (std::fwrite(samples, 1, bytes, FFile) != bytes) {
+            FFailed = true;
+            return AUDERR_WRITEFAILED;
+        }
+        FDataBytes += bytes;
+        FWritten += count / std::size_t(FFormat.Channels);
+        started = std::exchange(FStarted, nullptr);
+    }
+    if (started)
+        started();
+    FireMarks();
+    // Keep the pace: sleep until the audio written so far is due at speed/256 of real time.
+    std::unique_lock lock(FMutex);
+    while (FSpeed != 0 && !FAborted) {
+        double seconds = double(FWritten - FPaceBase) * 256.0 / (double(FFormat.SampleRate) * FSpeed);
+        auto due = FPaceStart + std::chrono::duration_cast<Clock::duration>(
+                                    std::chrono::duration<double>(seconds));
+        if (Clock::now() >= due)
+            break;
+        FWake.wait_until(lock, due);
+        if (FPaused && !WaitWhilePaused(lock))
+            break;
+    }
+    return FAborted ? E_ABORT : S_OK;
+}
+
+void AudioDestFile::FireMarks() {
+    for (;;) {
+        std::function<void()> reached;
+        {
+            std::lock_guard lock(FMutex);
+            if (FMarks.empty() || FMarks.front().position > FWritten || FAborted)
+                return;
+            reached = std::move(FMarks.front().reached);
+            FMarks.pop_front();
+        }
+        reached();
+    }
+}
+
+HRESULT AudioDestFile::StreamMark(QWORD position, std::function<void()> reached) {
+    {
+        std::lock_guard lock(FMutex);
+        if (FAborted)
+            return E_ABORT;
+        // Marks come in order; one that is out of order is due no later than the one before.
+        FMarks.push_back({position, std::move(reached)});
+    }
+    FireMarks();
+    return S_OK;
+}
+
+HRESULT AudioDestFile::StreamOnStarted(std::function<void()> started) {
+    std::lock_guard lock(FMutex);
+    FStarted = std::move(started);
+    return S_OK;
+}
+
+HRESULT AudioDestFile::StreamEnd(std::function<void(HRESULT)> done) {
+    std::function<void()> started;
+    HRESULT hr;
+    {
+        std::lock_guard lock(FMutex);
+        if (FAborted)
+            return E_ABORT;
+        started = std::exchange(FStarted, nullptr);
+        for (auto& m : FMarks)
+            m.position = 0; // everything has been written
+        WriteHeaderLocked();
+        hr = FFailed ? AUDERR_WRITEFAILED : S_OK;
+    }
+    if (started)
+        started();
+    FireMarks();
+    if (done)
+        done(hr);
+    return S_OK;
+}
+
+HRESULT AudioDestFile::Pause() {
+    std::lock_guard lock(FMutex);
+    FPaused = true;
+    return S_OK;
+}
+
+HRESULT AudioDestFile::Resume() {
+    {
+        std::lock_guard lock(FMutex);
+        FPaused = false;
+    }
+    FWake.notify_all();
+    return S_OK;
+}
+
+HRESULT AudioDestFile::Reset() {
+    {
+        std::lock_guard lock(FMutex);
+        FAborted = true;
+        FPaused = false;
+        FMarks.clear();
+        FStarted = nullptr;
+        if (FFile)
+            WriteHeaderLocked();
+    }
+    FWake.notify_all();
+    return S_OK;
+}
+
+} // namespace engines

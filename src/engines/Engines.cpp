@@ -1,0 +1,16 @@
+#include "Engines.h"
+
+#include "AudioDestFile.h"
+#include "EspeakEngine.h"
+
+namespace engines {
+
+void RegisterEngines() {
+    SpeechPlatform::RegisterClass(CLSID_TTSEnumerator, CreateEspeakEnum);
+    SpeechPlatform::RegisterClass(CLSID_AudioDestFile, [](std::shared_ptr<IUnknown>& out) {
+        out = std::make_shared<AudioDestFile>();
+        return S_OK;
+    });
+}
+
+} // namespace engines

@@ -1,0 +1,32 @@
+// The espeak-ng engine behind the speech contract.
+//
+// espeak-ng keeps all its state in globals, so one worker thread owns it for the whole
+// process: every synthesis, voice change and voice listing runs there, one job at a time.
+// Every espeak-ng voice is offered as two modes, a male and a female one.
+#pragma once
+
+#include "SpeechApi.h"
+
+#include <string>
+#include <vector>
+
+namespace engines {
+
+using namespace speech;
+
+struct EspeakMode {
+    TTSMODEINFOA Info;
+    std::string Voice;    // the name espeak-ng is given: identifier plus variant
+    std::string Language; // language tag, e.g. "en-us"
+    int BasePitchHz = 68; // pitch 0 of espeak-ng's scale, in hertz
+};
+
+// The installed modes in the order engines are numbered: the user's locale first (English
+// when nothing matches it), then the rest by language name, male before female. `localeName`
+// is a locale such as "de_AT"; empty means the system's.
+std::vector<EspeakMode> EspeakModes(const std::string& localeName = {});
+
+// Creates the enumerator of the espeak-ng modes.
+HRESULT CreateEspeakEnum(std::shared_ptr<IUnknown>& out);
+
+} // namespace engines

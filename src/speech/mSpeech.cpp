@@ -1,0 +1,506 @@
+#include "mSpeech.h"
+
+#include <QMetaObject>
+#include <QPointer>
+
+#include <cstring>
+#include <mutex>
+
+namespace speech {
+
+namespace {
+
+QString OleErrorText(HRESULT code) {
+    std::string text = ResultText(code);
+    if (!text.empty())
+        return QString::fromStdString(text);
+    return QString::asprintf("OLE error %08X", unsigned(code));
+}
+
+void Check(HRESULT hr) {
+    if (Failed(hr))
+        throw EOleSysError(hr);
+}
+
+// Raised inside the guarded selection steps; never leaves SelectEngine.
+struct SelectFailed {};
+
+void Require(HRESULT hr) {
+    if (Failed(hr))
+        throw SelectFailed{};
+}
+
+QString FieldText(const char* field, std::size_t size) {
+    return QString::fromUtf8(field, qsizetype(strnlen(field, size)));
+}
+
+} // namespace
+
+EOleSysError::EOleSysError(HRESULT code)
+    : std::runtime_error(OleErrorText(code).toStdString()), FCode(code) {}
+
+// The sinks outlive neither the component's interest nor its life: they reach the component
+// through a shared link that the component cuts when it is destroyed, and every notification
+// carries the binding generation it was created for.
+struct SinkLink {
+    std::mutex Mutex;
+    TMSpeech* Owner = nullptr;
+};
+
+class TMSpeech::TTSNotifySink : public ITTSNotifySink2A,
+                                public std::enable_shared_from_this<TTSNotifySink> {
+public:
+    TTSNotifySink(std::shared_ptr<SinkLink> link, std::uint64_t generation)
+        : FLink(std::move(link)), FGeneration(generation) {}
+
+    HRESULT QueryInterface(const GUID& iid, std::shared_ptr<void>& out) override {
+        return QueryInterfaceOf<TTSNotifySink, ITTSNotifySinkA, ITTSNotifySink2A>(
+            shared_from_this(), iid, out);
+    }
+
+    HRESULT AttribChanged(DWORD attribute) override {
+        Post([attribute](TMSpeech* c) {
+            if (c->OnAttribChanged)
+                c->OnAttribChanged(c, attribute);
+        });
+        return S_OK;
+    }
+    HRESULT AudioStart(QWORD) override {
+        Post([](TMSpeech* c) {
+            if (c->OnStart)
+                c->OnStart(c);
+        });
+        return S_OK;
+    }
+    HRESULT AudioStop(QWORD) override {
+        Post([](TMSpeech* c) { c->HandleAudioStop(); });
+        return S_OK;
+    }
+    HRESULT Visual(QWORD, char, char, DWORD hints, PTTSMouth mouth) override {
+        // The engine's record may be gone by the time the event runs: pass a copy.
+        auto copy = std::make_shared<TTSMOUTH>(mouth ? *mouth : TTSMOUTH{});
+        bool hasMouth = mouth != nullptr;
+        Post([hints, copy, hasMouth](TMSpeech* c) {
+            if (c->OnVisual)
+                c->OnVisual(c, hints, hasMouth ? copy.get() : nullptr);
+        });
+        return S_OK;
+    }
+    HRESULT Error(const std::shared_ptr<ITTSErrorObject>& error) override {
+        PostError(error, &TMSpeech::OnError);
+        return S_OK;
+    }
+    HRESULT Warning(const std::shared_ptr<ITTSErrorObject>& warning) override {
+        PostError(warning, &TMSpeech::OnWarning);
+        return S_OK;
+    }
+    HRESULT VisualFuture(DWORD, QWORD, char, char, DWORD, PTTSMouth) override { return S_OK; }
+
+private:
+    void PostError(const std::shared_ptr<ITTSErrorObject>& error,
+                   TMSErrorEvent TMSpeech::*event) {
+        TTSERRORINFO info;
+        if (error)
+            error->GetErrorInfo(info);
+        QString text = FieldText(info.Text, sizeof info.Text);
+        std::int32_t code = info.Code;
+        Post([event, code, text](TMSpeech* c) {
+            if (c->*event)
+                (c->*event)(c, code, text);
+        });
+    }
+
+    void Post(std::function<void(TMSpeech*)> fn) {
+        std::lock_guard lock(FLink->Mutex);
+        if (FLink->Owner)
+            FLink->Owner->Deliver(FGeneration, [owner = FLink->Owner, fn] { fn(owner); });
+    }
+
+    std::shared_ptr<SinkLink> FLink;
+    std::uint64_t FGeneration;
+};
+
+class TMSpeech::TTSBufNotifySink : public ITTSBufNotifySink,
+                                   public std::enable_shared_from_this<TTSBufNotifySink> {
+public:
+    TTSBufNotifySink(std::shared_ptr<SinkLink> link, std::uint64_t generation)
+        : FLink(std::move(link)), FGeneration(generation) {}
+
+    HRESULT QueryInterface(const GUID& iid, std::shared_ptr<void>& out) override {
+        return QueryInterfaceOf<TTSBufNotifySink, ITTSBufNotifySink>(shared_from_this(), iid,
+                                                                     out);
+    }
+    HRESULT TextDataDone(QWORD, DWORD) override { return S_OK; }
+    HRESULT TextDataStarted(QWORD) override { return S_OK; }
+    HRESULT BookMark(QWORD, DWORD) override { return S_OK; }
+    HRESULT WordPosition(QWORD, DWORD byteOffset) override {
+        std::lock_guard lock(FLink->Mutex);
+        if (FLink->Owner) {
+            TMSpeech* owner = FLink->Owner;
+            owner->Deliver(FGeneration, [owner, byteOffset] {
+                owner->HandleWordPosition(byteOffset);
+            });
+        }
+        return S_OK;
+    }
+
+private:
+    std::shared_ptr<SinkLink> FLink;
+    std::uint64_t FGeneration;
+};
+
+namespace {
+// One link per component, created lazily and cut by the destructor.
+std::shared_ptr<SinkLink> LinkOf(TMSpeech* c, std::shared_ptr<SinkLink>& slot) {
+    if (!slot) {
+        slot = std::make_shared<SinkLink>();
+        slot->Owner = c;
+    }
+    return slot;
+}
+} // namespace
+
+TMSpeech::TMSpeech(QObject* owner) : QObject(owner) {
+    InitEngines();
+}
+
+TMSpeech::~TMSpeech() {
+    Initialized = false;
+    // Cut the sinks' way back to this object before anything else: an engine thread may be
+    // about to notify.
+    if (FLinkSlot) {
+        std::lock_guard lock(FLinkSlot->Mutex);
+        FLinkSlot->Owner = nullptr;
+    }
+    FModeInfo.reset();
+    FAttributes.reset();
+    FDialogs.reset();
+    FCentral.reset();
+    FFileDest.reset();
+    FDeviceDest.reset();
+    FNotifySink.reset();
+    FBufSink.reset();
+    FEnum.reset();
+}
+
+QString TMSpeech::Version() const {
+    return QStringLiteral("TMSpeech 1.1.1");
+}
+
+void TMSpeech::InitEngines() {
+    Initialized = true;
+    Selected = false;
+    try {
+        Check(SpeechPlatform::CreateInstance(CLSID_TTSEnumerator, FEnum));
+        Check(FEnum->Reset());
+        for (;;) {
+            TTSMODEINFOA record;
+            DWORD fetched = 0;
+            Check(FEnum->Next(1, &record, fetched));
+            if (fetched == 0)
+                break;
+            Engines.append(FieldText(record.szModeName, sizeof record.szModeName));
+        }
+    } catch (const std::exception&) {
+        Initialized = false;
+        Enabled = false;
+    }
+}
+
+int TMSpeech::IndexOfEngine(const QString& name) const {
+    for (int i = 0; i < Engines.size(); ++i)
+        if (Engines[i].compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+bool TMSpeech::FetchMode(int index, TTSMODEINFOA& record) {
+    DWORD fetched = 0;
+    if (!FEnum || Failed(FEnum->Reset()) || (index > 0 && Failed(FEnum->Skip(DWORD(index)))) ||
+        Failed(FEnum->Next(1, &record, fetched)) || fetched == 0)
+        return false;
+    return true;
+}
+
+void TMSpeech::SelectEngine(const QString& name) {
+    if (!Initialized)
+        throw EMSpeechException(QStringLiteral("Speech Engine not initialized"));
+    int index = IndexOfEngine(name);
+    if (index < 0)
+        throw EMSpeechException(QStringLiteral("Specified Speech Engine not found"));
+    Selected = true;
+    try {
+        PrepareSelect();
+        TTSMODEINFOA record;
+        if (!FetchMode(index, record))
+            throw SelectFailed{};
+        FModeInfo = std::make_unique<TTSMODEINFOA>(record);
+        // Releasing the old central ends whatever it was still saying.
+        FAttributes.reset();
+        FDialogs.reset();
+        FCentral.reset();
+        std::shared_ptr<ITTSCentralA> central;
+        Require(FEnum->Select(FModeInfo->gModeID, central, CurrentDestination()));
+        if (!central)
+            throw SelectFailed{};
+        FCentral = central;
+        BindEngine();
+        LoadEngineInfo();
+    } catch (const SelectFailed&) {
+        Selected = false;
+    } catch (const std::exception&) {
+        Selected = false;
+    }
+}
+
+void TMSpeech::PrepareSelect() {
+    // Notifications of the binding being replaced must never reach the events.
+    ++FGeneration;
+    if (Output == soFile) {
+        FFileDest.reset();
+        Require(SpeechPlatform::CreateInstance(CLSID_AudioDestFile, FFileDest));
+    } else {
+        FDeviceDest.reset();
+        Require(SpeechPlatform::CreateInstance(CLSID_MMAudioDest, FDeviceDest));
+    }
+    if (FRegKey != 0) {
+        if (FCentral)
+            FCentral->UnRegister(FRegKey);
+        FRegKey = 0;
+    }
+    auto link = LinkOf(this, FLinkSlot);
+    FBufSink = std::make_shared<TTSBufNotifySink>(link, FGeneration);
+    FNotifySink = std::make_shared<TTSNotifySink>(link, FGeneration);
+}
+
+void TMSpeech::BindEngine() {
+    std::shared_ptr<IUnknown> central = FCentral;
+    Require(QueryInterface(central, FAttributes));
+    Require(QueryInterface(central, FDialogs));
+    std::shared_ptr<IUnknown> sink = FNotifySink;
+    DWORD key = 0;
+    if (FCentral->Register(sink, IID_ITTSNotifySink2A, key) != S_OK)
+        Require(FCentral->Register(sink, IID_ITTSNotifySinkA, key));
+    FRegKey = key;
+}
+
+void TMSpeech::FillInfo(const TTSMODEINFOA& r, TMSpeechEngineInfo& info) {
+    info.Name = FieldText(r.szModeName, sizeof r.szModeName);
+    info.Language = FieldText(r.language.szDialect, sizeof r.language.szDialect);
+    info.Manufacturer = FieldText(r.szMfgName, sizeof r.szMfgName);
+    info.Product = FieldText(r.szProductName, sizeof r.szProductName);
+    info.ModeID = QString::fromStdString(GuidToString(r.gModeID));
+    info.EngineID = QString::fromStdString(GuidToString(r.gEngineID));
+    info.Speaker = FieldText(r.szSpeaker, sizeof r.szSpeaker);
+    info.Style = FieldText(r.szStyle, sizeof r.szStyle);
+    switch (r.wGender) {
+    case GENDER_NEUTRAL:
+        info.Gender = QStringLiteral("NEUTRAL");
+        break;
+    case GENDER_FEMALE:
+        info.Gender = QStringLiteral("FEMALE");
+        break;
+    case GENDER_MALE:
+        info.Gender = QStringLiteral("MALE");
+        break;
+    default: // an unknown code leaves the previous text
+        break;
+    }
+    info.Age = std::int32_t(std::uint32_t(r.wAge));
+    info.Features = std::int32_t(r.dwFeatures);
+    info.Interfaces = std::int32_t(r.dwInterfaces);
+}
+
+void TMSpeech::LoadEngineInfo() {
+    FillInfo(*FModeInfo, EngineInfo);
+    // The ranges are probed: a set beyond the range is clamped, and the read tells the limit.
+    auto& a = *FAttributes;
+    WORD pitch = 0;
+    a.PitchGet(pitch);
+    a.PitchSet(65535);
+    a.PitchGet(EngineInfo.MaxPitch);
+    a.PitchSet(0);
+    a.PitchGet(EngineInfo.MinPitch);
+    a.PitchSet(pitch);
+
+    DWORD realTime = 0;
+    a.RealTimeGet(realTime);
+    a.RealTimeSet(4294967295u);
+    a.RealTimeGet(EngineInfo.MaxRealTime);
+    a.RealTimeSet(0);
+    a.RealTimeGet(EngineInfo.MinRealTime);
+    a.RealTimeSet(realTime);
+
+    DWORD speed = 0;
+    a.SpeedGet(speed);
+    a.SpeedSet(4294967295u);
+    a.SpeedGet(EngineInfo.MaxSpeed);
+    a.SpeedSet(0);
+    a.SpeedGet(EngineInfo.MinSpeed);
+    a.SpeedSet(speed);
+
+    EngineInfo.MaxVolume = 100;
+    EngineInfo.MinVolume = 0;
+}
+
+std::shared_ptr<IUnknown> TMSpeech::CurrentDestination() const {
+    if (Output == soFile)
+        return FFileDest;
+    return FDeviceDest;
+}
+
+void TMSpeech::Speak() {
+    QString text;
+    for (const QString& line : FText)
+        text += line + QStringLiteral("\r\n");
+    SpeakText(text);
+}
+
+void TMSpeech::SpeakText(const QString& text) {
+    if (!Enabled)
+        return;
+    if (!Initialized)
+        throw EMSpeechException(QStringLiteral("Speech Engine not initialized"));
+    if (!Selected || !FCentral)
+        throw EMSpeechException(QStringLiteral("Speech Engine not selected"));
+    Paused = false;
+    if (Output == soFile) {
+        if (!FFileDest || Failed(FFileDest->Set(Filename.toStdU16String(), 1)))
+            throw EMSpeechException(QStringLiteral("Can not open file"));
+    }
+    FSpokenUtf8 = text.toUtf8();
+    FScanByte = 0;
+    FScanChar = 0;
+    WordOffset = 0;
+    WordCharOffset = 0;
+    std::shared_ptr<IUnknown> bufSink = FBufSink;
+    HRESULT hr = FCentral->TextData(CHARSET_TEXT, TTSDATAFLAG_TAGGED, FSpokenUtf8.constData(),
+                                    DWORD(FSpokenUtf8.size() + 1), bufSink, IID_ITTSBufNotifySink);
+    if (Failed(hr)) {
+        // Nothing will be spoken, so no stop will follow: the caller must know now.
+        if (Output == soFile && FFileDest)
+            FFileDest->Flush();
+        throw EMSpeechException(OleErrorText(hr));
+    }
+}
+
+void TMSpeech::Pause() {
+    if (!FCentral)
+        throw EMSpeechException(QStringLiteral("Speech Engine not selected"));
+    Check(FCentral->AudioPause());
+    Paused = true;
+}
+
+void TMSpeech::Resume() {
+    if (!FCentral)
+        throw EMSpeechException(QStringLiteral("Speech Engine not selected"));
+    Check(FCentral->AudioResume());
+    Paused = false;
+}
+
+void TMSpeech::Stop() {
+    Paused = false;
+    if (!FCentral)
+        throw EMSpeechException(QStringLiteral("Speech Engine not selected"));
+    Check(FCentral->AudioReset());
+}
+
+void TMSpeech::SetPitch(std::uint16_t value) {
+    if (FCentral)
+        FCentral->Inject(QStringLiteral("\\Pit=%1\\").arg(value).toUtf8().constData());
+}
+
+void TMSpeech::SetSpeed(std::uint32_t value) {
+    if (FCentral)
+        FCentral->Inject(QStringLiteral("\\Spd=%1\\").arg(value).toUtf8().constData());
+}
+
+void TMSpeech::ShowEngineDialog(std::uint8_t kind, HWND parent, const char* title) {
+    if (kind > 3)
+        return;
+    if (!FDialogs)
+        throw EMSpeechException(QStringLiteral("Speech Engine not selected"));
+    switch (kind) {
+    case 0:
+        Check(FDialogs->AboutDlg(parent, title));
+        break;
+    case 1:
+        Check(FDialogs->GeneralDlg(parent, title));
+        break;
+    case 2:
+        Check(FDialogs->LexiconDlg(parent, title));
+        break;
+    case 3:
+        Check(FDialogs->TranslateDlg(parent, title));
+        break;
+    }
+}
+
+bool TMSpeech::GetEngineInfo(const QString& name, TMSpeechEngineInfo& info) {
+    if (!Initialized)
+        return false;
+    int index = IndexOfEngine(name);
+    if (index < 0)
+        return false;
+    TTSMODEINFOA record;
+    if (!FetchMode(index, record))
+        return false;
+    FillInfo(record, info);
+    info.MaxVolume = 100;
+    return true;
+}
+
+void TMSpeech::GetInterface(int kind, std::shared_ptr<IUnknown>& out) {
+    switch (kind) {
+    case 0:
+        out = CurrentDestination();
+        break;
+    case 1:
+        out = FCentral;
+        break;
+    case 2:
+        out = FAttributes;
+        break;
+    case 3:
+        out = FDialogs;
+        break;
+    default:
+        break;
+    }
+}
+
+void TMSpeech::Deliver(std::uint64_t generation, std::function<void()> fn) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation, fn = std::move(fn)] {
+            if (generation == FGeneration)
+                fn();
+        },
+        Qt::QueuedConnection);
+}
+
+void TMSpeech::HandleAudioStop() {
+    if (Output == soFile && FFileDest)
+        FFileDest->Flush();
+    if (OnStop)
+        OnStop(this);
+}
+
+void TMSpeech::HandleWordPosition(std::uint32_t byteOffset) {
+    WordOffset = byteOffset;
+    std::uint32_t end = std::min<std::uint32_t>(byteOffset, std::uint32_t(FSpokenUtf8.size()));
+    if (end < FScanByte) {
+        FScanByte = 0;
+        FScanChar = 0;
+    }
+    // Count UTF-16 units from the last position: offsets rise while a text is spoken.
+    const auto* bytes = reinterpret_cast<const unsigned char*>(FSpokenUtf8.constData());
+    for (; FScanByte < end; ++FScanByte) {
+        unsigned char b = bytes[FScanByte];
+        if ((b & 0xC0) != 0x80)
+            FScanChar += (b >= 0xF0) ? 2 : 1;
+    }
+    WordCharOffset = FScanChar;
+}
+
+} // namespace speech
