@@ -1,0 +1,172 @@
+// The settings store: every value of config.ini as a process-wide field named by its key, the
+// reminder list, the per-command hotkey tables and the playlist.
+//
+// LoadSettings runs once when the main window is created, SaveSettings once when it is
+// destroyed; in between every part of the program reads and assigns the values directly.
+// Nothing reaches the disk between those two moments.
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+
+namespace settings {
+
+struct TSettings {
+    // [Auto]
+    std::int32_t MainLeft = 0;
+    std::int32_t MainTop = 0;
+    std::int32_t MainWidth = 0;
+    std::int32_t MainHeight = 0;
+    std::int32_t ConvertMode = 0; // 0 aloud, 1 to WAV, 2 to MP3
+    std::int32_t Spd = 0;         // the main window's speed slider, words per minute
+    std::int32_t PlayIndex = 0;
+    std::int32_t EngineIndex = 0;
+    std::int32_t LastOptionPage = 0;
+    // [General]
+    bool ShowHint = false;
+    bool Repeat = false;
+    bool Highlight = false;
+    bool KeyToSpeech = false;
+    bool AutoNext = false;
+    bool Greeting = false;
+    QString GreetingString;
+    // [Convert]
+    bool AutoName = false;
+    QString DefTxtPath;
+    QString DefWavPath;
+    QString DefMp3Path;
+    QString KHZ;
+    QString KBPS;
+    std::int32_t RealTime = 0; // multiple of real time times 256
+    // [Prosody]: values the control tags insert
+    std::int32_t ShortPau = 0;
+    std::int32_t LongPau = 0;
+    std::int32_t DefVol = 0;
+    std::int32_t DefSpd = 0;
+    std::int32_t DefPit = 0;
+    // [UI]
+    std::int32_t TabPos = 0;
+    std::int32_t TabStyle = 0;
+    std::int32_t MemoBGColor = 0; // red in the low byte, then green, then blue
+    std::int32_t MemoFontColor = 0;
+    std::int32_t MemoFontSize = 0;
+    QString MemoFontName;
+    bool MemoFontBold = false;
+    bool MemoFontItalic = false;
+    bool MemoFontUnderline = false;
+    bool MemoFontStrikeOut = false;
+    std::int32_t MemoScrollBars = 0; // 0 none, 1 horizontal, 2 vertical, 3 both
+    bool MemoWordWrap = false;
+    bool StayOnTop = false;
+    bool ShowToolbar = false;
+    bool ShowStatusBar = false;
+    bool ShowMainMenus = false;
+    bool Tray = false;
+    bool MiniToTray = false;
+    bool MiniStartup = false;
+    // [Clipboard]
+    bool WatchClipboard = false;
+    std::int32_t IgnoreLen = 0;
+    bool ShowPrompt = false;
+    std::int32_t PromptDelay = 0;
+    std::int32_t DefAction = 0; // 0 read now, 1 new document, 2 append, 3 nothing
+    // [Alarm]
+    bool Alarm = false;
+    std::int32_t AlarmInterval = 0;
+    QString AlarmBefore;
+    std::int32_t AlarmStyle = 0; // 0 say the time, 1 read a text file, 2 play a sound
+    bool AlarmDate = false;
+    QString AlarmTxtFile;
+    QString AlarmWavFile;
+    QString AlarmAfter;
+    bool AlarmMsgBox = false;
+    // [Reminder]
+    bool Reminder = false;
+    bool ReminderMsgBox = false;
+};
+
+inline constexpr int HotkeyCount = 49;
+
+// Zero, false and empty until LoadSettings runs.
+extern TSettings Settings;
+// Full paths of the documents, in tab order.
+extern QStringList Playlist;
+// Lines "moment=message"; other lines the user put into the section are kept as they are.
+extern QStringList ReminderList;
+// Shortcut text of each command (empty: none), indexed by command number.
+extern std::array<QString, HotkeyCount> HotkeyList;
+// 0: the command is not global; otherwise its hotkey identifier, or a mark from the file.
+extern std::array<std::int32_t, HotkeyCount> GlobalHotkeyIDList;
+
+// The shortcuts the commands have until the user changes them ("All Default" restores them).
+inline constexpr std::array<const char*, HotkeyCount> DefaultHotkeyList = {"Ctrl+N",
+                                                                           "",
+                                                                           "Ctrl+S",
+                                                                           "",
+                                                                           "",
+                                                                           "",
+                                                                           "Alt+F4",
+                                                                           "Alt+Up",
+                                                                           "Alt+Left",
+                                                                           "Alt+Right",
+                                                                           "Alt+Down",
+                                                                           "Ctrl+Z",
+                                                                           "Ctrl+X",
+                                                                           "Ctrl+C",
+                                                                           "Ctrl+V",
+                                                                           "",
+                                                                           "Ctrl+A",
+                                                                           "Ctrl+F",
+                                                                           "Ctrl+R",
+                                                                           "",
+                                                                           "",
+                                                                           "Ctrl+Alt+F2",
+                                                                           "F3",
+                                                                           "F4",
+                                                                           "Ctrl+Alt+F12",
+                                                                           "Ctrl+Q",
+                                                                           "Ctrl+W",
+                                                                           "Ctrl+Alt+F5",
+                                                                           "Ctrl+Alt+F6",
+                                                                           "F7",
+                                                                           "F8",
+                                                                           "F9",
+                                                                           "F10",
+                                                                           "F11",
+                                                                           "Ctrl+O",
+                                                                           "",
+                                                                           "",
+                                                                           "",
+                                                                           "",
+                                                                           "",
+                                                                           "",
+                                                                           "",
+                                                                           "",
+                                                                           "",
+                                                                           "",
+                                                                           "F1",
+                                                                           "",
+                                                                           "",
+                                                                           ""};
+inline constexpr std::array<std::int32_t, HotkeyCount> DefaultGlobalHotkeyIDList = {
+    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 1,
+    0, 0, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+
+// Fills the settings and the three lists from appDir + "config.ini" and appDir + "playlist.apl".
+// `screenSize` is the primary screen's size in pixels, from which the window's default position
+// is computed (an invalid size centres nothing: the window goes to 0, 0). A missing config.ini
+// gives every default; one that exists but cannot be read throws EFileError before any value
+// changes. A playlist that cannot be read gives the three sample documents.
+void LoadSettings(const QString& appDir, QSize screenSize = QSize());
+
+// Writes the settings and the lists back: config.ini first, then playlist.apl, each replaced
+// atomically. A file that cannot be written throws EFileError and keeps its old content; when
+// config.ini fails, playlist.apl is not written. A config.ini without the owner's write
+// permission is not written; playlist.apl is given that permission.
+void SaveSettings(const QString& appDir);
+
+} // namespace settings

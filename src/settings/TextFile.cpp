@@ -1,0 +1,203 @@
+#include "TextFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QStringDecoder>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace settings {
+
+namespace {
+
+// Windows-1252 at 0x80..0x9F; the five unassigned bytes map to the C1 controls of the same
+// value, as Windows itself maps them, so every byte survives a round trip.
+constexpr char16_t Cp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// Settings files are a few hundred kilobytes at most; anything far larger is not one of ours
+// (and a device file would otherwise be read for ever).
+constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+
+QString SystemError(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+[[noreturn]] void ThrowWrite(const QString& path, int error) {
+    throw EFileError(QStringLiteral("Cannot write \"%1\": %2").arg(path, SystemError(error)));
+}
+
+bool WriteAll(int fd, const char* data, qsizetype size) {
+    while (size > 0) {
+        ssize_t n = ::write(fd, data, std::size_t(size));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+} // namespace
+
+QString DecodeText(QByteArrayView bytes, TextEncoding* used) {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError()) {
+        if (used)
+            *used = TextEncoding::Utf8;
+        return text;
+    }
+    text.resize(bytes.size());
+    QChar* out = text.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        auto b = static_cast<unsigned char>(bytes[i]);
+        out[i] = b >= 0x80 && b < 0xA0 ? QChar(Cp1252High[b - 0x80]) : QChar(b);
+    }
+    if (used)
+        *used = TextEncoding::Windows1252;
+    return text;
+}
+
+QByteArray EncodeText(const QString& text, TextEncoding preferred) {
+    if (preferred == TextEncoding::Windows1252) {
+        QByteArray out(text.size(), Qt::Uninitialized);
+        bool ok = true;
+        for (qsizetype i = 0; i < text.size() && ok; ++i) {
+            char16_t c = text[i].unicode();
+            if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+                out[i] = char(c);
+                continue;
+            }
+            ok = false;
+            for (int k = 0; k < 32; ++k) {
+                if (Cp1252High[k] == c) {
+                    out[i] = char(0x80 + k);
+                    ok = true;
+                    break;
+                }
+            }
+        }
+        if (ok)
+            return out;
+    }
+    return text.toUtf8();
+}
+
+std::optional<QByteArray> ReadWholeFile(const QString& path) {
+    QFileInfo info(path);
+    if (!info.exists())
+        return std::nullopt;
+    auto fail = [&](const QString& why) -> EFileError {
+        return EFileError(QStringLiteral("Cannot read \"%1\": %2").arg(path, why));
+    };
+    if (info.isDir())
+        throw fail(SystemError(EISDIR));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw fail(file.errorString());
+    QByteArray data;
+    char buffer[65536];
+    for (;;) {
+        qint64 n = file.read(buffer, sizeof buffer);
+        if (n < 0)
+            throw fail(file.errorString());
+        if (n == 0)
+            break;
+        if (data.size() + n > MaxFileSize)
+            throw fail(QStringLiteral("the file is larger than %1 bytes").arg(MaxFileSize));
+        data.append(buffer, n);
+    }
+    return data;
+}
+
+void WriteFileAtomically(const QString& path, QByteArrayView data, TReadOnly readOnly,
+                         const std::function<void(const QString& tempPath)>& beforeReplace) {
+    // Replace what a link points to, not the link.
+    QString target = path;
+    QFileInfo info(path);
+    if (info.isSymLink() && info.exists())
+        target = info.canonicalFilePath();
+    const QByteArray targetName = QFile::encodeName(target);
+
+    struct stat old {};
+    bool exists = ::stat(targetName.constData(), &old) == 0;
+    mode_t mode = 0;
+    if (exists) {
+        if (S_ISDIR(old.st_mode))
+            ThrowWrite(path, EISDIR);
+        mode = old.st_mode & 07777;
+        if (readOnly == TReadOnly::Refuse) {
+            // The owner's write permission is the file's read-only flag; a user who removed it
+            // does not want the file changed, and that holds for root too.
+            if (!(mode & S_IWUSR) || ::access(targetName.constData(), W_OK) != 0)
+                ThrowWrite(path, EACCES);
+        } else {
+            mode |= S_IWUSR;
+        }
+    }
+
+    QFileInfo targetInfo(target);
+    const QString dir = targetInfo.absolutePath();
+    QString tempPath;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        tempPath = QStringLiteral("%1/.%2.%3.tmp")
+                       .arg(dir, targetInfo.fileName())
+                       .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        // 0666 lets the umask decide for a new file, as for any file the user creates.
+        fd = ::open(QFile::encodeName(tempPath).constData(),
+                    O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            ThrowWrite(path, errno);
+    }
+    if (fd < 0)
+        ThrowWrite(path, EEXIST);
+    const QByteArray tempName = QFile::encodeName(tempPath);
+    auto abandon = [&](int error) {
+        if (fd >= 0)
+            ::close(fd);
+        ::unlink(tempName.constData());
+        ThrowWrite(path, error);
+    };
+    if (exists && ::fchmod(fd, mode) != 0)
+        abandon(errno);
+    if (!WriteAll(fd, data.data(), data.size()) || ::fsync(fd) != 0)
+        abandon(errno);
+    int closed = ::close(fd);
+    fd = -1;
+    if (closed != 0)
+        abandon(errno);
+
+    if (beforeReplace) {
+        try {
+            beforeReplace(tempPath);
+        } catch (...) {
+            ::unlink(tempName.constData());
+            throw;
+        }
+    }
+
+    if (::rename(tempName.constData(), targetName.constData()) != 0)
+        abandon(errno);
+    // Make the rename itself durable; a failure here leaves either file whole, so it is not one.
+    int dirFd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+}
+
+} // namespace settings
