@@ -1,0 +1,397 @@
+#include "KoForm.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QStyleHints>
+#include <QWindow>
+
+#include <algorithm>
+
+using namespace koframe;
+
+namespace {
+
+// Sizes of the frame pieces, in pixels.
+constexpr int TopHeight = 49;
+constexpr int BottomHeight = 12;
+constexpr int LeftWidth = 10;
+constexpr int RightWidth = 13;
+constexpr int TopLeftWidth = 81;
+constexpr int TopRightWidth = 97;
+constexpr int BottomLeftWidth = 10;
+constexpr int BottomRightWidth = 13;
+constexpr int ButtonSize = 17;
+constexpr int ButtonTop = 5;
+// Caption buttons, from the left edge of the top-right piece.
+constexpr int CloseLeft = 75;
+constexpr int HryrLeft = 55;
+constexpr int MinLeft = 35;
+constexpr int CaptionTop = 10;
+constexpr int FontPixels = 11;
+
+} // namespace
+
+TKoImage::TKoImage(const QString& name, const QString& picture, bool stretch, QWidget* parent)
+    : QWidget(parent), FPicture(picture), FStretch(stretch) {
+    setObjectName(name);
+}
+
+void TKoImage::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (FStretch) {
+        p.drawPixmap(rect(), FPicture);
+        return;
+    }
+    p.drawPixmap(0, 0, FPicture);
+    // A side piece taller than its picture goes on with the picture's last row rather than
+    // leaving a hole in the frame.
+    const int h = FPicture.height();
+    if (height() > h && h > 0)
+        p.drawPixmap(QRect(0, h, FPicture.width(), height() - h), FPicture,
+                     QRect(0, h - 1, FPicture.width(), 1));
+}
+
+TKoApplication* TKoApplication::Instance() {
+    static QPointer<TKoApplication> instance;
+    if (!instance)
+        instance = new TKoApplication(qApp);
+    return instance;
+}
+
+TKoApplication::TKoApplication(QObject* parent) : QObject(parent) {}
+
+void TKoApplication::Minimize() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && !(w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip))
+            w->showMinimized();
+    }
+    emit OnMinimize();
+}
+
+static void InitFrameArt() {
+    Q_INIT_RESOURCE(frame);
+}
+
+TKoForm::TKoForm(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    InitFrameArt();
+    QFont f = font();
+    f.setPixelSize(FontPixels);
+    setFont(f);
+    setWindowIcon(QIcon(":/frame/logo.png"));
+
+    auto image = [](const char* name, const char* picture, bool stretch, QWidget* parent) {
+        return new TKoImage(name, QString(":/frame/%1.png").arg(picture), stretch, parent);
+    };
+    ImageKoLeft = image("ImageKoLeft", "left", false, this);
+    ImageKoRight = image("ImageKoRight", "right", false, this);
+    PanelKoTop = new QWidget(this);
+    PanelKoTop->setObjectName("PanelKoTop");
+    ImageKoTopLeft = image("ImageKoTopLeft", "top-left", true, PanelKoTop);
+    ImageKoTopRight = image("ImageKoTopRight", "top-right", true, PanelKoTop);
+    ImageKoTop = image("ImageKoTop", "top", true, PanelKoTop);
+    closeImage = image("closeImage", "close", false, PanelKoTop);
+    hryrImage = image("hryrImage", "restore", false, PanelKoTop);
+    maxImage = image("maxImage", "maximize", false, PanelKoTop);
+    minImage = image("minImage", "minimize", false, PanelKoTop);
+    ImageKoLogo = image("ImageKoLogo", "logo", false, PanelKoTop);
+    LabelKoCaption = new QLabel(PanelKoTop);
+    LabelKoCaption->setObjectName("LabelKoCaption");
+    PanelKoBottom = new QWidget(this);
+    PanelKoBottom->setObjectName("PanelKoBottom");
+    ImageKoBottomLeft = image("ImageKoBottomLeft", "bottom-left", true, PanelKoBottom);
+    ImageKoBottomRight = image("ImageKoBottomRight", "bottom-right", true, PanelKoBottom);
+    ImageKoBottom = image("ImageKoBottom", "bottom", true, PanelKoBottom);
+    PanelKoClient = new QWidget(this);
+    PanelKoClient->setObjectName("PanelKoClient");
+    PanelKoClient->setAutoFillBackground(true);
+
+    for (QWidget* b : {closeImage, hryrImage, maxImage, minImage})
+        b->resize(ButtonSize, ButtonSize);
+    closeImage->setToolTip(tr("Close"));
+    hryrImage->setToolTip(tr("Restore"));
+    maxImage->setToolTip(tr("Maximize"));
+    minImage->setToolTip(tr("Minimize"));
+    ImageKoLogo->setGeometry(9, 1, 48, 48);
+
+    QFont captionFont = font();
+    captionFont.setBold(true);
+    LabelKoCaption->setFont(captionFont);
+    QPalette pal = LabelKoCaption->palette();
+    pal.setColor(QPalette::WindowText, Qt::white);
+    LabelKoCaption->setPalette(pal);
+    LabelKoCaption->move(0, CaptionTop);
+
+    Bind(ImageKoLeft, {.MouseDown = &TKoForm::ImageKoLeftMouseDown,
+                       .MouseMove = &TKoForm::ImageKoLeftMouseMove});
+    Bind(ImageKoRight, {.MouseDown = &TKoForm::ImageKoRightMouseDown,
+                        .MouseMove = &TKoForm::ImageKoRightMouseMove});
+    Bind(ImageKoTopLeft, {.MouseDown = &TKoForm::ImageKoTopLeftMouseDown,
+                          .MouseMove = &TKoForm::ImageKoTopLeftMouseMove,
+                          .DblClick = &TKoForm::ImageKoTopLeftDblClick});
+    Bind(ImageKoTopRight, {.MouseDown = &TKoForm::ImageKoTopRightMouseDown,
+                           .MouseMove = &TKoForm::ImageKoTopRightMouseMove,
+                           .DblClick = &TKoForm::ImageKoTopRightDblClick});
+    Bind(ImageKoTop, {.MouseDown = &TKoForm::ImageKoTopMouseDown,
+                      .MouseMove = &TKoForm::ImageKoTopMouseMove,
+                      .DblClick = &TKoForm::ImageKoTopDblClick});
+    Bind(closeImage, {.MouseDown = &TKoForm::closeImageMouseDown,
+                      .MouseUp = &TKoForm::closeImageMouseUp,
+                      .Click = &TKoForm::closeImageClick});
+    Bind(hryrImage, {.MouseDown = &TKoForm::hryrImageMouseDown,
+                     .MouseUp = &TKoForm::hryrImageMouseUp,
+                     .Click = &TKoForm::hryrImageClick});
+    Bind(maxImage, {.MouseDown = &TKoForm::maxImageMouseDown,
+                    .MouseUp = &TKoForm::maxImageMouseUp,
+                    .Click = &TKoForm::maxImageClick});
+    Bind(minImage, {.MouseDown = &TKoForm::minImageMouseDown,
+                    .MouseUp = &TKoForm::minImageMouseUp,
+                    .Click = &TKoForm::minImageClick});
+    // The logo has no handlers, but it still takes the presses that land on it.
+    Bind(ImageKoLogo, {});
+    Bind(LabelKoCaption, {.MouseDown = &TKoForm::LabelKoCaptionMouseDown,
+                          .DblClick = &TKoForm::LabelKoCaptionDblClick});
+    Bind(ImageKoBottomLeft, {.MouseDown = &TKoForm::ImageKoBottomLeftMouseDown,
+                             .MouseMove = &TKoForm::ImageKoBottomLeftMouseMove});
+    Bind(ImageKoBottomRight, {.MouseDown = &TKoForm::ImageKoBottomRightMouseDown,
+                              .MouseMove = &TKoForm::ImageKoBottomRightMouseMove});
+    Bind(ImageKoBottom, {.MouseDown = &TKoForm::ImageKoBottomMouseDown,
+                         .MouseMove = &TKoForm::ImageKoBottomMouseMove});
+
+    resize(392, 273);
+}
+
+void TKoForm::Bind(QWidget* control, TBinding binding) {
+    FBindings.insert(control, binding);
+    control->installEventFilter(this);
+    // Hover shapes need moves without a button held.
+    if (binding.MouseMove)
+        control->setMouseTracking(true);
+}
+
+void TKoForm::SetMinWidth(int value) {
+    FMinWidth = value;
+    // Also tell the window manager, so that its own resizing stops there.
+    setMinimumWidth(std::max(0, value));
+}
+
+void TKoForm::SetMinHeight(int value) {
+    FMinHeight = value;
+    setMinimumHeight(std::max(0, value));
+}
+
+bool TKoForm::MaximizedNow() const {
+    return windowState() & Qt::WindowMaximized;
+}
+
+void TKoForm::showEvent(QShowEvent* event) {
+    // A window coming back from minimised is not shown anew.
+    if (!event->spontaneous())
+        FormShow();
+    QWidget::showEvent(event);
+}
+
+void TKoForm::FormShow() {
+    // Qt widgets are always double buffered: nothing to switch on.
+    LabelKoCaption->setText(windowTitle());
+    LabelKoCaption->adjustSize();
+    LabelKoCaption->move((width() - LabelKoCaption->width()) / 2, CaptionTop);
+    SetSizeable(true);
+    SetMinWidth(250);
+    SetMinHeight(115);
+    FButtons.Show(FBorderIcons, MaximizedNow());
+    ApplyCaptionButtons();
+    PlaceCaptionLabel();
+}
+
+void TKoForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayoutFrame();
+    FormResize();
+}
+
+void TKoForm::FormResize() {
+    if (width() < FMinWidth)
+        resize(FMinWidth, height());
+    if (height() < FMinHeight)
+        resize(width(), FMinHeight);
+    PlaceCaptionLabel();
+}
+
+void TKoForm::PlaceCaptionLabel() {
+    LabelKoCaption->move(CaptionLabelLeft(width(), LabelKoCaption->width()), CaptionTop);
+}
+
+void TKoForm::LayoutFrame() {
+    const int w = width();
+    const int h = height();
+    const int sideHeight = std::max(0, h - TopHeight - BottomHeight);
+    PanelKoTop->setGeometry(0, 0, w, TopHeight);
+    PanelKoBottom->setGeometry(0, h - BottomHeight, w, BottomHeight);
+    ImageKoLeft->setGeometry(0, TopHeight, LeftWidth, sideHeight);
+    ImageKoRight->setGeometry(w - RightWidth, TopHeight, RightWidth, sideHeight);
+    PanelKoClient->setGeometry(LeftWidth, TopHeight, std::max(0, w - LeftWidth - RightWidth),
+                               sideHeight);
+
+    ImageKoTopLeft->setGeometry(0, 0, TopLeftWidth, TopHeight);
+    ImageKoTopRight->setGeometry(w - TopRightWidth, 0, TopRightWidth, TopHeight);
+    ImageKoTop->setGeometry(TopLeftWidth, 0, std::max(0, w - TopLeftWidth - TopRightWidth),
+                            TopHeight);
+    ImageKoBottomLeft->setGeometry(0, 0, BottomLeftWidth, BottomHeight);
+    ImageKoBottomRight->setGeometry(w - BottomRightWidth, 0, BottomRightWidth, BottomHeight);
+    ImageKoBottom->setGeometry(BottomLeftWidth, 0,
+                               std::max(0, w - BottomLeftWidth - BottomRightWidth), BottomHeight);
+
+    // The caption buttons keep their distance from the right edge; a pressed one sits one
+    // pixel lower and further right.
+    const int l = ImageKoTopRight->x();
+    auto place = [this](QWidget* button, int left) {
+        const int shift = button == FPressedButton ? 1 : 0;
+        button->move(left + shift, ButtonTop + shift);
+    };
+    place(closeImage, l + CloseLeft);
+    place(hryrImage, l + HryrLeft);
+    place(maxImage, l + HryrLeft);
+    place(minImage, l + MinLeft);
+}
+
+void TKoForm::ApplyCaptionButtons() {
+    closeImage->setVisible(FButtons.closeVisible);
+    hryrImage->setVisible(FButtons.hryrVisible);
+    maxImage->setVisible(FButtons.maxVisible);
+    minImage->setVisible(FButtons.minVisible);
+}
+
+bool TKoForm::eventFilter(QObject* watched, QEvent* event) {
+    const auto found = FBindings.constFind(watched);
+    if (found == FBindings.cend())
+        return QWidget::eventFilter(watched, event);
+    const TBinding b = *found;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* e = static_cast<QMouseEvent*>(event);
+        if (e->button() == Qt::LeftButton)
+            FClickSource = watched;
+        if (b.MouseDown)
+            (this->*b.MouseDown)(e);
+        return true;
+    }
+    case QEvent::MouseButtonDblClick: {
+        auto* e = static_cast<QMouseEvent*>(event);
+        // The second press of a double click is no click of its own.
+        FClickSource = nullptr;
+        if (e->button() == Qt::LeftButton && b.DblClick)
+            (this->*b.DblClick)();
+        return true;
+    }
+    case QEvent::MouseMove: {
+        auto* e = static_cast<QMouseEvent*>(event);
+        if (FDrag.Source == watched && (e->buttons() & Qt::LeftButton)) {
+            const QPoint delta = e->globalPosition().toPoint() - FDrag.StartPointer;
+            setGeometry(DraggedGeometry(FDrag.Code, FDrag.StartGeometry, delta,
+                                        QSize(std::max(FMinWidth, 0), std::max(FMinHeight, 0))));
+        } else if (b.MouseMove) {
+            (this->*b.MouseMove)(e);
+        }
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto* e = static_cast<QMouseEvent*>(event);
+        const auto* control = static_cast<QWidget*>(watched);
+        const bool click = e->button() == Qt::LeftButton && FClickSource == watched &&
+                           control->rect().contains(e->position().toPoint());
+        if (e->button() == Qt::LeftButton) {
+            FClickSource = nullptr;
+            if (FDrag.Source == watched)
+                FDrag = {};
+        }
+        if (click && b.Click)
+            (this->*b.Click)();
+        if (b.MouseUp)
+            (this->*b.MouseUp)(e);
+        return true;
+    }
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+}
+
+void TKoForm::PressButton(QWidget* button, QMouseEvent*) {
+    FPressedButton = button;
+    LayoutFrame();
+}
+
+void TKoForm::ReleaseButton(QWidget* button, QMouseEvent* e) {
+    // Back in place once no button is held, however many were pressed on it.
+    if (FPressedButton == button && e->buttons() == Qt::NoButton) {
+        FPressedButton = nullptr;
+        LayoutFrame();
+    }
+}
+
+void TKoForm::closeImageClick() {
+    close();
+}
+
+void TKoForm::minImageClick() {
+    TKoApplication::Instance()->Minimize();
+}
+
+void TKoForm::maxImageClick() {
+    if (!FButtons.MaxClick())
+        return;
+    setWindowState((windowState() & ~(Qt::WindowMinimized | Qt::WindowFullScreen)) |
+                   Qt::WindowMaximized);
+    ApplyCaptionButtons();
+}
+
+void TKoForm::hryrImageClick() {
+    if (!FButtons.HryrClick())
+        return;
+    setWindowState(windowState() &
+                   ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    ApplyCaptionButtons();
+}
+
+void TKoForm::ImageKoTopDblClick() {
+    if (!(FBorderIcons & biMaximize))
+        return;
+    if (MaximizedNow())
+        hryrImageClick();
+    else
+        maxImageClick();
+}
+
+void TKoForm::FramePress(FramePart part, QWidget* control, QMouseEvent* e) {
+    const int code = PressCode(part, e->position().toPoint(), control->size(), FSizeable,
+                               e->button(), MaximizedNow());
+    FDrag = {};
+    if (code == HTNOWHERE)
+        return;
+    const bool captionStrip = part == FramePart::TopLeft || part == FramePart::Top ||
+                              part == FramePart::TopRight || part == FramePart::Caption;
+    if (captionStrip) {
+        const QPoint pos = e->globalPosition().toPoint();
+        const auto* hints = QGuiApplication::styleHints();
+        const bool secondOfDouble =
+            FLastCaptionPress.Valid &&
+            e->timestamp() - FLastCaptionPress.Time < quint64(hints->mouseDoubleClickInterval()) &&
+            (pos - FLastCaptionPress.Pos).manhattanLength() <= hints->mouseDoubleClickDistance();
+        FLastCaptionPress = {!secondOfDouble, e->timestamp(), pos};
+        if (secondOfDouble)
+            return;
+    }
+    QWindow* window = windowHandle();
+    const bool handed = window && (code == HTCAPTION ? window->startSystemMove()
+                                                     : window->startSystemResize(EdgesOf(code)));
+    // Without a window manager to take it, the window follows the pointer itself.
+    if (!handed)
+        FDrag = {control, code, e->globalPosition().toPoint(), geometry()};
+}
+
+void TKoForm::FrameHover(FramePart part, QWidget* control, QMouseEvent* e) {
+    if (const auto shape =
+            HoverCursor(part, e->position().toPoint(), control->size(), FSizeable, MaximizedNow()))
+        control->setCursor(*shape);
+}
