@@ -1,5 +1,6 @@
 #include "Engines.h"
 
+#include "AudioDestDevice.h"
 #include "AudioDestFile.h"
 #include "EspeakEngine.h"
 
@@ -9,6 +10,10 @@ void RegisterEngines() {
     SpeechPlatform::RegisterClass(CLSID_TTSEnumerator, CreateEspeakEnum);
     SpeechPlatform::RegisterClass(CLSID_AudioDestFile, [](std::shared_ptr<IUnknown>& out) {
         out = std::make_shared<AudioDestFile>();
+        return S_OK;
+    });
+    SpeechPlatform::RegisterClass(CLSID_MMAudioDest, [](std::shared_ptr<IUnknown>& out) {
+        out = std::make_shared<AudioDestDevice>();
         return S_OK;
     });
 }

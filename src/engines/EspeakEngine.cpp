@@ -716,6 +716,8 @@ public:
         (void)bufIid;
         if (!FState->Dest)
             return AUDERR_NODRIVER;
+        if (HRESULT hr = FState->Dest->Open(); Failed(hr))
+            return hr;
         {
             std::lock_guard lock(FState->Mutex);
             job.epoch = FState->Epoch;

@@ -264,6 +264,9 @@ struct AudioFormat {
 class IAudioDest {
 public:
     virtual ~IAudioDest() = default;
+    // Tells whether the destination can take a stream now (a sound output that has no device
+    // says so here), so that a caller learns of it before anything is queued.
+    virtual HRESULT Open() { return S_OK; }
     // A new stream of audio begins: everything written until StreamEnd belongs to it. Sample
     // positions count from 0 at StreamStart.
     virtual HRESULT StreamStart(const AudioFormat& format) = 0;
