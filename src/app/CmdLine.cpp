@@ -1,0 +1,296 @@
+#include "CmdLine.h"
+
+#include "KoUtils.h"
+#include "Lame.h"
+#include "TextFile.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+using namespace speech;
+
+const std::array<const char*, TKoCmdLine::SwitchCount> TKoCmdLine::SwitchNames = {
+    "-e", "-s", "-p", "-w", "-r", "-b", "-m", "-q"};
+const std::array<const char*, TKoCmdLine::SwitchCount> TKoCmdLine::SwitchDefaults = {
+    "0", "150", "50", "8", "automatic", "128", "s", "5"};
+
+namespace {
+
+const QString kGreeting = QStringLiteral("Welcome to Parlova Text To Speech Reader");
+
+// The extension of a path's file name, with its dot; empty when there is none.
+QString ExtractFileExt(const QString& path) {
+    int slash = int(path.lastIndexOf(QLatin1Char('/')));
+    int dot = int(path.lastIndexOf(QLatin1Char('.')));
+    return dot > slash ? path.mid(dot) : QString();
+}
+
+QString ChangeFileExt(const QString& path, const QString& ext) {
+    return path.left(path.size() - ExtractFileExt(path).size()) + ext;
+}
+
+bool IsFile(const QString& path) {
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+// Whole-string decimal integer, as the converter's switches take them.
+bool ToInt(const QString& text, qint64& value) {
+    bool ok = false;
+    value = text.trimmed().toLongLong(&ok);
+    return ok && value >= INT32_MIN && value <= INT32_MAX;
+}
+
+} // namespace
+
+TKoCmdLine::TKoCmdLine(const QStringList& arguments) : FArgs(arguments) {}
+
+TKoCmdLine::~TKoCmdLine() = default;
+
+QString TKoCmdLine::Arg(int i) const {
+    return FArgs.value(i);
+}
+
+void TKoCmdLine::ParseSwitches() {
+    for (int j = 0; j < SwitchCount; ++j) {
+        SwitchGiven[j] = false;
+        SwitchValues[j] = QString::fromLatin1(SwitchDefaults[j]);
+    }
+    // Every position counts, the job and file positions too; later occurrences win.
+    for (int i = 1; i < FArgs.size(); ++i)
+        for (int j = 0; j < SwitchCount; ++j)
+            if (FArgs[i].toLower() == QLatin1String(SwitchNames[j])) {
+                SwitchGiven[j] = true;
+                SwitchValues[j] = Arg(i + 1);
+            }
+}
+
+void TKoCmdLine::Fail(const QString& message) {
+    if (FError.isEmpty())
+        FError = message;
+}
+
+int TKoCmdLine::Execute() {
+    try {
+        ParseSwitches();
+        const QString job = Arg(1).toLower();
+        if (job == QLatin1String("/e"))
+            ListOrReport();
+        else if (job == QLatin1String("/tts"))
+            RunSpeech(soGeneral);
+        else if (job == QLatin1String("/ttw") || job == QLatin1String("/ttm"))
+            RunSpeech(soFile);
+        else if (job == QLatin1String("/wtm"))
+            ConvertFile(true);
+        else if (job == QLatin1String("/mtw"))
+            ConvertFile(false);
+        else {
+            KoUtils::ShellOpen(KoUtils::AppDir() + QStringLiteral("help.html"));
+            KoUtils::ShowMessageBox(UsageText(), KoUtils::MB_ICONINFORMATION);
+        }
+    } catch (const std::exception& e) {
+        Fail(QString::fromUtf8(e.what()));
+    }
+    if (FError.isEmpty())
+        return 0;
+    KoUtils::ShowMessageBox(FError, KoUtils::MB_ICONERROR);
+    return 1;
+}
+
+TMSpeech& TKoCmdLine::CreateSpeech() {
+    if (!Speech)
+        Speech = std::make_unique<TMSpeech>();
+    return *Speech;
+}
+
+void TKoCmdLine::ListOrReport() {
+    TMSpeech& s = CreateSpeech();
+    QString text;
+    if (!SwitchGiven[swEngine]) {
+        text = QStringLiteral("All speech engines installed on your system:\r\n");
+        for (int i = 0; i < s.Engines.size(); ++i)
+            text += QStringLiteral("\r\n%1. %2").arg(i).arg(s.Engines[i]);
+        KoUtils::ShowMessageBox(text, KoUtils::MB_ICONINFORMATION);
+        if (s.Engines.isEmpty())
+            Fail(QStringLiteral("No speech engine is installed (install espeak-ng-data)."));
+        return;
+    }
+    TMSpeechEngineInfo info;
+    qint64 n = 0;
+    bool found = ToInt(SwitchValues[swEngine], n) && n >= 0 && n < s.Engines.size() &&
+                 s.GetEngineInfo(s.Engines[int(n)], info);
+    if (!found) {
+        SwitchValues[swEngine] = QStringLiteral("0");
+        info = TMSpeechEngineInfo{};
+        if (s.Engines.isEmpty() || !s.GetEngineInfo(s.Engines[0], info))
+            throw EMSpeechException(QStringLiteral("No speech engine is installed (install espeak-ng-data)."));
+    }
+    text = QStringLiteral("The info of speech engine No.") + SwitchValues[swEngine] +
+           QStringLiteral("\r\n\r\n");
+    auto line = [&](const char* label, const QString& value) {
+        text += QLatin1String(label) + value + QStringLiteral("\r\n");
+    };
+    line("Name: ", info.Name);
+    line("Language: ", info.Language);
+    line("Manufacturer: ", info.Manufacturer);
+    line("Product: ", info.Product);
+    line("ModeID: ", info.ModeID);
+    line("EngineID: ", info.EngineID);
+    line("Speaker: ", info.Speaker);
+    line("Style: ", info.Style);
+    line("Gender: ", info.Gender);
+    line("Age: ", QString::number(info.Age));
+    line("Features: ", QString::number(info.Features));
+    line("Interfaces: ", QString::number(info.Interfaces));
+    line("MaxPitch: ", QString::number(info.MaxPitch));
+    line("MinPitch: ", QString::number(info.MinPitch));
+    line("MaxRealTime: ", QString::number(info.MaxRealTime));
+    line("MinRealTime: ", QString::number(info.MinRealTime));
+    line("MaxSpeed: ", QString::number(info.MaxSpeed));
+    line("MinSpeed: ", QString::number(info.MinSpeed));
+    line("MaxVolume: ", QString::number(info.MaxVolume));
+    line("MinVolume: ", QString::number(info.MinVolume));
+    KoUtils::ShowMessageBox(text, KoUtils::MB_ICONINFORMATION);
+}
+
+void TKoCmdLine::RunSpeech(TSpeechOutput output) {
+    TMSpeech& s = CreateSpeech();
+    s.OnStop = [this](TMSpeech* sender) { SpeechStopped(sender); };
+    s.OnError = [this](TMSpeech*, std::int32_t, const QString& message) { Fail(message); };
+    s.Output = output;
+
+    qint64 n = 0;
+    bool selected = false;
+    if (ToInt(SwitchValues[swEngine], n) && n >= 0 && n < s.Engines.size()) {
+        try {
+            s.SelectEngine(s.Engines[int(n)]);
+            selected = true;
+        } catch (const EMSpeechException&) {
+        }
+    }
+    if (!selected) {
+        if (s.Engines.isEmpty())
+            throw EMSpeechException(
+                QStringLiteral("No speech engine is installed (install espeak-ng-data)."));
+        s.SelectEngine(s.Engines[0]);
+    }
+
+    if (output == soFile) {
+        const QString ext = ExtractFileExt(Arg(3)).toLower();
+        if (ext == QLatin1String(".wav") || ext == QLatin1String(".mp3"))
+            s.Filename = ChangeFileExt(Arg(3), QStringLiteral(".wav"));
+        else if (IsFile(Arg(2)))
+            s.Filename = ChangeFileExt(Arg(2), QStringLiteral(".wav"));
+        else
+            s.Filename = QStringLiteral("output.wav");
+        // The writing speed in 1/256 of real time. Only the low 16 bits travel, so "-w 256"
+        // sends 0: no cap, as fast as the engine can.
+        WORD speed = 2048;
+        qint64 w = 0;
+        if (SwitchGiven[swWriteSpeed] && ToInt(SwitchValues[swWriteSpeed], w))
+            speed = WORD(quint32(w * 256) & 0xFFFF);
+        std::shared_ptr<IUnknown> dest;
+        s.GetInterface(0, dest);
+        std::shared_ptr<IAudioFile> file;
+        if (dest && Succeeded(QueryInterface(dest, file)))
+            file->RealTimeSet(speed);
+    }
+
+    QString t = Arg(2);
+    if (t.trimmed().isEmpty())
+        t = kGreeting;
+    if (IsFile(t)) {
+        TextFile::ReadResult r = TextFile::Read(t);
+        if (r.Ok) {
+            s.SetText(r.Text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))));
+        } else {
+            s.SetText({QStringLiteral("Can't load the file ") + t});
+            Fail(QStringLiteral("Can't load the file %1: %2").arg(t, r.Error));
+        }
+    } else {
+        s.SetText({t});
+    }
+
+    qint64 v = 0;
+    if (SwitchGiven[swSpeed] && ToInt(SwitchValues[swSpeed], v))
+        s.SetSpeed(std::uint32_t(v));
+    if (SwitchGiven[swPitch] && ToInt(SwitchValues[swPitch], v))
+        s.SetPitch(std::uint16_t(v & 0xFFFF));
+
+    Busy = true;
+    try {
+        s.Speak();
+    } catch (...) {
+        Busy = false; // nothing was handed over: no stop will come
+        throw;
+    }
+    QEventLoop loop;
+    FLoop = &loop;
+    if (Busy)
+        loop.exec();
+    FLoop = nullptr;
+}
+
+void TKoCmdLine::SpeechStopped(TMSpeech* sender) {
+    if (Arg(1).toLower() == QLatin1String("/ttm")) {
+        const QString wav = sender->Filename;
+        const QString mp3 = ChangeFileExt(wav, QStringLiteral(".mp3"));
+        Lame::Result r = Lame::WavToMp3(wav, mp3, SwitchValues[swResample], SwitchValues[swBitrate],
+                                        SwitchValues[swMode], SwitchValues[swQuality]);
+        // The WAV goes only once the MP3 is there: a failed encoding keeps the user's audio.
+        if (r.Ok)
+            QFile::remove(wav);
+        else
+            Fail(r.Error + QStringLiteral(" The WAV file is kept: ") + wav);
+    }
+    Busy = false;
+    if (FLoop)
+        FLoop->quit();
+}
+
+void TKoCmdLine::ConvertFile(bool toMp3) {
+    const QString input = Arg(2);
+    if (!IsFile(input)) {
+        Fail(input.isEmpty() ? QStringLiteral("No input file was given.")
+                             : QStringLiteral("The file %1 does not exist.").arg(input));
+        return;
+    }
+    const QString ext = toMp3 ? QStringLiteral(".mp3") : QStringLiteral(".wav");
+    QString output = ExtractFileExt(Arg(3)).toLower() == ext ? Arg(3) : ChangeFileExt(input, ext);
+    auto convert = toMp3 ? Lame::WavToMp3 : Lame::Mp3ToWav;
+    Lame::Result r = convert(input, output, SwitchValues[swResample], SwitchValues[swBitrate],
+                             SwitchValues[swMode], SwitchValues[swQuality]);
+    if (!r.Ok)
+        Fail(r.Error);
+}
+
+QString TKoCmdLine::UsageText() {
+    return QStringLiteral(
+        "Usage: %1 JOB [TEXT] [OUTPUT] [SWITCHES]\n"
+        "\n"
+        "Jobs:\n"
+        "  /e                 list the installed voices (with -e N: describe voice N)\n"
+        "  /tts TEXT          speak TEXT aloud (a file name, or the words themselves)\n"
+        "  /ttw TEXT [OUT]    speak TEXT into a WAV file\n"
+        "  /ttm TEXT [OUT]    speak TEXT into an MP3 file\n"
+        "  /wtm IN.wav [OUT]  convert a WAV file to MP3\n"
+        "  /mtw IN.mp3 [OUT]  convert an MP3 file to WAV\n"
+        "\n"
+        "The output is OUT when it ends in .wav or .mp3, else the text file's name with .wav or\n"
+        ".mp3, else output.wav in the current folder.\n"
+        "\n"
+        "Switches (anywhere, in any letter case):\n"
+        "  -e N      voice number (default 0)\n"
+        "  -s WPM    speed in words per minute\n"
+        "  -p HZ     pitch in hertz\n"
+        "  -w X      writing speed as a multiple of real time (default 8);\n"
+        "            -w 256 converts as fast as the engine can\n"
+        "  -r KHZ    MP3 resample frequency (default automatic: the encoder chooses)\n"
+        "  -b KBPS   MP3 bit rate (default 128)\n"
+        "  -m MODE   MP3 mode letter (default s)\n"
+        "  -q Q      MP3 quality 0-9 (default 5)\n"
+        "\n"
+        "The manual is help.html in the program folder.\n")
+        .arg(KoUtils::ApplicationTitle().toLower());
+}

@@ -1,0 +1,51 @@
+// TKoCmdLine: the command-line converter. One job per run: list or describe the engines,
+// speak a file or a sentence, convert it into WAV or MP3, convert between WAV and MP3, or
+// show the help. It reads no settings; every value comes from the arguments or the defaults.
+#pragma once
+
+#include "mSpeech.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <array>
+#include <memory>
+
+class TKoCmdLine : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int SwitchCount = 8;
+    static const std::array<const char*, SwitchCount> SwitchNames;
+    static const std::array<const char*, SwitchCount> SwitchDefaults;
+
+    // `arguments` as the program received them, the program itself first.
+    explicit TKoCmdLine(const QStringList& arguments);
+    ~TKoCmdLine() override;
+
+    // Runs the job; returns the process's exit code: 0 when the job did what was asked.
+    int Execute();
+
+    std::array<bool, SwitchCount> SwitchGiven{};
+    std::array<QString, SwitchCount> SwitchValues;
+    std::unique_ptr<speech::TMSpeech> Speech;
+    bool Busy = false;
+
+    // The usage text printed with the help.
+    static QString UsageText();
+
+private:
+    enum Switch { swEngine, swSpeed, swPitch, swWriteSpeed, swResample, swBitrate, swMode, swQuality };
+
+    void ParseSwitches();
+    QString Arg(int i) const;
+    void ListOrReport();
+    void RunSpeech(speech::TSpeechOutput output);
+    void SpeechStopped(speech::TMSpeech* sender);
+    void ConvertFile(bool toMp3);
+    void Fail(const QString& message);
+    speech::TMSpeech& CreateSpeech();
+
+    QStringList FArgs;
+    QString FError;          // the first failure; the job ends non-zero when set
+    class QEventLoop* FLoop = nullptr;
+};

@@ -1,0 +1,134 @@
+#include "KoUtils.h"
+
+#include "SingleInstance.h"
+#include "SpeechApi.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QUrl>
+
+#include <cstdio>
+
+namespace KoUtils {
+
+namespace {
+QString gExecutable;
+MessageBoxHandler gMessageBox;
+
+QString Executable() {
+    if (!gExecutable.isEmpty())
+        return gExecutable;
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationFilePath();
+    return QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
+}
+} // namespace
+
+void SetExecutablePath(const QString& path) {
+    gExecutable = path;
+}
+
+QString AppDir() {
+    return QFileInfo(Executable()).absolutePath() + QLatin1Char('/');
+}
+
+QString ApplicationTitle() {
+    QString name = QFileInfo(Executable()).fileName();
+    name = name.left(name.indexOf(QLatin1Char('.')) < 0 ? name.size() : name.indexOf('.'));
+    if (name.isEmpty())
+        return name;
+    return name.left(1) + name.mid(1).toLower();
+}
+
+void SetMessageBoxHandler(MessageBoxHandler handler) {
+    gMessageBox = std::move(handler);
+}
+
+void ShowMessageBox(const QString& text, int flags) {
+    if (gMessageBox) {
+        gMessageBox(text, ApplicationTitle(), flags);
+        return;
+    }
+    QString out = text;
+    out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    if (!out.endsWith(QLatin1Char('\n')))
+        out += QLatin1Char('\n');
+    std::FILE* stream = (flags & 0xF0) == MB_ICONERROR ? stderr : stdout;
+    std::fputs(out.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+bool ConfirmBox(const QString& text) {
+    constexpr int kOkCancelQuestionDefault2 = 289;
+    if (gMessageBox)
+        return gMessageBox(text, ApplicationTitle(), kOkCancelQuestionDefault2) == 1;
+    return false;
+}
+
+void ShellOpen(const QString& target) {
+    QUrl url = QUrl::fromUserInput(target, QString(), QUrl::AssumeLocalFile);
+    QProcess::startDetached(QStringLiteral("xdg-open"), {url.toString()});
+}
+
+int RunAndWait(const QString& program, const QStringList& arguments) {
+    QProcess p;
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.setStandardOutputFile(QProcess::nullDevice());
+    p.setStandardInputFile(QProcess::nullDevice());
+    p.start(program, arguments);
+    if (!p.waitForStarted())
+        return -1;
+    // The child is an encoder working through a file: it ends when the file is done.
+    p.waitForFinished(-1);
+    if (p.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return p.exitCode();
+}
+
+void ClearReadOnly(const QString& path) {
+    QFile f(path);
+    if (!f.exists())
+        return;
+    auto perms = f.permissions();
+    if (!(perms & QFileDevice::WriteOwner))
+        f.setPermissions(perms | QFileDevice::WriteOwner);
+}
+
+QString FileSizeText(const QString& path) {
+    QFileInfo fi(path);
+    if (!fi.exists() || fi.isDir())
+        return QStringLiteral("-1");
+    return QString::number(quint32(quint64(fi.size()) & 0xFFFFFFFFu));
+}
+
+namespace {
+std::shared_ptr<speech::IAudioMultiMediaDevice> Device() {
+    std::shared_ptr<speech::IAudioMultiMediaDevice> dev;
+    speech::SpeechPlatform::CreateInstance(speech::CLSID_MMAudioDest, dev);
+    return dev;
+}
+} // namespace
+
+int GetWaveVolume() {
+    auto dev = Device();
+    speech::DWORD v = 0;
+    if (!dev || speech::Failed(dev->VolumeGet(v)))
+        return 65535;
+    return int(v >> 16); // the right channel
+}
+
+void SetWaveVolume(int value) {
+    auto dev = Device();
+    speech::DWORD v = speech::DWORD(std::clamp(value, 0, 65535));
+    if (dev)
+        dev->VolumeSet(v | (v << 16));
+}
+
+bool IsAlreadyRunning() {
+    return platform::ClaimInstanceName(QStringLiteral("Hollin ") + ApplicationTitle() +
+                                       QStringLiteral(" is runing")) == platform::NameTaken;
+}
+
+} // namespace KoUtils

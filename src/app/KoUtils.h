@@ -1,0 +1,50 @@
+// Small utilities used all over the program: the program folder and title, message boxes,
+// opening files with the desktop, running a child process, file attributes, device volume.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace KoUtils {
+
+// Message box flags, as the program passes them around.
+inline constexpr int MB_OK = 0;
+inline constexpr int MB_ICONERROR = 16;
+inline constexpr int MB_ICONQUESTION = 32;
+inline constexpr int MB_ICONWARNING = 48;
+inline constexpr int MB_ICONINFORMATION = 64;
+
+// The folder of the executable, with a trailing "/"; fixed at start.
+QString AppDir();
+// The executable's file name up to its first dot, letters after the first in lower case.
+QString ApplicationTitle();
+// Overrides what AppDir and ApplicationTitle derive from (the path of the executable).
+void SetExecutablePath(const QString& path);
+
+// The window build installs its message boxes here; without them, a process has its console
+// as its message box: text on standard output, errors (MB_ICONERROR) on standard error.
+using MessageBoxHandler = std::function<int(const QString& text, const QString& caption, int flags)>;
+void SetMessageBoxHandler(MessageBoxHandler handler);
+
+void ShowMessageBox(const QString& text, int flags);
+// OK and Cancel, Cancel the default; true only for OK. Without a window: false.
+bool ConfirmBox(const QString& text);
+// Opens a file, folder or address with the desktop's handler; does not wait for it.
+void ShellOpen(const QString& target);
+// Runs a program with its arguments (each passed as it is, no shell) and waits for it;
+// returns its exit code, or -1 when it cannot be started or did not end normally.
+int RunAndWait(const QString& program, const QStringList& arguments);
+// Gives the owner write permission when the file lacks it.
+void ClearReadOnly(const QString& path);
+// "-1" when no file is there, else its size in bytes (low 32 bits), in decimal.
+QString FileSizeText(const QString& path);
+// Volume of this program's sound output, 0..65535 (65535 when it cannot be read).
+int GetWaveVolume();
+void SetWaveVolume(int value);
+// True when another windowed instance of the program runs (the name is kept for the life of
+// this process, and the system releases it when the process ends, however it ends).
+bool IsAlreadyRunning();
+
+} // namespace KoUtils
