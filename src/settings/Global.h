@@ -87,6 +87,8 @@ struct TSettings {
     // [Reminder]
     bool Reminder = false;
     bool ReminderMsgBox = false;
+
+    bool operator==(const TSettings&) const = default;
 };
 
 inline constexpr int HotkeyCount = 49;
@@ -102,59 +104,28 @@ extern std::array<QString, HotkeyCount> HotkeyList;
 // 0: the command is not global; otherwise its hotkey identifier, or a mark from the file.
 extern std::array<std::int32_t, HotkeyCount> GlobalHotkeyIDList;
 
-// The shortcuts the commands have until the user changes them ("All Default" restores them).
-inline constexpr std::array<const char*, HotkeyCount> DefaultHotkeyList = {"Ctrl+N",
-                                                                           "",
-                                                                           "Ctrl+S",
-                                                                           "",
-                                                                           "",
-                                                                           "",
-                                                                           "Alt+F4",
-                                                                           "Alt+Up",
-                                                                           "Alt+Left",
-                                                                           "Alt+Right",
-                                                                           "Alt+Down",
-                                                                           "Ctrl+Z",
-                                                                           "Ctrl+X",
-                                                                           "Ctrl+C",
-                                                                           "Ctrl+V",
-                                                                           "",
-                                                                           "Ctrl+A",
-                                                                           "Ctrl+F",
-                                                                           "Ctrl+R",
-                                                                           "",
-                                                                           "",
-                                                                           "Ctrl+Alt+F2",
-                                                                           "F3",
-                                                                           "F4",
-                                                                           "Ctrl+Alt+F12",
-                                                                           "Ctrl+Q",
-                                                                           "Ctrl+W",
-                                                                           "Ctrl+Alt+F5",
-                                                                           "Ctrl+Alt+F6",
-                                                                           "F7",
-                                                                           "F8",
-                                                                           "F9",
-                                                                           "F10",
-                                                                           "F11",
-                                                                           "Ctrl+O",
-                                                                           "",
-                                                                           "",
-                                                                           "",
-                                                                           "",
-                                                                           "",
-                                                                           "",
-                                                                           "",
-                                                                           "",
-                                                                           "",
-                                                                           "",
-                                                                           "F1",
-                                                                           "",
-                                                                           "",
-                                                                           ""};
+// The shortcuts the commands have until the user changes them ("All Default" restores them),
+// by command number; each row starts with the command numbered on its right.
+// clang-format off
+inline constexpr std::array<const char*, HotkeyCount> DefaultHotkeyList = {
+    "Ctrl+N", "", "Ctrl+S", "", "", "", "Alt+F4",                                       // 0
+    "Alt+Up", "Alt+Left", "Alt+Right", "Alt+Down", "Ctrl+Z", "Ctrl+X", "Ctrl+C",        // 7
+    "Ctrl+V", "", "Ctrl+A", "Ctrl+F", "Ctrl+R", "", "",                                 // 14
+    "Ctrl+Alt+F2", "F3", "F4", "Ctrl+Alt+F12", "Ctrl+Q", "Ctrl+W", "Ctrl+Alt+F5",       // 21
+    "Ctrl+Alt+F6", "F7", "F8", "F9", "F10", "F11", "Ctrl+O",                            // 28
+    "", "", "", "", "", "", "",                                                         // 35
+    "", "", "", "F1", "", "", "",                                                       // 42
+};
 inline constexpr std::array<std::int32_t, HotkeyCount> DefaultGlobalHotkeyIDList = {
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 1,
-    0, 0, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    0, 0, 0, 0, 0, 0, 0,                                                                // 0
+    0, 0, 0, 0, 0, 0, 0,                                                                // 7
+    0, 0, 0, 0, 0, 0, 0,                                                                // 14
+    1, 0, 0, 1, 0, 0, 1,                                                                // 21
+    1, 0, 0, 0, 0, 0, 0,                                                                // 28
+    0, 0, 0, 0, 0, 0, 0,                                                                // 35
+    0, 0, 0, 0, 0, 0, 0,                                                                // 42
+};
+// clang-format on
 
 // Fills the settings and the three lists from appDir + "config.ini" and appDir + "playlist.apl".
 // `screenSize` is the primary screen's size in pixels, from which the window's default position

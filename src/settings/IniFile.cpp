@@ -41,11 +41,11 @@ bool IsQuoted(QStringView s) {
 // List sections (the reminders) need a second form for lines that the file would change as a
 // whole: a key part with blanks around it, a line break, or a leading ";" or "[", and a line
 // without "=" that is empty, has blanks at its ends, or looks like a comment, a section header
-// or a quoted text. Such a line is quoted whole as above, with "=" also written "\=", so the
+// or a quoted text. Such a line is quoted whole as above, with "=" also written "\x3D", so the
 // stored line holds no "=" and reads back as one line of the list.
 //
 // Reading undoes the escape for a value or a line without "=" that begins and ends with '"';
-// "\\", "\r", "\n" and "\=" are the escapes, any other backslash stands for itself. The one
+// "\\", "\r", "\n" and "\x3D" are the escapes, any other backslash stands for itself. The one
 // text read differently from before: a value quoted by hand in an old file loses its quotes.
 QString Quote(QStringView text, bool escapeEquals) {
     QString out;
@@ -59,7 +59,7 @@ QString Quote(QStringView text, bool escapeEquals) {
         else if (c == QLatin1Char('\n'))
             out += QLatin1String("\\n");
         else if (escapeEquals && c == QLatin1Char('='))
-            out += QLatin1String("\\=");
+            out += QLatin1String("\\x3D");
         else
             out += c;
     }
@@ -149,9 +149,14 @@ QString UnescapeIniText(const QString& stored) {
         QChar c = inner[i];
         if (c == QLatin1Char('\\') && i + 1 < inner.size()) {
             char16_t next = inner[i + 1].unicode();
-            if (next == '\\' || next == '=' || next == 'r' || next == 'n') {
+            if (next == '\\' || next == 'r' || next == 'n') {
                 out += next == 'r' ? QChar('\r') : next == 'n' ? QChar('\n') : QChar(next);
                 ++i;
+                continue;
+            }
+            if (inner.sliced(i + 1).startsWith(QLatin1String("x3D"), Qt::CaseInsensitive)) {
+                out += QLatin1Char('=');
+                i += 3;
                 continue;
             }
         }

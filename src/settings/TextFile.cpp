@@ -90,8 +90,13 @@ QByteArray EncodeText(const QString& text, TextEncoding preferred) {
                 }
             }
         }
-        if (ok)
-            return out;
+        // Bytes that happen to be valid UTF-8 would read back as UTF-8, as other text.
+        if (ok) {
+            TextEncoding readAs;
+            DecodeText(out, &readAs);
+            if (readAs == TextEncoding::Windows1252)
+                return out;
+        }
     }
     return text.toUtf8();
 }

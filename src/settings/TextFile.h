@@ -25,8 +25,8 @@ enum class TextEncoding { Utf8, Windows1252 };
 // UTF-8 when the bytes are valid UTF-8 (a leading byte-order mark is dropped); otherwise
 // Windows-1252, the code page that files of the program's Windows version were written in.
 QString DecodeText(QByteArrayView bytes, TextEncoding* used = nullptr);
-// Windows-1252 is kept only while every character has a form in it; otherwise UTF-8, so no
-// character is ever lost.
+// Windows-1252 is kept only while every character has a form in it and the bytes cannot be
+// mistaken for UTF-8 when read again; otherwise UTF-8, so no character is ever lost or changed.
 QByteArray EncodeText(const QString& text, TextEncoding preferred);
 
 // The whole file, or nullopt when there is no such file. Throws EFileError when the file exists

@@ -1,0 +1,4 @@
+/home/u/txt/a.txt
+
+/home/u/txt/b.txt
+/c.txt/d.txt
