@@ -276,8 +276,9 @@ std::optional<QString> TIniFile::Value(const QString& section, const QString& ke
     if (s < 0)
         return std::nullopt;
     const TSection& sec = FSections[s];
-    auto it = sec.KeyIndex.constFind(key.toCaseFolded());
-    if (it == sec.KeyIndex.cend())
+    const QHash<QString, qsizetype>& index = Index(sec);
+    auto it = index.constFind(key.toCaseFolded());
+    if (it == index.cend())
         return std::nullopt;
     return sec.Lines[*it].Value;
 }
@@ -285,8 +286,9 @@ std::optional<QString> TIniFile::Value(const QString& section, const QString& ke
 void TIniFile::SetValue(const QString& section, const QString& key, const QString& value) {
     qsizetype s = FindSection(section);
     TSection& sec = s >= 0 ? FSections[s] : AddSection(section);
-    auto it = sec.KeyIndex.constFind(key.toCaseFolded());
-    if (it != sec.KeyIndex.cend()) {
+    const QHash<QString, qsizetype>& index = Index(sec);
+    auto it = index.constFind(key.toCaseFolded());
+    if (it != index.cend()) {
         TLine& line = sec.Lines[*it];
         line.Key = key;
         line.Value = value;
@@ -366,17 +368,33 @@ qsizetype TIniFile::FindSection(const QString& name) const {
 
 TIniFile::TSection& TIniFile::AddSection(const QString& name) {
     FSectionIndex.insert(name.toCaseFolded(), qsizetype(FSections.size()));
-    FSections.push_back({name, {}, {}});
+    FSections.push_back({name, {}, {}, false});
     return FSections.back();
 }
 
 void TIniFile::AddLine(TSection& section, TLine line) {
-    if (line.HasValue) {
+    if (line.HasValue && section.Indexed) {
         QString folded = line.Key.toCaseFolded();
         if (!section.KeyIndex.contains(folded))
             section.KeyIndex.insert(folded, qsizetype(section.Lines.size()));
     }
     section.Lines.push_back(std::move(line));
+}
+
+const QHash<QString, qsizetype>& TIniFile::Index(const TSection& section) {
+    if (!section.Indexed) {
+        section.KeyIndex.reserve(qsizetype(section.Lines.size()));
+        for (qsizetype i = 0; i < qsizetype(section.Lines.size()); ++i) {
+            const TLine& line = section.Lines[i];
+            if (line.HasValue) {
+                QString folded = line.Key.toCaseFolded();
+                if (!section.KeyIndex.contains(folded))
+                    section.KeyIndex.insert(folded, i);
+            }
+        }
+        section.Indexed = true;
+    }
+    return section.KeyIndex;
 }
 
 } // namespace settings

@@ -83,12 +83,16 @@ private:
     struct TSection {
         QString Name;
         std::vector<TLine> Lines;
-        QHash<QString, qsizetype> KeyIndex; // case-folded key -> its first line
+        // Case-folded key -> its first line; built at the first look-up, since a list section
+        // of thousands of lines is read whole and never looked up by key.
+        mutable QHash<QString, qsizetype> KeyIndex;
+        mutable bool Indexed = false;
     };
 
     qsizetype FindSection(const QString& name) const;
     TSection& AddSection(const QString& name);
     static void AddLine(TSection& section, TLine line);
+    static const QHash<QString, qsizetype>& Index(const TSection& section);
 
     std::vector<TSection> FSections;
     QHash<QString, qsizetype> FSectionIndex; // case-folded name -> index in FSections
