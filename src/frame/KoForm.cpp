@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QStyleHints>
 #include <QWindow>
 
 #include <algorithm>
@@ -287,11 +286,9 @@ bool TKoForm::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::MouseMove: {
         auto* e = static_cast<QMouseEvent*>(event);
-        if (FDrag.Source == watched && (e->buttons() & Qt::LeftButton)) {
-            const QPoint delta = e->globalPosition().toPoint() - FDrag.StartPointer;
-            setGeometry(DraggedGeometry(FDrag.Code, FDrag.StartGeometry, delta,
-                                        QSize(std::max(FMinWidth, 0), std::max(FMinHeight, 0))));
-        } else if (b.MouseMove) {
+        if (FDrag.Source == watched && (e->buttons() & Qt::LeftButton))
+            FrameDrag(e);
+        else if (b.MouseMove) {
             (this->*b.MouseMove)(e);
         }
         return true;
@@ -367,27 +364,35 @@ void TKoForm::FramePress(FramePart part, QWidget* control, QMouseEvent* e) {
     const int code = PressCode(part, e->position().toPoint(), control->size(), FSizeable,
                                e->button(), MaximizedNow());
     FDrag = {};
-    if (code == HTNOWHERE)
-        return;
-    const bool captionStrip = part == FramePart::TopLeft || part == FramePart::Top ||
-                              part == FramePart::TopRight || part == FramePart::Caption;
-    if (captionStrip) {
-        const QPoint pos = e->globalPosition().toPoint();
-        const auto* hints = QGuiApplication::styleHints();
-        const bool secondOfDouble =
-            FLastCaptionPress.Valid &&
-            e->timestamp() - FLastCaptionPress.Time < quint64(hints->mouseDoubleClickInterval()) &&
-            (pos - FLastCaptionPress.Pos).manhattanLength() <= hints->mouseDoubleClickDistance();
-        FLastCaptionPress = {!secondOfDouble, e->timestamp(), pos};
-        if (secondOfDouble)
+    // The press only arms the move or resize; the first movement with the button held hands it
+    // over. Handed over at the press, a click shorter than the window manager's reaction would
+    // leave the window stuck to the pointer until the next click.
+    if (code != HTNOWHERE)
+        FDrag = {control, code, e->globalPosition().toPoint(), geometry(), false};
+}
+
+void TKoForm::FrameDrag(QMouseEvent* e) {
+    if (!FDrag.Manual) {
+        if (MaximizedNow()) {
+            FDrag = {};
             return;
+        }
+        // The window manager moves the window with the pointer from where the pointer is now;
+        // the step since the press, a pixel or two for a hand on a mouse, is not made good.
+        QWindow* window = windowHandle();
+        const bool handed =
+            window && (FDrag.Code == HTCAPTION ? window->startSystemMove()
+                                               : window->startSystemResize(EdgesOf(FDrag.Code)));
+        if (handed) {
+            FDrag = {};
+            return;
+        }
+        // No window manager took it: the window follows the pointer itself.
+        FDrag.Manual = true;
     }
-    QWindow* window = windowHandle();
-    const bool handed = window && (code == HTCAPTION ? window->startSystemMove()
-                                                     : window->startSystemResize(EdgesOf(code)));
-    // Without a window manager to take it, the window follows the pointer itself.
-    if (!handed)
-        FDrag = {control, code, e->globalPosition().toPoint(), geometry()};
+    const QPoint delta = e->globalPosition().toPoint() - FDrag.StartPointer;
+    setGeometry(DraggedGeometry(FDrag.Code, FDrag.StartGeometry, delta,
+                                QSize(std::max(FMinWidth, 0), std::max(FMinHeight, 0))));
 }
 
 void TKoForm::FrameHover(FramePart part, QWidget* control, QMouseEvent* e) {

@@ -186,6 +186,7 @@ private:
     void ReleaseButton(QWidget* button, QMouseEvent* e);
     void FramePress(koframe::FramePart part, QWidget* control, QMouseEvent* e);
     void FrameHover(koframe::FramePart part, QWidget* control, QMouseEvent* e);
+    void FrameDrag(QMouseEvent* e);
     bool MaximizedNow() const;
 
     int FMinWidth = 0;
@@ -195,22 +196,16 @@ private:
     koframe::TKoCaptionButtons FButtons;
     QWidget* FPressedButton = nullptr; // the caption button drawn one pixel down and right
 
-    // The last left press on the caption strip: the press that turns it into a double click must
-    // not start another move, or the window manager would drag the window being maximised.
-    struct TLastPress {
-        bool Valid = false;
-        quint64 Time = 0;
-        QPoint Pos;
-    } FLastCaptionPress;
-
     QHash<QObject*, TBinding> FBindings;
     QObject* FClickSource = nullptr; // the control a left press began on, for its click
 
-    // A move or resize done here because no window manager took it.
+    // A move or resize armed by a press on a frame piece; Manual once no window manager took it
+    // and the window follows the pointer itself.
     struct TDrag {
         QObject* Source = nullptr;
         int Code = koframe::HTNOWHERE;
         QPoint StartPointer;
         QRect StartGeometry;
+        bool Manual = false;
     } FDrag;
 };
