@@ -106,8 +106,12 @@ TKoForm::TKoForm(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     PanelKoClient->setObjectName("PanelKoClient");
     PanelKoClient->setAutoFillBackground(true);
 
-    for (QWidget* b : {closeImage, hryrImage, maxImage, minImage})
+    // A long caption in a narrow window reaches under the caption buttons; they stay on top
+    // so that they can still be pressed there.
+    for (QWidget* b : {closeImage, hryrImage, maxImage, minImage}) {
         b->resize(ButtonSize, ButtonSize);
+        b->raise();
+    }
     closeImage->setToolTip(tr("Close"));
     hryrImage->setToolTip(tr("Restore"));
     maxImage->setToolTip(tr("Maximize"));

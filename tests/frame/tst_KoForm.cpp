@@ -208,6 +208,15 @@ private slots:
         // The caption is taken at show only.
         form.setWindowTitle("Changed");
         QCOMPARE(label->text(), QString("A caption for the frame"));
+        // A long caption in a narrow window lies under the caption buttons, which still take
+        // the presses there.
+        form.setWindowTitle("A much longer caption that is wider than the narrowest frame");
+        form.hide();
+        form.show();
+        form.resize(250, 115);
+        QVERIFY(label->geometry().intersects(form.minImage->geometry()));
+        for (QWidget* b : {form.closeImage, form.maxImage, form.minImage})
+            QCOMPARE(form.PanelKoTop->childAt(b->geometry().center()), b);
         // A label wider than the form: the halving truncates toward zero.
         QCOMPARE(CaptionLabelLeft(250, 301), -35);
     }
