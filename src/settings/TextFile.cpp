@@ -1,5 +1,6 @@
 #include "TextFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -197,6 +198,13 @@ void WriteFileAtomically(const QString& path, QByteArrayView data, TReadOnly rea
 
     if (::rename(tempName.constData(), targetName.constData()) != 0)
         abandon(errno);
+    // Temporary files of saves that a killed process or a power cut cut short hold nothing the
+    // file now lacks.
+    const QString prefix = QLatin1Char('.') + targetInfo.fileName() + QLatin1Char('.');
+    const QStringList stale =
+        QDir(dir).entryList({prefix + QLatin1String("????????.tmp")}, QDir::Files | QDir::Hidden);
+    for (const QString& name : stale)
+        QFile::remove(dir + QLatin1Char('/') + name);
     // Make the rename itself durable; a failure here leaves either file whole, so it is not one.
     int dirFd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {

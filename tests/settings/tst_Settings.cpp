@@ -377,6 +377,7 @@ private slots:
         SaveSettings(FDir);
         LoadSettings(FDir);
         QCOMPARE(Settings.Spd, 222);
+        QVERIFY(TempFiles(FDir).isEmpty()); // the next good save clears what was left
     }
 
     void keepsTheEncodingAndPermissionsOfConfig() {
