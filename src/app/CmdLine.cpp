@@ -19,6 +19,8 @@ const std::array<const char*, TKoCmdLine::SwitchCount> TKoCmdLine::SwitchDefault
 namespace {
 
 const QString kGreeting = QStringLiteral("Welcome to Parlova Text To Speech Reader");
+// Texts are read whole; beyond this a file is not a text anyone means to hear.
+constexpr qint64 kMaxTextFile = qint64(1) << 30;
 
 // The extension of a path's file name, with its dot; empty when there is none.
 QString ExtractFileExt(const QString& path) {
@@ -201,12 +203,13 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
     if (t.trimmed().isEmpty())
         t = kGreeting;
     if (IsFile(t)) {
-        TextFile::ReadResult r = TextFile::Read(t);
-        if (r.Ok) {
-            s.SetText(r.Text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))));
-        } else {
+        try {
+            QByteArray bytes = settings::ReadWholeFile(t, kMaxTextFile).value_or(QByteArray());
+            s.SetText(settings::DecodeText(bytes).split(
+                QRegularExpression(QStringLiteral("\r\n|\r|\n"))));
+        } catch (const settings::EFileError& e) {
             s.SetText({QStringLiteral("Can't load the file ") + t});
-            Fail(QStringLiteral("Can't load the file %1: %2").arg(t, r.Error));
+            Fail(QStringLiteral("Can't load the file ") + t + QStringLiteral(": ") + e.Message());
         }
     } else {
         s.SetText({t});

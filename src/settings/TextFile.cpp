@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <cerrno>
 #include <cstring>
@@ -22,10 +23,6 @@ constexpr char16_t Cp1252High[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-// Settings files are a few hundred kilobytes at most; anything far larger is not one of ours
-// (and a device file would otherwise be read for ever).
-constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
 
 QString SystemError(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -52,13 +49,25 @@ bool WriteAll(int fd, const char* data, qsizetype size) {
 } // namespace
 
 QString DecodeText(QByteArrayView bytes, TextEncoding* used) {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
+    TextEncoding enc = TextEncoding::Utf8;
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        enc = bytes.startsWith("\xFF\xFE") ? TextEncoding::Utf16LE : TextEncoding::Utf16BE;
+        QStringDecoder utf16(enc == TextEncoding::Utf16LE ? QStringDecoder::Utf16LE
+                                                          : QStringDecoder::Utf16BE,
+                             QStringDecoder::Flag::Stateless);
+        if (used)
+            *used = enc;
+        return utf16.decode(bytes.sliced(2));
+    }
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
         bytes = bytes.sliced(3);
+        enc = TextEncoding::Utf8Bom;
+    }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError()) {
         if (used)
-            *used = TextEncoding::Utf8;
+            *used = enc;
         return text;
     }
     text.resize(bytes.size());
@@ -72,7 +81,17 @@ QString DecodeText(QByteArrayView bytes, TextEncoding* used) {
     return text;
 }
 
-QByteArray EncodeText(const QString& text, TextEncoding preferred) {
+QByteArray EncodeText(const QString& text, TextEncoding preferred, TextEncoding* written) {
+    if (written)
+        *written = preferred;
+    if (preferred == TextEncoding::Utf8Bom)
+        return "\xEF\xBB\xBF" + text.toUtf8();
+    if (preferred == TextEncoding::Utf16LE || preferred == TextEncoding::Utf16BE) {
+        QStringEncoder utf16(preferred == TextEncoding::Utf16LE ? QStringEncoder::Utf16LE
+                                                                : QStringEncoder::Utf16BE,
+                             QStringEncoder::Flag::WriteBom);
+        return utf16.encode(text);
+    }
     if (preferred == TextEncoding::Windows1252) {
         QByteArray out(text.size(), Qt::Uninitialized);
         bool ok = true;
@@ -99,10 +118,12 @@ QByteArray EncodeText(const QString& text, TextEncoding preferred) {
                 return out;
         }
     }
+    if (written)
+        *written = TextEncoding::Utf8;
     return text.toUtf8();
 }
 
-std::optional<QByteArray> ReadWholeFile(const QString& path) {
+std::optional<QByteArray> ReadWholeFile(const QString& path, qint64 maxSize) {
     QFileInfo info(path);
     if (!info.exists())
         return std::nullopt;
@@ -122,8 +143,8 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
             throw fail(file.errorString());
         if (n == 0)
             break;
-        if (data.size() + n > MaxFileSize)
-            throw fail(QStringLiteral("the file is larger than %1 bytes").arg(MaxFileSize));
+        if (data.size() + n > maxSize)
+            throw fail(QStringLiteral("the file is larger than %1 bytes").arg(maxSize));
         data.append(buffer, n);
     }
     return data;

@@ -1,5 +1,5 @@
-// Whole text files for the settings store: read with the encoding they were written in, and
-// replaced so that a failed or interrupted save leaves the old file whole.
+// Whole text files (settings, playlist, documents): read in the encoding they were written in,
+// and replaced so that a failed or interrupted save leaves the old file whole.
 #pragma once
 
 #include <QByteArray>
@@ -20,18 +20,25 @@ public:
     QString Message() const { return QString::fromStdString(what()); }
 };
 
-enum class TextEncoding { Utf8, Windows1252 };
+enum class TextEncoding { Utf8, Windows1252, Utf8Bom, Utf16LE, Utf16BE };
 
-// UTF-8 when the bytes are valid UTF-8 (a leading byte-order mark is dropped); otherwise
-// Windows-1252, the code page that files of the program's Windows version were written in.
+// A byte-order mark decides (UTF-8 or UTF-16); else UTF-8 when the bytes are valid UTF-8;
+// otherwise Windows-1252, the code page that files of the program's Windows version used.
 QString DecodeText(QByteArrayView bytes, TextEncoding* used = nullptr);
-// Windows-1252 is kept only while every character has a form in it and the bytes cannot be
-// mistaken for UTF-8 when read again; otherwise UTF-8, so no character is ever lost or changed.
-QByteArray EncodeText(const QString& text, TextEncoding preferred);
+// Encodes in `preferred`, with its byte-order mark where it has one. Windows-1252 is kept only
+// while every character has a form in it and the bytes cannot be mistaken for UTF-8 when read
+// again; otherwise UTF-8, so no character is ever lost or changed. `written` tells which.
+QByteArray EncodeText(const QString& text, TextEncoding preferred,
+                      TextEncoding* written = nullptr);
+
+// Settings files are a few hundred kilobytes at most; anything far larger is not one of ours
+// (and a device file would otherwise be read for ever).
+inline constexpr qint64 MaxSettingsFileSize = 64 * 1024 * 1024;
 
 // The whole file, or nullopt when there is no such file. Throws EFileError when the file exists
-// but cannot be read (no access, a folder, larger than any settings file can sensibly be).
-std::optional<QByteArray> ReadWholeFile(const QString& path);
+// but cannot be read (no access, a folder, larger than `maxSize`).
+std::optional<QByteArray> ReadWholeFile(const QString& path,
+                                        qint64 maxSize = MaxSettingsFileSize);
 
 enum class TReadOnly {
     Refuse, // a file without the owner's write permission is not replaced: EFileError

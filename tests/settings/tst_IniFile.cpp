@@ -160,7 +160,13 @@ private slots:
                  QByteArray("\xC3\x83\xC2\xA9"));
 
         QCOMPARE(DecodeText("\xEF\xBB\xBF[A]", &used), QString("[A]"));
-        QCOMPARE(used, TextEncoding::Utf8);
+        QCOMPARE(used, TextEncoding::Utf8Bom);
+        QCOMPARE(EncodeText("[A]", used), QByteArray("\xEF\xBB\xBF[A]"));
+        QCOMPARE(DecodeText(QByteArray("\xFF\xFE[\0A\0", 6), &used), QString("[A"));
+        QCOMPARE(used, TextEncoding::Utf16LE);
+        QCOMPARE(EncodeText("[A", used), QByteArray("\xFF\xFE[\0A\0", 6));
+        QCOMPARE(DecodeText(QByteArray("\xFE\xFF\0[", 4), &used), QString("["));
+        QCOMPARE(used, TextEncoding::Utf16BE);
         QCOMPARE(DecodeText("\xC3\xA9", &used), QString(QChar(0xE9)));
         QCOMPARE(used, TextEncoding::Utf8);
         DecodeText("\xED\xA0\x80", &used); // an encoded surrogate is not UTF-8
