@@ -82,7 +82,8 @@ double RunEspeak(const QString& textPath, const QString& out) {
     QElapsedTimer t;
     t.start();
     // Mode 0 is espeak-ng's "gmw/en-US" voice at its normal rate.
-    int rc = QProcess::execute("espeak-ng", {"-v", "gmw/en-US", "-s", "175", "-f", textPath, "-w", out});
+    int rc =
+        QProcess::execute("espeak-ng", {"-v", "gmw/en-US", "-s", "175", "-f", textPath, "-w", out});
     if (rc != 0)
         qFatal("espeak-ng failed");
     return double(t.nsecsElapsed()) / 1e9;
@@ -157,7 +158,8 @@ int main(int argc, char** argv) {
         t.start();
         s.SpeakText(big);
         testsupport::WaitFor([&] { return stopped; }, 60000);
-        std::printf("1 MB text: Speak to first samples written: %.1f ms (target < 150 ms)\n", first);
+        std::printf("1 MB text: Speak to first samples written: %.1f ms (target < 150 ms)\n",
+                    first);
     }
 
     if (!args.contains("--skip-capped")) {
@@ -170,8 +172,9 @@ int main(int argc, char** argv) {
     if (!args.contains("--skip-memory")) {
         long small = PeakKb(app.applicationFilePath(), text100k, dir.filePath("m1.wav"));
         long large = PeakKb(app.applicationFilePath(), text1m, dir.filePath("m2.wav"));
-        std::printf("peak memory converting 100 KB: %.1f MB, 1 MB: %.1f MB (target < 64 MB, flat)\n",
-                    small / 1024.0, large / 1024.0);
+        std::printf(
+            "peak memory converting 100 KB: %.1f MB, 1 MB: %.1f MB (target < 64 MB, flat)\n",
+            small / 1024.0, large / 1024.0);
     }
     return 0;
 }

@@ -126,7 +126,8 @@ void TKoCmdLine::ListOrReport() {
         SwitchValues[swEngine] = QStringLiteral("0");
         info = TMSpeechEngineInfo{};
         if (s.Engines.isEmpty() || !s.GetEngineInfo(s.Engines[0], info))
-            throw EMSpeechException(QStringLiteral("No speech engine is installed (install espeak-ng-data)."));
+            throw EMSpeechException(
+                QStringLiteral("No speech engine is installed (install espeak-ng-data)."));
     }
     text = QStringLiteral("The info of speech engine No.") + SwitchValues[swEngine] +
            QStringLiteral("\r\n\r\n");
@@ -270,30 +271,31 @@ void TKoCmdLine::ConvertFile(bool toMp3) {
 
 QString TKoCmdLine::UsageText() {
     return QStringLiteral(
-        "Usage: %1 JOB [TEXT] [OUTPUT] [SWITCHES]\n"
-        "\n"
-        "Jobs:\n"
-        "  /e                 list the installed voices (with -e N: describe voice N)\n"
-        "  /tts TEXT          speak TEXT aloud (a file name, or the words themselves)\n"
-        "  /ttw TEXT [OUT]    speak TEXT into a WAV file\n"
-        "  /ttm TEXT [OUT]    speak TEXT into an MP3 file\n"
-        "  /wtm IN.wav [OUT]  convert a WAV file to MP3\n"
-        "  /mtw IN.mp3 [OUT]  convert an MP3 file to WAV\n"
-        "\n"
-        "The output is OUT when it ends in .wav or .mp3, else the text file's name with .wav or\n"
-        ".mp3, else output.wav in the current folder.\n"
-        "\n"
-        "Switches (anywhere, in any letter case):\n"
-        "  -e N      voice number (default 0)\n"
-        "  -s WPM    speed in words per minute\n"
-        "  -p HZ     pitch in hertz\n"
-        "  -w X      writing speed as a multiple of real time (default 8);\n"
-        "            -w 256 converts as fast as the engine can\n"
-        "  -r KHZ    MP3 resample frequency (default automatic: the encoder chooses)\n"
-        "  -b KBPS   MP3 bit rate (default 128)\n"
-        "  -m MODE   MP3 mode letter (default s)\n"
-        "  -q Q      MP3 quality 0-9 (default 5)\n"
-        "\n"
-        "The manual is help.html in the program folder.\n")
+               "Usage: %1 JOB [TEXT] [OUTPUT] [SWITCHES]\n"
+               "\n"
+               "Jobs:\n"
+               "  /e                 list the installed voices (with -e N: describe voice N)\n"
+               "  /tts TEXT          speak TEXT aloud (a file name, or the words themselves)\n"
+               "  /ttw TEXT [OUT]    speak TEXT into a WAV file\n"
+               "  /ttm TEXT [OUT]    speak TEXT into an MP3 file\n"
+               "  /wtm IN.wav [OUT]  convert a WAV file to MP3\n"
+               "  /mtw IN.mp3 [OUT]  convert an MP3 file to WAV\n"
+               "\n"
+               "The output is OUT when it ends in .wav or .mp3, else the text file's name with "
+               ".wav or\n"
+               ".mp3, else output.wav in the current folder.\n"
+               "\n"
+               "Switches (anywhere, in any letter case):\n"
+               "  -e N      voice number (default 0)\n"
+               "  -s WPM    speed in words per minute\n"
+               "  -p HZ     pitch in hertz\n"
+               "  -w X      writing speed as a multiple of real time (default 8);\n"
+               "            -w 256 converts as fast as the engine can\n"
+               "  -r KHZ    MP3 resample frequency (default automatic: the encoder chooses)\n"
+               "  -b KBPS   MP3 bit rate (default 128)\n"
+               "  -m MODE   MP3 mode letter (default s)\n"
+               "  -q Q      MP3 quality 0-9 (default 5)\n"
+               "\n"
+               "The manual is help.html in the program folder.\n")
         .arg(KoUtils::ApplicationTitle().toLower());
 }

@@ -34,7 +34,16 @@ public:
     static QString UsageText();
 
 private:
-    enum Switch { swEngine, swSpeed, swPitch, swWriteSpeed, swResample, swBitrate, swMode, swQuality };
+    enum Switch {
+        swEngine,
+        swSpeed,
+        swPitch,
+        swWriteSpeed,
+        swResample,
+        swBitrate,
+        swMode,
+        swQuality
+    };
 
     void ParseSwitches();
     QString Arg(int i) const;
@@ -46,6 +55,6 @@ private:
     speech::TMSpeech& CreateSpeech();
 
     QStringList FArgs;
-    QString FError;          // the first failure; the job ends non-zero when set
+    QString FError; // the first failure; the job ends non-zero when set
     class QEventLoop* FLoop = nullptr;
 };

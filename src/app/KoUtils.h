@@ -25,7 +25,8 @@ void SetExecutablePath(const QString& path);
 
 // The window build installs its message boxes here; without them, a process has its console
 // as its message box: text on standard output, errors (MB_ICONERROR) on standard error.
-using MessageBoxHandler = std::function<int(const QString& text, const QString& caption, int flags)>;
+using MessageBoxHandler =
+    std::function<int(const QString& text, const QString& caption, int flags)>;
 void SetMessageBoxHandler(MessageBoxHandler handler);
 
 void ShowMessageBox(const QString& text, int flags);

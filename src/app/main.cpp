@@ -3,10 +3,9 @@
 #include "CmdLine.h"
 #include "Engines.h"
 #include "KoUtils.h"
+#include "WindowMain.h"
 
 #include <QCoreApplication>
-
-#include <cstdio>
 
 int main(int argc, char** argv) {
     if (argc > 1) {
@@ -15,9 +14,5 @@ int main(int argc, char** argv) {
         TKoCmdLine cmd(app.arguments());
         return cmd.Execute();
     }
-    if (KoUtils::IsAlreadyRunning())
-        return 0;
-    std::fputs("The reader's window is not available yet; run it with /? for the command line.\n",
-               stderr);
-    return 1;
+    return RunWindowedReader(argc, argv);
 }

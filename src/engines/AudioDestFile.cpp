@@ -155,7 +155,8 @@ HRESULT AudioDestFile::StreamWrite(const std::int16_t* samples, std::size_t coun
     // Keep the pace: sleep until the audio written so far is due at speed/256 of real time.
     std::unique_lock lock(FMutex);
     while (FSpeed != 0 && !FAborted) {
-        double seconds = double(FWritten - FPaceBase) * 256.0 / (double(FFormat.SampleRate) * FSpeed);
+        double seconds =
+            double(FWritten - FPaceBase) * 256.0 / (double(FFormat.SampleRate) * FSpeed);
         auto due = FPaceStart + std::chrono::duration_cast<Clock::duration>(
                                     std::chrono::duration<double>(seconds));
         if (Clock::now() >= due)

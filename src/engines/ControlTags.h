@@ -17,10 +17,10 @@ namespace engines {
 struct TagItem {
     enum class Type { Text, Tag };
     Type type = Type::Text;
-    std::size_t offset = 0;  // byte offset of the item in the source
-    std::string_view text;   // Text: what to speak; Tag: the whole tag with its backslashes
-    std::string_view name;   // Tag: the three letters
-    std::string_view value;  // Tag: what follows "=", empty when there is none
+    std::size_t offset = 0; // byte offset of the item in the source
+    std::string_view text;  // Text: what to speak; Tag: the whole tag with its backslashes
+    std::string_view name;  // Tag: the three letters
+    std::string_view value; // Tag: what follows "=", empty when there is none
     bool hasValue = false;
 };
 
@@ -45,7 +45,7 @@ enum class VoiceCharacter { Normal, Whisper, Monotone };
 
 struct ControlTag {
     TagKind kind = TagKind::Unknown;
-    std::uint32_t number = 0;   // Pause (ms), Speed (wpm), Pitch (Hz), Volume (0..65535)
+    std::uint32_t number = 0; // Pause (ms), Speed (wpm), Pitch (Hz), Volume (0..65535)
     VoiceCharacter character = VoiceCharacter::Normal;
 };
 

@@ -35,8 +35,8 @@ constexpr std::uint32_t kFullVolume = 65535;
 
 struct Prosody {
     DWORD Speed = kDefaultSpeed;
-    int Pitch = 50;                      // espeak-ng scale
-    std::uint32_t Volume = kFullVolume;  // 0..65535, 65535 = the mode's full volume
+    int Pitch = 50;                     // espeak-ng scale
+    std::uint32_t Volume = kFullVolume; // 0..65535, 65535 = the mode's full volume
     VoiceCharacter Character = VoiceCharacter::Normal;
 };
 
@@ -188,16 +188,16 @@ struct CentralState {
     std::shared_ptr<IAudioDest> Dest;
 
     std::mutex Mutex;
-    Prosody Current;        // settings of the text stream, changed by tags and attributes
+    Prosody Current; // settings of the text stream, changed by tags and attributes
     DWORD RealTime = kMaxRealTime;
     std::map<DWORD, Sink> Sinks;
     DWORD NextKey = 1;
-    std::uint64_t Epoch = 0;   // bumped by every reset: older work is abandoned
-    bool Active = false;       // from the first queued text until the stop is notified
+    std::uint64_t Epoch = 0; // bumped by every reset: older work is abandoned
+    bool Active = false;     // from the first queued text until the stop is notified
     bool StartNotified = false;
-    bool StreamOpen = false;   // the destination has a stream started
-    int PendingJobs = 0;       // text jobs queued or being spoken
-    QWORD StreamPos = 0;       // samples handed to the destination in this stream
+    bool StreamOpen = false; // the destination has a stream started
+    int PendingJobs = 0;     // text jobs queued or being spoken
+    QWORD StreamPos = 0;     // samples handed to the destination in this stream
 
     std::vector<Sink> SinksCopy() {
         std::lock_guard lock(Mutex);
@@ -404,9 +404,8 @@ void Speaker::SpeakPiece(bool endPause) {
         std::lock_guard lock(FState.Mutex);
         base = FState.StreamPos;
     }
-    WordTracker tracker(FPiece, base, [this](std::uint64_t sample, std::uint32_t source) {
-        Mark(sample, source);
-    });
+    WordTracker tracker(
+        FPiece, base, [this](std::uint64_t sample, std::uint32_t source) { Mark(sample, source); });
     Synth synth{this, &tracker};
     tSynth = &synth;
     const std::string& text = FPiece.Text();
@@ -541,8 +540,7 @@ void Speaker::Run() {
 
 void Runtime::Initialize() {
     // Audio comes back through the callback, about 50 ms at a time.
-    int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 50, nullptr,
-                                 espeakINITIALIZE_DONT_EXIT);
+    int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 50, nullptr, espeakINITIALIZE_DONT_EXIT);
     if (rate <= 0)
         return;
     FRate = rate;
@@ -679,8 +677,7 @@ public:
     }
 
     // ITTSCentralA
-    HRESULT Register(const std::shared_ptr<IUnknown>& sink, const GUID& iid,
-                     DWORD& key) override {
+    HRESULT Register(const std::shared_ptr<IUnknown>& sink, const GUID& iid, DWORD& key) override {
         Sink s;
         if (iid == IID_ITTSNotifySink2A) {
             if (Failed(speech::QueryInterface(sink, s.extended)))
@@ -752,8 +749,7 @@ public:
     }
     HRESULT PitchSet(WORD pitch) override {
         std::lock_guard lock(FState->Mutex);
-        FState->Current.Pitch =
-            std::clamp(int(pitch) - FState->Mode.BasePitchHz, 0, kPitchSteps);
+        FState->Current.Pitch = std::clamp(int(pitch) - FState->Mode.BasePitchHz, 0, kPitchSteps);
         return S_OK;
     }
     HRESULT RealTimeGet(DWORD& realTime) override {
@@ -856,10 +852,12 @@ std::vector<EspeakMode> EspeakModes(const std::string& localeName) {
         int rank;
         std::string name;
     };
-    QLocale locale = localeName.empty() ? QLocale::system() : QLocale(QString::fromStdString(localeName));
+    QLocale locale =
+        localeName.empty() ? QLocale::system() : QLocale(QString::fromStdString(localeName));
     std::string wanted = Lower(locale.name().toStdString()); // "de_at", "c"
     std::string lang = wanted.substr(0, wanted.find('_'));
-    std::string region = wanted.find('_') == std::string::npos ? "" : wanted.substr(wanted.find('_') + 1);
+    std::string region =
+        wanted.find('_') == std::string::npos ? "" : wanted.substr(wanted.find('_') + 1);
     bool known = false;
     for (const espeak_VOICE* v : rt.Voices()) {
         std::string l = Lower(PrimaryLanguage(v->languages));

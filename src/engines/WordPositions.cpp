@@ -31,8 +31,8 @@ WordTracker::WordTracker(const TextPiece& piece, std::uint64_t baseSample, Emit 
         if ((c & 0xC0) == 0x80)
             continue; // continuation byte: part of the character before
         // A no-break space (U+00A0) separates words as a blank does.
-        bool space = IsSpaceByte(c) ||
-                     (c == 0xC2 && i + 1 < t.size() && static_cast<unsigned char>(t[i + 1]) == 0xA0);
+        bool space = IsSpaceByte(c) || (c == 0xC2 && i + 1 < t.size() &&
+                                        static_cast<unsigned char>(t[i + 1]) == 0xA0);
         if (!space && !inWord) {
             FWordChars.push_back(chars);
             FWordBytes.push_back(std::uint32_t(i));

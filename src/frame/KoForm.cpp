@@ -1,6 +1,8 @@
 #include "KoForm.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -193,6 +195,22 @@ void TKoForm::showEvent(QShowEvent* event) {
     if (!event->spontaneous())
         FormShow();
     QWidget::showEvent(event);
+}
+
+void TKoForm::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        emit Closed();
+}
+
+void TKoForm::ShowModal() {
+    setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    QMetaObject::Connection done = connect(this, &TKoForm::Closed, &loop, &QEventLoop::quit);
+    show();
+    if (isVisible())
+        loop.exec();
+    disconnect(done);
 }
 
 void TKoForm::FormShow() {

@@ -67,6 +67,15 @@ public:
     TBorderIcons BorderIcons() const { return FBorderIcons; }
     void SetBorderIcons(TBorderIcons value) { FBorderIcons = value; }
 
+    // Shows the window modal to the whole application and returns once it has closed.
+    void ShowModal();
+
+signals:
+    // The window has closed (it may still be shown again).
+    void Closed();
+
+public:
+
     // The frame's components, in the order they lie from bottom to top.
     TKoImage* ImageKoLeft;
     TKoImage* ImageKoRight;
@@ -93,6 +102,7 @@ protected:
     virtual void FormResize();
 
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

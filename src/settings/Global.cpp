@@ -161,11 +161,8 @@ TSettings Defaults(const QString& appDir, QSize screen) {
 
 } // namespace
 
-void LoadSettings(const QString& appDirIn, QSize screenSize) {
-    const QString appDir = WithSlash(appDirIn);
-    TIniFile ini;
-    ini.LoadFromFile(appDir + QLatin1String("config.ini"));
-
+namespace {
+void ApplyFile(const TIniFile& ini, const QString& appDir, QSize screenSize) {
     const TSettings d = Defaults(appDir, screenSize);
     TSettings s;
     for (const TKey& k : Keys) {
@@ -190,6 +187,14 @@ void LoadSettings(const QString& appDirIn, QSize screenSize) {
             ini.ReadInteger(GlobalHotkeyIDListSection, key, DefaultGlobalHotkeyIDList[n]);
     }
 
+}
+} // namespace
+
+void LoadSettings(const QString& appDirIn, QSize screenSize) {
+    const QString appDir = WithSlash(appDirIn);
+    TIniFile ini;
+    ini.LoadFromFile(appDir + QLatin1String("config.ini"));
+    ApplyFile(ini, appDir, screenSize);
     try {
         Playlist = ReadPlaylistFile(appDir + QLatin1String("playlist.apl"), &PlaylistEncoding);
     } catch (const EFileError&) {
@@ -199,6 +204,15 @@ void LoadSettings(const QString& appDirIn, QSize screenSize) {
                                appDir + QLatin1String("txt/sample2.txt"),
                                appDir + QLatin1String("txt/sample3.txt")};
     }
+}
+
+void LoadDefaultSettings(const QString& appDirIn, QSize screenSize) {
+    const QString appDir = WithSlash(appDirIn);
+    ApplyFile(TIniFile(), appDir, screenSize);
+    PlaylistEncoding = TextEncoding::Utf8;
+    Playlist = QStringList{appDir + QLatin1String("txt/sample1.txt"),
+                           appDir + QLatin1String("txt/sample2.txt"),
+                           appDir + QLatin1String("txt/sample3.txt")};
 }
 
 void SaveSettings(const QString& appDirIn) {

@@ -134,6 +134,10 @@ inline constexpr std::array<std::int32_t, HotkeyCount> DefaultGlobalHotkeyIDList
 // changes. A playlist that cannot be read gives the three sample documents.
 void LoadSettings(const QString& appDir, QSize screenSize = QSize());
 
+// Every default, as a first run without any file has them (used when config.ini exists but
+// cannot be read: the program runs, and the file is left as it is).
+void LoadDefaultSettings(const QString& appDir, QSize screenSize = QSize());
+
 // Writes the settings and the lists back: config.ini first, then playlist.apl, each replaced
 // atomically. A file that cannot be written throws EFileError and keeps its old content; when
 // config.ini fails, playlist.apl is not written. A config.ini without the owner's write

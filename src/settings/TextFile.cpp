@@ -48,9 +48,9 @@ bool WriteAll(int fd, const char* data, qsizetype size) {
 
 } // namespace
 
-QString DecodeText(QByteArrayView bytes, TextEncoding* used) {
+QString DecodeText(QByteArrayView bytes, TextEncoding* used, bool utf16) {
     TextEncoding enc = TextEncoding::Utf8;
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+    if (utf16 && (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))) {
         enc = bytes.startsWith("\xFF\xFE") ? TextEncoding::Utf16LE : TextEncoding::Utf16BE;
         QStringDecoder utf16(enc == TextEncoding::Utf16LE ? QStringDecoder::Utf16LE
                                                           : QStringDecoder::Utf16BE,
@@ -120,6 +120,10 @@ QByteArray EncodeText(const QString& text, TextEncoding preferred, TextEncoding*
     }
     if (written)
         *written = TextEncoding::Utf8;
+    // A text that itself begins with U+FEFF would lose it to the reader, which takes the
+    // first one for a byte-order mark: give it a mark of its own.
+    if (text.startsWith(QChar(0xFEFF)))
+        return "\xEF\xBB\xBF" + text.toUtf8();
     return text.toUtf8();
 }
 

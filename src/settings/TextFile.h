@@ -22,9 +22,11 @@ public:
 
 enum class TextEncoding { Utf8, Windows1252, Utf8Bom, Utf16LE, Utf16BE };
 
-// A byte-order mark decides (UTF-8 or UTF-16); else UTF-8 when the bytes are valid UTF-8;
-// otherwise Windows-1252, the code page that files of the program's Windows version used.
-QString DecodeText(QByteArrayView bytes, TextEncoding* used = nullptr);
+// A byte-order mark decides (UTF-8, or UTF-16 when `utf16` allows it); else UTF-8 when the
+// bytes are valid UTF-8; otherwise Windows-1252, the code page that files of the program's
+// Windows version used. Documents may be UTF-16; the settings files are 8-bit text, in which a
+// NUL ends the list, so they are never taken for UTF-16.
+QString DecodeText(QByteArrayView bytes, TextEncoding* used = nullptr, bool utf16 = false);
 // Encodes in `preferred`, with its byte-order mark where it has one. Windows-1252 is kept only
 // while every character has a form in it and the bytes cannot be mistaken for UTF-8 when read
 // again; otherwise UTF-8, so no character is ever lost or changed. `written` tells which.

@@ -41,8 +41,12 @@ inline constexpr HRESULT AUDERR_DEVICELOST = HRESULT(0x80040212u);
 inline constexpr HRESULT AUDERR_CANTOPENFILE = HRESULT(0x80040213u);
 inline constexpr HRESULT AUDERR_WRITEFAILED = HRESULT(0x80040214u);
 
-inline bool Succeeded(HRESULT hr) { return hr >= 0; }
-inline bool Failed(HRESULT hr) { return hr < 0; }
+inline bool Succeeded(HRESULT hr) {
+    return hr >= 0;
+}
+inline bool Failed(HRESULT hr) {
+    return hr < 0;
+}
 
 // A human text for the result codes this contract defines; empty for any other code.
 std::string ResultText(HRESULT hr);
@@ -157,10 +161,10 @@ HRESULT QueryInterface(const std::shared_ptr<IUnknown>& obj, std::shared_ptr<T>&
 template <class Self, class... Ifaces>
 HRESULT QueryInterfaceOf(const std::shared_ptr<Self>& self, const GUID& iid,
                          std::shared_ptr<void>& out) {
-    bool found = ((iid == Ifaces::IID() &&
-                   (out = std::static_pointer_cast<void>(std::static_pointer_cast<Ifaces>(self)),
-                    true)) ||
-                  ...);
+    bool found =
+        ((iid == Ifaces::IID() &&
+          (out = std::static_pointer_cast<void>(std::static_pointer_cast<Ifaces>(self)), true)) ||
+         ...);
     return found ? S_OK : E_NOINTERFACE;
 }
 

@@ -97,8 +97,7 @@ public:
     HRESULT VisualFuture(DWORD, QWORD, char, char, DWORD, PTTSMouth) override { return S_OK; }
 
 private:
-    void PostError(const std::shared_ptr<ITTSErrorObject>& error,
-                   TMSErrorEvent TMSpeech::*event) {
+    void PostError(const std::shared_ptr<ITTSErrorObject>& error, TMSErrorEvent TMSpeech::*event) {
         TTSERRORINFO info;
         if (error)
             error->GetErrorInfo(info);
@@ -127,8 +126,7 @@ public:
         : FLink(std::move(link)), FGeneration(generation) {}
 
     HRESULT QueryInterface(const GUID& iid, std::shared_ptr<void>& out) override {
-        return QueryInterfaceOf<TTSBufNotifySink, ITTSBufNotifySink>(shared_from_this(), iid,
-                                                                     out);
+        return QueryInterfaceOf<TTSBufNotifySink, ITTSBufNotifySink>(shared_from_this(), iid, out);
     }
     HRESULT TextDataDone(QWORD, DWORD) override { return S_OK; }
     HRESULT TextDataStarted(QWORD) override { return S_OK; }
@@ -137,9 +135,8 @@ public:
         std::lock_guard lock(FLink->Mutex);
         if (FLink->Owner) {
             TMSpeech* owner = FLink->Owner;
-            owner->Deliver(FGeneration, [owner, byteOffset] {
-                owner->HandleWordPosition(byteOffset);
-            });
+            owner->Deliver(FGeneration,
+                           [owner, byteOffset] { owner->HandleWordPosition(byteOffset); });
         }
         return S_OK;
     }

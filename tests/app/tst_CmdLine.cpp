@@ -126,7 +126,8 @@ private slots:
 
         // Speed and pitch switches change what is written; a last switch sends no tag.
         QString fast = NewFolder(), slow = NewFolder();
-        const QString text = "Twelve words spoken at two clearly different speeds make two different files.";
+        const QString text =
+            "Twelve words spoken at two clearly different speeds make two different files.";
         QCOMPARE(Nurva({"/ttw", text, "-s", "350", "-w", "256"}, fast).code, 0);
         QCOMPARE(Nurva({"/ttw", text, "-w", "256", "-S", "100", "-p"}, slow).code, 0);
         QVERIFY(ReadWav(fast + "/output.wav").seconds() <
@@ -138,7 +139,10 @@ private slots:
         QString dir = NewFolder();
         QElapsedTimer t;
         t.start();
-        QCOMPARE(Nurva({"/ttw", "This sentence is written at eight times real time, no faster."}, dir).code, 0);
+        QCOMPARE(
+            Nurva({"/ttw", "This sentence is written at eight times real time, no faster."}, dir)
+                .code,
+            0);
         double audio = ReadWav(dir + "/output.wav").seconds();
         QVERIFY2(t.elapsed() >= audio * 1000 / 8 * 0.8, qPrintable(QString::number(t.elapsed())));
     }
@@ -154,7 +158,10 @@ private slots:
         QCOMPARE(Nurva({"/mtw", dir + "/out.mp3", "-b", "64"}, dir).code, 0);
         CheckSpeech(dir + "/out.wav", 11);
         QFile::rename(dir + "/out.wav", dir + "/again.wav");
-        QCOMPARE(Nurva({"/wtm", dir + "/again.wav", dir + "/again2.mp3", "-r", "16", "-b", "32"}, dir).code, 0);
+        QCOMPARE(
+            Nurva({"/wtm", dir + "/again.wav", dir + "/again2.mp3", "-r", "16", "-b", "32"}, dir)
+                .code,
+            0);
         QVERIFY(QFileInfo(dir + "/again2.mp3").size() > 1000);
     }
 
@@ -164,12 +171,18 @@ private slots:
         QVERIFY(QFile::copy(FExe, app + "/nurva"));
         QFile::setPermissions(app + "/nurva", QFile::permissions(FExe));
         QString log = app + "/lame.log";
-        Write(app + "/lame", QString("#!/bin/sh\nfor a in \"$@\"; do printf '[%s]' \"$a\" >> '%1'; done\n"
-                                     "echo >> '%1'\nexec lame \"$@\"\n").arg(log).toUtf8());
-        QFile::setPermissions(app + "/lame", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        Write(app + "/lame",
+              QString("#!/bin/sh\nfor a in \"$@\"; do printf '[%s]' \"$a\" >> '%1'; done\n"
+                      "echo >> '%1'\nexec lame \"$@\"\n")
+                  .arg(log)
+                  .toUtf8());
+        QFile::setPermissions(app + "/lame",
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QString dir = NewFolder();
         QCOMPARE(Nurva({"/ttm", "Short", "my out.mp3", "-w", "256", "-b", "", "-m", "m"}, dir,
-                       QProcessEnvironment::systemEnvironment(), app + "/nurva").code, 0);
+                       QProcessEnvironment::systemEnvironment(), app + "/nurva")
+                     .code,
+                 0);
         QFile f(log);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QString calls = QString::fromUtf8(f.readAll());

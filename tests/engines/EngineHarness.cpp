@@ -29,8 +29,8 @@ bool Binding::Bind(int index, const GUID& clsid) {
 HRESULT Binding::Speak(const std::string& text) {
     recorder->clock.restart();
     std::shared_ptr<IUnknown> buf = std::static_pointer_cast<ITTSBufNotifySink>(recorder);
-    return central->TextData(CHARSET_TEXT, TTSDATAFLAG_TAGGED, text.c_str(),
-                             DWORD(text.size() + 1), buf, IID_ITTSBufNotifySink);
+    return central->TextData(CHARSET_TEXT, TTSDATAFLAG_TAGGED, text.c_str(), DWORD(text.size() + 1),
+                             buf, IID_ITTSBufNotifySink);
 }
 
 bool Binding::WaitStop(int timeoutMs) {

@@ -17,8 +17,9 @@ QStringList Items(std::string_view src, bool tags = true) {
             out << "T:" + QString::fromUtf8(i.text.data(), qsizetype(i.text.size()));
         else
             out << "G:" + QString::fromUtf8(i.name.data(), 3) +
-                       (i.hasValue ? "=" + QString::fromUtf8(i.value.data(), qsizetype(i.value.size()))
-                                   : QString());
+                       (i.hasValue
+                            ? "=" + QString::fromUtf8(i.value.data(), qsizetype(i.value.size()))
+                            : QString());
     }
     return out;
 }
@@ -32,7 +33,8 @@ private slots:
                  QStringList({"T:Hello ", "G:Pau=500", "T:world", "G:Rst"}));
         QCOMPARE(Items("\\spd=300\\\\PIT=80\\x"), QStringList({"G:spd=300", "G:PIT=80", "T:x"}));
         // An escaped backslash is one backslash of text, also right before a tag.
-        QCOMPARE(Items("a\\\\b\\\\\\Vol=1\\"), QStringList({"T:a", "T:\\", "T:b", "T:\\", "G:Vol=1"}));
+        QCOMPARE(Items("a\\\\b\\\\\\Vol=1\\"),
+                 QStringList({"T:a", "T:\\", "T:b", "T:\\", "G:Vol=1"}));
         QCOMPARE(Items("\\Chr=\"Whisper\"\\"), QStringList({"G:Chr=\"Whisper\""}));
         // With tags off the text is taken as it stands.
         QCOMPARE(Items("a\\Pau=1\\b", false), QStringList({"T:a\\Pau=1\\b"}));
@@ -81,15 +83,17 @@ private slots:
         TextPiece piece;
         piece.Append("Café  in the 3,500 garden.\n", 10);
         std::vector<std::pair<std::uint64_t, std::uint32_t>> got;
-        WordTracker t(piece, 1000, [&](std::uint64_t s, std::uint32_t o) { got.push_back({s, o}); });
+        WordTracker t(piece, 1000, [&](std::uint64_t s, std::uint32_t o) {
+            got.push_back({s, o});
+        });
         QCOMPARE(t.WordCount(), std::size_t(5));
-        t.OnWordEvent(1, 4, 100);   // Café
-        t.OnWordEvent(13, 0, 150);  // a bogus clause-end event: dropped
-        t.OnWordEvent(10, 3, 300);  // "the": "in" had no event of its own
-        t.OnWordEvent(14, 1, 400);  // numbers give several events
+        t.OnWordEvent(1, 4, 100);  // Café
+        t.OnWordEvent(13, 0, 150); // a bogus clause-end event: dropped
+        t.OnWordEvent(10, 3, 300); // "the": "in" had no event of its own
+        t.OnWordEvent(14, 1, 400); // numbers give several events
         t.OnWordEvent(16, 3, 420);
-        t.OnWordEvent(3, 1, 450);   // backwards: dropped
-        t.Finish(900);              // "garden." never got an event
+        t.OnWordEvent(3, 1, 450); // backwards: dropped
+        t.Finish(900);            // "garden." never got an event
         std::vector<std::uint32_t> offsets;
         std::vector<std::uint64_t> samples;
         for (auto& [s, o] : got) {

@@ -128,7 +128,8 @@ private slots:
     void wordPositionsFollowTheWords() {
         for (const std::string& text :
              {std::string("One two three, four five. The 12 cats in the garden ran 3,500 metres!"),
-              std::string("Café au lait für über zwölf Männer, déjà vu.\n\nNext para-graph here.")}) {
+              std::string(
+                  "Café au lait für über zwölf Männer, déjà vu.\n\nNext para-graph here.")}) {
             Binding b;
             QVERIFY(b.Bind(0, CLSID_AudioDestFile));
             Wav w = SpeakToWav(text, &b);
@@ -154,10 +155,9 @@ private slots:
         std::vector<std::uint32_t> got;
         for (auto& word : b.recorder->words)
             got.push_back(word.offset);
-        std::vector<std::uint32_t> want = {0, std::uint32_t(text.find("brave")),
-                                           std::uint32_t(text.find("\\\\")),
-                                           std::uint32_t(text.find("new")),
-                                           std::uint32_t(text.find("world"))};
+        std::vector<std::uint32_t> want = {
+            0, std::uint32_t(text.find("brave")), std::uint32_t(text.find("\\\\")),
+            std::uint32_t(text.find("new")), std::uint32_t(text.find("world"))};
         QCOMPARE(got, want);
     }
 

@@ -162,10 +162,10 @@ private slots:
         QCOMPARE(DecodeText("\xEF\xBB\xBF[A]", &used), QString("[A]"));
         QCOMPARE(used, TextEncoding::Utf8Bom);
         QCOMPARE(EncodeText("[A]", used), QByteArray("\xEF\xBB\xBF[A]"));
-        QCOMPARE(DecodeText(QByteArray("\xFF\xFE[\0A\0", 6), &used), QString("[A"));
+        QCOMPARE(DecodeText(QByteArray("\xFF\xFE[\0A\0", 6), &used, true), QString("[A"));
         QCOMPARE(used, TextEncoding::Utf16LE);
         QCOMPARE(EncodeText("[A", used), QByteArray("\xFF\xFE[\0A\0", 6));
-        QCOMPARE(DecodeText(QByteArray("\xFE\xFF\0[", 4), &used), QString("["));
+        QCOMPARE(DecodeText(QByteArray("\xFE\xFF\0[", 4), &used, true), QString("["));
         QCOMPARE(used, TextEncoding::Utf16BE);
         QCOMPARE(DecodeText("\xC3\xA9", &used), QString(QChar(0xE9)));
         QCOMPARE(used, TextEncoding::Utf8);

@@ -87,8 +87,12 @@ struct DeviceDest : IAudioMultiMediaDevice, std::enable_shared_from_this<DeviceD
 
 } // namespace
 
-Script& CurrentScript() { return gScript; }
-Log& CurrentLog() { return gLog; }
+Script& CurrentScript() {
+    return gScript;
+}
+Log& CurrentLog() {
+    return gLog;
+}
 
 void Install() {
     gScript = Script{};
@@ -172,12 +176,18 @@ HRESULT Central::AudioReset() {
     gLog.calls.push_back("AudioReset");
     return S_OK;
 }
-HRESULT Central::AboutDlg(HWND, const char*) { return gScript.dialogResult; }
-HRESULT Central::GeneralDlg(HWND, const char*) { return gScript.dialogResult; }
+HRESULT Central::AboutDlg(HWND, const char*) {
+    return gScript.dialogResult;
+}
+HRESULT Central::GeneralDlg(HWND, const char*) {
+    return gScript.dialogResult;
+}
 HRESULT Central::LexiconDlg(HWND, const char* title) {
     gLog.calls.push_back(std::string("LexiconDlg ") + (title ? title : "null"));
     return gScript.dialogResult;
 }
-HRESULT Central::TranslateDlg(HWND, const char*) { return gScript.dialogResult; }
+HRESULT Central::TranslateDlg(HWND, const char*) {
+    return gScript.dialogResult;
+}
 
 } // namespace scripted

@@ -14,11 +14,11 @@ using namespace speech;
 
 struct Script {
     std::vector<std::string> modeNames;
-    bool failEnumerator = false;   // the enumerator cannot be created
-    int failNextAfter = -1;        // Next fails after this many records (-1: never)
-    bool failDestination = false;  // destinations cannot be created
+    bool failEnumerator = false;  // the enumerator cannot be created
+    int failNextAfter = -1;       // Next fails after this many records (-1: never)
+    bool failDestination = false; // destinations cannot be created
     bool failSelect = false;
-    bool failAttributes = false;   // the central does not offer attributes
+    bool failAttributes = false; // the central does not offer attributes
     bool failDialogs = false;
     bool refuseExtendedSink = false;
     bool refuseBasicSink = false;
@@ -47,7 +47,10 @@ Log& CurrentLog();
 // Installs the scripted classes in place of the platform's, with a fresh script and log.
 void Install();
 
-struct Central : ITTSCentralA, ITTSAttributesA, ITTSDialogsA, std::enable_shared_from_this<Central> {
+struct Central : ITTSCentralA,
+                 ITTSAttributesA,
+                 ITTSDialogsA,
+                 std::enable_shared_from_this<Central> {
     int modeIndex = -1;
     std::shared_ptr<ITTSNotifySinkA> sink;
     std::shared_ptr<ITTSNotifySink2A> sink2;

@@ -54,7 +54,7 @@ private slots:
         CurrentScript().failNextAfter = 2;
         TMSpeech s;
         QVERIFY(!s.Initialized && !s.Enabled);
-        QCOMPARE(s.Engines.size(), 2); // what came before the failure stays
+        QCOMPARE(s.Engines.size(), 2);  // what came before the failure stays
         s.SpeakText("nothing happens"); // disabled: no exception, no call
         QVERIFY(CurrentLog().texts.empty());
         // A stored Enabled overrides the failure; speaking then says why it can't.
@@ -154,8 +154,7 @@ private slots:
 
         s.SetPitch(65535);
         s.SetSpeed(4294967295u);
-        QCOMPARE(log.injected,
-                 std::vector<std::string>({"\\Pit=65535\\", "\\Spd=4294967295\\"}));
+        QCOMPARE(log.injected, std::vector<std::string>({"\\Pit=65535\\", "\\Spd=4294967295\\"}));
     }
 
     void fileOutputAndItsFailures() {
@@ -277,7 +276,8 @@ private slots:
         for (const char* word : {"über", "clef", "now", "Café"}) {
             int byte = utf8.indexOf(word);
             buf->WordPosition(0, DWORD(byte));
-            QVERIFY(testsupport::WaitFor([&] { return s.WordOffset == std::uint32_t(byte); }, 1000));
+            QVERIFY(
+                testsupport::WaitFor([&] { return s.WordOffset == std::uint32_t(byte); }, 1000));
             QCOMPARE(s.WordCharOffset, text.indexOf(QString::fromUtf8(word)));
         }
     }

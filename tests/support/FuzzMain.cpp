@@ -37,8 +37,8 @@ std::vector<std::string> LoadSeeds(const std::vector<std::string>& paths) {
 }
 
 std::string Mutate(std::string s, const std::vector<std::string>& seeds, std::mt19937_64& rng) {
-    static const char* tokens[] = {"\\", "\\\\", "=", "\r\n", "\n", "\r", "[", "]", ";", "\"",
-                                   "0x", "$", "-", "\xC3\xA9", "\xFF"};
+    static const char* tokens[] = {"\\", "\\\\", "=",  "\r\n", "\n", "\r",       "[",   "]",
+                                   ";",  "\"",   "0x", "$",    "-",  "\xC3\xA9", "\xFF"};
     int rounds = 1 + int(rng() % 8);
     for (int r = 0; r < rounds; ++r) {
         std::size_t pos = s.empty() ? 0 : rng() % (s.size() + 1);

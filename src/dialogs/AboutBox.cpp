@@ -1,0 +1,57 @@
+#include "AboutBox.h"
+
+#include "KoUtils.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#ifndef NURVA_VERSION
+#define NURVA_VERSION "0.0"
+#endif
+
+TAboutBox::TAboutBox(QWidget* parent, const QString& homePage, const QString& contact)
+    : TKoForm(parent) {
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(QStringLiteral("About"));
+    SetBorderIcons(koframe::biSystemMenu);
+    resize(440, 250);
+
+    auto* layout = new QVBoxLayout(PanelKoClient);
+    layout->setContentsMargins(16, 12, 16, 12);
+    LabelProduct = new QLabel(QStringLiteral("PARLOVA Text To Speech Reader"));
+    QFont big = LabelProduct->font();
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    big.setBold(true);
+    LabelProduct->setFont(big);
+    LabelProduct->setAlignment(Qt::AlignCenter);
+    LabelVersion = new QLabel(QStringLiteral("Version %1").arg(QLatin1String(NURVA_VERSION)));
+    LabelVersion->setAlignment(Qt::AlignCenter);
+    const QString mail = QString(contact).remove(QStringLiteral("mailto:"));
+    LabelLinks = new QLabel(
+        QStringLiteral("<p align=center>Home page: <a href=\"%1\">%1</a><br>"
+                       "Contact: <a href=\"%2\">%3</a></p>")
+            .arg(homePage.toHtmlEscaped(), contact.toHtmlEscaped(), mail.toHtmlEscaped()));
+    LabelLinks->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    connect(LabelLinks, &QLabel::linkActivated, this,
+            [](const QString& link) { KoUtils::ShellOpen(link); });
+    auto* ok = new QPushButton(QStringLiteral("OK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+    layout->addWidget(LabelProduct);
+    layout->addWidget(LabelVersion);
+    layout->addSpacing(8);
+    layout->addWidget(LabelLinks);
+    layout->addStretch();
+    layout->addWidget(ok, 0, Qt::AlignCenter);
+    ok->setFocus();
+}
+
+void TAboutBox::FormShow() {
+    TKoForm::FormShow();
+    SetSizeable(false);
+    // Over the middle of the window that opened it.
+    if (QWidget* owner = parentWidget())
+        move(owner->geometry().center() - rect().center());
+}

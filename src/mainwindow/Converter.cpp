@@ -1,0 +1,641 @@
+#include "Converter.h"
+
+#include "AboutBox.h"
+#include "FindDialog.h"
+#include "Global.h"
+#include "KoUtils.h"
+#include "TextFile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSlider>
+#include <QStatusTipEvent>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+using namespace settings;
+using mainwindow::CommandTable;
+
+const char* const TFormCvt::HomePageUrl = "https://nurva.example.org/";
+const char* const TFormCvt::ContactUrl = "mailto:support@nurva.example.org";
+
+namespace {
+
+// One step of creation: an error inside ends the step silently, and creation goes on.
+template <class F> void Guarded(F step) {
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+// Colours are stored with red in the low byte, then green, then blue.
+QColor StoredColor(std::int32_t value) {
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+QIcon ToolbarIcon(int image) {
+    static const char* const names[] = {"tts",  "ttw",  "ttm",  "pause",
+                                        "stop", "prev", "next", "options"};
+    QIcon icon;
+    const QString base = QStringLiteral(":/toolbar/") + QLatin1String(names[image]);
+    icon.addFile(base + QStringLiteral(".png"), QSize(48, 48), QIcon::Normal);
+    icon.addFile(base + QStringLiteral("_d.png"), QSize(48, 48), QIcon::Disabled);
+    icon.addFile(base + QStringLiteral("_h.png"), QSize(48, 48), QIcon::Active);
+    return icon;
+}
+
+} // namespace
+
+TFormCvt::TFormCvt(const QString& appDir, QWidget* parent) : TKoForm(parent), FAppDir(appDir) {
+    Q_INIT_RESOURCE(toolbar); // the art lives in a static library
+    setObjectName(QStringLiteral("FormCvt"));
+    MSpeech1 = new speech::TMSpeech(this);
+    MSpeech1->setObjectName(QStringLiteral("MSpeech1"));
+    MSpeech1->Output = speech::soGeneral;
+    TimerWordPosition = new QTimer(this);
+    TimerWordPosition->setInterval(100);
+    TimerAandR = new QTimer(this);
+    TimerAandR->setInterval(1000);
+    CreateCommands();
+    CreateLayout();
+    CreateMenus();
+    BindEditCommands();
+    FormCreate();
+}
+
+TFormCvt::~TFormCvt() {
+    FormDestroy();
+}
+
+void TFormCvt::CreateCommands() {
+    for (const auto& c : CommandTable) {
+        auto* a = new QAction(QString::fromUtf8(c.Caption), this);
+        a->setObjectName(QString::fromLatin1(c.Name));
+        a->setToolTip(QString::fromUtf8(c.Hint));
+        a->setStatusTip(QString::fromUtf8(c.Hint));
+        a->setProperty("Category", QString::fromLatin1(mainwindow::CommandCategory(c.Number)));
+        a->setShortcut(QKeySequence::fromString(QString::fromLatin1(DefaultHotkeyList[c.Number]),
+                                                QKeySequence::PortableText));
+        a->setShortcutContext(Qt::WindowShortcut);
+        if (c.Image >= 0)
+            a->setIcon(ToolbarIcon(c.Image));
+        a->setEnabled(!c.StartsDisabled);
+        addAction(a); // shortcuts work with the menu bar hidden too
+        ActionList1[c.Number] = a;
+    }
+#define NURVA_BIND_ACTION(n, name, caption, hint, image, disabled) name = ActionList1[n];
+    NURVA_COMMANDS(NURVA_BIND_ACTION)
+#undef NURVA_BIND_ACTION
+
+    connect(ActionFileExit, &QAction::triggered, this, &TFormCvt::ActionFileExitExecute);
+    connect(ActionHelp, &QAction::triggered, this, &TFormCvt::ActionHelpExecute);
+    connect(ActionHelpHomePage, &QAction::triggered, this, &TFormCvt::ActionHelpHomePageExecute);
+    connect(ActionHelpContact, &QAction::triggered, this, &TFormCvt::ActionHelpContactExecute);
+    connect(ActionHelpAbout, &QAction::triggered, this, &TFormCvt::ActionHelpAboutExecute);
+    connect(ActionToolsBrowseTxt, &QAction::triggered, this,
+            &TFormCvt::ActionToolsBrowseTxtExecute);
+    connect(ActionToolsBrowseWav, &QAction::triggered, this,
+            &TFormCvt::ActionToolsBrowseWavExecute);
+    connect(ActionToolsBrowseMp3, &QAction::triggered, this,
+            &TFormCvt::ActionToolsBrowseMp3Execute);
+}
+
+void TFormCvt::CreateLayout() {
+    auto* client = new QVBoxLayout(PanelKoClient);
+    client->setContentsMargins(0, 0, 0, 0);
+    client->setSpacing(0);
+
+    CoolBar1 = new QWidget(PanelKoClient);
+    CoolBar1->setObjectName(QStringLiteral("CoolBar1"));
+    auto* bands = new QVBoxLayout(CoolBar1);
+    bands->setContentsMargins(0, 0, 0, 0);
+    bands->setSpacing(0);
+
+    MainMenus = new QToolBar(CoolBar1);
+    MainMenus->setObjectName(QStringLiteral("MainMenus"));
+    MainMenus->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    MainMenus->setFixedHeight(21 + 2);
+    bands->addWidget(MainMenus);
+
+    ToolBar = new QToolBar(CoolBar1);
+    ToolBar->setObjectName(QStringLiteral("ToolBar"));
+    ToolBar->setIconSize(QSize(48, 48));
+    ToolBar->setFixedHeight(54);
+    ToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    bands->addWidget(ToolBar);
+
+    ToolButtonTTX = new QToolButton(ToolBar);
+    ToolButtonTTX->setObjectName(QStringLiteral("ToolButtonTTX"));
+    ToolButtonTTX->setIconSize(QSize(48, 48));
+    ToolButtonTTX->setPopupMode(QToolButton::MenuButtonPopup);
+    ToolButtonTTX->setAutoRaise(true);
+    ToolButtonTTX->setDefaultAction(ActionTTS);
+    PopupMenuTTX = new QMenu(ToolButtonTTX);
+    PopupMenuTTX->setObjectName(QStringLiteral("PopupMenuTTX"));
+    PopupMenuTTX->addActions({ActionTTS, ActionTTW, ActionTTM});
+    ToolButtonTTX->setMenu(PopupMenuTTX);
+    ToolBar->addWidget(ToolButtonTTX);
+    ToolBar->addSeparator();
+    ToolBar->addAction(ActionPause);
+    ToolBar->addAction(ActionStop);
+    ToolBar->addSeparator();
+    ToolBar->addAction(ActionPrev);
+    ToolBar->addAction(ActionNext);
+    ToolBar->addSeparator();
+
+    PanelVoice = new QWidget(ToolBar);
+    PanelVoice->setObjectName(QStringLiteral("PanelVoice"));
+    PanelVoice->setFixedSize(180, 54);
+    ComboBoxExEngines = new QComboBox(PanelVoice);
+    ComboBoxExEngines->setObjectName(QStringLiteral("ComboBoxExEngines"));
+    ComboBoxExEngines->setGeometry(7, 6, 167, 22);
+    ComboBoxExEngines->setMaxVisibleItems(8);
+    ComboBoxExEngines->setIconSize(QSize(16, 16));
+    ComboBoxExEngines->setToolTip(
+        QStringLiteral("Select Voice. You can get more free voices from our site."));
+    ComboBoxExEngines->setStatusTip(ComboBoxExEngines->toolTip());
+    TrackBarVol = new QSlider(Qt::Horizontal, PanelVoice);
+    TrackBarVol->setObjectName(QStringLiteral("TrackBarVol"));
+    TrackBarVol->setGeometry(0, 31, 89, 19);
+    TrackBarVol->setRange(0, 65535);
+    TrackBarVol->setPageStep(2048);
+    TrackBarVol->setValue(65535);
+    TrackBarVol->setToolTip(
+        QStringLiteral("Set the global baseline speaking volume for all voices"));
+    TrackBarVol->setStatusTip(TrackBarVol->toolTip());
+    TrackBarSpd = new QSlider(Qt::Horizontal, PanelVoice);
+    TrackBarSpd->setObjectName(QStringLiteral("TrackBarSpd"));
+    TrackBarSpd->setGeometry(89, 31, 89, 19);
+    TrackBarSpd->setRange(50, 500);
+    TrackBarSpd->setPageStep(2048);
+    TrackBarSpd->setValue(500);
+    TrackBarSpd->setToolTip(QStringLiteral("Set the global baseline average talking speed of all "
+                                           "voices to the specified number of words per minute"));
+    TrackBarSpd->setStatusTip(TrackBarSpd->toolTip());
+    ToolBar->addWidget(PanelVoice);
+    ToolBar->addSeparator();
+    ToolBar->addAction(ActionToolsOptions);
+    client->addWidget(CoolBar1);
+    client->addSpacing(2);
+
+    TabControl1Panel = new QWidget(PanelKoClient);
+    TabControl1Panel->setObjectName(QStringLiteral("TabControl1Panel"));
+    auto* tabs = new QBoxLayout(QBoxLayout::TopToBottom, TabControl1Panel);
+    tabs->setContentsMargins(0, 0, 0, 0);
+    tabs->setSpacing(0);
+    TabControl1 = new QTabBar(TabControl1Panel);
+    TabControl1->setObjectName(QStringLiteral("TabControl1"));
+    TabControl1->setExpanding(false);
+    TabControl1->setContextMenuPolicy(Qt::CustomContextMenu);
+    Memo1 = new QPlainTextEdit(TabControl1Panel);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
+    tabs->addWidget(TabControl1);
+    tabs->addWidget(Memo1, 1);
+    client->addWidget(TabControl1Panel, 1);
+    client->addSpacing(2);
+
+    PanelBottom = new QWidget(PanelKoClient);
+    PanelBottom->setObjectName(QStringLiteral("PanelBottom"));
+    PanelBottom->setFixedHeight(19);
+    auto* bottom = new QHBoxLayout(PanelBottom);
+    bottom->setContentsMargins(0, 0, 0, 0);
+    bottom->setSpacing(3);
+    PanelStatus = new QLabel(QStringLiteral(" Ready"), PanelBottom);
+    PanelStatus->setObjectName(QStringLiteral("PanelStatus"));
+    PanelStatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    PanelStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    PanelStatus->setMinimumWidth(1);
+    auto* gaugePanel = new QFrame(PanelBottom);
+    gaugePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    gaugePanel->setFixedWidth(185);
+    auto* gaugeLayout = new QHBoxLayout(gaugePanel);
+    gaugeLayout->setContentsMargins(1, 1, 1, 1);
+    GaugeWordPosition = new QProgressBar(gaugePanel);
+    GaugeWordPosition->setObjectName(QStringLiteral("GaugeWordPosition"));
+    GaugeWordPosition->setRange(0, 100);
+    GaugeWordPosition->setValue(0);
+    GaugeWordPosition->setTextVisible(true);
+    GaugeWordPosition->setStyleSheet(
+        QStringLiteral("QProgressBar { border: none; background: palette(button); color: black; "
+                       "text-align: center; font-size: 8pt; }"
+                       "QProgressBar::chunk { background: rgb(68, 119, 170); }"));
+    gaugeLayout->addWidget(GaugeWordPosition);
+    bottom->addWidget(PanelStatus, 1);
+    bottom->addWidget(gaugePanel);
+    client->addWidget(PanelBottom);
+
+    Memo1->setFocus();
+}
+
+void TFormCvt::CreateMenus() {
+    auto menu = [this](QMenu*& slot, const char* name, const char* caption, const char* hint) {
+        slot = new QMenu(QString::fromUtf8(caption), this);
+        slot->setObjectName(QString::fromLatin1(name));
+        slot->setToolTipsVisible(true);
+        auto* button = new QToolButton(MainMenus);
+        button->setText(QString::fromUtf8(caption));
+        button->setToolTip(QString::fromUtf8(hint));
+        button->setStatusTip(QString::fromUtf8(hint));
+        button->setMenu(slot);
+        button->setPopupMode(QToolButton::InstantPopup);
+        button->setAutoRaise(true);
+        button->setFixedHeight(21);
+        button->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
+        MainMenus->addWidget(button);
+        return slot;
+    };
+    menu(MainMenu1.File, "File1", "&File", "File operations. New, Save, Close, etc.")
+        ->addActions({ActionFileNew, ActionFileOpen});
+    MainMenu1.File->addSeparator();
+    MainMenu1.File->addActions(
+        {ActionFileSave, ActionFileSaveAs, ActionFileClose, ActionFileCloseAll});
+    MainMenu1.File->addSeparator();
+    MainMenu1.File->addAction(ActionFileExit);
+
+    menu(MainMenu1.Edit, "Edit1", "&Edit", "Edit operations. Cut, Copy, Undo, etc.")
+        ->addAction(ActionEditUndo);
+    MainMenu1.Edit->addSeparator();
+    MainMenu1.Edit->addActions({ActionEditCut, ActionEditCopy, ActionEditPaste, ActionEditDel});
+    MainMenu1.Edit->addSeparator();
+    MainMenu1.Edit->addAction(ActionEditSelectAll);
+
+    menu(MainMenu1.Search, "Search1", "&Search", "Search operations. Find, Replace, etc.")
+        ->addActions({ActionSearchFind, ActionSearchReplace});
+    MainMenu1.Search->addSeparator();
+    MainMenu1.Search->addActions({ActionSearchFindFirst, ActionSearchFindNext});
+
+    menu(MainMenu1.Playback, "Playback1", "&Playback",
+         "Reading/conversion commands. Play, Pause, Stop, etc.")
+        ->addActions({ActionTTS, ActionTTW, ActionTTM});
+    MainMenu1.Playback->addSeparator();
+    MainMenu1.Playback->addActions({ActionReadClipboard, ActionTTXCursor, ActionTTXSelected});
+    MainMenu1.Playback->addSeparator();
+    MainMenu1.Playback->addActions({ActionPause, ActionStop});
+    MainMenu1.Playback->addSeparator();
+    MainMenu1.Playback->addActions({ActionPrev, ActionNext});
+
+    menu(MainMenu1.Tools, "Tools1", "&Tools", "Misc commands. Options, control tags, etc.")
+        ->addActions({ActionToolsBrowseTxt, ActionToolsBrowseWav, ActionToolsBrowseMp3});
+    MainMenu1.Tools->addSeparator();
+    MenuInsertControlTags = MainMenu1.Tools->addMenu(QStringLiteral("Insert Control Tags"));
+    MenuInsertControlTags->setObjectName(QStringLiteral("InsertControlTags1"));
+    MenuInsertControlTags->addActions({ActionToolsShortPause, ActionToolsLongPause});
+    MenuInsertControlTags->addSeparator();
+    MenuInsertControlTags->addActions(
+        {ActionToolsWhisper, ActionToolsMonotone, ActionToolsNormal, ActionToolsEmp});
+    MenuInsertControlTags->addSeparator();
+    MenuInsertControlTags->addActions({ActionToolsVol, ActionToolsSpd, ActionToolsPit});
+    MainMenu1.Tools->addSeparator();
+    MainMenu1.Tools->addAction(ActionToolsOptions);
+
+    menu(MainMenu1.Help, "Help1", "&Help", "Help and contact information")->addAction(ActionHelp);
+    MainMenu1.Help->addSeparator();
+    MainMenu1.Help->addActions({ActionHelpContact, ActionHelpHomePage});
+    MainMenu1.Help->addSeparator();
+    MainMenu1.Help->addAction(ActionHelpAbout);
+
+    PopupMenuMemo = new QMenu(this);
+    PopupMenuMemo->setObjectName(QStringLiteral("PopupMenuMemo"));
+    PopupMenuMemo->addActions({ActionTTXCursor, ActionTTXSelected});
+    PopupMenuMemo->addSeparator();
+    auto* shortPause = PopupMenuMemo->addAction(QStringLiteral("Insert Short Pause"));
+    connect(shortPause, &QAction::triggered, ActionToolsShortPause, &QAction::trigger);
+    auto* longPause = PopupMenuMemo->addAction(QStringLiteral("Insert Long Pause"));
+    connect(longPause, &QAction::triggered, ActionToolsLongPause, &QAction::trigger);
+    MenuInsertOtherControlTags =
+        PopupMenuMemo->addMenu(QStringLiteral("Insert Other Control Tags"));
+    MenuInsertOtherControlTags->addActions(
+        {ActionToolsWhisper, ActionToolsMonotone, ActionToolsNormal, ActionToolsEmp});
+    MenuInsertOtherControlTags->addSeparator();
+    MenuInsertOtherControlTags->addActions({ActionToolsVol, ActionToolsSpd, ActionToolsPit});
+    PopupMenuMemo->addSeparator();
+    PopupMenuMemo->addActions({ActionEditCut, ActionEditCopy, ActionEditPaste, ActionEditDel});
+    PopupMenuMemo->addSeparator();
+    PopupMenuMemo->addActions({ActionEditUndo, ActionEditSelectAll});
+    connect(Memo1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenuMemo->popup(Memo1->mapToGlobal(at)); });
+
+    PopupMenuTab = new QMenu(this);
+    PopupMenuTab->setObjectName(QStringLiteral("PopupMenuTab"));
+    connect(TabControl1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        if (!PopupMenuTab->isEmpty())
+            PopupMenuTab->popup(TabControl1->mapToGlobal(at));
+    });
+}
+
+void TFormCvt::BindEditCommands() {
+    // The standard editing commands act on the editor, as an edit control's own do.
+    connect(ActionEditUndo, &QAction::triggered, Memo1, &QPlainTextEdit::undo);
+    connect(ActionEditCut, &QAction::triggered, Memo1, &QPlainTextEdit::cut);
+    connect(ActionEditCopy, &QAction::triggered, Memo1, &QPlainTextEdit::copy);
+    connect(ActionEditPaste, &QAction::triggered, Memo1, &QPlainTextEdit::paste);
+    connect(ActionEditDel, &QAction::triggered, Memo1,
+            [this] { Memo1->textCursor().removeSelectedText(); });
+    connect(ActionEditSelectAll, &QAction::triggered, Memo1, &QPlainTextEdit::selectAll);
+    connect(ActionSearchFind, &QAction::triggered, this, &TFormCvt::ActionSearchFindExecute);
+    connect(ActionSearchReplace, &QAction::triggered, this, &TFormCvt::ActionSearchReplaceExecute);
+    connect(ActionSearchFindFirst, &QAction::triggered, this,
+            &TFormCvt::ActionSearchFindFirstExecute);
+    connect(ActionSearchFindNext, &QAction::triggered, this,
+            &TFormCvt::ActionSearchFindNextExecute);
+}
+
+void TFormCvt::FormCreate() {
+    // 1.
+    setWindowTitle(QStringLiteral("PARLOVA Text To Speech Reader"));
+    ReadKind = rkNone;
+    PartStart = 0;
+    // 2. A config.ini that cannot be read is left alone: the program runs on the defaults and
+    //    says so (saving at exit will not overwrite the file either).
+    const QSize screen =
+        QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize();
+    try {
+        LoadSettings(FAppDir, screen);
+    } catch (const EFileError& e) {
+        LoadDefaultSettings(FAppDir, screen);
+        KoUtils::ShowMessageBox(e.Message() + QStringLiteral("\n\nThe default settings are used."),
+                                KoUtils::MB_ICONWARNING);
+    }
+    // 3.
+    Guarded([this] {
+        qApp->installEventFilter(this); // tooltips follow ShowHint
+        // The minimise hook of the tray comes with the tray.
+    });
+    // 4.
+    Guarded([this] {
+        setGeometry(Settings.MainLeft, Settings.MainTop, Settings.MainWidth, Settings.MainHeight);
+        setWindowFlag(Qt::WindowStaysOnTopHint, Settings.StayOnTop);
+    });
+    // 5.
+    FillEngineList();
+    // 6., 7.
+    Guarded([this] { TrackBarSpd->setValue(Settings.Spd); });
+    Guarded([this] { TrackBarVol->setValue(KoUtils::GetWaveVolume()); });
+    // 8.
+    Guarded([this] {
+        OpenDialogTxt.InitialDir = Settings.DefTxtPath;
+        SaveDialogTxt.InitialDir = Settings.DefTxtPath;
+        SaveDialogWav.InitialDir = Settings.DefWavPath;
+        SaveDialogMp3.InitialDir = Settings.DefMp3Path;
+    });
+    // 9.
+    Guarded([this] {
+        for (int n = 0; n < mainwindow::CommandCount; ++n)
+            ActionList1[n]->setShortcut(
+                QKeySequence::fromString(HotkeyList[n], QKeySequence::PortableText));
+        RegisterGlobalHotkeys();
+    });
+    // 10., 11., 12.
+    Guarded([this] { ApplyTabSettings(); });
+    Guarded([this] { ApplyEditorSettings(); });
+    Guarded([this] {
+        ToolBar->setVisible(Settings.ShowToolbar);
+        MainMenus->setVisible(Settings.ShowMainMenus);
+        PanelBottom->setVisible(Settings.ShowStatusBar);
+    });
+    // 13., 14.
+    Guarded([this] { ActivateTray(); });
+    Guarded([this] {
+        if (Settings.Alarm || Settings.Reminder)
+            TimerAandR->start();
+        else
+            TimerAandR->stop();
+    });
+    // 15., 16.
+    RestorePlaylist();
+    UpdateModeCaptions();
+    UpdateStatus();
+    // 17.
+    Guarded([this] {
+        if (Settings.Greeting && Settings.ConvertMode < 1)
+            SpeakGreeting();
+    });
+    // 18.
+    Guarded([this] { setAcceptDrops(true); });
+}
+
+void TFormCvt::ApplyTabSettings() {
+    auto* layout = static_cast<QBoxLayout*>(TabControl1Panel->layout());
+    static const QTabBar::Shape shapes[] = {QTabBar::RoundedNorth, QTabBar::RoundedSouth,
+                                            QTabBar::RoundedWest, QTabBar::RoundedEast};
+    static const QBoxLayout::Direction directions[] = {
+        QBoxLayout::TopToBottom, QBoxLayout::BottomToTop, QBoxLayout::LeftToRight,
+        QBoxLayout::RightToLeft};
+    int pos = std::clamp(Settings.TabPos, 0, 3);
+    TabControl1->setShape(shapes[pos]);
+    layout->setDirection(directions[pos]);
+    // Buttons and flat buttons look like a document-mode strip.
+    TabControl1->setDocumentMode(Settings.TabStyle != 0);
+    TabControl1->setDrawBase(Settings.TabStyle == 0);
+}
+
+void TFormCvt::ApplyEditorSettings() {
+    QPalette pal = Memo1->palette();
+    pal.setColor(QPalette::Base, StoredColor(Settings.MemoBGColor));
+    pal.setColor(QPalette::Text, StoredColor(Settings.MemoFontColor));
+    Memo1->setPalette(pal);
+    QFont font(Settings.MemoFontName);
+    if (Settings.MemoFontSize > 0)
+        font.setPointSize(Settings.MemoFontSize);
+    font.setBold(Settings.MemoFontBold);
+    font.setItalic(Settings.MemoFontItalic);
+    font.setUnderline(Settings.MemoFontUnderline);
+    font.setStrikeOut(Settings.MemoFontStrikeOut);
+    Memo1->setFont(font);
+    const int bars = Settings.MemoScrollBars;
+    Memo1->setHorizontalScrollBarPolicy((bars & 1) ? Qt::ScrollBarAsNeeded
+                                                   : Qt::ScrollBarAlwaysOff);
+    Memo1->setVerticalScrollBarPolicy((bars & 2) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    Memo1->setLineWrapMode(Settings.MemoWordWrap ? QPlainTextEdit::WidgetWidth
+                                                 : QPlainTextEdit::NoWrap);
+}
+
+void TFormCvt::FormShow() {
+    TKoForm::FormShow();
+    Guarded([this] {
+        SetMinWidth(340);
+        SetMinHeight(120);
+    });
+    Guarded([this] { ComboBoxExEngines->view()->setMinimumWidth(270); });
+}
+
+void TFormCvt::FormDestroy() {
+    if (FDestroyed)
+        return;
+    FDestroyed = true;
+    // 1.
+    const QRect g = geometry();
+    Settings.MainWidth = g.width();
+    Settings.MainHeight = g.height();
+    Settings.MainLeft = g.x();
+    Settings.MainTop = g.y();
+    // 2., 3.
+    ReleaseGlobalHotkeys();
+    Guarded([this] { setAcceptDrops(false); });
+    // 4. Nothing is lost silently: a settings file that cannot be written is reported.
+    try {
+        SaveSettings(FAppDir);
+    } catch (const EFileError& e) {
+        KoUtils::ShowMessageBox(QStringLiteral("The settings could not be saved.\n\n") +
+                                    e.Message(),
+                                KoUtils::MB_ICONERROR);
+    }
+}
+
+void TFormCvt::closeEvent(QCloseEvent* event) {
+    TKoForm::closeEvent(event);
+    if (event->isAccepted())
+        FormDestroy();
+}
+
+bool TFormCvt::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        ShowAppHint(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return TKoForm::event(event);
+}
+
+bool TFormCvt::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ToolTip && !Settings.ShowHint)
+        return true;
+    return TKoForm::eventFilter(watched, event);
+}
+
+void TFormCvt::ShowAppHint(const QString& hint) {
+    PanelStatus->setText(QStringLiteral(" ") + hint);
+}
+
+void TFormCvt::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void TFormCvt::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    event->acceptProposedAction();
+    DropFiles(paths);
+}
+
+void TFormCvt::DropFiles(const QStringList& paths) {
+    // Text files join the playlist once each. Names are compared as the file system compares
+    // them, exactly: a path is never lower-cased, or it would name another file.
+    bool added = false;
+    for (const QString& path : paths) {
+        if (QFileInfo(path).suffix().toLower() != QLatin1String("txt"))
+            continue;
+        QString full = QFileInfo(path).absoluteFilePath();
+        if (Playlist.contains(full))
+            continue;
+        Playlist.append(full);
+        added = true;
+    }
+    if (added)
+        RebuildTabs();
+}
+
+// --- Commands -------------------------------------------------------------------------------
+
+void TFormCvt::ActionFileExitExecute() {
+    close();
+}
+
+void TFormCvt::ActionHelpExecute() {
+    KoUtils::ShellOpen(FAppDir + QStringLiteral("help.html"));
+}
+
+void TFormCvt::ActionHelpHomePageExecute() {
+    KoUtils::ShellOpen(QString::fromLatin1(HomePageUrl));
+}
+
+void TFormCvt::ActionHelpContactExecute() {
+    KoUtils::ShellOpen(QString::fromLatin1(ContactUrl));
+}
+
+void TFormCvt::ActionHelpAboutExecute() {
+    TAboutBox box(this, QString::fromLatin1(HomePageUrl), QString::fromLatin1(ContactUrl));
+    box.ShowModal();
+}
+
+void TFormCvt::ActionToolsBrowseTxtExecute() {
+    KoUtils::ShellOpen(Settings.DefTxtPath);
+}
+
+void TFormCvt::ActionToolsBrowseWavExecute() {
+    KoUtils::ShellOpen(Settings.DefWavPath);
+}
+
+void TFormCvt::ActionToolsBrowseMp3Execute() {
+    KoUtils::ShellOpen(Settings.DefMp3Path);
+}
+
+// --- Find and replace -----------------------------------------------------------------------
+
+void TFormCvt::ActionSearchFindExecute() {
+    if (!FFindDialog) {
+        FFindDialog = new TFindDialog(Memo1, false, this);
+        connect(FFindDialog, &TFindDialog::Searched, this, [this](const TSearch& s, bool) {
+            FLastSearch = s;
+            ActionSearchFindNext->setEnabled(!s.Text.isEmpty());
+        });
+    }
+    FFindDialog->SetReplaceMode(false);
+    if (Memo1->textCursor().hasSelection())
+        FFindDialog->EditFind->setText(Memo1->textCursor().selectedText());
+    FFindDialog->show();
+    FFindDialog->raise();
+    FFindDialog->activateWindow();
+}
+
+void TFormCvt::ActionSearchReplaceExecute() {
+    ActionSearchFindExecute();
+    FFindDialog->SetReplaceMode(true);
+}
+
+void TFormCvt::ActionSearchFindFirstExecute() {
+    if (FLastSearch.Text.isEmpty()) {
+        ActionSearchFindExecute();
+        return;
+    }
+    if (!FLastSearch.FindIn(Memo1, true))
+        KoUtils::ShowMessageBox(QStringLiteral("Cannot find \"%1\"").arg(FLastSearch.Text),
+                                KoUtils::MB_ICONINFORMATION);
+}
+
+void TFormCvt::ActionSearchFindNextExecute() {
+    if (!FLastSearch.FindIn(Memo1))
+        KoUtils::ShowMessageBox(QStringLiteral("Cannot find \"%1\"").arg(FLastSearch.Text),
+                                KoUtils::MB_ICONINFORMATION);
+}
+
+// --- Steps of the parts that complete the window ---------------------------------------------
+// Empty by design until the hotkeys and the tray land; creation and destruction already call
+// them in their places.
+
+void TFormCvt::RegisterGlobalHotkeys() {}
+void TFormCvt::ReleaseGlobalHotkeys() {}
+void TFormCvt::ActivateTray() {}

@@ -1,0 +1,156 @@
+// TFormCvt: the main window. It ties the documents, the reading controller, the voice
+// controls and the desktop services together on the skinned frame: the layout, the menus and
+// the tool bar, the 49 commands, the creation and destruction steps and the status panel.
+#pragma once
+
+#include "Commands.h"
+#include "FindDialog.h"
+#include "KoForm.h"
+#include "mSpeech.h"
+
+#include <QPointer>
+#include <QString>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QProgressBar;
+class QSlider;
+class QTabBar;
+class QTimer;
+class QToolBar;
+class QToolButton;
+
+enum TReadKind { rkNone, rkDocument, rkPart, rkClipboard };
+
+class TFormCvt : public TKoForm {
+    Q_OBJECT
+public:
+    // `appDir`: the program folder, with its trailing "/". Runs FormCreate.
+    explicit TFormCvt(const QString& appDir, QWidget* parent = nullptr);
+    ~TFormCvt() override;
+
+    // Saves the geometry, the settings and the playlist; runs once, whichever way the program
+    // ends (the window closed, the session ended, a signal).
+    void FormDestroy();
+    // True when the start-up settings keep the window hidden (the tray holds it).
+    bool StartHidden() const { return FStartHidden; }
+
+    // The commands, in the order of their numbers.
+#define NURVA_DECLARE_ACTION(n, name, caption, hint, image, disabled) QAction* name = nullptr;
+    NURVA_COMMANDS(NURVA_DECLARE_ACTION)
+#undef NURVA_DECLARE_ACTION
+    std::array<QAction*, mainwindow::CommandCount> ActionList1{};
+
+    // Layout, top to bottom.
+    QWidget* CoolBar1 = nullptr;
+    QToolBar* MainMenus = nullptr;
+    QToolBar* ToolBar = nullptr;
+    QToolButton* ToolButtonTTX = nullptr;
+    QMenu* PopupMenuTTX = nullptr;
+    QWidget* PanelVoice = nullptr;
+    QComboBox* ComboBoxExEngines = nullptr;
+    QSlider* TrackBarVol = nullptr;
+    QSlider* TrackBarSpd = nullptr;
+    QWidget* TabControl1Panel = nullptr; // the tab strip with the editor inside it
+    QTabBar* TabControl1 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QWidget* PanelBottom = nullptr;
+    QLabel* PanelStatus = nullptr;
+    QProgressBar* GaugeWordPosition = nullptr;
+
+    // Menus.
+    struct {
+        QMenu* File = nullptr;
+        QMenu* Edit = nullptr;
+        QMenu* Search = nullptr;
+        QMenu* Playback = nullptr;
+        QMenu* Tools = nullptr;
+        QMenu* Help = nullptr;
+    } MainMenu1;
+    QMenu* MenuInsertControlTags = nullptr;
+    QMenu* PopupMenuMemo = nullptr;
+    QMenu* MenuInsertOtherControlTags = nullptr;
+    QMenu* PopupMenuTab = nullptr;
+
+    // The file dialogs remember their folders between uses.
+    struct TFileDialogState {
+        QString InitialDir;
+    };
+    TFileDialogState OpenDialogTxt, SaveDialogTxt, SaveDialogWav, SaveDialogMp3;
+
+    // Components.
+    speech::TMSpeech* MSpeech1 = nullptr;
+    QTimer* TimerWordPosition = nullptr;
+    QTimer* TimerAandR = nullptr;
+
+    TReadKind ReadKind = rkNone;
+    int PartStart = 0;
+    int PausedTab = -1;
+
+    // Where the maker is reached (the Help menu and the about box).
+    static const char* const HomePageUrl;
+    static const char* const ContactUrl;
+
+protected:
+    void FormShow() override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void FormCreate();
+    void CreateCommands();
+    void CreateLayout();
+    void CreateMenus();
+    void BindEditCommands();
+    void ApplyEditorSettings();
+    void ApplyTabSettings();
+    void ShowAppHint(const QString& hint);
+    void DropFiles(const QStringList& paths);
+
+    // Steps whose behaviour comes with the hotkey and tray parts of the window; creation and
+    // destruction call them in their places.
+    void RegisterGlobalHotkeys();
+    void ReleaseGlobalHotkeys();
+    void ActivateTray();
+
+    // ---- Documents and the playlist (Documents.cpp) ----
+    void RestorePlaylist();
+    void RebuildTabs();
+
+    // ---- Reading and conversion (Reading.cpp) ----
+    void UpdateModeCaptions();
+    void UpdateStatus();
+    void SpeakGreeting();
+
+    // ---- Voices, sliders and control tags (Voices.cpp) ----
+    void FillEngineList();
+
+    void ActionFileExitExecute();
+    void ActionHelpExecute();
+    void ActionHelpHomePageExecute();
+    void ActionHelpContactExecute();
+    void ActionHelpAboutExecute();
+    void ActionToolsBrowseTxtExecute();
+    void ActionToolsBrowseWavExecute();
+    void ActionToolsBrowseMp3Execute();
+
+    void ActionSearchFindExecute();
+    void ActionSearchReplaceExecute();
+    void ActionSearchFindFirstExecute();
+    void ActionSearchFindNextExecute();
+
+    QString FAppDir;
+    bool FDestroyed = false;
+    bool FStartHidden = false;
+    QPointer<TFindDialog> FFindDialog;
+    TSearch FLastSearch; // for Find First and Find Next
+};

@@ -1,0 +1,112 @@
+#include "WindowMain.h"
+
+#include "Converter.h"
+#include "Engines.h"
+#include "KoUtils.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int gSignalPipe[2] = {-1, -1};
+
+void OnSignal(int) {
+    char c = 1;
+    [[maybe_unused]] ssize_t n = ::write(gSignalPipe[1], &c, 1);
+}
+
+// Message boxes with the program's title as caption; flags as the program passes them:
+// 1 OK and Cancel, icons 16 error, 32 question, 48 warning, 64 information, 256 second
+// button default. Returns 1 for OK, 2 for Cancel.
+int WindowMessageBox(const QString& text, const QString& caption, int flags) {
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    switch (flags & 0xF0) {
+    case KoUtils::MB_ICONERROR:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case KoUtils::MB_ICONQUESTION:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case KoUtils::MB_ICONWARNING:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case KoUtils::MB_ICONINFORMATION:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        break;
+    }
+    if ((flags & 0x0F) == 1) {
+        QPushButton* ok = box.addButton(QMessageBox::Ok);
+        QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton((flags & 0x300) == 256 ? cancel : ok);
+        box.setEscapeButton(cancel);
+        box.exec();
+        return box.clickedButton() == ok ? 1 : 2;
+    }
+    box.addButton(QMessageBox::Ok);
+    box.exec();
+    return 1;
+}
+
+} // namespace
+
+int RunWindowedReader(int argc, char** argv) {
+    if (KoUtils::IsAlreadyRunning())
+        return 0; // the running instance is not disturbed
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fputs("The reader's window needs a desktop (no DISPLAY is set). The command line "
+                   "works without one: run it with /? to see how.\n",
+                   stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(true);
+    engines::RegisterEngines();
+    KoUtils::SetMessageBoxHandler(WindowMessageBox);
+
+    TFormCvt window(KoUtils::AppDir());
+
+    // SIGTERM and SIGINT close the window the orderly way: geometry, settings and playlist
+    // are written as when the user closes it.
+    QPointer<TFormCvt> target(&window);
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, gSignalPipe) == 0) {
+        auto* notifier = new QSocketNotifier(gSignalPipe[0], QSocketNotifier::Read, &app);
+        QObject::connect(notifier, &QSocketNotifier::activated, &app, [target] {
+            char buf[16];
+            [[maybe_unused]] ssize_t n = ::read(gSignalPipe[0], buf, sizeof buf);
+            if (target) {
+                target->FormDestroy();
+                target->close();
+            }
+            QApplication::quit();
+        });
+        struct sigaction sa {};
+        sa.sa_handler = OnSignal;
+        sigemptyset(&sa.sa_mask);
+        sa.sa_flags = SA_RESTART;
+        ::sigaction(SIGTERM, &sa, nullptr);
+        ::sigaction(SIGINT, &sa, nullptr);
+        ::sigaction(SIGHUP, &sa, nullptr);
+    }
+    // The session ending, or anything else that quits the loop, saves too.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [target] {
+        if (target)
+            target->FormDestroy();
+    });
+
+    if (!window.StartHidden())
+        window.show();
+    return app.exec();
+}
