@@ -17,7 +17,9 @@
 class QAction;
 class QComboBox;
 class QLabel;
+class QKeyEvent;
 class QMenu;
+class QMouseEvent;
 class QPlainTextEdit;
 class QProgressBar;
 class QSlider;
@@ -122,17 +124,62 @@ private:
     void ReleaseGlobalHotkeys();
     void ActivateTray();
 
+public:
     // ---- Documents and the playlist (Documents.cpp) ----
-    void RestorePlaylist();
+    void TabControl1Change();
     void RebuildTabs();
+    void RestorePlaylist();
+    void ActionFileNewExecute();
+    void ActionFileOpenExecute();
+    void ActionFileSaveExecute();
+    void ActionFileSaveAsExecute();
+    void ActionFileCloseExecute();
+    void ActionFileCloseAllExecute();
+    void ActionFileMoveFirstExecute();
+    void ActionFileMovePrevExecute();
+    void ActionFileMoveNextExecute();
+    void ActionFileMoveLastExecute();
+    void ActionPrevExecute();
+    void ActionNextExecute();
+    void TabControl1MouseUp(QMouseEvent* event);
 
     // ---- Reading and conversion (Reading.cpp) ----
-    void UpdateModeCaptions();
+    void StartReading(const QString& text);
     void UpdateStatus();
+    void UpdateModeCaptions();
     void SpeakGreeting();
+    void ActionTTSExecute();
+    void ActionTTWExecute();
+    void ActionTTMExecute();
+    void ActionReadClipboardExecute();
+    void ActionTTXCursorExecute();
+    void ActionTTXSelectedExecute();
+    void ActionPauseExecute();
+    void ActionStopExecute();
+    void MSpeech1Start(speech::TMSpeech* sender);
+    void MSpeech1Stop(speech::TMSpeech* sender);
+    void TimerWordPositionTimer();
+    void Playback1Click();
+    void PopupMenuMemoPopup();
 
     // ---- Voices, sliders and control tags (Voices.cpp) ----
     void FillEngineList();
+    void ComboBoxExEnginesChange();
+    void TrackBarVolChange();
+    void TrackBarSpdChange();
+    void InsertControlTag(const QString& tag);
+    void ActionToolsShortPauseExecute();
+    void ActionToolsLongPauseExecute();
+    void ActionToolsWhisperExecute();
+    void ActionToolsMonotoneExecute();
+    void ActionToolsNormalExecute();
+    void ActionToolsEmpExecute();
+    void ActionToolsVolExecute();
+    void ActionToolsSpdExecute();
+    void ActionToolsPitExecute();
+    void Memo1KeyPress(QKeyEvent* event);
+
+private:
 
     void ActionFileExitExecute();
     void ActionHelpExecute();

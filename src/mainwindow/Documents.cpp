@@ -2,5 +2,19 @@
 #include "Converter.h"
 
 // Empty by design until the document list lands; creation calls them in their places.
-void TFormCvt::RestorePlaylist() {}
+void TFormCvt::TabControl1Change() {}
 void TFormCvt::RebuildTabs() {}
+void TFormCvt::RestorePlaylist() {}
+void TFormCvt::ActionFileNewExecute() {}
+void TFormCvt::ActionFileOpenExecute() {}
+void TFormCvt::ActionFileSaveExecute() {}
+void TFormCvt::ActionFileSaveAsExecute() {}
+void TFormCvt::ActionFileCloseExecute() {}
+void TFormCvt::ActionFileCloseAllExecute() {}
+void TFormCvt::ActionFileMoveFirstExecute() {}
+void TFormCvt::ActionFileMovePrevExecute() {}
+void TFormCvt::ActionFileMoveNextExecute() {}
+void TFormCvt::ActionFileMoveLastExecute() {}
+void TFormCvt::ActionPrevExecute() {}
+void TFormCvt::ActionNextExecute() {}
+void TFormCvt::TabControl1MouseUp(QMouseEvent*) {}
