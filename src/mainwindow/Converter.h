@@ -40,6 +40,8 @@ public:
     // Saves the geometry, the settings and the playlist; runs once, whichever way the program
     // ends (the window closed, the session ended, a signal).
     void FormDestroy();
+    // Files dropped onto the window, in the order the desktop gives them.
+    void DropFiles(const QStringList& paths);
     // True when the start-up settings keep the window hidden (the tray holds it).
     bool StartHidden() const { return FStartHidden; }
 
@@ -116,7 +118,6 @@ private:
     void ApplyEditorSettings();
     void ApplyTabSettings();
     void ShowAppHint(const QString& hint);
-    void DropFiles(const QStringList& paths);
 
     // Steps whose behaviour comes with the hotkey and tray parts of the window; creation and
     // destruction call them in their places.
@@ -142,7 +143,24 @@ public:
     void ActionPrevExecute();
     void ActionNextExecute();
     void TabControl1MouseUp(QMouseEvent* event);
+    // Selects a tab from code: the tab-change step does not run.
+    void SelectTab(int index);
+    // The editor shows a document that exists but could not be loaded: it stays read-only,
+    // and nothing is ever written over that file.
+    bool DocumentUnloaded() const;
 
+private:
+    struct TDocuments;
+    std::shared_ptr<TDocuments> FDocuments;
+    void CreateDocumentCommands();
+    void ChangeTab(bool reload);
+    void ShowDocument();
+    void FillTabs();
+    void UpdateNavigation();
+    void MoveCurrent(int target);
+    bool SaveEditorTo(const QString& path, QString* notice);
+
+public:
     // ---- Reading and conversion (Reading.cpp) ----
     void StartReading(const QString& text);
     void UpdateStatus();
@@ -180,7 +198,6 @@ public:
     void Memo1KeyPress(QKeyEvent* event);
 
 private:
-
     void ActionFileExitExecute();
     void ActionHelpExecute();
     void ActionHelpHomePageExecute();
