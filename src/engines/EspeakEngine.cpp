@@ -329,12 +329,14 @@ bool Speaker::Write(const std::int16_t* samples, std::size_t count) {
 }
 
 void Speaker::Mark(QWORD position, std::uint32_t sourceOffset) {
+    // The destination may run the mark after the central is gone: it holds nothing of it.
     std::weak_ptr<ITTSBufNotifySink> sink = FJob.bufSink;
-    CentralState* state = &FState;
+    std::weak_ptr<CentralState> weak = FJob.central;
     std::uint64_t epoch = FEpoch;
-    FState.Dest->StreamMark(position, [sink, state, epoch, sourceOffset] {
+    FState.Dest->StreamMark(position, [sink, weak, epoch, sourceOffset] {
         auto s = sink.lock();
-        if (!s)
+        auto state = weak.lock();
+        if (!s || !state)
             return;
         {
             std::lock_guard lock(state->Mutex);
@@ -594,8 +596,11 @@ void Runtime::Loop() {
             AudioFormat format{FRate, 1};
             st.Dest->StreamStart(format);
             std::uint64_t epoch = job.epoch;
-            CentralState* sp = &st;
-            st.Dest->StreamOnStarted([sp, epoch] {
+            std::weak_ptr<CentralState> weak = job.central;
+            st.Dest->StreamOnStarted([weak, epoch] {
+                auto sp = weak.lock();
+                if (!sp)
+                    return;
                 {
                     std::lock_guard lock(sp->Mutex);
                     if (sp->Epoch != epoch || !sp->Active || sp->StartNotified)
