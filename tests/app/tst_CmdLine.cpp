@@ -1,5 +1,6 @@
 // The command-line converter, driven for real: the built executable, espeak-ng and lame, each
 // case in a folder of its own.
+#include "AudioMonitor.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -231,6 +232,37 @@ private slots:
         r = Nurva({"/ttw", "x"}, dir, noVoices);
         QCOMPARE(r.code, 1);
         QVERIFY(r.err.contains("No speech engine"));
+    }
+
+    void speaksAloud() {
+        // Heard for real on a private sound server; the job ends when the sound has ended.
+        testsupport::PulseTestServer server;
+        QVERIFY2(server.Start(), qPrintable(server.Error()));
+        testsupport::MonitorRecorder rec;
+        QVERIFY(rec.Start(server.Monitor()));
+        QTest::qWait(300);
+        rec.Clear();
+        QString dir = NewFolder();
+        Write(dir + "/note.txt", "A short note, read aloud from a file.");
+        Run r = Nurva({"/TTS", dir + "/note.txt", "-s", "220"}, dir);
+        QCOMPARE(r.code, 0);
+        QTest::qWait(200);
+        rec.Poll();
+        std::size_t first = rec.FirstLoud(), last = rec.LastLoud();
+        QVERIFY(first != SIZE_MAX);
+        double heard = double(last - first) / testsupport::MonitorRecorder::kRate;
+        QVERIFY2(heard > 1.0 && heard < 6, qPrintable(QString::number(heard)));
+        QVERIFY(!QFile::exists(dir + "/output.wav")); // aloud: no file
+
+        // No sound server at all: a clear message and a failure, at once.
+        auto env = QProcessEnvironment::systemEnvironment();
+        env.insert("PULSE_SERVER", "unix:" + dir + "/no-such-server");
+        QElapsedTimer t;
+        t.start();
+        r = Nurva({"/tts", "Nobody hears this"}, dir, env);
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains("No sound output device is available"), qPrintable(r.err));
+        QVERIFY(t.elapsed() < 30000);
     }
 
     void anythingElseOpensTheManual() {
