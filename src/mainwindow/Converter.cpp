@@ -80,6 +80,7 @@ TFormCvt::TFormCvt(const QString& appDir, QWidget* parent) : TKoForm(parent), FA
     CreateLayout();
     CreateMenus();
     BindEditCommands();
+    CreateDocumentCommands();
     FormCreate();
 }
 
