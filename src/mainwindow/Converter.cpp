@@ -81,6 +81,8 @@ TFormCvt::TFormCvt(const QString& appDir, QWidget* parent) : TKoForm(parent), FA
     CreateMenus();
     BindEditCommands();
     CreateDocumentCommands();
+    CreateReadingCommands();
+    CreateVoiceControls();
     FormCreate();
 }
 

@@ -179,6 +179,22 @@ public:
     void TimerWordPositionTimer();
     void Playback1Click();
     void PopupMenuMemoPopup();
+    // The tray icon's tooltip, as UpdateStatus last wrote it.
+    QString TrayTipText() const;
+
+private:
+    struct TReadingState;
+    std::shared_ptr<TReadingState> FReadingState;
+    void CreateReadingCommands();
+    // StartReading's work; `report` shows a failure in a message box, `freeText` marks a typed
+    // key, which never converts or advances.
+    void BeginReading(const QString& text, bool report, bool freeText);
+    void UnlockAfterReading();
+    void AbandonReading();
+    void RunMp3Step();
+    QString AutoOutputName(TReadKind kind, const QString& extension) const;
+
+public:
 
     // ---- Voices, sliders and control tags (Voices.cpp) ----
     void FillEngineList();
@@ -196,6 +212,9 @@ public:
     void ActionToolsSpdExecute();
     void ActionToolsPitExecute();
     void Memo1KeyPress(QKeyEvent* event);
+
+private:
+    void CreateVoiceControls();
 
 private:
     void ActionFileExitExecute();
