@@ -462,6 +462,7 @@ void TFormCvt::ActionPauseExecute() {
             Memo1->setTextCursor(c);
             PausedTab = TabControl1->currentIndex();
         }
+        UpdateStatus(); // the tray tells a pause from a reading
     } catch (const std::exception& e) {
         KoUtils::ShowMessageBox(QString::fromUtf8(e.what()), KoUtils::MB_ICONERROR);
     }

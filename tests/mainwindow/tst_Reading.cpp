@@ -1,0 +1,647 @@
+// The reading controller and the voice controls of the main window, against the scripted
+// engine (which reports start, stop and words when the test says so) and the real encoder.
+#include "Converter.h"
+#include "Global.h"
+#include "KoUtils.h"
+#include "ScriptedEngine.h"
+#include "TestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QProgressBar>
+#include <QSlider>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace settings;
+using scripted::CurrentLog;
+using scripted::CurrentScript;
+
+namespace {
+
+struct Messages {
+    QStringList texts;
+    QList<int> flags;
+    Messages() {
+        KoUtils::SetMessageBoxHandler([this](const QString& text, const QString&, int f) {
+            texts << text;
+            flags << f;
+            return 1;
+        });
+    }
+    ~Messages() { KoUtils::SetMessageBoxHandler(nullptr); }
+};
+
+QByteArray ReadBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+// Half a second of a tone as the engine would have written it.
+void WriteToneWav(const QString& path) {
+    const int rate = 22050, n = rate / 2;
+    QByteArray d;
+    auto u32 = [&](quint32 v) { d.append(reinterpret_cast<const char*>(&v), 4); };
+    auto u16 = [&](quint16 v) { d.append(reinterpret_cast<const char*>(&v), 2); };
+    d += "RIFF";
+    u32(36 + n * 2);
+    d += "WAVEfmt ";
+    u32(16), u16(1), u16(1), u32(rate), u32(rate * 2), u16(2), u16(16);
+    d += "data";
+    u32(n * 2);
+    for (int i = 0; i < n; ++i)
+        u16(quint16(qint16(8000 * std::sin(i * 2 * M_PI * 440 / rate))));
+    WriteBytes(path, d);
+}
+
+// Answers the next file dialog: picks `file`, or cancels when it is empty.
+struct DialogAnswer {
+    QTimer timer;
+    int dialogs = 0;
+    QString title;
+    explicit DialogAnswer(const QString& file) {
+        timer.setInterval(5);
+        QObject::connect(&timer, &QTimer::timeout, [this, file] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog || dialog->property("answered").toBool())
+                return;
+            dialog->setProperty("answered", true);
+            ++dialogs;
+            title = dialog->windowTitle();
+            if (file.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(file);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        timer.start();
+    }
+};
+
+std::shared_ptr<scripted::Central> Last() {
+    return CurrentLog().lastCentral.lock();
+}
+
+void Pump() {
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+// The engine reports what the test says, as it would from its thread.
+void EngineStarts() {
+    Last()->sink->AudioStart(0);
+    Pump();
+}
+void EngineStops() {
+    Last()->sink->AudioStop(0);
+    Pump();
+}
+
+int TextsSpoken() {
+    return int(CurrentLog().texts.size());
+}
+QString LastSpoken() {
+    return QString::fromStdString(CurrentLog().texts.back());
+}
+QString LastFile() {
+    return QString::fromStdString(CurrentLog().fileNames.back());
+}
+
+} // namespace
+
+class TestReading : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> FDir;
+    QString App() const { return FDir->path() + "/"; }
+    QString Doc(const QString& name) const { return App() + "txt/" + name; }
+    QString Wav(const QString& name) const { return App() + "wav/" + name; }
+    QString Mp3(const QString& name) const { return App() + "mp3/" + name; }
+
+    // A window on a program folder holding these documents (name, text), the first current;
+    // `tweak` adjusts the settings before the window loads them.
+    std::unique_ptr<TFormCvt> Window(const QList<QPair<QString, QString>>& docs,
+                                     const std::function<void()>& tweak = {}) {
+        LoadDefaultSettings(App());
+        Settings.Greeting = false;
+        Settings.AutoName = true;
+        Settings.AutoNext = false;
+        Settings.Highlight = false;
+        Settings.DefTxtPath = App() + "txt/";
+        Settings.DefWavPath = App() + "wav/";
+        Settings.DefMp3Path = App() + "mp3/";
+        Playlist.clear();
+        for (const auto& [name, text] : docs) {
+            WriteBytes(Doc(name), text.toUtf8());
+            Playlist << Doc(name);
+        }
+        Settings.PlayIndex = 0;
+        if (tweak)
+            tweak();
+        SaveSettings(App());
+        return std::make_unique<TFormCvt>(App());
+    }
+
+    static QList<QPair<QString, QString>> ThreeDocs() {
+        return {{"one.txt", "first"}, {"two.txt", "second"}, {"three.txt", "third"}};
+    }
+
+    static bool Locked(const TFormCvt& w) {
+        return w.Memo1->isReadOnly() && !w.ActionTTS->isEnabled() && w.ActionStop->isEnabled() &&
+               w.ActionPause->isEnabled() && !w.ComboBoxExEngines->isEnabled() &&
+               !w.TrackBarSpd->isEnabled() && w.TimerWordPosition->isActive();
+    }
+    static bool Idle(const TFormCvt& w) {
+        return !w.Memo1->isReadOnly() && w.ActionTTS->isEnabled() && !w.ActionStop->isEnabled() &&
+               !w.ActionPause->isEnabled() && w.ComboBoxExEngines->isEnabled() &&
+               w.TrackBarSpd->isEnabled() && !w.TimerWordPosition->isActive() &&
+               w.ReadKind == rkNone;
+    }
+
+private slots:
+    void init() {
+        FDir = std::make_unique<QTemporaryDir>();
+        QVERIFY(FDir->isValid());
+        for (const char* sub : {"txt", "wav", "mp3"})
+            QDir(App()).mkpath(sub);
+        scripted::Install();
+        CurrentScript().modeNames = {"Alpha Male", "Beta Female"};
+    }
+
+    void autoNextWithAndWithoutRepeat() {
+        for (bool repeat : {false, true}) {
+            scripted::Install();
+            CurrentScript().modeNames = {"Alpha Male"};
+            Messages m;
+            auto w = Window(ThreeDocs(), [&] {
+                Settings.AutoNext = true;
+                Settings.Repeat = repeat;
+            });
+            w->ActionTTSExecute();
+            QCOMPARE(LastSpoken(), QString("first\r\n"));
+            EngineStarts();
+            QVERIFY(Locked(*w));
+            QCOMPARE(w->PanelStatus->text(), QString("Reading one Aloud"));
+            for (const char* next : {"second", "third"}) {
+                EngineStops();
+                QCOMPARE(LastSpoken(), QString(next) + "\r\n");
+                QCOMPARE(w->ReadKind, rkDocument);
+                EngineStarts();
+            }
+            QCOMPARE(w->TabControl1->currentIndex(), 2);
+            EngineStops();
+            if (!repeat) {
+                // The last document ends the reading.
+                QCOMPARE(TextsSpoken(), 3);
+                QCOMPARE(w->TabControl1->currentIndex(), 2);
+                QVERIFY(Idle(*w));
+                QCOMPARE(w->PanelStatus->text(), QString("three"));
+                continue;
+            }
+            // The first follows the last, until the user stops; a Stop never advances.
+            QCOMPARE(TextsSpoken(), 4);
+            QCOMPARE(w->TabControl1->currentIndex(), 0);
+            QCOMPARE(LastSpoken(), QString("first\r\n"));
+            EngineStarts();
+            w->ActionStop->trigger();
+            QCOMPARE(CurrentLog().calls.back(), std::string("AudioReset"));
+            EngineStops();
+            QCOMPARE(TextsSpoken(), 4);
+            QCOMPARE(w->TabControl1->currentIndex(), 0);
+            QVERIFY(Idle(*w));
+            QVERIFY(m.texts.isEmpty());
+        }
+    }
+
+    void pauseSwitchTabResume() {
+        auto w = Window(ThreeDocs(), [] { Settings.AutoNext = true; });
+        w->ActionTTSExecute();
+        EngineStarts();
+        w->ActionPause->trigger();
+        QVERIFY(w->MSpeech1->Paused);
+        QVERIFY(!w->TimerWordPosition->isActive());
+        QCOMPARE(w->PausedTab, 0);
+        QVERIFY(w->TrayTipText().endsWith(" | NURVA [Paused]"));
+        // The user looks at another document: nothing restarts.
+        w->TabControl1->setCurrentIndex(2);
+        QCOMPARE(w->Memo1->toPlainText(), QString("third"));
+        QCOMPARE(TextsSpoken(), 1);
+        // Resume brings the paused document back and goes on.
+        w->ActionPause->trigger();
+        QCOMPARE(w->TabControl1->currentIndex(), 0);
+        QCOMPARE(w->Memo1->toPlainText(), QString("first"));
+        QVERIFY(!w->MSpeech1->Paused);
+        QCOMPARE(CurrentLog().calls.back(), std::string("AudioResume"));
+        QCOMPARE(TextsSpoken(), 1);
+        QVERIFY(Locked(*w));
+
+        // Stop while paused resumes first, then stops; no auto-next follows.
+        w->ActionPause->trigger();
+        w->ActionStop->trigger();
+        auto& calls = CurrentLog().calls;
+        QCOMPARE(calls[calls.size() - 2], std::string("AudioResume"));
+        QCOMPARE(calls.back(), std::string("AudioReset"));
+        EngineStops();
+        QCOMPARE(TextsSpoken(), 1);
+        QCOMPARE(w->TabControl1->currentIndex(), 0);
+        QVERIFY(Idle(*w));
+        QVERIFY(w->TrayTipText().endsWith(" | NURVA [Stopped]"));
+    }
+
+    // A reading replaced by a tab change reports its stop late, or not at all: it must neither
+    // convert nor advance, and the new reading keeps the window.
+    void replacedReadingsLateStop() {
+        Messages m;
+        auto w = Window(ThreeDocs(), [] { Settings.AutoNext = true; });
+        w->ActionTTMExecute();
+        const QString firstWav = LastFile();
+        QCOMPARE(firstWav, Wav("one.wav"));
+        QVERIFY(QFile::exists(firstWav));
+        EngineStarts();
+        auto replaced = Last();
+        w->TabControl1->setCurrentIndex(1); // the user picks another document
+        QCOMPARE(LastSpoken(), QString("second\r\n"));
+        QVERIFY(!QFile::exists(firstWav)); // the half-written intermediate is gone
+        EngineStarts();
+        replaced->sink->AudioStop(0);
+        Pump();
+        QCOMPARE(TextsSpoken(), 2);
+        QCOMPARE(w->TabControl1->currentIndex(), 1);
+        QVERIFY(Locked(*w));
+        QVERIFY(QDir(App() + "mp3").isEmpty());
+        QVERIFY(m.texts.isEmpty());
+
+        // Its own end converts once and moves on.
+        WriteToneWav(LastFile());
+        EngineStops();
+        QVERIFY(QFile::exists(Mp3("two.mp3")));
+        QVERIFY(!QFile::exists(Wav("two.wav")));
+        QCOMPARE(w->TabControl1->currentIndex(), 2);
+        QCOMPARE(LastSpoken(), QString("third\r\n"));
+        QCOMPARE(QDir(App() + "mp3").entryList(QDir::Files), QStringList{"two.mp3"});
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
+    void outputNames() {
+        Messages m;
+        auto w = Window({{"story.txt", "Once upon a time.\nThe end."}});
+        // A WAV file of that name exists: the intermediate file leaves it alone.
+        WriteBytes(Wav("story.wav"), "precious");
+        w->ActionTTMExecute();
+        const QString intermediate = LastFile();
+        QVERIFY(intermediate != Wav("story.wav"));
+        QCOMPARE(QFileInfo(intermediate).path() + "/", App() + "wav/");
+        EngineStarts();
+        WriteToneWav(intermediate);
+        // A Stop during the conversion encodes what was spoken, under the name of its start.
+        w->ActionStop->trigger();
+        EngineStops();
+        QVERIFY2(QFile::exists(Mp3("story.mp3")), qPrintable(m.texts.join('\n')));
+        QVERIFY(!QFile::exists(Mp3("Clipboard.mp3")));
+        QVERIFY(!QFile::exists(intermediate));
+        QCOMPARE(ReadBytes(Wav("story.wav")), QByteArray("precious"));
+        QVERIFY(Idle(*w));
+
+        // Part of the document, to a WAV file.
+        Settings.ConvertMode = 1;
+        QTextCursor c = w->Memo1->textCursor();
+        c.setPosition(5);
+        w->Memo1->setTextCursor(c);
+        w->ActionTTXCursorExecute();
+        QCOMPARE(LastFile(), Wav("PartOfstory.wav"));
+        QCOMPARE(LastSpoken(), QString("upon a time.\r\nThe end.\r\n"));
+        EngineStarts();
+        QCOMPARE(w->PanelStatus->text(), QString("Reading story [PART] to WAV"));
+        EngineStops();
+        // A free text in file mode is named like the clipboard.
+        w->ReadKind = rkNone;
+        w->StartReading("x");
+        QCOMPARE(LastFile(), Wav("Clipboard.wav"));
+        EngineStops();
+
+        // Without automatic names: a cancelled WAV dialog falls back to the automatic name,
+        // and the MP3 dialog comes when speaking has ended.
+        Settings.AutoName = false;
+        {
+            DialogAnswer cancel{QString()};
+            w->ActionTTWExecute();
+            QCOMPARE(cancel.dialogs, 1);
+            QCOMPARE(cancel.title, QString("Convert into Wav File"));
+            QCOMPARE(LastFile(), Wav("story.wav"));
+            EngineStops();
+        }
+        const int filesBefore = int(CurrentLog().fileNames.size());
+        w->ActionTTMExecute(); // no dialog yet
+        QCOMPARE(int(CurrentLog().fileNames.size()), filesBefore + 1);
+        WriteToneWav(LastFile());
+        {
+            DialogAnswer pick{App() + "chosen.mp3"};
+            EngineStops();
+            QCOMPARE(pick.dialogs, 1);
+            QCOMPARE(pick.title, QString("Convert into Mp3 File"));
+        }
+        QVERIFY(QFile::exists(App() + "chosen.mp3"));
+        QVERIFY(m.texts.isEmpty());
+    }
+
+    void encoderRetryAndFailure() {
+        // An encoder that refuses the resample option and the short form: only the retry with
+        // the encoder's own rate and 128 kbit/s gets through.
+        QTemporaryDir bin;
+        const QString log = bin.filePath("calls.log");
+        const QString fake = bin.filePath("lame");
+        WriteBytes(fake, QStringLiteral("#!/bin/sh\necho \"$*\" >> '%1'\n"
+                                        "[ -e '%1.fail' ] && exit 1\n"
+                                        "case \" $* \" in *\" --resample \"*) exit 1;; esac\n"
+                                        "[ $# -lt 8 ] && exit 1\n"
+                                        "exec lame \"$@\"\n")
+                             .arg(log)
+                             .toUtf8());
+        QFile::setPermissions(fake, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        KoUtils::SetExecutablePath(bin.filePath("nurva"));
+        auto restore = qScopeGuard(
+            [] { KoUtils::SetExecutablePath(QCoreApplication::applicationFilePath()); });
+
+        Messages m;
+        auto w = Window({{"story.txt", "Words."}});
+        w->ActionTTMExecute();
+        WriteToneWav(LastFile());
+        EngineStarts();
+        EngineStops();
+        QVERIFY2(QFile::exists(Mp3("story.mp3")), qPrintable(m.texts.join('\n')));
+        QVERIFY(!QFile::exists(Wav("story.wav")));
+        QStringList calls = QString::fromUtf8(ReadBytes(log)).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(calls.size(), 3);
+        QVERIFY(calls[0].startsWith("--resample 22.05 -b 128 -m s -q 5 "));
+        QVERIFY(calls[2].startsWith("-b 128 -m s -q 5 "));
+        QVERIFY(m.texts.isEmpty());
+
+        // An encoder that always fails: the spoken WAV stays, and the user is told where.
+        WriteBytes(log + ".fail", "");
+        QFile::remove(Mp3("story.mp3"));
+        w->ActionTTMExecute();
+        const QString wav = LastFile();
+        WriteToneWav(wav);
+        EngineStarts();
+        EngineStops();
+        QVERIFY(QFile::exists(wav));
+        QVERIFY(!QFile::exists(Mp3("story.mp3")));
+        QCOMPARE(m.texts.size(), 1);
+        QVERIFY(m.texts[0].contains(wav));
+        QCOMPARE(m.flags[0], KoUtils::MB_ICONERROR);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(Idle(*w));
+    }
+
+    // A start that fails never leaves the window locked, even when it replaced a reading.
+    void failedStarts() {
+        Messages m;
+        auto w = Window({{"story.txt", "Words."}}, [&] { Settings.KeyToSpeech = true; });
+        CurrentScript().failFileSet = true;
+        w->ActionTTWExecute();
+        QCOMPARE(m.texts.size(), 1);
+        QVERIFY(m.texts[0].startsWith("Can not open file"));
+        QVERIFY(m.texts[0].contains(Wav("story.wav")));
+        QVERIFY(Idle(*w));
+        CurrentScript().failFileSet = false;
+
+        w->ActionTTSExecute();
+        EngineStarts();
+        QVERIFY(Locked(*w));
+        CurrentScript().textDataResult = speech::E_FAIL; // the typed key is refused
+        QTest::keyClick(w->Memo1, Qt::Key_A);
+        QCOMPARE(m.texts.size(), 2);
+        QVERIFY(Idle(*w));
+    }
+
+    // The editor's selection follows the spoken word, also after letters that take two bytes
+    // and in a part reading; without Highlight only the gauge does.
+    void wordHighlight() {
+        const QString text = QString::fromUtf8("Café au lait\nun résumé naïf\n\nà la fin");
+        auto w = Window({{"accents.txt", text}}, [] { Settings.Highlight = true; });
+        QCOMPARE(w->Memo1->toPlainText(), text);
+        auto wordAt = [&](const QString& word, int from) {
+            const QByteArray spoken = LastSpoken().toUtf8();
+            const int index = int(spoken.indexOf(word.toUtf8()));
+            Last()->bufSink->WordPosition(0, speech::DWORD(index));
+            Pump();
+            w->TimerWordPositionTimer();
+            return text.indexOf(word, from);
+        };
+        w->ActionTTSExecute();
+        EngineStarts();
+        for (const QString word : {"naïf", "fin", "au"}) {
+            const int expected = wordAt(word, 0);
+            QCOMPARE(w->Memo1->textCursor().selectionStart(), expected);
+            QCOMPARE(w->Memo1->textCursor().selectedText(), word.left(1));
+            QCOMPARE(w->PanelStatus->text(), QString("Word Position: %1").arg(expected));
+        }
+        w->ActionStop->trigger();
+        EngineStops();
+        QVERIFY(!w->Memo1->textCursor().hasSelection());
+
+        QTextCursor c = w->Memo1->textCursor();
+        c.setPosition(text.indexOf("résumé"));
+        w->Memo1->setTextCursor(c);
+        w->ActionTTXCursorExecute();
+        EngineStarts();
+        const int fin = wordAt("fin", 0);
+        QCOMPARE(w->Memo1->textCursor().selectionStart(), fin);
+
+        Settings.Highlight = false;
+        const int before = w->Memo1->textCursor().selectionStart();
+        wordAt("naïf", 0);
+        QCOMPARE(w->Memo1->textCursor().selectionStart(), before);
+        QCOMPARE(w->GaugeWordPosition->value(), int(LastSpoken().indexOf("naïf")));
+    }
+
+    void statusCaptionsAndClipboard() {
+        auto w = Window({{"story.txt", "Words here."}}, [] { Settings.ConvertMode = 2; });
+        QCOMPARE(w->ToolButtonTTX->defaultAction(), w->ActionTTM);
+        QCOMPARE(w->ActionTTXCursor->text(), QString("Read from Cursor to MP3 File"));
+        QCOMPARE(w->ActionTTXSelected->text(), QString("Read Selected Text to MP3 File"));
+
+        // Read Selected is offered only with a selection and no document being read.
+        w->Playback1Click();
+        QVERIFY(!w->ActionTTXSelected->isEnabled());
+        w->Memo1->selectAll();
+        w->PopupMenuMemoPopup();
+        QVERIFY(w->ActionTTXSelected->isEnabled());
+
+        QGuiApplication::clipboard()->clear();
+        const int spoken = TextsSpoken();
+        w->ActionReadClipboardExecute();
+        QCOMPARE(TextsSpoken(), spoken);
+        QCOMPARE(Settings.ConvertMode, 2);
+
+        QGuiApplication::clipboard()->setText("from the clipboard");
+        w->ActionReadClipboardExecute();
+        QCOMPARE(LastSpoken(), QString("from the clipboard\r\n"));
+        QCOMPARE(Settings.ConvertMode, 0);
+        QCOMPARE(w->ToolButtonTTX->defaultAction(), w->ActionTTS);
+        QCOMPARE(w->ActionTTXSelected->text(), QString("Read Selected Text Aloud"));
+        EngineStarts();
+        // A clipboard reading leaves the editor alone.
+        QVERIFY(!w->Memo1->isReadOnly());
+        QCOMPARE(w->PanelStatus->text(), QString("Reading Clipboard Aloud"));
+        QCOMPARE(w->TrayTipText(), QString("Reading Clipboard Aloud | NURVA"));
+        w->Playback1Click();
+        QVERIFY(w->ActionTTXSelected->isEnabled());
+        EngineStops();
+        QCOMPARE(w->PanelStatus->text(), QString("story"));
+        QCOMPARE(w->TrayTipText(), QString("story | NURVA [Stopped]"));
+    }
+
+    void voiceListAndImages() {
+        CurrentScript().modeNames = {"Alpha Male",   "Beta Female", "Mike",           "Mary Jane",
+                                     "RoboSoft Six", "Gamma",       "Female and Male"};
+        auto w = Window({{"a.txt", "a"}}, [] { Settings.EngineIndex = 9; });
+        QList<int> images;
+        for (int i = 0; i < w->ComboBoxExEngines->count(); ++i)
+            images << w->ComboBoxExEngines->itemData(i, Qt::UserRole).toInt();
+        QCOMPARE(images, QList<int>({0, 1, 2, 3, 4, 5, 0}));
+        QCOMPARE(w->ComboBoxExEngines->itemIcon(1).pixmap(16, 16).toImage(),
+                 QIcon(":/voices/voice1.png").pixmap(16, 16).toImage());
+        QVERIFY(w->ComboBoxExEngines->itemIcon(1).pixmap(16, 16).toImage() !=
+                w->ComboBoxExEngines->itemIcon(0).pixmap(16, 16).toImage());
+        // A stored voice beyond the list: the first voice, for the readings too.
+        QCOMPARE(w->ComboBoxExEngines->currentIndex(), 0);
+        QCOMPARE(Settings.EngineIndex, 0);
+        w->ActionTTSExecute();
+        QCOMPARE(Last()->modeIndex, 0);
+        EngineStops();
+
+        // The user's pick takes effect at the next reading.
+        w->ComboBoxExEngines->setCurrentIndex(3);
+        QCOMPARE(Settings.EngineIndex, 0); // not a user's pick
+        emit w->ComboBoxExEngines->activated(3);
+        QCOMPARE(Settings.EngineIndex, 3);
+        w->ActionTTSExecute();
+        QCOMPARE(Last()->modeIndex, 3);
+        QCOMPARE(CurrentLog().injected.back(), std::string("\\Spd=150\\"));
+    }
+
+    void slidersAndTheirTexts() {
+        for (int stored : {900, 20}) {
+            auto w = Window({{"a.txt", "a"}}, [&] { Settings.Spd = stored; });
+            QCOMPARE(Settings.Spd, stored > 500 ? 500 : 50);
+            QCOMPARE(w->TrackBarSpd->value(), Settings.Spd);
+        }
+        auto w = Window({{"a.txt", "a"}});
+        w->TrackBarSpd->setValue(50);
+        QCOMPARE(w->PanelStatus->text(),
+                 QString(" Speed: 0% [50] -- Left/Right arrow key to Fine-tune"));
+        w->TrackBarSpd->setValue(150);
+        QCOMPARE(w->PanelStatus->text(),
+                 QString(" Speed: 22% [150] -- Left/Right arrow key to Fine-tune"));
+        QCOMPARE(Settings.Spd, 150);
+        w->TrackBarVol->setValue(32768);
+        QCOMPARE(w->PanelStatus->text(),
+                 QString(" Volume: 50% [32768] -- Left/Right arrow key to Fine-tune"));
+        w->TrackBarVol->setValue(0);
+        QCOMPARE(w->PanelStatus->text(),
+                 QString(" Volume: 0% [0] -- Left/Right arrow key to Fine-tune"));
+    }
+
+    void controlTags() {
+        auto w = Window({{"a.txt", "abc def"}});
+        auto caretAt = [&](int pos, int length = 0) {
+            QTextCursor c = w->Memo1->textCursor();
+            c.setPosition(pos);
+            c.setPosition(pos + length, QTextCursor::KeepAnchor);
+            w->Memo1->setTextCursor(c);
+        };
+        caretAt(0);
+        w->ActionToolsShortPause->trigger();
+        QCOMPARE(w->Memo1->toPlainText(), QString("\\Pau=1000\\abc def"));
+        QCOMPARE(w->Memo1->textCursor().position(), 0);
+
+        // Before a selection, which stays in the text but is no longer selected.
+        w->Memo1->setPlainText("abc def");
+        caretAt(4, 3);
+        w->ActionToolsWhisper->trigger();
+        QCOMPARE(w->Memo1->toPlainText(), QString("abc \\Chr=\"Whisper\"\\def"));
+        QVERIFY(!w->Memo1->textCursor().hasSelection());
+        QCOMPARE(w->Memo1->textCursor().position(), 4);
+
+        Settings.ShortPau = 2;
+        Settings.LongPau = 12;
+        const QList<QPair<QAction*, QString>> tags = {
+            {w->ActionToolsShortPause, "\\Pau=2000\\"},
+            {w->ActionToolsLongPause, "\\Pau=12000\\"},
+            {w->ActionToolsMonotone, "\\Chr=\"Monotone\"\\"},
+            {w->ActionToolsNormal, "\\Chr=\"Normal\"\\"},
+            {w->ActionToolsEmp, "\\Emp\\"},
+            {w->ActionToolsVol, "\\Vol=32768\\"},
+            {w->ActionToolsSpd, "\\Spd=150\\"},
+            {w->ActionToolsPit, "\\Pit=50\\"}};
+        for (const auto& [action, tag] : tags) {
+            w->Memo1->setPlainText("x");
+            caretAt(1);
+            action->trigger();
+            QCOMPARE(w->Memo1->toPlainText(), "x" + tag);
+        }
+    }
+
+    void keyToSpeech() {
+        auto w = Window({{"a.txt", ""}}, [] {
+            Settings.KeyToSpeech = true;
+            Settings.ConvertMode = 1;
+        });
+        w->Memo1->setFocus();
+        QTest::keyClick(w->Memo1, Qt::Key_B);
+        QCOMPARE(TextsSpoken(), 1);
+        QCOMPARE(LastSpoken(), QString("b\r\n"));
+        QCOMPARE(Settings.ConvertMode, 0);
+        QCOMPARE(w->ReadKind, rkNone);
+        QCOMPARE(w->Memo1->toPlainText(), QString("b"));
+        EngineStarts();
+        QVERIFY(!w->Memo1->isReadOnly()); // a free text does not lock the editor
+        EngineStops();
+
+        Settings.KeyToSpeech = false;
+        QTest::keyClick(w->Memo1, Qt::Key_C);
+        QCOMPARE(TextsSpoken(), 1);
+        QCOMPARE(w->Memo1->toPlainText(), QString("bc"));
+    }
+
+    void greeting() {
+        auto w = Window({{"a.txt", "a"}}, [] {
+            Settings.Greeting = true;
+            Settings.GreetingString = "Hello there";
+        });
+        QCOMPARE(LastSpoken(), QString("Hello there\r\n"));
+        QCOMPARE(w->ReadKind, rkNone);
+        const int spoken = TextsSpoken();
+        w.reset();
+        Window({{"a.txt", "a"}}, [] {
+            Settings.Greeting = true;
+            Settings.ConvertMode = 1;
+        });
+        QCOMPARE(TextsSpoken(), spoken);
+    }
+};
+
+QTEST_MAIN(TestReading)
+#include "tst_Reading.moc"
