@@ -3,3 +3,15 @@
 nurva_add_test(tst_Reading SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_Reading.cpp
   LIBS nurva_mainwindow nurva_scriptedengine)
 set_target_properties(tst_Reading PROPERTIES AUTOMOC ON)
+
+# The window reading for real: espeak-ng heard on a private sound server, the real encoder,
+# the window on a private X desktop.
+add_executable(tst_ReadingDesktop ${CMAKE_CURRENT_LIST_DIR}/tst_ReadingDesktop.cpp)
+target_link_libraries(tst_ReadingDesktop PRIVATE
+  nurva_mainwindow nurva_audiomonitor nurva_testsupport Qt6::Test)
+set_target_properties(tst_ReadingDesktop PROPERTIES AUTOMOC ON
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+add_test(NAME desktop_Reading
+  COMMAND ${NURVA_TEST_SCRIPTS}/desktop-test-env run -- $<TARGET_FILE:tst_ReadingDesktop>)
+set_tests_properties(desktop_Reading PROPERTIES TIMEOUT 240 LABELS "desktop;sound" RUN_SERIAL ON
+  ENVIRONMENT "QT_QPA_PLATFORM=xcb;NURVA_SCRIPTS=${NURVA_TEST_SCRIPTS}")

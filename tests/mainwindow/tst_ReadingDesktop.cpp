@@ -1,0 +1,223 @@
+// The window reading for real: espeak-ng speaking through a private sound server whose null
+// sink the test records, the encoder writing MP3 files, the window on an X desktop.
+#include "AudioMonitor.h"
+#include "Converter.h"
+#include "Engines.h"
+#include "Global.h"
+#include "KoUtils.h"
+#include "TestSupport.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace settings;
+using namespace testsupport;
+
+namespace {
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+struct Messages {
+    QStringList texts;
+    Messages() {
+        KoUtils::SetMessageBoxHandler([this](const QString& text, const QString&, int) {
+            texts << text;
+            return 1;
+        });
+    }
+    ~Messages() { KoUtils::SetMessageBoxHandler(nullptr); }
+};
+
+} // namespace
+
+class TestReadingDesktop : public QObject {
+    Q_OBJECT
+
+    PulseTestServer FServer;
+    MonitorRecorder FMonitor;
+    QTemporaryDir FConfig;
+    std::unique_ptr<QTemporaryDir> FDir;
+    QString App() const { return FDir->path() + "/"; }
+
+    std::unique_ptr<TFormCvt> Window(const QList<QPair<QString, QString>>& docs,
+                                     const std::function<void()>& tweak = {}) {
+        LoadDefaultSettings(App());
+        Settings.Greeting = false;
+        Settings.AutoName = true;
+        Settings.Highlight = false;
+        Settings.DefTxtPath = App() + "txt/";
+        Settings.DefWavPath = App() + "wav/";
+        Settings.DefMp3Path = App() + "mp3/";
+        Playlist.clear();
+        for (const auto& [name, text] : docs) {
+            WriteBytes(App() + "txt/" + name, text.toUtf8());
+            Playlist << App() + "txt/" + name;
+        }
+        Settings.PlayIndex = 0;
+        if (tweak)
+            tweak();
+        SaveSettings(App());
+        auto w = std::make_unique<TFormCvt>(App());
+        w->show();
+        if (!QTest::qWaitForWindowExposed(w.get()))
+            qWarning("the window was not exposed");
+        return w;
+    }
+
+    static bool Idle(const TFormCvt& w) {
+        return w.ReadKind == rkNone && !w.ActionStop->isEnabled() &&
+               !w.TimerWordPosition->isActive();
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(FConfig.isValid());
+        qputenv("XDG_CONFIG_HOME", FConfig.path().toLocal8Bit());
+        QVERIFY2(FServer.Start(), qPrintable(FServer.Error()));
+        engines::RegisterEngines();
+        QVERIFY(FMonitor.Start(FServer.Monitor()));
+    }
+
+    void init() {
+        FDir = std::make_unique<QTemporaryDir>();
+        QVERIFY(FDir->isValid());
+        for (const char* sub : {"txt", "wav", "mp3"})
+            QDir(App()).mkpath(sub);
+    }
+
+    // Three documents of clearly different lengths are heard one after the other, in the
+    // playlist's order, and the reading ends on the last.
+    void playlistHeardInOrder() {
+        Messages m;
+        auto w = Window({{"short.txt", "Yes."},
+                         {"long.txt", "This second document is by far the longest of the three, "
+                                      "and it takes several seconds to say all of it aloud."},
+                         {"middle.txt", "The third one is of middle length."}},
+                        [] { Settings.AutoNext = true; });
+        FMonitor.Poll();
+        FMonitor.Clear();
+        struct Span {
+            qint64 from = -1, to = -1;
+        };
+        Span spans[3];
+        w->ActionTTSExecute();
+        const bool ended = WaitFor(
+            [&] {
+                const qint64 now = NowMs();
+                const int tab = w->TabControl1->currentIndex();
+                if (w->ActionStop->isEnabled() && tab >= 0 && tab < 3) {
+                    if (spans[tab].from < 0)
+                        spans[tab].from = now;
+                    spans[tab].to = now;
+                }
+                return spans[2].from >= 0 && Idle(*w);
+            },
+            60000);
+        QVERIFY2(ended, qPrintable(m.texts.join('\n')));
+        QTest::qWait(300);
+        FMonitor.Poll();
+        QCOMPARE(w->TabControl1->currentIndex(), 2);
+        QVERIFY(m.texts.isEmpty());
+
+        double sounding[3];
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY2(spans[i].from >= 0, qPrintable(QString("document %1 was not read").arg(i)));
+            if (i > 0)
+                QVERIFY(spans[i].from >= spans[i - 1].to);
+            // What was heard while this document was the one being read.
+            const std::size_t a = FMonitor.IndexAt(spans[i].from);
+            const std::size_t b = FMonitor.IndexAt(spans[i].to + 100);
+            std::size_t first = FMonitor.FirstLoud(a);
+            QVERIFY2(first != SIZE_MAX && first < b,
+                     qPrintable(QString("document %1 was not heard").arg(i)));
+            std::size_t last = first;
+            for (std::size_t k = first; k < b && k < FMonitor.Samples().size(); ++k)
+                if (std::abs(FMonitor.Samples()[k]) > 300)
+                    last = k;
+            sounding[i] = double(last - first) / MonitorRecorder::kRate;
+        }
+        qInfo("heard %.2f s, %.2f s, %.2f s", sounding[0], sounding[1], sounding[2]);
+        QVERIFY2(sounding[1] > sounding[2] && sounding[2] > sounding[0],
+                 qPrintable(QString("heard %1 s, %2 s, %3 s")
+                                .arg(sounding[0])
+                                .arg(sounding[1])
+                                .arg(sounding[2])));
+        // Nothing more is heard after the last document.
+        QTest::qWait(700);
+        FMonitor.Poll();
+        QVERIFY(FMonitor.Peak(spans[2].to + 300, NowMs()) < 300);
+    }
+
+    void mp3FromTheWindow() {
+        Messages m;
+        auto w = Window({{"story.txt", "A short story, converted into an MP3 file."}});
+        w->ActionTTMExecute();
+        const QString mp3 = App() + "mp3/story.mp3";
+        QVERIFY2(WaitFor([&] { return Idle(*w) && QFile::exists(mp3); }, 60000),
+                 qPrintable(m.texts.join('\n')));
+        QVERIFY(m.texts.isEmpty());
+        QCOMPARE(QDir(App() + "wav").entryList(QDir::Files), QStringList());
+        const QString decoded = App() + "decoded.wav";
+        QCOMPARE(QProcess::execute("lame", {"--quiet", "--decode", mp3, decoded}), 0);
+        Wav wav = ReadWav(decoded);
+        QVERIFY(wav.valid);
+        QVERIFY2(wav.seconds() > 1.0, qPrintable(QString::number(wav.seconds())));
+        QVERIFY(Rms(wav.samples) > 0.01);
+    }
+
+    // While a paragraph with accented words is heard, the editor's selection stands on the
+    // first letter of a word, moves forward, and reaches the words after the accented ones.
+    void selectionFollowsHeardWords() {
+        const QString text = QString::fromUtf8(
+            "Le café était très animé. Noël a lu un résumé naïf à sa sœur, puis il est parti.");
+        auto w = Window({{"accents.txt", text}}, [] { Settings.Highlight = true; });
+        QCOMPARE(w->Memo1->toPlainText(), text);
+        FMonitor.Poll();
+        FMonitor.Clear();
+        QList<int> seen;
+        int heardWhileMoving = 0;
+        w->ActionTTSExecute();
+        QVERIFY(WaitFor([&] { return w->ActionStop->isEnabled(); }, 10000));
+        const bool ended = WaitFor(
+            [&] {
+                const QTextCursor c = w->Memo1->textCursor();
+                if (w->ActionStop->isEnabled() && c.hasSelection() &&
+                    (seen.isEmpty() || seen.back() != c.selectionStart())) {
+                    seen << c.selectionStart();
+                    FMonitor.Poll();
+                    if (FMonitor.Peak(NowMs() - 400, NowMs()) > 300)
+                        ++heardWhileMoving;
+                }
+                return Idle(*w);
+            },
+            60000);
+        QVERIFY(ended);
+        qInfo("%d word positions shown, %d of them while sound was heard", int(seen.size()),
+              heardWhileMoving);
+        QVERIFY2(seen.size() >= 10, qPrintable(QString::number(seen.size())));
+        for (int i = 0; i < seen.size(); ++i) {
+            const int p = seen[i];
+            QVERIFY2(text[p].isLetter() && (p == 0 || !text[p - 1].isLetterOrNumber()),
+                     qPrintable(QString("selection at %1: \"%2\"").arg(p).arg(text.mid(p, 8))));
+            if (i > 0)
+                QVERIFY(p > seen[i - 1]);
+        }
+        for (const char* after : {"était", "Noël", "naïf", "sœur", "puis"})
+            QVERIFY2(seen.contains(text.indexOf(QString::fromUtf8(after))), after);
+        QVERIFY(heardWhileMoving >= seen.size() * 3 / 4);
+        QVERIFY(!w->Memo1->isReadOnly());
+    }
+};
+
+QTEST_MAIN(TestReadingDesktop)
+#include "tst_ReadingDesktop.moc"
