@@ -137,12 +137,12 @@ void TFormCvt::InsertControlTag(const QString& tag) {
 }
 
 void TFormCvt::ActionToolsShortPauseExecute() {
+    // The setting counts seconds, the tag milliseconds.
     InsertControlTag(QStringLiteral("\\Pau=") + QString::number(Settings.ShortPau) +
                      QStringLiteral("000\\"));
 }
 
 void TFormCvt::ActionToolsLongPauseExecute() {
-    // The setting counts seconds, the tag milliseconds.
     InsertControlTag(QStringLiteral("\\Pau=") + QString::number(Settings.LongPau) +
                      QStringLiteral("000\\"));
 }
