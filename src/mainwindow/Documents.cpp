@@ -253,8 +253,7 @@ void TFormCvt::ShowDocument() {
         Memo1->setReadOnly(true);
         return;
     }
-    // The editor keeps no undo history of a load.
-    Memo1->setPlainText(text);
+    Memo1->setPlainText(text); // keeps no undo history of the load
     Memo1->setReadOnly(false);
 }
 
