@@ -72,16 +72,25 @@ void ShellOpen(const QString& target) {
     QProcess::startDetached(QStringLiteral("xdg-open"), {url.toString()});
 }
 
-int RunAndWait(const QString& program, const QStringList& arguments) {
+int RunAndWait(const QString& program, const QStringList& arguments, QString* output) {
     QProcess p;
-    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    p.setStandardOutputFile(QProcess::nullDevice());
+    p.setProcessChannelMode(QProcess::MergedChannels);
     p.setStandardInputFile(QProcess::nullDevice());
+    QByteArray tail;
+    QObject::connect(&p, &QProcess::readyRead, [&] {
+        tail += p.readAll();
+        if (tail.size() > 4096)
+            tail = tail.right(4096);
+    });
     p.start(program, arguments);
     if (!p.waitForStarted())
         return -1;
     // The child is an encoder working through a file: it ends when the file is done.
-    p.waitForFinished(-1);
+    while (!p.waitForFinished(1000) && p.state() != QProcess::NotRunning) {
+    }
+    tail += p.readAll();
+    if (output)
+        *output = QString::fromLocal8Bit(tail.right(4096));
     if (p.exitStatus() != QProcess::NormalExit)
         return -1;
     return p.exitCode();

@@ -35,8 +35,9 @@ bool ConfirmBox(const QString& text);
 // Opens a file, folder or address with the desktop's handler; does not wait for it.
 void ShellOpen(const QString& target);
 // Runs a program with its arguments (each passed as it is, no shell) and waits for it;
-// returns its exit code, or -1 when it cannot be started or did not end normally.
-int RunAndWait(const QString& program, const QStringList& arguments);
+// returns its exit code, or -1 when it cannot be started or did not end normally. What the
+// program printed goes to `output` when given (its last 4 KB), else nowhere.
+int RunAndWait(const QString& program, const QStringList& arguments, QString* output = nullptr);
 // Gives the owner write permission when the file lacks it.
 void ClearReadOnly(const QString& path);
 // "-1" when no file is there, else its size in bytes (low 32 bits), in decimal.

@@ -11,8 +11,12 @@ int main(int argc, char** argv) {
     if (argc > 1) {
         QCoreApplication app(argc, argv);
         engines::RegisterEngines();
-        TKoCmdLine cmd(app.arguments());
-        return cmd.Execute();
+        int code;
+        {
+            TKoCmdLine cmd(app.arguments());
+            code = cmd.Execute();
+        }
+        engines::ExitProgram(code);
     }
-    return RunWindowedReader(argc, argv);
+    engines::ExitProgram(RunWindowedReader(argc, argv));
 }

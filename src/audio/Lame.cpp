@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace Lame {
@@ -45,18 +46,24 @@ Result Run(bool decode, const QString& input, const QString& output, const QStri
         full << QStringLiteral("--resample") << resample;
     full << QStringLiteral("-b") << bitrate << QStringLiteral("-m") << mode << QStringLiteral("-q")
          << quality << input << output;
-    int code = KoUtils::RunAndWait(lame, full);
+    QString said;
+    int code = KoUtils::RunAndWait(lame, full, &said);
     if (out.Written(code))
         return {true, {}};
     // The short form: the encoder's own defaults.
-    code = KoUtils::RunAndWait(lame, head << input << output);
+    code = KoUtils::RunAndWait(lame, head << input << output, &said);
     if (out.Written(code))
         return {true, {}};
     if (code == -1)
         return {false, QStringLiteral("The MP3 encoder %1 could not be started.").arg(lame)};
-    return {false, QStringLiteral("The MP3 encoder could not convert %1 (exit code %2).")
+    // The encoder's last words usually say why.
+    QStringList lines =
+        said.split(QRegularExpression(QStringLiteral("[\r\n]+")), Qt::SkipEmptyParts);
+    QString why = lines.isEmpty() ? QString() : QStringLiteral(": ") + lines.last().trimmed();
+    return {false, QStringLiteral("The MP3 encoder could not convert %1 (exit code %2%3).")
                        .arg(input)
-                       .arg(code)};
+                       .arg(code)
+                       .arg(why)};
 }
 
 } // namespace

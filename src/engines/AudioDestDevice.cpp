@@ -80,18 +80,18 @@ private:
 };
 
 // ---------------------------------------------------------------------------------------------
-// The audio thread: one for the process, never ended before the application object.
+// The audio thread: one for the process, and never ended. Ending it at exit would delete the
+// last sinks while Qt Multimedia tears its sound-server connection down, which crashes now
+// and then; the process's end takes the idle thread with it.
+
+std::atomic<QThread*> gAudioThread{nullptr};
 
 QThread* AudioThread() {
     static QThread* thread = [] {
         auto* t = new QThread;
         t->setObjectName(QStringLiteral("nurva-audio"));
         t->start(QThread::TimeCriticalPriority);
-        qAddPostRoutine([] {
-            QThread* self = AudioThread();
-            self->quit();
-            self->wait(2000);
-        });
+        gAudioThread = t;
         return t;
     }();
     return thread;
@@ -436,6 +436,21 @@ void Player::Step() {
 }
 
 // ---------------------------------------------------------------------------------------------
+
+void ShutdownAudio() {
+    QThread* t = gAudioThread.exchange(nullptr);
+    if (!t)
+        return;
+    // The players that released destinations left behind go now, with the sound server's
+    // connection still whole; then the thread ends.
+    QObject anchor;
+    anchor.moveToThread(t);
+    QMetaObject::invokeMethod(
+        &anchor, [] { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); },
+        Qt::BlockingQueuedConnection);
+    t->quit();
+    t->wait(3000);
+}
 
 DWORD DeviceVolumeGet() {
     return DeviceVolume::Instance().Get();

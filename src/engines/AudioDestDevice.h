@@ -20,6 +20,11 @@ using namespace speech;
 DWORD DeviceVolumeGet();
 HRESULT DeviceVolumeSet(DWORD volume);
 
+// Ends the sound output of the process: what released destinations left behind is deleted and
+// the audio thread ends. Called once, at the end, before the application object goes; no
+// destination may be used afterwards.
+void ShutdownAudio();
+
 class AudioDestDevice : public IAudioMultiMediaDevice,
                         public IAudioDest,
                         public std::enable_shared_from_this<AudioDestDevice> {

@@ -4,6 +4,9 @@
 #include "AudioDestFile.h"
 #include "EspeakEngine.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace engines {
 
 void RegisterEngines() {
@@ -16,6 +19,12 @@ void RegisterEngines() {
         out = std::make_shared<AudioDestDevice>();
         return S_OK;
     });
+}
+
+void ExitProgram(int code) {
+    ShutdownAudio();
+    std::fflush(nullptr);
+    std::_Exit(code);
 }
 
 } // namespace engines

@@ -4,4 +4,8 @@
 
 namespace engines {
 void RegisterEngines();
-}
+// The program's last step before it exits: ends the sound output in order, and leaves the
+// process without the sound library's exit-time teardown, which can crash while its server
+// connection winds down. Everything the program writes is complete before this.
+[[noreturn]] void ExitProgram(int code);
+} // namespace engines

@@ -1,5 +1,6 @@
 #include "WindowMain.h"
 
+#include "AudioDestDevice.h"
 #include "Converter.h"
 #include "Engines.h"
 #include "KoUtils.h"
@@ -61,23 +62,9 @@ int WindowMessageBox(const QString& text, const QString& caption, int flags) {
 
 } // namespace
 
-int RunWindowedReader(int argc, char** argv) {
-    if (KoUtils::IsAlreadyRunning())
-        return 0; // the running instance is not disturbed
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        std::fputs("The reader's window needs a desktop (no DISPLAY is set). The command line "
-                   "works without one: run it with /? to see how.\n",
-                   stderr);
-        return 1;
-    }
-    QApplication app(argc, argv);
-    app.setQuitOnLastWindowClosed(true);
-    engines::RegisterEngines();
-    KoUtils::SetMessageBoxHandler(WindowMessageBox);
+namespace {
 
-    TFormCvt window(KoUtils::AppDir());
-
+int RunWindow(QApplication& app, TFormCvt& window) {
     // SIGTERM and SIGINT close the window the orderly way: geometry, settings and playlist
     // are written as when the user closes it.
     QPointer<TFormCvt> target(&window);
@@ -109,4 +96,30 @@ int RunWindowedReader(int argc, char** argv) {
     if (!window.StartHidden())
         window.show();
     return app.exec();
+}
+} // namespace
+
+int RunWindowedReader(int argc, char** argv) {
+    if (KoUtils::IsAlreadyRunning())
+        return 0; // the running instance is not disturbed
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fputs("The reader's window needs a desktop (no DISPLAY is set). The command line "
+                   "works without one: run it with /? to see how.\n",
+                   stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(true);
+    engines::RegisterEngines();
+    KoUtils::SetMessageBoxHandler(WindowMessageBox);
+
+    int code;
+    {
+        TFormCvt window(KoUtils::AppDir());
+        code = RunWindow(app, window);
+    }
+    // The sound output ends while the application object is still whole.
+    engines::ShutdownAudio();
+    return code;
 }

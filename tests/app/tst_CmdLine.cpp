@@ -204,13 +204,13 @@ private slots:
 
         // An encoder that fails.
         QString bin = NewFolder();
-        Write(bin + "/lame", "#!/bin/sh\nexit 3\n");
+        Write(bin + "/lame", "#!/bin/sh\necho \"Unsupported data format\" >&2\nexit 3\n");
         QFile::setPermissions(bin + "/lame", QFile::ReadOwner | QFile::ExeOwner);
         env.insert("PATH", bin + ":/usr/bin:/bin");
         QString d2 = NewFolder();
         r = Nurva({"/ttm", "Keep this too", "-w", "256"}, d2, env);
         QCOMPARE(r.code, 1);
-        QVERIFY(r.err.contains("exit code 3"));
+        QVERIFY2(r.err.contains("exit code 3: Unsupported data format"), qPrintable(r.err));
         QVERIFY(ReadWav(d2 + "/output.wav").valid);
 
         // Missing inputs.
