@@ -487,6 +487,7 @@ void TFormCvt::FormDestroy() {
     if (FDestroyed)
         return;
     FDestroyed = true;
+    Guarded([this] { KeepEdits(); }); // the user's typing is never lost at exit
     // 1.
     const QRect g = geometry();
     Settings.MainWidth = g.width();

@@ -161,6 +161,11 @@ private:
     bool SaveEditorTo(const QString& path, QString* notice);
 
 public:
+    // Writes the editor's unsaved edits to the document they belong to.
+    void KeepEdits();
+
+private:
+public:
     // ---- Reading and conversion (Reading.cpp) ----
     void StartReading(const QString& text);
     void UpdateStatus();
@@ -195,7 +200,6 @@ private:
     QString AutoOutputName(TReadKind kind, const QString& extension) const;
 
 public:
-
     // ---- Voices, sliders and control tags (Voices.cpp) ----
     void FillEngineList();
     void ComboBoxExEnginesChange();

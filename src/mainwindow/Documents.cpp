@@ -212,7 +212,17 @@ void TFormCvt::UpdateNavigation() {
 // Loads the current document into the editor. A missing file gets the welcome text, written
 // to its path; a file that exists but cannot be loaded is left alone: the editor stays empty
 // and read-only, and the status says why.
+void TFormCvt::KeepEdits() {
+    // The editor is a view of one file: before it shows another (or the same one afresh), or
+    // the program ends, what the user typed goes into the file it belongs to.
+    const TDocuments& d = *FDocuments;
+    if (d.ShownPath.isEmpty() || DocumentUnloaded() || !Memo1->document()->isModified())
+        return;
+    SaveEditorTo(d.ShownPath, nullptr);
+}
+
 void TFormCvt::ShowDocument() {
+    KeepEdits();
     TDocuments& d = *FDocuments;
     const int i = Settings.PlayIndex;
     d.ShownPath.clear();
@@ -316,6 +326,7 @@ void TFormCvt::ActionFileNewExecute() {
             return;
         }
     }
+    KeepEdits();
     Memo1->clear();
     Memo1->setReadOnly(false);
     FDocuments->ShownPath = name;

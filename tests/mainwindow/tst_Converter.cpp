@@ -91,9 +91,9 @@ private slots:
         for (QAction* a : w.ActionList1)
             if (!a->isEnabled())
                 disabled << a->objectName();
-        QCOMPARE(disabled, QStringList({"ActionFileMoveFirst", "ActionFileMovePrev",
-                                        "ActionSearchFindNext", "ActionTTXSelected", "ActionPause",
-                                        "ActionStop", "ActionPrev"}));
+        QCOMPARE(disabled,
+                 QStringList({"ActionFileMoveFirst", "ActionFileMovePrev", "ActionSearchFindNext",
+                              "ActionTTXSelected", "ActionPause", "ActionStop", "ActionPrev"}));
         // Images: the read commands, pause, stop, prev, next and options, in three forms.
         for (QAction* a : {w.ActionTTS, w.ActionTTW, w.ActionTTM, w.ActionPause, w.ActionStop,
                            w.ActionPrev, w.ActionNext, w.ActionToolsOptions}) {

@@ -436,6 +436,24 @@ private slots:
         QVERIFY(m.texts.isEmpty());
     }
 
+    void typedTextIsNeverLost() {
+        Messages m;
+        const QStringList ab = Letters("AB");
+        Prepare(ab, 0);
+        {
+            TFormCvt w(App());
+            w.Memo1->moveCursor(QTextCursor::End);
+            QTest::keyClicks(w.Memo1, " typed");
+            w.TabControl1->setCurrentIndex(1); // the user picks another tab
+            QCOMPARE(w.Memo1->toPlainText(), QString("b"));
+            QCOMPARE(ReadBytes(ab[0]), QByteArray("a typed"));
+            QTest::keyClicks(w.Memo1, "more ");
+            w.FormDestroy(); // the program ends
+        }
+        QCOMPARE(ReadBytes(ab[1]), QByteArray("more b"));
+        QVERIFY(m.texts.isEmpty());
+    }
+
     void movesExchangeEntries() {
         const QStringList d = Letters("ABCD");
         Prepare(d, 2);
