@@ -4,6 +4,8 @@
 #include "SpeechApi.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryFile>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -73,24 +75,24 @@ void ShellOpen(const QString& target) {
 }
 
 int RunAndWait(const QString& program, const QStringList& arguments, QString* output) {
+    // What the child prints goes to a file, not a pipe: an encoder that reports its progress
+    // many times a second would otherwise wake this process for every line.
+    QTemporaryFile log(QDir::tempPath() + QStringLiteral("/nurva-run-XXXXXX.log"));
+    const bool logged = output && log.open();
     QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
     p.setStandardInputFile(QProcess::nullDevice());
-    QByteArray tail;
-    QObject::connect(&p, &QProcess::readyRead, [&] {
-        tail += p.readAll();
-        if (tail.size() > 4096)
-            tail = tail.right(4096);
-    });
+    p.setStandardOutputFile(logged ? log.fileName() : QProcess::nullDevice());
+    p.setStandardErrorFile(logged ? log.fileName() : QProcess::nullDevice(), QIODevice::Append);
     p.start(program, arguments);
     if (!p.waitForStarted())
         return -1;
     // The child is an encoder working through a file: it ends when the file is done.
     while (!p.waitForFinished(1000) && p.state() != QProcess::NotRunning) {
     }
-    tail += p.readAll();
-    if (output)
-        *output = QString::fromLocal8Bit(tail.right(4096));
+    if (logged) {
+        log.seek(std::max<qint64>(0, log.size() - 4096));
+        *output = QString::fromLocal8Bit(log.read(4096));
+    }
     if (p.exitStatus() != QProcess::NormalExit)
         return -1;
     return p.exitCode();
