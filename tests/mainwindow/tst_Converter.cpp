@@ -3,6 +3,7 @@
 #include "Converter.h"
 #include "Global.h"
 #include "KoUtils.h"
+#include "MessageCapture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,19 +21,6 @@
 using namespace settings;
 
 namespace {
-
-struct Messages {
-    QStringList texts;
-    QList<int> flags;
-    Messages() {
-        KoUtils::SetMessageBoxHandler([this](const QString& text, const QString&, int f) {
-            texts << text;
-            flags << f;
-            return 1;
-        });
-    }
-    ~Messages() { KoUtils::SetMessageBoxHandler(nullptr); }
-};
 
 QString ReadAll(const QString& path) {
     QFile f(path);

@@ -4,6 +4,7 @@
 #include "Converter.h"
 #include "Global.h"
 #include "KoUtils.h"
+#include "MessageCapture.h"
 #include "ScriptedEngine.h"
 #include "TextFile.h"
 
@@ -26,17 +27,6 @@ using namespace settings;
 namespace {
 
 const QString Welcome = QStringLiteral("Welcome to Parlova Text To Speech Reader");
-
-struct Messages {
-    QStringList texts;
-    Messages() {
-        KoUtils::SetMessageBoxHandler([this](const QString& text, const QString&, int) {
-            texts << text;
-            return 1;
-        });
-    }
-    ~Messages() { KoUtils::SetMessageBoxHandler(nullptr); }
-};
 
 QByteArray ReadBytes(const QString& path) {
     QFile f(path);

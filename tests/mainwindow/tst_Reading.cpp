@@ -3,6 +3,7 @@
 #include "Converter.h"
 #include "Global.h"
 #include "KoUtils.h"
+#include "MessageCapture.h"
 #include "ScriptedEngine.h"
 #include "TestSupport.h"
 
@@ -32,19 +33,6 @@ using scripted::CurrentLog;
 using scripted::CurrentScript;
 
 namespace {
-
-struct Messages {
-    QStringList texts;
-    QList<int> flags;
-    Messages() {
-        KoUtils::SetMessageBoxHandler([this](const QString& text, const QString&, int f) {
-            texts << text;
-            flags << f;
-            return 1;
-        });
-    }
-    ~Messages() { KoUtils::SetMessageBoxHandler(nullptr); }
-};
 
 QByteArray ReadBytes(const QString& path) {
     QFile f(path);

@@ -5,6 +5,7 @@
 #include "Engines.h"
 #include "Global.h"
 #include "KoUtils.h"
+#include "MessageCapture.h"
 #include "TestSupport.h"
 
 #include <QAction>
@@ -26,17 +27,6 @@ void WriteBytes(const QString& path, const QByteArray& bytes) {
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(bytes);
 }
-
-struct Messages {
-    QStringList texts;
-    Messages() {
-        KoUtils::SetMessageBoxHandler([this](const QString& text, const QString&, int) {
-            texts << text;
-            return 1;
-        });
-    }
-    ~Messages() { KoUtils::SetMessageBoxHandler(nullptr); }
-};
 
 } // namespace
 
