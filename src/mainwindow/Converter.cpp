@@ -48,11 +48,6 @@ template <class F> void Guarded(F step) {
     }
 }
 
-// Colours are stored with red in the low byte, then green, then blue.
-QColor StoredColor(std::int32_t value) {
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
-
 QIcon ToolbarIcon(int image) {
     static const char* const names[] = {"tts",  "ttw",  "ttm",  "pause",
                                         "stop", "prev", "next", "options"};
@@ -455,8 +450,8 @@ void TFormCvt::ApplyTabSettings() {
 
 void TFormCvt::ApplyEditorSettings() {
     QPalette pal = Memo1->palette();
-    pal.setColor(QPalette::Base, StoredColor(Settings.MemoBGColor));
-    pal.setColor(QPalette::Text, StoredColor(Settings.MemoFontColor));
+    pal.setColor(QPalette::Base, mainwindow::StoredColor(Settings.MemoBGColor));
+    pal.setColor(QPalette::Text, mainwindow::StoredColor(Settings.MemoFontColor));
     Memo1->setPalette(pal);
     QFont font(Settings.MemoFontName);
     if (Settings.MemoFontSize > 0)

@@ -8,6 +8,7 @@
 #include "KoForm.h"
 #include "mSpeech.h"
 
+#include <QColor>
 #include <QPointer>
 #include <QString>
 
@@ -29,6 +30,13 @@ class QToolBar;
 class QToolButton;
 
 enum TReadKind { rkNone, rkDocument, rkPart, rkClipboard };
+
+namespace mainwindow {
+// Colours are stored with red in the low byte, then green, then blue.
+inline QColor StoredColor(std::int32_t value) {
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+} // namespace mainwindow
 
 class TFormCvt : public TKoForm {
     Q_OBJECT

@@ -134,11 +134,6 @@ QString RunSaveDialog(QWidget* parent, const char* title, const char* filter, co
     return last;
 }
 
-// Colours are stored with red in the low byte, then green, then blue.
-QColor StoredColor(std::int32_t value) {
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
-
 void SetEditorBackground(QPlainTextEdit* editor, const QColor& colour) {
     QPalette pal = editor->palette();
     if (pal.color(QPalette::Base) == colour)
@@ -364,7 +359,7 @@ void TFormCvt::UnlockAfterReading() {
     TReadingState& r = *FReadingState;
     for (QAction* a : {ActionTTS, ActionTTW, ActionTTM, ActionTTXCursor, ActionTTXSelected})
         a->setEnabled(true);
-    SetEditorBackground(Memo1, StoredColor(Settings.MemoBGColor));
+    SetEditorBackground(Memo1, mainwindow::StoredColor(Settings.MemoBGColor));
     // A document that could not be loaded stays read-only, so that nothing is saved over it.
     Memo1->setReadOnly(DocumentUnloaded());
     QTextCursor c = Memo1->textCursor();
