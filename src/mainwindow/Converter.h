@@ -167,6 +167,7 @@ private:
     void UpdateNavigation();
     void MoveCurrent(int target);
     bool SaveEditorTo(const QString& path, QString* notice);
+    int SavableTab();
 
 public:
     // Writes the editor's unsaved edits to the document they belong to.

@@ -380,27 +380,32 @@ bool TFormCvt::SaveEditorTo(const QString& path, QString* notice) {
     return true;
 }
 
-void TFormCvt::ActionFileSaveExecute() {
+// The current tab's index when the editor holds its document and that document can be
+// written; -1 otherwise (an unloaded document says why in the status).
+int TFormCvt::SavableTab() {
     const int i = TabControl1->currentIndex();
     if (i < 0 || i >= Playlist.size() || Playlist[i] != FDocuments->ShownPath)
-        return;
+        return -1;
     if (DocumentUnloaded()) {
         PanelStatus->setText(QStringLiteral(" Not saved. ") + FDocuments->Unloaded);
-        return;
+        return -1;
     }
+    return i;
+}
+
+void TFormCvt::ActionFileSaveExecute() {
+    const int i = SavableTab();
+    if (i < 0)
+        return;
     QString notice;
     if (SaveEditorTo(Playlist[i], &notice) && !notice.isEmpty())
         PanelStatus->setText(QStringLiteral(" ") + Playlist[i] + QStringLiteral(": ") + notice);
 }
 
 void TFormCvt::ActionFileSaveAsExecute() {
-    const int i = TabControl1->currentIndex();
-    if (i < 0 || i >= Playlist.size() || Playlist[i] != FDocuments->ShownPath)
+    const int i = SavableTab();
+    if (i < 0)
         return;
-    if (DocumentUnloaded()) {
-        PanelStatus->setText(QStringLiteral(" Not saved. ") + FDocuments->Unloaded);
-        return;
-    }
     QFileDialog dialog(this, QStringLiteral("Save As"), SaveDialogTxt.InitialDir,
                        QString::fromLatin1(TextFilter));
     dialog.setObjectName(QStringLiteral("SaveDialogTxt"));
