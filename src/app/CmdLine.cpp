@@ -1,13 +1,13 @@
 #include "CmdLine.h"
 
+#include "Document.h"
 #include "KoUtils.h"
 #include "Lame.h"
-#include "TextFile.h"
+#include "Product.h"
 
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 using namespace speech;
 
@@ -18,20 +18,8 @@ const std::array<const char*, TKoCmdLine::SwitchCount> TKoCmdLine::SwitchDefault
 
 namespace {
 
-const QString kGreeting = QStringLiteral("Welcome to Parlova Text To Speech Reader");
-// Texts are read whole; beyond this a file is not a text anyone means to hear.
-constexpr qint64 kMaxTextFile = qint64(1) << 30;
-
-// The extension of a path's file name, with its dot; empty when there is none.
-QString ExtractFileExt(const QString& path) {
-    int slash = int(path.lastIndexOf(QLatin1Char('/')));
-    int dot = int(path.lastIndexOf(QLatin1Char('.')));
-    return dot > slash ? path.mid(dot) : QString();
-}
-
-QString ChangeFileExt(const QString& path, const QString& ext) {
-    return path.left(path.size() - ExtractFileExt(path).size()) + ext;
-}
+using KoUtils::ChangeFileExt;
+using KoUtils::ExtractFileExt;
 
 bool IsFile(const QString& path) {
     return !path.isEmpty() && QFileInfo(path).isFile();
@@ -202,12 +190,11 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
 
     QString t = Arg(2);
     if (t.trimmed().isEmpty())
-        t = kGreeting;
+        t = QString::fromLatin1(product::Greeting);
     if (IsFile(t)) {
         try {
-            QByteArray bytes = settings::ReadWholeFile(t, kMaxTextFile).value_or(QByteArray());
-            s.SetText(settings::DecodeText(bytes).split(
-                QRegularExpression(QStringLiteral("\r\n|\r|\n"))));
+            // Read as the window reads it: any of its encodings, the same size limit.
+            s.SetText(settings::SplitLines(settings::ReadDocument(t).value_or(QString())));
         } catch (const settings::EFileError& e) {
             s.SetText({QStringLiteral("Can't load the file ") + t});
             Fail(QStringLiteral("Can't load the file ") + t + QStringLiteral(": ") + e.Message());

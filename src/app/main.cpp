@@ -2,15 +2,14 @@
 // windowed reader, one instance at a time.
 #include "CmdLine.h"
 #include "Engines.h"
-#include "KoUtils.h"
 #include "WindowMain.h"
 
 #include <QCoreApplication>
 
 int main(int argc, char** argv) {
+    engines::RegisterEngines(); // before any speech component, for both ways of running
     if (argc > 1) {
         QCoreApplication app(argc, argv);
-        engines::RegisterEngines();
         int code;
         {
             TKoCmdLine cmd(app.arguments());

@@ -1,5 +1,7 @@
 #include "AudioDestDevice.h"
 
+#include "platform/Services.h"
+
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
@@ -8,8 +10,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMediaDevices>
-#include <QSaveFile>
-#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 
@@ -37,47 +37,11 @@ constexpr auto kCallbackWait = std::chrono::seconds(2);
 // ---------------------------------------------------------------------------------------------
 // Device volume
 
-class DeviceVolume {
-public:
-    static DeviceVolume& Instance() {
-        static DeviceVolume v;
-        return v;
-    }
-    DWORD Get() const { return FValue.load(); }
-    HRESULT Set(DWORD volume) {
-        std::lock_guard lock(FSaveMutex);
-        FValue = volume;
-        QDir().mkpath(QFileInfo(FPath).absolutePath());
-        QSaveFile f(FPath);
-        if (!f.open(QIODevice::WriteOnly) || f.write(QByteArray::number(volume) + '\n') < 0 ||
-            !f.commit())
-            return E_FAIL; // the volume applies all the same, it is only not kept
-        return S_OK;
-    }
-    // The gain of a mono output: a balance must not make the voice quieter on the loud side.
-    static double Gain(DWORD volume) {
-        DWORD loud = std::max(volume & 0xFFFF, volume >> 16);
-        return double(loud) / 65535.0;
-    }
-
-private:
-    DeviceVolume() {
-        // The desktop keeps an application's volume in the user's home; so does this program.
-        FPath = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                QStringLiteral("/nurva/device-volume");
-        QFile f(FPath);
-        if (f.open(QIODevice::ReadOnly)) {
-            bool ok = false;
-            qulonglong v = f.readLine(32).trimmed().toULongLong(&ok);
-            if (ok && v <= 0xFFFFFFFFull)
-                FValue = DWORD(v);
-        }
-    }
-
-    std::atomic<DWORD> FValue{0xFFFFFFFFu};
-    std::mutex FSaveMutex;
-    QString FPath;
-};
+// The gain of a mono output: a balance must not make the voice quieter on the loud side.
+double VolumeGain(DWORD volume) {
+    DWORD loud = std::max(volume & 0xFFFF, volume >> 16);
+    return double(loud) / 65535.0;
+}
 
 // ---------------------------------------------------------------------------------------------
 // The audio thread: one for the process, and never ended. Ending it at exit would delete the
@@ -197,8 +161,8 @@ void Player::OpenSink(const AudioFormat& format) {
     FRate = format.SampleRate;
     FFrameBytes = 2 * format.Channels;
     FSink = new QAudioSink(device, f, this);
-    FVolume = DeviceVolume::Instance().Get();
-    FSink->setVolume(DeviceVolume::Gain(FVolume));
+    FVolume = DeviceVolumeGet();
+    FSink->setVolume(VolumeGain(FVolume));
     connect(FSink, &QAudioSink::stateChanged, this, &Player::OnState);
     FSegGiven = 0;
     FSegActive = false;
@@ -366,10 +330,10 @@ void Player::Step() {
         FSink->resume();
         FProgress.restart();
     }
-    DWORD volume = DeviceVolume::Instance().Get();
+    DWORD volume = DeviceVolumeGet();
     if (volume != FVolume) {
         FVolume = volume;
-        FSink->setVolume(DeviceVolume::Gain(volume));
+        FSink->setVolume(VolumeGain(volume));
     }
     Feed();
 
@@ -453,11 +417,11 @@ void ShutdownAudio() {
 }
 
 DWORD DeviceVolumeGet() {
-    return DeviceVolume::Instance().Get();
+    return platform::Services().Volume->Get();
 }
 
-HRESULT DeviceVolumeSet(DWORD volume) {
-    return DeviceVolume::Instance().Set(volume);
+void DeviceVolumeSet(DWORD volume) {
+    platform::Services().Volume->Set(volume);
 }
 
 AudioDestDevice::AudioDestDevice() : FShared(std::make_shared<Shared>()) {
@@ -482,9 +446,9 @@ HRESULT AudioDestDevice::VolumeGet(DWORD& volume) {
 }
 
 HRESULT AudioDestDevice::VolumeSet(DWORD volume) {
-    HRESULT hr = DeviceVolumeSet(volume);
+    DeviceVolumeSet(volume);
     Poke();
-    return hr;
+    return S_OK;
 }
 
 HRESULT AudioDestDevice::Open() {

@@ -16,9 +16,10 @@ using namespace speech;
 
 // The device volume: the volume of this program's own sound output, 0..65535 per channel
 // (low word left, high word right). Shared by every destination of the process, applied to
-// speech already playing, and kept in the user's configuration folder across runs.
+// speech already playing. The program keeps it for the next run once, at its end (the
+// platform's device volume does that).
 DWORD DeviceVolumeGet();
-HRESULT DeviceVolumeSet(DWORD volume);
+void DeviceVolumeSet(DWORD volume);
 
 // Ends the sound output of the process: what released destinations left behind is deleted and
 // the audio thread ends. Called once, at the end, before the application object goes; no

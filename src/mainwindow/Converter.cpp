@@ -4,7 +4,7 @@
 #include "FindDialog.h"
 #include "Global.h"
 #include "KoUtils.h"
-#include "TextFile.h"
+#include "Product.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,21 +32,15 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-using namespace settings;
+using KoUtils::Guarded;
 using mainwindow::CommandTable;
+using settings::Playlist;
+using settings::Settings;
 
-const char* const TFormCvt::HomePageUrl = "https://nurva.example.org/";
-const char* const TFormCvt::ContactUrl = "mailto:support@nurva.example.org";
+static_assert(mainwindow::CommandCount == settings::HotkeyCount,
+              "every command has its place in the hotkey tables");
 
 namespace {
-
-// One step of creation: an error inside ends the step silently, and creation goes on.
-template <class F> void Guarded(F step) {
-    try {
-        step();
-    } catch (...) {
-    }
-}
 
 QIcon ToolbarIcon(int image) {
     static const char* const names[] = {"tts",  "ttw",  "ttm",  "pause",
@@ -61,7 +55,9 @@ QIcon ToolbarIcon(int image) {
 
 } // namespace
 
-TFormCvt::TFormCvt(const QString& appDir, QWidget* parent) : TKoForm(parent), FAppDir(appDir) {
+TFormCvt::TFormCvt(const QString& appDir, platform::TServices services, QWidget* parent)
+    : TKoForm(parent), FServices(std::move(services)), FDocuments(settings::Playlist),
+      FAppDir(appDir) {
     Q_INIT_RESOURCE(toolbar); // the art lives in a static library
     setObjectName(QStringLiteral("FormCvt"));
     MSpeech1 = new speech::TMSpeech(this);
@@ -92,8 +88,9 @@ void TFormCvt::CreateCommands() {
         a->setToolTip(QString::fromUtf8(c.Hint));
         a->setStatusTip(QString::fromUtf8(c.Hint));
         a->setProperty("Category", QString::fromLatin1(mainwindow::CommandCategory(c.Number)));
-        a->setShortcut(QKeySequence::fromString(QString::fromLatin1(DefaultHotkeyList[c.Number]),
-                                                QKeySequence::PortableText));
+        a->setShortcut(
+            QKeySequence::fromString(QString::fromLatin1(settings::DefaultHotkeyList[c.Number]),
+                                     QKeySequence::PortableText));
         a->setShortcutContext(Qt::WindowShortcut);
         if (c.Image >= 0)
             a->setIcon(ToolbarIcon(c.Image));
@@ -361,7 +358,7 @@ void TFormCvt::BindEditCommands() {
 
 void TFormCvt::FormCreate() {
     // 1.
-    setWindowTitle(QStringLiteral("PARLOVA Text To Speech Reader"));
+    setWindowTitle(QString::fromLatin1(product::Title));
     ReadKind = rkNone;
     PartStart = 0;
     // 2. A config.ini that cannot be read is left alone: the program runs on the defaults and
@@ -369,9 +366,9 @@ void TFormCvt::FormCreate() {
     const QSize screen =
         QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize();
     try {
-        LoadSettings(FAppDir, screen);
-    } catch (const EFileError& e) {
-        LoadDefaultSettings(FAppDir, screen);
+        settings::LoadSettings(FAppDir, screen);
+    } catch (const settings::EFileError& e) {
+        settings::LoadDefaultSettings(FAppDir, screen);
         KoUtils::ShowMessageBox(e.Message() + QStringLiteral("\n\nThe default settings are used."),
                                 KoUtils::MB_ICONWARNING);
     }
@@ -389,7 +386,7 @@ void TFormCvt::FormCreate() {
     FillEngineList();
     // 6., 7.
     Guarded([this] { TrackBarSpd->setValue(Settings.Spd); });
-    Guarded([this] { TrackBarVol->setValue(KoUtils::GetWaveVolume()); });
+    Guarded([this] { TrackBarVol->setValue(int(FServices.Volume->Get() >> 16)); });
     // 8.
     Guarded([this] {
         OpenDialogTxt.InitialDir = Settings.DefTxtPath;
@@ -401,7 +398,7 @@ void TFormCvt::FormCreate() {
     Guarded([this] {
         for (int n = 0; n < mainwindow::CommandCount; ++n)
             ActionList1[n]->setShortcut(
-                QKeySequence::fromString(HotkeyList[n], QKeySequence::PortableText));
+                QKeySequence::fromString(settings::HotkeyList[n], QKeySequence::PortableText));
         RegisterGlobalHotkeys();
     });
     // 10., 11., 12.
@@ -492,10 +489,12 @@ void TFormCvt::FormDestroy() {
     // 2., 3.
     ReleaseGlobalHotkeys();
     Guarded([this] { setAcceptDrops(false); });
+    // The device volume is kept once, here, not on every step of the slider.
+    Guarded([this] { FServices.Volume->Save(); });
     // 4. Nothing is lost silently: a settings file that cannot be written is reported.
     try {
-        SaveSettings(FAppDir);
-    } catch (const EFileError& e) {
+        settings::SaveSettings(FAppDir);
+    } catch (const settings::EFileError& e) {
         KoUtils::ShowMessageBox(QStringLiteral("The settings could not be saved.\n\n") +
                                     e.Message(),
                                 KoUtils::MB_ICONERROR);
@@ -510,7 +509,7 @@ void TFormCvt::closeEvent(QCloseEvent* event) {
 
 bool TFormCvt::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
-        ShowAppHint(static_cast<QStatusTipEvent*>(event)->tip());
+        ShowStatus(QStringLiteral(" ") + static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
     return TKoForm::event(event);
@@ -522,8 +521,8 @@ bool TFormCvt::eventFilter(QObject* watched, QEvent* event) {
     return TKoForm::eventFilter(watched, event);
 }
 
-void TFormCvt::ShowAppHint(const QString& hint) {
-    PanelStatus->setText(QStringLiteral(" ") + hint);
+void TFormCvt::ShowStatus(const QString& text) {
+    PanelStatus->setText(text);
 }
 
 void TFormCvt::dragEnterEvent(QDragEnterEvent* event) {
@@ -541,19 +540,8 @@ void TFormCvt::dropEvent(QDropEvent* event) {
 }
 
 void TFormCvt::DropFiles(const QStringList& paths) {
-    // Text files join the playlist once each. Names are compared as the file system compares
-    // them, exactly: a path is never lower-cased, or it would name another file.
-    bool added = false;
-    for (const QString& path : paths) {
-        if (QFileInfo(path).suffix().toLower() != QLatin1String("txt"))
-            continue;
-        QString full = QFileInfo(path).absoluteFilePath();
-        if (Playlist.contains(full))
-            continue;
-        Playlist.append(full);
-        added = true;
-    }
-    if (added)
+    // Text files join the playlist once each.
+    if (FDocuments.Add(paths, true) > 0)
         RebuildTabs();
 }
 
@@ -564,32 +552,33 @@ void TFormCvt::ActionFileExitExecute() {
 }
 
 void TFormCvt::ActionHelpExecute() {
-    KoUtils::ShellOpen(FAppDir + QStringLiteral("help.html"));
+    FServices.Desktop->Open(FAppDir + QStringLiteral("help.html"));
 }
 
 void TFormCvt::ActionHelpHomePageExecute() {
-    KoUtils::ShellOpen(QString::fromLatin1(HomePageUrl));
+    FServices.Desktop->Open(QString::fromLatin1(product::HomePageUrl));
 }
 
 void TFormCvt::ActionHelpContactExecute() {
-    KoUtils::ShellOpen(QString::fromLatin1(ContactUrl));
+    FServices.Desktop->Open(QString::fromLatin1(product::ContactUrl));
 }
 
 void TFormCvt::ActionHelpAboutExecute() {
-    TAboutBox box(this, QString::fromLatin1(HomePageUrl), QString::fromLatin1(ContactUrl));
+    TAboutBox box(this, QString::fromLatin1(product::HomePageUrl),
+                  QString::fromLatin1(product::ContactUrl));
     box.ShowModal();
 }
 
 void TFormCvt::ActionToolsBrowseTxtExecute() {
-    KoUtils::ShellOpen(Settings.DefTxtPath);
+    FServices.Desktop->Open(Settings.DefTxtPath);
 }
 
 void TFormCvt::ActionToolsBrowseWavExecute() {
-    KoUtils::ShellOpen(Settings.DefWavPath);
+    FServices.Desktop->Open(Settings.DefWavPath);
 }
 
 void TFormCvt::ActionToolsBrowseMp3Execute() {
-    KoUtils::ShellOpen(Settings.DefMp3Path);
+    FServices.Desktop->Open(Settings.DefMp3Path);
 }
 
 // --- Find and replace -----------------------------------------------------------------------
@@ -631,10 +620,29 @@ void TFormCvt::ActionSearchFindNextExecute() {
                                 KoUtils::MB_ICONINFORMATION);
 }
 
-// --- Steps of the parts that complete the window ---------------------------------------------
-// Empty by design until the hotkeys and the tray land; creation and destruction already call
-// them in their places.
+// --- Desktop services -------------------------------------------------------------------------
 
-void TFormCvt::RegisterGlobalHotkeys() {}
-void TFormCvt::ReleaseGlobalHotkeys() {}
+// Commands marked global get their key from the platform; a press runs the command as its
+// menu item would. A key the platform refuses keeps its mark: the settings store it.
+void TFormCvt::RegisterGlobalHotkeys() {
+    connect(FServices.Hotkeys.get(), &platform::IGlobalHotkeys::triggered, this,
+            &TFormCvt::WMHotKey, Qt::UniqueConnection);
+    for (int n = 0; n < mainwindow::CommandCount; ++n) {
+        const QKeySequence key =
+            QKeySequence::fromString(settings::HotkeyList[n], QKeySequence::PortableText);
+        if (settings::GlobalHotkeyIDList[n] != 0 && !key.isEmpty())
+            FServices.Hotkeys->Register(n, key[0]);
+    }
+}
+
+void TFormCvt::WMHotKey(int command) {
+    if (command >= 0 && command < mainwindow::CommandCount && ActionList1[command]->isEnabled())
+        ActionList1[command]->trigger();
+}
+
+void TFormCvt::ReleaseGlobalHotkeys() {
+    Guarded([this] { FServices.Hotkeys->ReleaseAll(); });
+}
+
+// The tray component plugs in here; until it does, the window is never hidden into a tray.
 void TFormCvt::ActivateTray() {}

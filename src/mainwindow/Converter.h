@@ -1,12 +1,17 @@
-// TFormCvt: the main window. It ties the documents, the reading controller, the voice
-// controls and the desktop services together on the skinned frame: the layout, the menus and
-// the tool bar, the 49 commands, the creation and destruction steps and the status panel.
+// TFormCvt: the main window. Its handlers are thin: they turn the commands into calls on the
+// document list and the reading controller, and show what those report in the widgets. It is
+// built on the skinned frame: the layout, the menus and the tool bar, the 49 commands, the
+// creation and destruction steps and the status panel. The desktop services come from the
+// program's start (the platform's TServices).
 #pragma once
 
 #include "Commands.h"
+#include "DocumentList.h"
 #include "FindDialog.h"
 #include "KoForm.h"
+#include "ReadingController.h"
 #include "mSpeech.h"
+#include "platform/Services.h"
 
 #include <QColor>
 #include <QPointer>
@@ -29,8 +34,6 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 
-enum TReadKind { rkNone, rkDocument, rkPart, rkClipboard };
-
 namespace mainwindow {
 // Colours are stored with red in the low byte, then green, then blue.
 inline QColor StoredColor(std::int32_t value) {
@@ -42,7 +45,8 @@ class TFormCvt : public TKoForm {
     Q_OBJECT
 public:
     // `appDir`: the program folder, with its trailing "/". Runs FormCreate.
-    explicit TFormCvt(const QString& appDir, QWidget* parent = nullptr);
+    explicit TFormCvt(const QString& appDir, platform::TServices services = platform::Services(),
+                      QWidget* parent = nullptr);
     ~TFormCvt() override;
 
     // Saves the geometry, the settings and the playlist; runs once, whichever way the program
@@ -101,13 +105,13 @@ public:
     QTimer* TimerWordPosition = nullptr;
     QTimer* TimerAandR = nullptr;
 
-    TReadKind ReadKind = rkNone;
-    int PartStart = 0;
-    int PausedTab = -1;
-
-    // Where the maker is reached (the Help menu and the about box).
-    static const char* const HomePageUrl;
-    static const char* const ContactUrl;
+    // What is being read (rkNone when nothing is), and the tab a pause happened on.
+    TReadKind CurrentReadKind() const {
+        return ReadKind;
+    }
+    int PausedTabIndex() const {
+        return PausedTab;
+    }
 
 protected:
     void FormShow() override;
@@ -125,13 +129,20 @@ private:
     void BindEditCommands();
     void ApplyEditorSettings();
     void ApplyTabSettings();
-    void ShowAppHint(const QString& hint);
+    // The one writer of the status panel.
+    void ShowStatus(const QString& text);
 
-    // Steps whose behaviour comes with the hotkey and tray parts of the window; creation and
-    // destruction call them in their places.
+    // Creation and destruction steps of the desktop services.
     void RegisterGlobalHotkeys();
     void ReleaseGlobalHotkeys();
+    // A global key was pressed: its command runs as its menu item would.
+    void WMHotKey(int command);
     void ActivateTray();
+
+    platform::TServices FServices;
+    TReadKind ReadKind = rkNone;
+    int PartStart = 0;
+    int PausedTab = -1;
 
 public:
     // ---- Documents and the playlist (Documents.cpp) ----
@@ -158,8 +169,7 @@ public:
     bool DocumentUnloaded() const;
 
 private:
-    struct TDocuments;
-    std::shared_ptr<TDocuments> FDocuments;
+    mainwindow::TDocumentList FDocuments;
     void CreateDocumentCommands();
     void ChangeTab(bool reload);
     void ShowDocument();
@@ -167,14 +177,13 @@ private:
     void UpdateNavigation();
     void MoveCurrent(int target);
     bool SaveEditorTo(const QString& path, QString* notice);
+    void ShowLoaded(const mainwindow::TLoadedDocument& loaded);
     int SavableTab();
 
 public:
     // Writes the editor's unsaved edits to the document they belong to.
     void KeepEdits();
 
-private:
-public:
     // ---- Reading and conversion (Reading.cpp) ----
     void StartReading(const QString& text);
     void UpdateStatus();
@@ -197,14 +206,18 @@ public:
     QString TrayTipText() const;
 
 private:
-    struct TReadingState;
-    std::shared_ptr<TReadingState> FReadingState;
+    mainwindow::TReadingController* FReading = nullptr;
+    bool FLocked = false; // the editor and the read commands are locked for a reading
+    int FLastHighlight = -1;
+    QString FLastWavName, FLastMp3Name; // what the save dialogs offer next time
+    QString FTrayTip;
     void CreateReadingCommands();
     // StartReading's work; `report` shows a failure in a message box, `freeText` marks a typed
     // key, which never converts or advances.
     void BeginReading(const QString& text, bool report, bool freeText);
+    // The controller's stop; auto-next is decided here.
+    void ReadingStopped(bool ended);
     void UnlockAfterReading();
-    void AbandonReading();
     void RunMp3Step();
     QString AutoOutputName(TReadKind kind, const QString& extension) const;
 

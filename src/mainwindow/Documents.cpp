@@ -1,15 +1,12 @@
-// The document list: the tab strip and the editor as a view of one file of the playlist.
+// The document commands: the tab strip and the editor as the view of the document list.
 #include "Converter.h"
 
 #include "Global.h"
 #include "KoUtils.h"
-#include "TextFile.h"
 
 #include <QAction>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -17,75 +14,12 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 
-#include <new>
-
-using namespace settings;
+using settings::Playlist;
+using settings::Settings;
 
 namespace {
 
-const char* const WelcomeText = "Welcome to Parlova Text To Speech Reader";
 const char* const TextFilter = "Text Files(*.txt);;All Files(*.*)";
-
-// The editor holds a document about four times its size; beyond this a document is refused
-// rather than taking the memory of the whole desktop.
-constexpr qint64 MaxDocumentSize = 64 * 1024 * 1024;
-
-enum class TLineEnd { Lf, CrLf, Cr };
-
-// How a document was stored, so that a save writes it back the same way.
-struct TFormat {
-    TextEncoding Encoding = TextEncoding::Utf8;
-    TLineEnd LineEnd = TLineEnd::Lf;
-};
-
-TLineEnd FirstLineEnd(const QString& text) {
-    const QChar* p = text.constData();
-    const QChar* end = p + text.size();
-    for (; p != end; ++p) {
-        if (*p == u'\n')
-            return TLineEnd::Lf;
-        if (*p == u'\r')
-            return p + 1 != end && p[1] == u'\n' ? TLineEnd::CrLf : TLineEnd::Cr;
-    }
-    return TLineEnd::Lf;
-}
-
-// The document's text with "\n" line ends; a file that is not text (it holds NUL characters
-// outside UTF-16) is refused like an unreadable one.
-QString DecodeDocument(const QString& path, QByteArray bytes, TFormat& format) {
-    QString text = DecodeText(bytes, &format.Encoding, true);
-    bytes = QByteArray(); // the text is all that is kept
-    if (text.contains(QChar(0)))
-        throw EFileError(QStringLiteral("Cannot read \"%1\": it is not a text file").arg(path));
-    format.LineEnd = FirstLineEnd(text);
-    if (text.contains(u'\r')) {
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        text.replace(u'\r', u'\n');
-    }
-    return text;
-}
-
-// Creates a file that must not exist yet, so that nothing is ever written over another file.
-// A failed write leaves no half-written file behind.
-void CreateNewFile(const QString& path, const QByteArray& data) {
-    QFile file(path);
-    auto fail = [&] {
-        return EFileError(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
-    };
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        throw fail();
-    if (file.write(data) != data.size() || !file.flush()) {
-        EFileError error = fail();
-        file.close();
-        file.remove();
-        throw error;
-    }
-}
-
-// Tab captions are plain text: "&" is not a mnemonic in a file name.
-QString Caption(const QString& path) {
-    return QFileInfo(path).completeBaseName().replace(u'&', QStringLiteral("&&"));
-}
 
 // Right clicks on the tab strip go to TabControl1MouseUp.
 class TTabMouseFilter : public QObject {
@@ -105,17 +39,7 @@ private:
 
 } // namespace
 
-struct TFormCvt::TDocuments {
-    // By exact path, as each document was last read or written.
-    QHash<QString, TFormat> Formats;
-    // The file the editor shows; empty when it shows none.
-    QString ShownPath;
-    // Why the shown file could not be loaded; empty when it was.
-    QString Unloaded;
-};
-
 void TFormCvt::CreateDocumentCommands() {
-    FDocuments = std::make_shared<TDocuments>();
     connect(ActionFileNew, &QAction::triggered, this, &TFormCvt::ActionFileNewExecute);
     connect(ActionFileOpen, &QAction::triggered, this, &TFormCvt::ActionFileOpenExecute);
     connect(ActionFileSave, &QAction::triggered, this, &TFormCvt::ActionFileSaveExecute);
@@ -144,7 +68,7 @@ void TFormCvt::CreateDocumentCommands() {
 }
 
 bool TFormCvt::DocumentUnloaded() const {
-    return !FDocuments->Unloaded.isEmpty();
+    return FDocuments.Unloaded();
 }
 
 void TFormCvt::SelectTab(int index) {
@@ -168,33 +92,20 @@ void TFormCvt::ChangeTab(bool reload) {
     // 4.
     if (reload)
         ShowDocument();
-    // 5.
+    // 5. A document being read goes on with the newly chosen one, in the same mode.
     if (ReadKind == rkDocument && !MSpeech1->Paused) {
         ActionStopExecute();
-        switch (Settings.ConvertMode) {
-        case 0:
-            ActionTTSExecute();
-            break;
-        case 1:
-            ActionTTWExecute();
-            break;
-        case 2:
-            ActionTTMExecute();
-            break;
-        default:
-            break;
-        }
+        // Called directly: the read commands are disabled while a document is read.
+        using THandler = void (TFormCvt::*)();
+        static constexpr THandler read[] = {
+            &TFormCvt::ActionTTSExecute, &TFormCvt::ActionTTWExecute, &TFormCvt::ActionTTMExecute};
+        if (Settings.ConvertMode >= 0 && Settings.ConvertMode <= 2)
+            (this->*read[Settings.ConvertMode])();
     }
     // 6., 7.
     UpdateStatus();
-    const int i = Settings.PlayIndex;
-    if (i < 0 || i >= Playlist.size())
-        return;
-    if (DocumentUnloaded() && FDocuments->ShownPath == Playlist[i])
-        PanelStatus->setText(QLatin1Char(' ') + FDocuments->Unloaded);
-    else
-        PanelStatus->setText(
-            QStringLiteral(" %1 [%2 Bytes]").arg(Playlist[i], KoUtils::FileSizeText(Playlist[i])));
+    if (FDocuments.ValidIndex(Settings.PlayIndex))
+        ShowStatus(FDocuments.StatusText(Settings.PlayIndex));
 }
 
 // Move and switch commands follow the current tab; Prev and Next wrap with Repeat.
@@ -209,62 +120,37 @@ void TFormCvt::UpdateNavigation() {
     ActionNext->setEnabled(Settings.Repeat || i < last);
 }
 
-// Loads the current document into the editor. A missing file gets the welcome text, written
-// to its path; a file that exists but cannot be loaded is left alone: the editor stays empty
-// and read-only, and the status says why.
+// The editor is a view of one file: before it shows another (or the same one afresh), or the
+// program ends, what the user typed goes into the file it belongs to.
 void TFormCvt::KeepEdits() {
-    // The editor is a view of one file: before it shows another (or the same one afresh), or
-    // the program ends, what the user typed goes into the file it belongs to.
-    const TDocuments& d = *FDocuments;
-    if (d.ShownPath.isEmpty() || DocumentUnloaded() || !Memo1->document()->isModified())
+    if (FDocuments.ShownPath().isEmpty() || DocumentUnloaded() || !Memo1->document()->isModified())
         return;
-    SaveEditorTo(d.ShownPath, nullptr);
+    SaveEditorTo(FDocuments.ShownPath(), nullptr);
 }
 
+// Loads the current document into the editor. A file that exists but cannot be loaded leaves
+// the editor empty and read-only, and the status says why.
 void TFormCvt::ShowDocument() {
     KeepEdits();
-    TDocuments& d = *FDocuments;
     const int i = Settings.PlayIndex;
-    d.ShownPath.clear();
-    d.Unloaded.clear();
-    if (i < 0 || i >= Playlist.size()) {
+    if (!FDocuments.ValidIndex(i)) {
+        FDocuments.ShowNothing();
         Memo1->clear();
         Memo1->setReadOnly(true);
         return;
     }
-    const QString path = Playlist[i];
-    d.ShownPath = path;
-    QString text;
-    try {
-        std::optional<QByteArray> bytes = ReadWholeFile(path, MaxDocumentSize);
-        if (!bytes) {
-            const QString welcome = QString::fromLatin1(WelcomeText);
-            Memo1->setPlainText(welcome);
-            Memo1->setReadOnly(false);
-            d.Formats.insert(path, TFormat{});
-            try {
-                CreateNewFile(path, welcome.toUtf8());
-            } catch (const EFileError& e) {
-                KoUtils::ShowMessageBox(e.Message(), KoUtils::MB_ICONERROR);
-            }
-            return;
-        }
-        TFormat format;
-        text = DecodeDocument(path, std::move(*bytes), format);
-        d.Formats.insert(path, format);
-    } catch (const EFileError& e) {
-        d.Unloaded = e.Message();
-    } catch (const std::bad_alloc&) {
-        d.Unloaded =
-            QStringLiteral("Cannot read \"%1\": there is not enough memory for it").arg(path);
-    }
-    if (DocumentUnloaded()) {
+    ShowLoaded(FDocuments.Show(Playlist[i]));
+}
+
+void TFormCvt::ShowLoaded(const mainwindow::TLoadedDocument& loaded) {
+    const bool unloaded = loaded.State == mainwindow::TLoadedDocument::Unloaded;
+    if (unloaded)
         Memo1->clear();
-        Memo1->setReadOnly(true);
-        return;
-    }
-    Memo1->setPlainText(text); // keeps no undo history of the load
-    Memo1->setReadOnly(false);
+    else
+        Memo1->setPlainText(loaded.Text); // keeps no undo history of the load
+    Memo1->setReadOnly(unloaded);
+    if (loaded.State == mainwindow::TLoadedDocument::Created && !loaded.Error.isEmpty())
+        KoUtils::ShowMessageBox(loaded.Error, KoUtils::MB_ICONERROR);
 }
 
 // --- Tabs -------------------------------------------------------------------------------------
@@ -275,7 +161,7 @@ void TFormCvt::FillTabs() {
     for (int k = TabControl1->count() - 1; k >= 0; --k)
         TabControl1->removeTab(k);
     for (const QString& path : std::as_const(Playlist))
-        TabControl1->addTab(Caption(path));
+        TabControl1->addTab(mainwindow::TDocumentList::Caption(path));
     if (TabControl1->count() > 0)
         TabControl1->setCurrentIndex(
             remembered >= 0 && remembered < TabControl1->count() ? remembered : 0);
@@ -292,47 +178,32 @@ void TFormCvt::RebuildTabs() {
 }
 
 void TFormCvt::RestorePlaylist() {
-    try {
+    KoUtils::Guarded([this] {
         if (Playlist.isEmpty()) {
             Memo1->setReadOnly(true);
             return;
         }
-        if (Settings.PlayIndex < 0 || Settings.PlayIndex >= Playlist.size())
+        if (!FDocuments.ValidIndex(Settings.PlayIndex))
             Settings.PlayIndex = 0;
         FillTabs();
         SelectTab(Settings.PlayIndex);
         TabControl1Change();
-    } catch (...) {
-    }
+    });
 }
 
 // --- File commands ----------------------------------------------------------------------------
 
 void TFormCvt::ActionFileNewExecute() {
     // The file is created before the editor is cleared: a failure loses nothing.
-    QString name;
-    for (int n = 1;; ++n) {
-        name = QStringLiteral("%1untitled%2.txt").arg(Settings.DefTxtPath).arg(n);
-        if (QFileInfo::exists(name) || QFileInfo(name).isSymLink() || Playlist.contains(name))
-            continue;
-        try {
-            CreateNewFile(name, {});
-            break;
-        } catch (const EFileError& e) {
-            const QFileInfo taken(name);
-            if ((taken.exists() || taken.isSymLink()) && n < 100000)
-                continue; // another program took the name just now
-            KoUtils::ShowMessageBox(e.Message(), KoUtils::MB_ICONERROR);
-            return;
-        }
-    }
     KeepEdits();
+    try {
+        FDocuments.New(Settings.DefTxtPath);
+    } catch (const settings::EFileError& e) {
+        KoUtils::ShowMessageBox(e.Message(), KoUtils::MB_ICONERROR);
+        return;
+    }
     Memo1->clear();
     Memo1->setReadOnly(false);
-    FDocuments->ShownPath = name;
-    FDocuments->Unloaded.clear();
-    FDocuments->Formats.insert(name, TFormat{});
-    Playlist.append(name);
     FillTabs();
     SelectTab(int(Playlist.size()) - 1);
 }
@@ -346,36 +217,23 @@ void TFormCvt::ActionFileOpenExecute() {
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    for (const QString& chosen : dialog.selectedFiles()) {
-        const QString path = QFileInfo(chosen).absoluteFilePath();
-        if (!Playlist.contains(path))
-            Playlist.append(path);
-    }
+    FDocuments.Add(dialog.selectedFiles());
     RebuildTabs();
 }
 
-// Writes the editor's text to `path` in the shown document's encoding and line ends. A text
-// that its encoding cannot hold is written as UTF-8, and `notice` says so. Errors reach a
-// message box; the old file and the editor stay as they were.
+// Writes the editor's text to `path`. Errors reach a message box; the old file and the editor
+// stay as they were.
 bool TFormCvt::SaveEditorTo(const QString& path, QString* notice) {
-    const TFormat format = FDocuments->Formats.value(FDocuments->ShownPath);
     QString text = Memo1->document()->toRawText(); // keeps no-break spaces as they are
     text.replace(QChar::ParagraphSeparator, u'\n');
-    if (format.LineEnd == TLineEnd::CrLf)
-        text.replace(u'\n', QStringLiteral("\r\n"));
-    else if (format.LineEnd == TLineEnd::Cr)
-        text.replace(u'\n', u'\r');
-    TextEncoding written = format.Encoding;
     try {
-        WriteFileAtomically(path, EncodeText(text, format.Encoding, &written));
-    } catch (const EFileError& e) {
+        const QString said = FDocuments.Save(path, text);
+        if (notice)
+            *notice = said;
+    } catch (const settings::EFileError& e) {
         KoUtils::ShowMessageBox(e.Message(), KoUtils::MB_ICONERROR);
         return false;
     }
-    FDocuments->Formats.insert(path, TFormat{written, format.LineEnd});
-    if (written != format.Encoding && notice)
-        *notice = QStringLiteral(
-            "saved as UTF-8, since Windows-1252 cannot hold every character of the text");
     Memo1->document()->setModified(false);
     return true;
 }
@@ -384,10 +242,10 @@ bool TFormCvt::SaveEditorTo(const QString& path, QString* notice) {
 // written; -1 otherwise (an unloaded document says why in the status).
 int TFormCvt::SavableTab() {
     const int i = TabControl1->currentIndex();
-    if (i < 0 || i >= Playlist.size() || Playlist[i] != FDocuments->ShownPath)
+    if (!FDocuments.ValidIndex(i) || Playlist[i] != FDocuments.ShownPath())
         return -1;
     if (DocumentUnloaded()) {
-        PanelStatus->setText(QStringLiteral(" Not saved. ") + FDocuments->Unloaded);
+        ShowStatus(QStringLiteral(" Not saved. ") + FDocuments.UnloadedReason());
         return -1;
     }
     return i;
@@ -399,7 +257,7 @@ void TFormCvt::ActionFileSaveExecute() {
         return;
     QString notice;
     if (SaveEditorTo(Playlist[i], &notice) && !notice.isEmpty())
-        PanelStatus->setText(QStringLiteral(" ") + Playlist[i] + QStringLiteral(": ") + notice);
+        ShowStatus(QStringLiteral(" ") + Playlist[i] + QStringLiteral(": ") + notice);
 }
 
 void TFormCvt::ActionFileSaveAsExecute() {
@@ -419,40 +277,29 @@ void TFormCvt::ActionFileSaveAsExecute() {
     QString notice;
     if (!SaveEditorTo(chosen, &notice))
         return;
-    FDocuments->ShownPath = chosen;
-    const int other = int(Playlist.indexOf(chosen));
-    if (other < 0) {
-        Playlist[i] = chosen; // the document keeps its position
+    const int now = FDocuments.SavedAs(i, chosen);
+    if (now == i) {
         RebuildTabs();
-    } else if (other == i) {
-        RebuildTabs(); // its own name: nothing to rename
     } else {
-        // Onto another tab's file: that tab goes, and the saved document is the last one.
-        Playlist.removeAt(i);
-        Playlist.removeAll(chosen);
-        Playlist.append(chosen);
+        // Onto another tab's file: that tab went, and the saved document is the last one.
         FillTabs();
-        SelectTab(int(Playlist.size()) - 1);
+        SelectTab(now);
     }
-    PanelStatus->setText(notice.isEmpty() ? QStringLiteral(" Saved")
-                                          : QStringLiteral(" Saved, ") + notice);
+    ShowStatus(notice.isEmpty() ? QStringLiteral(" Saved") : QStringLiteral(" Saved, ") + notice);
 }
 
 void TFormCvt::ActionFileCloseExecute() {
     const int i = TabControl1->currentIndex();
-    if (i < 0 || i >= Playlist.size())
+    if (!FDocuments.ValidIndex(i))
         return;
-    Playlist.removeAt(i);
-    if (Playlist.isEmpty())
-        Playlist.append(Settings.DefTxtPath + QStringLiteral("untitled.txt"));
+    FDocuments.Close(i, Settings.DefTxtPath);
     FillTabs();
     UpdateNavigation();
     TabControl1Change();
 }
 
 void TFormCvt::ActionFileCloseAllExecute() {
-    Playlist.clear();
-    Playlist.append(Settings.DefTxtPath + QStringLiteral("untitled.txt"));
+    FDocuments.CloseAll(Settings.DefTxtPath);
     FillTabs();
     UpdateNavigation();
     TabControl1Change();
@@ -463,8 +310,7 @@ void TFormCvt::ActionFileCloseAllExecute() {
 // Exchanges the current entry with `target` and follows it there. The editor keeps its text:
 // the document it shows has only changed its place, and unsaved edits stay.
 void TFormCvt::MoveCurrent(int target) {
-    const int i = TabControl1->currentIndex();
-    Playlist.swapItemsAt(i, target);
+    FDocuments.Move(TabControl1->currentIndex(), target);
     FillTabs();
     SelectTab(target);
     ChangeTab(false);

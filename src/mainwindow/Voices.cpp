@@ -13,7 +13,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
-using namespace settings;
+using settings::Settings;
 
 namespace {
 
@@ -69,15 +69,14 @@ void TFormCvt::FillEngineList() {
     const QStringList& engines = MSpeech1->Engines;
     ComboBoxExEngines->clear();
     ComboBoxExEngines->addItems(engines);
-    try {
+    KoUtils::Guarded([this] {
         for (int i = 0; i < ComboBoxExEngines->count(); ++i) {
             const int image = VoiceImage(ComboBoxExEngines->itemText(i));
             ComboBoxExEngines->setItemIcon(
                 i, QIcon(QStringLiteral(":/voices/voice%1.png").arg(image)));
             ComboBoxExEngines->setItemData(i, image, Qt::UserRole);
         }
-    } catch (...) {
-    }
+    });
     try {
         const int stored = Settings.EngineIndex;
         if (stored < 0 || stored >= engines.size())
@@ -94,7 +93,7 @@ void TFormCvt::FillEngineList() {
             MSpeech1->SelectEngine(engines[0]);
             Settings.EngineIndex = 0;
         } catch (const std::exception&) {
-            PanelStatus->setText(QStringLiteral(
+            ShowStatus(QStringLiteral(
                 " No speech engine is installed: documents can be edited but not read."));
         }
     }
@@ -113,18 +112,19 @@ void TFormCvt::ComboBoxExEnginesChange() {
 
 void TFormCvt::TrackBarVolChange() {
     const int p = TrackBarVol->value();
-    KoUtils::SetWaveVolume(p);
-    PanelStatus->setText(QStringLiteral(" Volume: %1% [%2] -- Left/Right arrow key to Fine-tune")
-                             .arg(p * 100 / 65535)
-                             .arg(p));
+    const auto v = std::uint32_t(p);
+    FServices.Volume->Set(v | (v << 16));
+    ShowStatus(QStringLiteral(" Volume: %1% [%2] -- Left/Right arrow key to Fine-tune")
+                   .arg(p * 100 / 65535)
+                   .arg(p));
 }
 
 void TFormCvt::TrackBarSpdChange() {
     const int p = TrackBarSpd->value();
     Settings.Spd = p;
-    PanelStatus->setText(QStringLiteral(" Speed: %1% [%2] -- Left/Right arrow key to Fine-tune")
-                             .arg((p - 50) * 100 / 450)
-                             .arg(p));
+    ShowStatus(QStringLiteral(" Speed: %1% [%2] -- Left/Right arrow key to Fine-tune")
+                   .arg((p - 50) * 100 / 450)
+                   .arg(p));
 }
 
 void TFormCvt::InsertControlTag(const QString& tag) {

@@ -1,5 +1,7 @@
 #include "Global.h"
 
+#include "Product.h"
+
 #include "IniFile.h"
 #include "PlaylistFile.h"
 
@@ -127,7 +129,7 @@ TSettings Defaults(const QString& appDir, QSize screen) {
     d.AutoNext = true;
     d.AutoName = true;
     d.Greeting = true;
-    d.GreetingString = QStringLiteral("Welcome to Parlova Text To Speech Reader");
+    d.GreetingString = QString::fromLatin1(product::Greeting);
     d.DefTxtPath = appDir + QLatin1String("txt/");
     d.DefWavPath = appDir + QLatin1String("wav/");
     d.DefMp3Path = appDir + QLatin1String("mp3/");
@@ -186,7 +188,6 @@ void ApplyFile(const TIniFile& ini, const QString& appDir, QSize screenSize) {
         GlobalHotkeyIDList[n] =
             ini.ReadInteger(GlobalHotkeyIDListSection, key, DefaultGlobalHotkeyIDList[n]);
     }
-
 }
 } // namespace
 

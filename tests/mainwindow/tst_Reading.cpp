@@ -164,7 +164,7 @@ class TestReading : public QObject {
         return !w.Memo1->isReadOnly() && w.ActionTTS->isEnabled() && !w.ActionStop->isEnabled() &&
                !w.ActionPause->isEnabled() && w.ComboBoxExEngines->isEnabled() &&
                w.TrackBarSpd->isEnabled() && !w.TimerWordPosition->isActive() &&
-               w.ReadKind == rkNone;
+               w.CurrentReadKind() == rkNone;
     }
 
 private slots:
@@ -194,7 +194,7 @@ private slots:
             for (const char* next : {"second", "third"}) {
                 EngineStops();
                 QCOMPARE(LastSpoken(), QString(next) + "\r\n");
-                QCOMPARE(w->ReadKind, rkDocument);
+                QCOMPARE(w->CurrentReadKind(), rkDocument);
                 EngineStarts();
             }
             QCOMPARE(w->TabControl1->currentIndex(), 2);
@@ -229,7 +229,7 @@ private slots:
         w->ActionPause->trigger();
         QVERIFY(w->MSpeech1->Paused);
         QVERIFY(!w->TimerWordPosition->isActive());
-        QCOMPARE(w->PausedTab, 0);
+        QCOMPARE(w->PausedTabIndex(), 0);
         QVERIFY(w->TrayTipText().endsWith(" | NURVA [Paused]"));
         // The user looks at another document: nothing restarts.
         w->TabControl1->setCurrentIndex(2);
@@ -323,7 +323,7 @@ private slots:
         QCOMPARE(w->PanelStatus->text(), QString("Reading story [PART] to WAV"));
         EngineStops();
         // A free text in file mode is named like the clipboard.
-        w->ReadKind = rkNone;
+        QCOMPARE(w->CurrentReadKind(), rkNone);
         w->StartReading("x");
         QCOMPARE(LastFile(), Wav("Clipboard.wav"));
         EngineStops();
@@ -602,7 +602,7 @@ private slots:
         QCOMPARE(TextsSpoken(), 1);
         QCOMPARE(LastSpoken(), QString("b\r\n"));
         QCOMPARE(Settings.ConvertMode, 0);
-        QCOMPARE(w->ReadKind, rkNone);
+        QCOMPARE(w->CurrentReadKind(), rkNone);
         QCOMPARE(w->Memo1->toPlainText(), QString("b"));
         EngineStarts();
         QVERIFY(!w->Memo1->isReadOnly()); // a free text does not lock the editor
@@ -620,7 +620,7 @@ private slots:
             Settings.GreetingString = "Hello there";
         });
         QCOMPARE(LastSpoken(), QString("Hello there\r\n"));
-        QCOMPARE(w->ReadKind, rkNone);
+        QCOMPARE(w->CurrentReadKind(), rkNone);
         const int spoken = TextsSpoken();
         w.reset();
         Window({{"a.txt", "a"}}, [] {

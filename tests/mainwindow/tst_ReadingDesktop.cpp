@@ -65,7 +65,7 @@ class TestReadingDesktop : public QObject {
     }
 
     static bool Idle(const TFormCvt& w) {
-        return w.ReadKind == rkNone && !w.ActionStop->isEnabled() &&
+        return w.CurrentReadKind() == rkNone && !w.ActionStop->isEnabled() &&
                !w.TimerWordPosition->isActive();
     }
 

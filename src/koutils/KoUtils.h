@@ -1,11 +1,13 @@
 // Small utilities used all over the program: the program folder and title, message boxes,
-// opening files with the desktop, running a child process, file attributes, device volume.
+// guarded steps, file names, and the system work (opening files with the desktop, child
+// processes, device volume, single instance), which goes to the process's platform services.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <utility>
 
 namespace KoUtils {
 
@@ -45,6 +47,21 @@ QString FileSizeText(const QString& path);
 // Volume of this program's sound output, 0..65535 (65535 when it cannot be read).
 int GetWaveVolume();
 void SetWaveVolume(int value);
+// The file name's extension with its dot ("a/b.txt" -> ".txt"); empty when it has none. A dot
+// in a folder's name or at the start of the file name ("a.d/.profile") is no extension.
+QString ExtractFileExt(const QString& path);
+// The path with its extension replaced by `ext` (which carries its dot, or is empty).
+QString ChangeFileExt(const QString& path, const QString& ext);
+
+// One step of a longer procedure: an error inside ends that step silently, and the next one
+// runs. For steps whose failure must not stop creation or destruction.
+template <class F> void Guarded(F&& step) noexcept {
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
 // True when another windowed instance of the program runs (the name is kept for the life of
 // this process, and the system releases it when the process ends, however it ends).
 bool IsAlreadyRunning();

@@ -1,15 +1,15 @@
 #include "KoUtils.h"
 
-#include "SingleInstance.h"
-#include "SpeechApi.h"
+#include "Product.h"
+#include "platform/Services.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QTemporaryFile>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QUrl>
+#include <QTemporaryFile>
+#include <algorithm>
 
 #include <cstdio>
 
@@ -70,8 +70,7 @@ bool ConfirmBox(const QString& text) {
 }
 
 void ShellOpen(const QString& target) {
-    QUrl url = QUrl::fromUserInput(target, QString(), QUrl::AssumeLocalFile);
-    QProcess::startDetached(QStringLiteral("xdg-open"), {url.toString()});
+    platform::Services().Desktop->Open(target);
 }
 
 int RunAndWait(const QString& program, const QStringList& arguments, QString* output) {
@@ -114,32 +113,29 @@ QString FileSizeText(const QString& path) {
     return QString::number(quint32(quint64(fi.size()) & 0xFFFFFFFFu));
 }
 
-namespace {
-std::shared_ptr<speech::IAudioMultiMediaDevice> Device() {
-    std::shared_ptr<speech::IAudioMultiMediaDevice> dev;
-    speech::SpeechPlatform::CreateInstance(speech::CLSID_MMAudioDest, dev);
-    return dev;
+QString ExtractFileExt(const QString& path) {
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    return dot > slash + 1 ? path.mid(dot) : QString();
 }
-} // namespace
+
+QString ChangeFileExt(const QString& path, const QString& ext) {
+    return path.left(path.size() - ExtractFileExt(path).size()) + ext;
+}
 
 int GetWaveVolume() {
-    auto dev = Device();
-    speech::DWORD v = 0;
-    if (!dev || speech::Failed(dev->VolumeGet(v)))
-        return 65535;
-    return int(v >> 16); // the right channel
+    return int(platform::Services().Volume->Get() >> 16); // the right channel
 }
 
 void SetWaveVolume(int value) {
-    auto dev = Device();
-    speech::DWORD v = speech::DWORD(std::clamp(value, 0, 65535));
-    if (dev)
-        dev->VolumeSet(v | (v << 16));
+    const auto v = std::uint32_t(std::clamp(value, 0, 65535));
+    platform::Services().Volume->Set(v | (v << 16));
 }
 
 bool IsAlreadyRunning() {
-    return platform::ClaimInstanceName(QStringLiteral("Hollin ") + ApplicationTitle() +
-                                       QStringLiteral(" is runing")) == platform::NameTaken;
+    return platform::Services().Instance->Claim(
+               QLatin1String(product::InstancePrefix) + ApplicationTitle() +
+               QLatin1String(product::InstanceSuffix)) == platform::NameTaken;
 }
 
 } // namespace KoUtils

@@ -1,4 +1,4 @@
-#include "SingleInstance.h"
+#include "platform/unix/SingleInstance.h"
 
 #include <cerrno>
 #include <cstring>
@@ -8,8 +8,7 @@
 
 namespace platform {
 
-ClaimResult ClaimInstanceName(const QString& name) {
-    // Per user, as a desktop session's names are.
+ClaimResult TUnixSingleInstance::Claim(const QString& name) {
     QByteArray key = (name + QStringLiteral(" uid=%1").arg(getuid())).toUtf8();
     sockaddr_un addr{};
     addr.sun_family = AF_UNIX;

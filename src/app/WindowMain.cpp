@@ -2,8 +2,8 @@
 
 #include "AudioDestDevice.h"
 #include "Converter.h"
-#include "Engines.h"
 #include "KoUtils.h"
+#include "platform/Services.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -13,12 +13,14 @@
 
 #include <csignal>
 #include <cstdio>
+#include <functional>
 #include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
 
 int gSignalPipe[2] = {-1, -1};
+bool gClosing = false; // a signal asked the program to end
 
 void OnSignal(int) {
     char c = 1;
@@ -29,6 +31,8 @@ void OnSignal(int) {
 // 1 OK and Cancel, icons 16 error, 32 question, 48 warning, 64 information, 256 second
 // button default. Returns 1 for OK, 2 for Cancel.
 int WindowMessageBox(const QString& text, const QString& caption, int flags) {
+    if (gClosing)
+        return 2; // the program is closing on a signal: nothing waits for an answer now
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::NoButton,
                     QApplication::activeWindow());
     switch (flags & 0xF0) {
@@ -60,43 +64,36 @@ int WindowMessageBox(const QString& text, const QString& caption, int flags) {
     return 1;
 }
 
-} // namespace
-
-namespace {
-
-int RunWindow(QApplication& app, TFormCvt& window) {
-    // SIGTERM and SIGINT close the window the orderly way: geometry, settings and playlist
-    // are written as when the user closes it.
-    QPointer<TFormCvt> target(&window);
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, gSignalPipe) == 0) {
-        auto* notifier = new QSocketNotifier(gSignalPipe[0], QSocketNotifier::Read, &app);
-        QObject::connect(notifier, &QSocketNotifier::activated, &app, [target] {
-            char buf[16];
-            [[maybe_unused]] ssize_t n = ::read(gSignalPipe[0], buf, sizeof buf);
-            if (target) {
-                target->FormDestroy();
-                target->close();
-            }
-            QApplication::quit();
-        });
+// SIGTERM, SIGINT and SIGHUP close the window the orderly way: geometry, settings and
+// playlist are written as when the user closes it. The handler is in place before anything
+// can block (a message box while the window is being made), and a signal that comes then
+// ends that box and the start, saving all the same.
+class TSignalClose {
+public:
+    TSignalClose() {
+        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, gSignalPipe) != 0)
+            return;
         struct sigaction sa {};
         sa.sa_handler = OnSignal;
         sigemptyset(&sa.sa_mask);
         sa.sa_flags = SA_RESTART;
-        ::sigaction(SIGTERM, &sa, nullptr);
-        ::sigaction(SIGINT, &sa, nullptr);
-        ::sigaction(SIGHUP, &sa, nullptr);
+        for (int sig : {SIGTERM, SIGINT, SIGHUP})
+            ::sigaction(sig, &sa, nullptr);
     }
-    // The session ending, or anything else that quits the loop, saves too.
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [target] {
-        if (target)
-            target->FormDestroy();
-    });
 
-    if (!window.StartHidden())
-        window.show();
-    return app.exec();
-}
+    // Watches the pipe on the application's event loop; `close` runs once per signal.
+    void Watch(QCoreApplication& app, std::function<void()> close) {
+        if (gSignalPipe[0] < 0)
+            return;
+        auto* notifier = new QSocketNotifier(gSignalPipe[0], QSocketNotifier::Read, &app);
+        QObject::connect(notifier, &QSocketNotifier::activated, &app, [close] {
+            char buf[16];
+            [[maybe_unused]] ssize_t n = ::read(gSignalPipe[0], buf, sizeof buf);
+            close();
+        });
+    }
+};
+
 } // namespace
 
 int RunWindowedReader(int argc, char** argv) {
@@ -109,15 +106,38 @@ int RunWindowedReader(int argc, char** argv) {
                    stderr);
         return 1;
     }
+    TSignalClose signalClose;
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(true);
-    engines::RegisterEngines();
     KoUtils::SetMessageBoxHandler(WindowMessageBox);
+    const platform::TServices services = platform::Services();
 
-    int code;
+    QPointer<TFormCvt> target;
+    signalClose.Watch(app, [&target] {
+        gClosing = true;
+        if (target) {
+            target->FormDestroy();
+            target->close();
+        } else if (QWidget* box = QApplication::activeModalWidget()) {
+            box->close(); // the window is still being made: let it finish, then save
+        }
+        QApplication::quit();
+    });
+
+    int code = 0;
     {
-        TFormCvt window(KoUtils::AppDir());
-        code = RunWindow(app, window);
+        TFormCvt window(KoUtils::AppDir(), services);
+        target = &window;
+        // The session ending, or anything else that quits the loop, saves too.
+        QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
+                         [&window] { window.FormDestroy(); });
+        if (gClosing) {
+            window.FormDestroy();
+        } else {
+            if (!window.StartHidden())
+                window.show();
+            code = app.exec();
+        }
     }
     // The sound output ends while the application object is still whole.
     engines::ShutdownAudio();

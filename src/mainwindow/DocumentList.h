@@ -1,0 +1,77 @@
+// The document list: the playlist's files, how each was stored, and which one the editor
+// shows. No widgets: the tab strip and the editor are its view, kept by the main window.
+#pragma once
+
+#include "Document.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+namespace mainwindow {
+
+// What loading a document gives the editor.
+struct TLoadedDocument {
+    enum TState {
+        Loaded,   // Text is the file's
+        Created,  // there was no file: Text is the welcome text, written to it
+        Unloaded, // the file exists but cannot be loaded: Error says why, the editor stays empty
+    };
+    TState State = Loaded;
+    QString Text;
+    // Unloaded: why. Created: why the new file could not be written, if it could not.
+    QString Error;
+};
+
+class TDocumentList {
+public:
+    // `playlist`: full paths in tab order; the list edits it in place.
+    explicit TDocumentList(QStringList& playlist) : FPlaylist(playlist) {}
+
+    QStringList& Playlist() { return FPlaylist; }
+    const QStringList& Playlist() const { return FPlaylist; }
+    bool ValidIndex(int i) const { return i >= 0 && i < FPlaylist.size(); }
+
+    // The file the editor shows; empty when it shows none.
+    const QString& ShownPath() const { return FShownPath; }
+    // The shown file exists but could not be loaded; nothing is ever written over it.
+    bool Unloaded() const { return !FUnloaded.isEmpty(); }
+    const QString& UnloadedReason() const { return FUnloaded; }
+
+    // Loads `path` as the shown document. A missing file gets the welcome text, written to
+    // its path; a file that exists but cannot be loaded is left alone.
+    TLoadedDocument Show(const QString& path);
+    void ShowNothing();
+    // Creates the first free "untitled<N>.txt" in `folder` (with its trailing "/"), appends it
+    // and shows it, empty. Throws EFileError, and then nothing has changed.
+    QString New(const QString& folder);
+    // Writes the editor's `text` to `path` in the shown document's encoding and line ends.
+    // Throws EFileError, and then the old file is as it was. Returns a notice when the text was
+    // saved as UTF-8 since its encoding cannot hold it, else an empty string.
+    QString Save(const QString& path, const QString& text);
+    // The shown document at index `i` was saved as `chosen`: it is renamed in place, or, when
+    // another entry already names that file, that entry goes and the document becomes the last
+    // one. Returns its new index.
+    int SavedAs(int i, const QString& chosen);
+
+    // Appends the files not listed yet (made absolute); `textOnly` takes ".txt" files only.
+    // Names are compared as the file system does: exactly. Returns how many were added.
+    int Add(const QStringList& paths, bool textOnly = false);
+    // Removes entry `i`; an empty list gets "untitled.txt" in `folder` so there is always a tab.
+    void Close(int i, const QString& folder);
+    void CloseAll(const QString& folder);
+    void Move(int from, int to) { FPlaylist.swapItemsAt(from, to); }
+
+    // The tab caption: the file's name without its extension; "&" is no mnemonic there.
+    static QString Caption(const QString& path);
+    // " path [size Bytes]", or why the shown document could not be loaded.
+    QString StatusText(int i) const;
+
+private:
+    QStringList& FPlaylist;
+    QHash<QString, settings::TDocumentFormat> FFormats; // as each file was last read or written
+    QString FShownPath;
+    QString FUnloaded;
+};
+
+} // namespace mainwindow

@@ -1,0 +1,59 @@
+#include "platform/Services.h"
+
+#include "platform/unix/SingleInstance.h"
+#include "platform/xdg/Desktop.h"
+
+#include <mutex>
+
+namespace platform {
+
+namespace {
+
+// Global keys and file-manager commands are not built for this system yet: every key is
+// refused, so the program says so instead of promising a key that never works.
+class TNoGlobalHotkeys : public IGlobalHotkeys {
+public:
+    bool Register(int, QKeyCombination) override { return false; }
+    void Unregister(int) override {}
+    void ReleaseAll() override {}
+};
+
+class TNoShellCommands : public IShellCommands {
+public:
+    bool Install(TShellVerb, const QString&) override { return false; }
+    bool Remove(TShellVerb) override { return true; }
+    bool Installed(TShellVerb) const override { return false; }
+};
+
+std::mutex gMutex;
+TServices gServices;
+bool gSet = false;
+
+} // namespace
+
+TServices SystemServices() {
+    TServices s;
+    s.Hotkeys = std::make_shared<TNoGlobalHotkeys>();
+    s.ShellCommands = std::make_shared<TNoShellCommands>();
+    s.Volume = std::make_shared<TXdgDeviceVolume>();
+    s.Desktop = std::make_shared<TXdgDesktop>();
+    s.Instance = std::make_shared<TUnixSingleInstance>();
+    return s;
+}
+
+const TServices& Services() {
+    std::lock_guard lock(gMutex);
+    if (!gSet) {
+        gServices = SystemServices();
+        gSet = true;
+    }
+    return gServices;
+}
+
+void SetServices(TServices services) {
+    std::lock_guard lock(gMutex);
+    gServices = std::move(services);
+    gSet = true;
+}
+
+} // namespace platform

@@ -1,0 +1,87 @@
+// The desktop services Qt does not offer, each behind a small interface with one
+// implementation per system (unix/, xdg/, x11/ ...) and a fake for the tests. The windowed
+// start builds them once and hands them to the main window; the rest of the program reaches
+// the process's own set through Services().
+#pragma once
+
+#include <QKeyCombination>
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+namespace platform {
+
+// Keys that work while another program has the focus. A command number identifies each
+// binding; a combination another client holds is refused (false), not silently dropped.
+class IGlobalHotkeys : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    virtual bool Register(int command, QKeyCombination key) = 0;
+    virtual void Unregister(int command) = 0;
+    // Frees every grab; runs at the program's end.
+    virtual void ReleaseAll() = 0;
+
+signals:
+    // A registered key was pressed: runs on the user-interface thread.
+    void triggered(int command);
+};
+
+// The file manager's commands for text files.
+enum class TShellVerb { ReadAloud, ReadToWav, ReadToMp3 };
+
+class IShellCommands {
+public:
+    virtual ~IShellCommands() = default;
+    // `program` is the executable the command starts, with the job switch and the file.
+    virtual bool Install(TShellVerb verb, const QString& program) = 0;
+    virtual bool Remove(TShellVerb verb) = 0;
+    virtual bool Installed(TShellVerb verb) const = 0;
+};
+
+// The volume of this program's own sound output: left channel in the low 16 bits, right in
+// the high ones. One value for the whole process; a change applies at once and is kept for the
+// next start only by Save, which the program calls once at its end.
+class IDeviceVolume {
+public:
+    virtual ~IDeviceVolume() = default;
+    virtual std::uint32_t Get() const = 0;
+    virtual void Set(std::uint32_t volume) = 0;
+    virtual bool Save() = 0;
+};
+
+// Files, folders and addresses opened with the desktop's own handler; never waits for it.
+class IDesktop {
+public:
+    virtual ~IDesktop() = default;
+    virtual void Open(const QString& target) = 0;
+};
+
+enum ClaimResult { NameClaimed, NameTaken, ClaimFailed };
+
+// A name one process of this user at a time may hold, released however the process ends.
+class ISingleInstance {
+public:
+    virtual ~ISingleInstance() = default;
+    virtual ClaimResult Claim(const QString& name) = 0;
+};
+
+struct TServices {
+    std::shared_ptr<IGlobalHotkeys> Hotkeys;
+    std::shared_ptr<IShellCommands> ShellCommands;
+    std::shared_ptr<IDeviceVolume> Volume;
+    std::shared_ptr<IDesktop> Desktop;
+    std::shared_ptr<ISingleInstance> Instance;
+};
+
+// The implementations for the system the program runs on.
+TServices SystemServices();
+
+// The process's services: the system's until SetServices replaces them (at start, or in a
+// test). Set them before any thread of the sound output starts.
+const TServices& Services();
+void SetServices(TServices services);
+
+} // namespace platform

@@ -1,0 +1,46 @@
+// Documents: the plain-text files the user reads. Read in whatever encoding and line ends
+// they were written with, and written back the same way; shared by the window and the
+// command line.
+#pragma once
+
+#include "TextFile.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace settings {
+
+enum class TLineEnd { Lf, CrLf, Cr };
+
+// How a document was stored, so that a save writes it back the same way.
+struct TDocumentFormat {
+    TextEncoding Encoding = TextEncoding::Utf8;
+    TLineEnd LineEnd = TLineEnd::Lf;
+};
+
+// An editor holds a document about four times its size; beyond this a document is refused
+// rather than taking the memory of the whole desktop.
+inline constexpr qint64 MaxDocumentSize = 64 * 1024 * 1024;
+
+// The document's text with "\n" line ends, or nullopt when there is no such file. Throws
+// EFileError for a file that exists but cannot be read, is too large, or is not text (it holds
+// NUL characters outside UTF-16), and when there is not enough memory for it.
+std::optional<QString> ReadDocument(const QString& path, TDocumentFormat* format = nullptr);
+
+// `text` with "\n" line ends, encoded in `format`; `written` tells the encoding used (UTF-8
+// when the preferred one cannot hold every character).
+QByteArray EncodeDocument(QString text, const TDocumentFormat& format,
+                          TextEncoding* written = nullptr);
+
+// Creates a file that must not exist yet, so that nothing is ever written over another file;
+// a failed write leaves no half-written file behind. Throws EFileError.
+void CreateNewFile(const QString& path, const QByteArray& data);
+
+// The text as lines, the way a string list takes a text: lines end at CR, LF or CR LF, and a
+// final line break adds no empty line. `starts` gets where each line starts in `text`.
+QStringList SplitLines(const QString& text, std::vector<int>* starts = nullptr);
+
+} // namespace settings
