@@ -6,3 +6,7 @@ set_target_properties(tst_Converter PROPERTIES AUTOMOC ON)
 add_test(NAME desktop_Converter COMMAND ${CMAKE_CURRENT_LIST_DIR}/desktop-shell ${NURVA_APPDIR})
 set_tests_properties(desktop_Converter PROPERTIES TIMEOUT 180 LABELS desktop
   ENVIRONMENT "NURVA_SCRIPTS=${NURVA_TEST_SCRIPTS};QT_QPA_PLATFORM=xcb")
+
+nurva_add_test(tst_ConverterServices SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_ConverterServices.cpp
+  LIBS nurva_mainwindow nurva_platformfake)
+set_target_properties(tst_ConverterServices PROPERTIES AUTOMOC ON)
