@@ -22,6 +22,8 @@
 
 namespace engines {
 
+using namespace speech;
+
 namespace {
 
 // How much audio may wait for the listener: StreamWrite blocks beyond it, so a long text

@@ -12,43 +12,41 @@
 
 namespace engines {
 
-using namespace speech;
-
 // The device volume: the volume of this program's own sound output, 0..65535 per channel
 // (low word left, high word right). Shared by every destination of the process, applied to
 // speech already playing. The program keeps it for the next run once, at its end (the
 // platform's device volume does that).
-DWORD DeviceVolumeGet();
-void DeviceVolumeSet(DWORD volume);
+speech::DWORD DeviceVolumeGet();
+void DeviceVolumeSet(speech::DWORD volume);
 
 // Ends the sound output of the process: what released destinations left behind is deleted and
 // the audio thread ends. Called once, at the end, before the application object goes; no
 // destination may be used afterwards.
 void ShutdownAudio();
 
-class AudioDestDevice : public IAudioMultiMediaDevice,
-                        public IAudioDest,
+class AudioDestDevice : public speech::IAudioMultiMediaDevice,
+                        public speech::IAudioDest,
                         public std::enable_shared_from_this<AudioDestDevice> {
 public:
     AudioDestDevice();
     ~AudioDestDevice() override;
 
-    HRESULT QueryInterface(const GUID& iid, std::shared_ptr<void>& out) override;
+    speech::HRESULT QueryInterface(const speech::GUID& iid, std::shared_ptr<void>& out) override;
 
     // IAudioMultiMediaDevice
-    HRESULT VolumeGet(DWORD& volume) override;
-    HRESULT VolumeSet(DWORD volume) override;
+    speech::HRESULT VolumeGet(speech::DWORD& volume) override;
+    speech::HRESULT VolumeSet(speech::DWORD volume) override;
 
     // IAudioDest
-    HRESULT Open() override;
-    HRESULT StreamStart(const AudioFormat& format) override;
-    HRESULT StreamWrite(const std::int16_t* samples, std::size_t count) override;
-    HRESULT StreamMark(QWORD position, std::function<void()> reached) override;
-    HRESULT StreamOnStarted(std::function<void()> started) override;
-    HRESULT StreamEnd(std::function<void(HRESULT)> done) override;
-    HRESULT Pause() override;
-    HRESULT Resume() override;
-    HRESULT Reset() override;
+    speech::HRESULT Open() override;
+    speech::HRESULT StreamStart(const speech::AudioFormat& format) override;
+    speech::HRESULT StreamWrite(const std::int16_t* samples, std::size_t count) override;
+    speech::HRESULT StreamMark(speech::QWORD position, std::function<void()> reached) override;
+    speech::HRESULT StreamOnStarted(std::function<void()> started) override;
+    speech::HRESULT StreamEnd(std::function<void(speech::HRESULT)> done) override;
+    speech::HRESULT Pause() override;
+    speech::HRESULT Resume() override;
+    speech::HRESULT Reset() override;
 
     struct Shared;
 

@@ -9,6 +9,8 @@
 
 namespace engines {
 
+using namespace speech;
+
 static_assert(std::endian::native == std::endian::little, "WAV data is written as it is held");
 
 namespace {

@@ -11,35 +11,33 @@
 
 namespace engines {
 
-using namespace speech;
-
-class AudioDestFile : public IAudioFile,
-                      public IAudioDest,
+class AudioDestFile : public speech::IAudioFile,
+                      public speech::IAudioDest,
                       public std::enable_shared_from_this<AudioDestFile> {
 public:
     ~AudioDestFile() override;
 
-    HRESULT QueryInterface(const GUID& iid, std::shared_ptr<void>& out) override;
+    speech::HRESULT QueryInterface(const speech::GUID& iid, std::shared_ptr<void>& out) override;
 
     // IAudioFile
-    HRESULT Set(const std::u16string& fileName, DWORD flags) override;
-    HRESULT RealTimeSet(WORD speed) override;
-    HRESULT Flush() override;
+    speech::HRESULT Set(const std::u16string& fileName, speech::DWORD flags) override;
+    speech::HRESULT RealTimeSet(speech::WORD speed) override;
+    speech::HRESULT Flush() override;
 
     // IAudioDest
-    HRESULT StreamStart(const AudioFormat& format) override;
-    HRESULT StreamWrite(const std::int16_t* samples, std::size_t count) override;
-    HRESULT StreamMark(QWORD position, std::function<void()> reached) override;
-    HRESULT StreamOnStarted(std::function<void()> started) override;
-    HRESULT StreamEnd(std::function<void(HRESULT)> done) override;
-    HRESULT Pause() override;
-    HRESULT Resume() override;
-    HRESULT Reset() override;
+    speech::HRESULT StreamStart(const speech::AudioFormat& format) override;
+    speech::HRESULT StreamWrite(const std::int16_t* samples, std::size_t count) override;
+    speech::HRESULT StreamMark(speech::QWORD position, std::function<void()> reached) override;
+    speech::HRESULT StreamOnStarted(std::function<void()> started) override;
+    speech::HRESULT StreamEnd(std::function<void(speech::HRESULT)> done) override;
+    speech::HRESULT Pause() override;
+    speech::HRESULT Resume() override;
+    speech::HRESULT Reset() override;
 
 private:
     using Clock = std::chrono::steady_clock;
     struct Mark {
-        QWORD position;
+        speech::QWORD position;
         std::function<void()> reached;
     };
 
@@ -52,15 +50,15 @@ private:
     std::mutex FMutex;
     std::condition_variable FWake;
     std::FILE* FFile = nullptr;
-    AudioFormat FFormat;
+    speech::AudioFormat FFormat;
     std::uint64_t FDataBytes = 0; // bytes of samples in the file
-    QWORD FWritten = 0;           // samples of the current stream written
-    WORD FSpeed = 0;              // writing speed, 256 = real time; 0 = no cap
+    speech::QWORD FWritten = 0;   // samples of the current stream written
+    speech::WORD FSpeed = 0;      // writing speed, 256 = real time; 0 = no cap
     bool FPaused = false;
     bool FAborted = false;
     bool FFailed = false;
     Clock::time_point FPaceStart;
-    QWORD FPaceBase = 0; // samples written when the pace clock last started
+    speech::QWORD FPaceBase = 0; // samples written when the pace clock last started
     std::deque<Mark> FMarks;
     std::function<void()> FStarted;
 };

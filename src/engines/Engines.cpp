@@ -9,6 +9,8 @@
 
 namespace engines {
 
+using namespace speech;
+
 void RegisterEngines() {
     SpeechPlatform::RegisterClass(CLSID_TTSEnumerator, CreateEspeakEnum);
     SpeechPlatform::RegisterClass(CLSID_AudioDestFile, [](std::shared_ptr<IUnknown>& out) {

@@ -12,10 +12,8 @@
 
 namespace engines {
 
-using namespace speech;
-
 struct EspeakMode {
-    TTSMODEINFOA Info;
+    speech::TTSMODEINFOA Info;
     std::string Voice;    // the name espeak-ng is given: identifier plus variant
     std::string Language; // language tag, e.g. "en-us"
     int BasePitchHz = 68; // pitch 0 of espeak-ng's scale, in hertz
@@ -27,6 +25,6 @@ struct EspeakMode {
 std::vector<EspeakMode> EspeakModes(const std::string& localeName = {});
 
 // Creates the enumerator of the espeak-ng modes.
-HRESULT CreateEspeakEnum(std::shared_ptr<IUnknown>& out);
+speech::HRESULT CreateEspeakEnum(std::shared_ptr<speech::IUnknown>& out);
 
 } // namespace engines

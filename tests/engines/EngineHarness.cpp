@@ -4,6 +4,8 @@
 
 namespace testsupport {
 
+using namespace speech;
+
 bool Binding::Bind(int index, const GUID& clsid) {
     std::shared_ptr<ITTSEnumA> e;
     if (Failed(SpeechPlatform::CreateInstance(CLSID_TTSEnumerator, e)))

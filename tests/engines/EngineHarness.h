@@ -13,9 +13,9 @@
 
 namespace testsupport {
 
-using namespace speech;
-
-struct Recorder : ITTSNotifySink2A, ITTSBufNotifySink, std::enable_shared_from_this<Recorder> {
+struct Recorder : speech::ITTSNotifySink2A,
+                  speech::ITTSBufNotifySink,
+                  std::enable_shared_from_this<Recorder> {
     struct Word {
         std::uint32_t offset;
         qint64 ms;
@@ -28,52 +28,59 @@ struct Recorder : ITTSNotifySink2A, ITTSBufNotifySink, std::enable_shared_from_t
     std::int32_t lastError = 0;
 
     Recorder() { clock.start(); }
-    HRESULT QueryInterface(const GUID& iid, std::shared_ptr<void>& out) override {
-        return QueryInterfaceOf<Recorder, ITTSNotifySinkA, ITTSNotifySink2A, ITTSBufNotifySink>(
-            shared_from_this(), iid, out);
+    speech::HRESULT QueryInterface(const speech::GUID& iid, std::shared_ptr<void>& out) override {
+        return speech::QueryInterfaceOf<Recorder, speech::ITTSNotifySinkA, speech::ITTSNotifySink2A,
+                                        speech::ITTSBufNotifySink>(shared_from_this(), iid, out);
     }
-    HRESULT AttribChanged(DWORD) override { return S_OK; }
-    HRESULT AudioStart(QWORD) override {
+    speech::HRESULT AttribChanged(speech::DWORD) override { return speech::S_OK; }
+    speech::HRESULT AudioStart(speech::QWORD) override {
         startMs = clock.elapsed();
         ++starts;
-        return S_OK;
+        return speech::S_OK;
     }
-    HRESULT AudioStop(QWORD) override {
+    speech::HRESULT AudioStop(speech::QWORD) override {
         stopMs = clock.elapsed();
         ++stops;
-        return S_OK;
+        return speech::S_OK;
     }
-    HRESULT Visual(QWORD, char, char, DWORD, PTTSMouth) override { return S_OK; }
-    HRESULT Error(const std::shared_ptr<ITTSErrorObject>& e) override {
-        TTSERRORINFO info;
+    speech::HRESULT Visual(speech::QWORD, char, char, speech::DWORD, speech::PTTSMouth) override {
+        return speech::S_OK;
+    }
+    speech::HRESULT Error(const std::shared_ptr<speech::ITTSErrorObject>& e) override {
+        speech::TTSERRORINFO info;
         e->GetErrorInfo(info);
         lastError = info.Code;
         ++errors;
-        return S_OK;
+        return speech::S_OK;
     }
-    HRESULT Warning(const std::shared_ptr<ITTSErrorObject>&) override { return S_OK; }
-    HRESULT VisualFuture(DWORD, QWORD, char, char, DWORD, PTTSMouth) override { return S_OK; }
-    HRESULT TextDataDone(QWORD, DWORD) override { return S_OK; }
-    HRESULT TextDataStarted(QWORD) override { return S_OK; }
-    HRESULT BookMark(QWORD, DWORD) override { return S_OK; }
-    HRESULT WordPosition(QWORD, DWORD offset) override {
+    speech::HRESULT Warning(const std::shared_ptr<speech::ITTSErrorObject>&) override {
+        return speech::S_OK;
+    }
+    speech::HRESULT VisualFuture(speech::DWORD, speech::QWORD, char, char, speech::DWORD,
+                                 speech::PTTSMouth) override {
+        return speech::S_OK;
+    }
+    speech::HRESULT TextDataDone(speech::QWORD, speech::DWORD) override { return speech::S_OK; }
+    speech::HRESULT TextDataStarted(speech::QWORD) override { return speech::S_OK; }
+    speech::HRESULT BookMark(speech::QWORD, speech::DWORD) override { return speech::S_OK; }
+    speech::HRESULT WordPosition(speech::QWORD, speech::DWORD offset) override {
         std::lock_guard lock(mutex);
         words.push_back({offset, clock.elapsed()});
-        return S_OK;
+        return speech::S_OK;
     }
 };
 
 // A bound mode with its destination and recorder.
 struct Binding {
-    std::shared_ptr<ITTSCentralA> central;
-    std::shared_ptr<ITTSAttributesA> attributes;
-    std::shared_ptr<IUnknown> destination;
+    std::shared_ptr<speech::ITTSCentralA> central;
+    std::shared_ptr<speech::ITTSAttributesA> attributes;
+    std::shared_ptr<speech::IUnknown> destination;
     std::shared_ptr<Recorder> recorder = std::make_shared<Recorder>();
 
     // Binds mode `index` of the enumeration to a new destination of class `clsid`.
-    bool Bind(int index, const GUID& clsid);
+    bool Bind(int index, const speech::GUID& clsid);
     // Hands `text` to the engine (tagged) and restarts the recorder's clock.
-    HRESULT Speak(const std::string& text);
+    speech::HRESULT Speak(const std::string& text);
     // Waits (without an event loop: the recorder is called on the engine's threads).
     bool WaitStop(int timeoutMs);
 };

@@ -4,6 +4,8 @@
 
 namespace scripted {
 
+using namespace speech;
+
 namespace {
 
 Script gScript;

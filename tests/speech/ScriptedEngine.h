@@ -10,8 +10,6 @@
 
 namespace scripted {
 
-using namespace speech;
-
 struct Script {
     std::vector<std::string> modeNames;
     bool failEnumerator = false;  // the enumerator cannot be created
@@ -23,9 +21,9 @@ struct Script {
     bool refuseExtendedSink = false;
     bool refuseBasicSink = false;
     bool failFileSet = false;
-    HRESULT textDataResult = S_OK;
-    HRESULT pauseResult = S_OK;
-    HRESULT dialogResult = S_OK;
+    speech::HRESULT textDataResult = speech::S_OK;
+    speech::HRESULT pauseResult = speech::S_OK;
+    speech::HRESULT dialogResult = speech::S_OK;
 };
 
 struct Central;
@@ -34,7 +32,7 @@ struct Central;
 struct Log {
     std::vector<std::string> calls; // "Select 1", "Register ext", "TextData 12", ...
     std::vector<std::string> texts;
-    std::vector<DWORD> lengths;
+    std::vector<speech::DWORD> lengths;
     std::vector<std::string> injected;
     std::vector<std::string> fileNames;
     int flushes = 0;
@@ -47,39 +45,47 @@ Log& CurrentLog();
 // Installs the scripted classes in place of the platform's, with a fresh script and log.
 void Install();
 
-struct Central : ITTSCentralA,
-                 ITTSAttributesA,
-                 ITTSDialogsA,
+struct Central : speech::ITTSCentralA,
+                 speech::ITTSAttributesA,
+                 speech::ITTSDialogsA,
                  std::enable_shared_from_this<Central> {
     int modeIndex = -1;
-    std::shared_ptr<ITTSNotifySinkA> sink;
-    std::shared_ptr<ITTSNotifySink2A> sink2;
-    std::shared_ptr<ITTSBufNotifySink> bufSink;
-    WORD pitch = 100;
-    DWORD speed = 150, realTime = 50, volume = 0xFFFFFFFF;
+    std::shared_ptr<speech::ITTSNotifySinkA> sink;
+    std::shared_ptr<speech::ITTSNotifySink2A> sink2;
+    std::shared_ptr<speech::ITTSBufNotifySink> bufSink;
+    speech::WORD pitch = 100;
+    speech::DWORD speed = 150, realTime = 50, volume = 0xFFFFFFFF;
 
-    HRESULT QueryInterface(const GUID& iid, std::shared_ptr<void>& out) override;
-    HRESULT Register(const std::shared_ptr<IUnknown>& s, const GUID& iid, DWORD& key) override;
-    HRESULT UnRegister(DWORD key) override;
-    HRESULT TextData(DWORD, DWORD flags, const char* text, DWORD length,
-                     const std::shared_ptr<IUnknown>& buf, const GUID&) override;
-    HRESULT Inject(const char* tag) override;
-    HRESULT AudioPause() override;
-    HRESULT AudioResume() override;
-    HRESULT AudioReset() override;
+    speech::HRESULT QueryInterface(const speech::GUID& iid, std::shared_ptr<void>& out) override;
+    speech::HRESULT Register(const std::shared_ptr<speech::IUnknown>& s, const speech::GUID& iid,
+                             speech::DWORD& key) override;
+    speech::HRESULT UnRegister(speech::DWORD key) override;
+    speech::HRESULT TextData(speech::DWORD, speech::DWORD flags, const char* text,
+                             speech::DWORD length, const std::shared_ptr<speech::IUnknown>& buf,
+                             const speech::GUID&) override;
+    speech::HRESULT Inject(const char* tag) override;
+    speech::HRESULT AudioPause() override;
+    speech::HRESULT AudioResume() override;
+    speech::HRESULT AudioReset() override;
     // Ranges: pitch 50..400, speed 60..500, real time 1..1000.
-    HRESULT PitchGet(WORD& p) override { return p = pitch, S_OK; }
-    HRESULT PitchSet(WORD p) override { return pitch = std::clamp<WORD>(p, 50, 400), S_OK; }
-    HRESULT RealTimeGet(DWORD& r) override { return r = realTime, S_OK; }
-    HRESULT RealTimeSet(DWORD r) override { return realTime = std::clamp<DWORD>(r, 1, 1000), S_OK; }
-    HRESULT SpeedGet(DWORD& s) override { return s = speed, S_OK; }
-    HRESULT SpeedSet(DWORD s) override { return speed = std::clamp<DWORD>(s, 60, 500), S_OK; }
-    HRESULT VolumeGet(DWORD& v) override { return v = volume, S_OK; }
-    HRESULT VolumeSet(DWORD v) override { return volume = v, S_OK; }
-    HRESULT AboutDlg(HWND, const char*) override;
-    HRESULT GeneralDlg(HWND, const char*) override;
-    HRESULT LexiconDlg(HWND, const char*) override;
-    HRESULT TranslateDlg(HWND, const char*) override;
+    speech::HRESULT PitchGet(speech::WORD& p) override { return p = pitch, speech::S_OK; }
+    speech::HRESULT PitchSet(speech::WORD p) override {
+        return pitch = std::clamp<speech::WORD>(p, 50, 400), speech::S_OK;
+    }
+    speech::HRESULT RealTimeGet(speech::DWORD& r) override { return r = realTime, speech::S_OK; }
+    speech::HRESULT RealTimeSet(speech::DWORD r) override {
+        return realTime = std::clamp<speech::DWORD>(r, 1, 1000), speech::S_OK;
+    }
+    speech::HRESULT SpeedGet(speech::DWORD& s) override { return s = speed, speech::S_OK; }
+    speech::HRESULT SpeedSet(speech::DWORD s) override {
+        return speed = std::clamp<speech::DWORD>(s, 60, 500), speech::S_OK;
+    }
+    speech::HRESULT VolumeGet(speech::DWORD& v) override { return v = volume, speech::S_OK; }
+    speech::HRESULT VolumeSet(speech::DWORD v) override { return volume = v, speech::S_OK; }
+    speech::HRESULT AboutDlg(speech::HWND, const char*) override;
+    speech::HRESULT GeneralDlg(speech::HWND, const char*) override;
+    speech::HRESULT LexiconDlg(speech::HWND, const char*) override;
+    speech::HRESULT TranslateDlg(speech::HWND, const char*) override;
 };
 
 } // namespace scripted
