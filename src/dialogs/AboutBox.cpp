@@ -1,6 +1,7 @@
 #include "AboutBox.h"
 
 #include "KoUtils.h"
+#include "Product.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,7 +21,7 @@ TAboutBox::TAboutBox(QWidget* parent, const QString& homePage, const QString& co
 
     auto* layout = new QVBoxLayout(PanelKoClient);
     layout->setContentsMargins(16, 12, 16, 12);
-    LabelProduct = new QLabel(QStringLiteral("PARLOVA Text To Speech Reader"));
+    LabelProduct = new QLabel(QString::fromLatin1(product::Title));
     QFont big = LabelProduct->font();
     big.setPointSizeF(big.pointSizeF() * 1.4);
     big.setBold(true);
