@@ -169,7 +169,8 @@ QString TReadingController::ReserveIntermediate(const QString& wanted) {
         QFile f(name);
         if (f.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return name;
-        if (!QFileInfo::exists(name))
+        const QFileInfo taken(name);
+        if (!taken.exists() && !taken.isSymLink())
             return {}; // the folder refuses it: nothing to reserve
     }
     return {};

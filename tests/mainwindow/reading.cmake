@@ -1,8 +1,12 @@
-# The reading controller and the voice controls against the scripted engine and the real
+# The window's reading commands and voice controls against the scripted engine and the real
 # encoder.
 nurva_add_test(tst_Reading SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_Reading.cpp
   LIBS nurva_mainwindow nurva_scriptedengine)
 set_target_properties(tst_Reading PROPERTIES AUTOMOC ON)
+# The reading controller on its own, without a window.
+nurva_add_test(tst_ReadingController SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_ReadingController.cpp
+  LIBS nurva_mainwindow nurva_scriptedengine)
+set_target_properties(tst_ReadingController PROPERTIES AUTOMOC ON)
 
 # The window reading for real: espeak-ng heard on a private sound server, the real encoder,
 # the window on a private X desktop.
@@ -14,4 +18,4 @@ set_target_properties(tst_ReadingDesktop PROPERTIES AUTOMOC ON
 add_test(NAME desktop_Reading
   COMMAND ${NURVA_TEST_SCRIPTS}/desktop-test-env run -- $<TARGET_FILE:tst_ReadingDesktop>)
 set_tests_properties(desktop_Reading PROPERTIES TIMEOUT 240 LABELS "desktop;sound" RUN_SERIAL ON
-  ENVIRONMENT "QT_QPA_PLATFORM=xcb;NURVA_SCRIPTS=${NURVA_TEST_SCRIPTS}")
+  ENVIRONMENT "QT_QPA_PLATFORM=xcb;NURVA_SCRIPTS=${NURVA_TEST_SCRIPTS};XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/tests/config/desktop_Reading")
