@@ -198,7 +198,9 @@ public:
     void ActionPauseExecute();
     void ActionStopExecute();
     void MSpeech1Start(speech::TMSpeech* sender);
-    void MSpeech1Stop(speech::TMSpeech* sender);
+    // The reading controller's stop (a pause has its own signal). `ended`: the reading that
+    // was started came to its end; auto-next is decided here.
+    void MSpeech1Stop(bool ended);
     void TimerWordPositionTimer();
     void Playback1Click();
     void PopupMenuMemoPopup();
@@ -215,8 +217,6 @@ private:
     // StartReading's work; `report` shows a failure in a message box, `freeText` marks a typed
     // key, which never converts or advances.
     void BeginReading(const QString& text, bool report, bool freeText);
-    // The controller's stop; auto-next is decided here.
-    void ReadingStopped(bool ended);
     void UnlockAfterReading();
     void RunMp3Step();
     QString AutoOutputName(TReadKind kind, const QString& extension) const;

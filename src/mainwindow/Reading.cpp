@@ -86,8 +86,7 @@ void TFormCvt::CreateReadingCommands() {
     connect(FReading, &mainwindow::TReadingController::started, this,
             [this] { MSpeech1Start(MSpeech1); });
     connect(FReading, &mainwindow::TReadingController::paused, this, [this] { UpdateStatus(); });
-    connect(FReading, &mainwindow::TReadingController::stopped, this,
-            [this](bool ended) { ReadingStopped(ended); });
+    connect(FReading, &mainwindow::TReadingController::stopped, this, &TFormCvt::MSpeech1Stop);
 }
 
 // --- Starting -------------------------------------------------------------------------------
@@ -241,14 +240,7 @@ void TFormCvt::UnlockAfterReading() {
     FLocked = false;
 }
 
-void TFormCvt::MSpeech1Stop(speech::TMSpeech*) {
-    if (MSpeech1->Paused)
-        UpdateStatus();
-    else
-        ReadingStopped(false);
-}
-
-void TFormCvt::ReadingStopped(bool ended) {
+void TFormCvt::MSpeech1Stop(bool ended) {
     const mainwindow::TReading finished = FReading->Current();
     UnlockAfterReading();
     if (ended && finished.Mode == 2)
