@@ -6,6 +6,8 @@
 #include "Product.h"
 #include "TextFile.h"
 
+#include "TestSupport.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStringEncoder>
@@ -16,18 +18,10 @@ using namespace settings;
 using mainwindow::TDocumentList;
 using mainwindow::TLoadedDocument;
 
+using testsupport::ReadBytes;
+using testsupport::WriteBytes;
+
 namespace {
-
-QByteArray ReadBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 // What the next read of the file gives: its text and how it is stored.
 struct Stored {

@@ -9,6 +9,8 @@
 #include "ScriptedEngine.h"
 #include "TextFile.h"
 
+#include "TestSupport.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -25,20 +27,12 @@
 
 using namespace settings;
 
+using testsupport::ReadBytes;
+using testsupport::WriteBytes;
+
 namespace {
 
 const QString Welcome = QStringLiteral("Welcome to Parlova Text To Speech Reader");
-
-QByteArray ReadBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 // Answers the file dialog the next command opens, as a user would: picks `files` (none:
 // cancels) and confirms replacing a file that exists.

@@ -34,13 +34,16 @@ using namespace settings;
 using scripted::CurrentLog;
 using scripted::CurrentScript;
 
-namespace {
+using scripted::EngineStarts;
+using scripted::EngineStops;
+using scripted::Last;
+using scripted::LastFile;
+using scripted::LastSpoken;
+using scripted::Pump;
+using scripted::TextsSpoken;
+using testsupport::WriteBytes;
 
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
+namespace {
 
 // Half a second of a tone as the engine would have written it.
 void WriteToneWav(const QString& path) {
@@ -83,35 +86,6 @@ struct DialogAnswer {
         timer.start();
     }
 };
-
-std::shared_ptr<scripted::Central> Last() {
-    return CurrentLog().lastCentral.lock();
-}
-
-void Pump() {
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
-
-// The engine reports what the test says, as it would from its thread.
-void EngineStarts() {
-    Last()->sink->AudioStart(0);
-    Pump();
-}
-void EngineStops() {
-    Last()->sink->AudioStop(0);
-    Pump();
-}
-
-int TextsSpoken() {
-    return int(CurrentLog().texts.size());
-}
-QString LastSpoken() {
-    return QString::fromStdString(CurrentLog().texts.back());
-}
-QString LastFile() {
-    return QString::fromStdString(CurrentLog().fileNames.back());
-}
 
 } // namespace
 

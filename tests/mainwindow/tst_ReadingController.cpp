@@ -22,18 +22,16 @@ using mainwindow::TReadingRequest;
 using scripted::CurrentLog;
 using scripted::CurrentScript;
 
+using scripted::EngineStarts;
+using scripted::EngineStops;
+using scripted::Last;
+using scripted::LastFile;
+using scripted::LastSpoken;
+using scripted::Pump;
+using testsupport::ReadBytes;
+using testsupport::WriteBytes;
+
 namespace {
-
-QByteArray ReadBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 // Half a second of a tone (or only the header) as the engine would have written it.
 void WriteWav(const QString& path, int samples = 22050 / 2) {
@@ -53,31 +51,6 @@ void WriteWav(const QString& path, int samples = 22050 / 2) {
         s << qint16(8000 * std::sin(i * 2 * M_PI * 440 / rate));
 }
 
-std::shared_ptr<scripted::Central> Last() {
-    return CurrentLog().lastCentral.lock();
-}
-
-// The engine's notifications arrive through the event loop, as they would from its thread.
-void Pump() {
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
-void EngineStarts() {
-    Last()->sink->AudioStart(0);
-    Pump();
-}
-void EngineStops() {
-    Last()->sink->AudioStop(0);
-    Pump();
-}
-
-QString LastSpoken() {
-    return QString::fromStdString(CurrentLog().texts.back());
-}
-QString LastFile() {
-    return CurrentLog().fileNames.empty() ? QString()
-                                          : QString::fromStdString(CurrentLog().fileNames.back());
-}
 int Selects() {
     const auto& calls = CurrentLog().calls;
     return int(std::count_if(calls.begin(), calls.end(),

@@ -20,15 +20,9 @@
 using namespace settings;
 using namespace testsupport;
 
-namespace {
+using testsupport::WriteBytes;
 
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
-} // namespace
+namespace {} // namespace
 
 class TestReadingDesktop : public QObject {
     Q_OBJECT

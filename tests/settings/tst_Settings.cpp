@@ -4,6 +4,8 @@
 #include "IniFile.h"
 #include "PlaylistFile.h"
 
+#include "TestSupport.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -20,18 +22,10 @@
 
 using namespace settings;
 
+using testsupport::ReadBytes;
+using testsupport::WriteBytes;
+
 namespace {
-
-QByteArray ReadBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 // Runs `job` in a child process, as the unprivileged user "nobody" when the tests run as root
 // (root ignores file permissions), and returns its exit code; -1 when it did not end in time.

@@ -1,5 +1,7 @@
 #include "ScriptedEngine.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace scripted {
@@ -190,6 +192,38 @@ HRESULT Central::LexiconDlg(HWND, const char* title) {
 }
 HRESULT Central::TranslateDlg(HWND, const char*) {
     return gScript.dialogResult;
+}
+
+std::shared_ptr<Central> Last() {
+    return CurrentLog().lastCentral.lock();
+}
+
+void Pump() {
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+void EngineStarts() {
+    Last()->sink->AudioStart(0);
+    Pump();
+}
+
+void EngineStops() {
+    Last()->sink->AudioStop(0);
+    Pump();
+}
+
+int TextsSpoken() {
+    return int(CurrentLog().texts.size());
+}
+
+QString LastSpoken() {
+    return QString::fromStdString(CurrentLog().texts.back());
+}
+
+QString LastFile() {
+    return CurrentLog().fileNames.empty() ? QString()
+                                          : QString::fromStdString(CurrentLog().fileNames.back());
 }
 
 } // namespace scripted

@@ -4,6 +4,8 @@
 
 #include "SpeechApi.h"
 
+#include <QString>
+
 #include <map>
 #include <string>
 #include <vector>
@@ -87,5 +89,15 @@ struct Central : speech::ITTSCentralA,
     speech::HRESULT LexiconDlg(speech::HWND, const char*) override;
     speech::HRESULT TranslateDlg(speech::HWND, const char*) override;
 };
+
+// What a test does with the engine it has scripted. Notifications reach the component
+// through the event loop, as they would from the engine's thread.
+std::shared_ptr<Central> Last(); // the engine object the component bound last
+void Pump();
+void EngineStarts();
+void EngineStops();
+int TextsSpoken();
+QString LastSpoken();
+QString LastFile(); // empty when no file was written
 
 } // namespace scripted

@@ -1,6 +1,7 @@
 // Helpers shared by the tests: reading and measuring WAV audio, waiting on the event loop.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -30,6 +31,11 @@ Wav ReadWav(const QString& path);
 double Rms(const std::vector<std::int16_t>& s, std::size_t from = 0, std::size_t to = SIZE_MAX);
 // Length in seconds of the audio between the first and the last sample above `threshold`.
 double SoundingSeconds(const Wav& wav, int threshold = 300);
+
+// The file's bytes, or "<unreadable>" (never what a test wrote) when it cannot be read.
+QByteArray ReadBytes(const QString& path);
+// Writes the file whole; a failure fails the calling test.
+void WriteBytes(const QString& path, const QByteArray& bytes);
 
 // Runs the event loop until `done` returns true or `timeoutMs` passes; returns done().
 bool WaitFor(const std::function<bool()>& done, int timeoutMs);
