@@ -191,6 +191,37 @@ private slots:
         QCOMPARE(Playlist.size(), before + 1);
     }
 
+    // The dialog's labels carry mnemonics: Alt with the marked letter goes to their field.
+    void findDialogLabels() {
+        Messages m;
+        TFormCvt w(AppDir());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.ActionSearchReplace->trigger();
+        auto* dialog = w.findChild<TFindDialog*>();
+        QVERIFY(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QMap<QString, QWidget*> buddies;
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            buddies[label->text()] = label->buddy();
+        QCOMPARE(buddies.value("Fi&nd what:"), dialog->EditFind);
+        QCOMPARE(buddies.value("Re&place with:"), dialog->EditReplace);
+        dialog->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), dialog);
+        QTest::keyClick(dialog, Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), dialog->EditReplace);
+        QTest::keyClick(dialog, Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), dialog->EditFind);
+        // Its size follows the rows shown and cannot be dragged.
+        QCoreApplication::processEvents();
+        const QSize replaceSize = dialog->size();
+        QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+        w.ActionSearchFind->trigger();
+        QTRY_VERIFY(dialog->height() < replaceSize.height());
+        QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+        QVERIFY(!(dialog->windowFlags() & Qt::WindowMaximizeButtonHint));
+    }
+
     void findAndReplace() {
         Messages m;
         TFormCvt w(AppDir());
