@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -115,6 +116,106 @@ void TFormCvt::CreateCommands() {
             &TFormCvt::ActionToolsBrowseMp3Execute);
 }
 
+namespace {
+
+// The tool bar's buttons, as wide as their pictures need.
+const QSize ToolButtonSize(52, 46);
+// Room for the icon and about a dozen letters of a voice name: "English (America)".
+constexpr int VoicePanelMinWidth = 150;
+
+void CreateVoicePanel(TFormCvt& w) {
+    // The voice panel takes the tool bar's remaining width, so that a wider window shows longer
+    // voice names; below its minimum it goes to the overflow menu as a whole.
+    w.PanelVoice = new QWidget(w.ToolBar);
+    w.PanelVoice->setObjectName(QStringLiteral("PanelVoice"));
+    w.PanelVoice->setFixedHeight(54);
+    w.PanelVoice->setMinimumWidth(VoicePanelMinWidth);
+    w.PanelVoice->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    auto* rows = new QVBoxLayout(w.PanelVoice);
+    rows->setContentsMargins(0, 6, 0, 4);
+    rows->setSpacing(3);
+    w.ComboBoxExEngines = new QComboBox(w.PanelVoice);
+    w.ComboBoxExEngines->setObjectName(QStringLiteral("ComboBoxExEngines"));
+    w.ComboBoxExEngines->setFixedHeight(22);
+    w.ComboBoxExEngines->setMaxVisibleItems(8);
+    w.ComboBoxExEngines->setIconSize(QSize(16, 16));
+    // Long names are cut at the panel's width, not at the widest name in the list.
+    w.ComboBoxExEngines->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    w.ComboBoxExEngines->setMinimumContentsLength(8);
+    w.ComboBoxExEngines->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    const QString hint =
+        QStringLiteral("Select Voice. You can get more free voices from our site.");
+    w.ComboBoxExEngines->setToolTip(hint);
+    w.ComboBoxExEngines->setStatusTip(hint);
+    // The tooltip also names the chosen voice in full, however narrow the box.
+    QObject::connect(w.ComboBoxExEngines, &QComboBox::currentTextChanged, w.ComboBoxExEngines,
+                     [&w, hint](const QString& voice) {
+                         w.ComboBoxExEngines->setToolTip(voice.isEmpty() ? hint
+                                                                         : hint + u'\n' + voice);
+                     });
+    auto* comboRow = new QHBoxLayout;
+    comboRow->setContentsMargins(7, 0, 6, 0);
+    comboRow->addWidget(w.ComboBoxExEngines);
+    rows->addLayout(comboRow);
+
+    w.TrackBarVol = new QSlider(Qt::Horizontal, w.PanelVoice);
+    w.TrackBarVol->setObjectName(QStringLiteral("TrackBarVol"));
+    w.TrackBarVol->setRange(0, 65535);
+    w.TrackBarVol->setPageStep(2048);
+    w.TrackBarVol->setValue(65535);
+    w.TrackBarVol->setToolTip(
+        QStringLiteral("Set the global baseline speaking volume for all voices"));
+    w.TrackBarVol->setStatusTip(w.TrackBarVol->toolTip());
+    w.TrackBarSpd = new QSlider(Qt::Horizontal, w.PanelVoice);
+    w.TrackBarSpd->setObjectName(QStringLiteral("TrackBarSpd"));
+    w.TrackBarSpd->setRange(50, 500);
+    w.TrackBarSpd->setPageStep(2048);
+    w.TrackBarSpd->setValue(500);
+    w.TrackBarSpd->setToolTip(QStringLiteral("Set the global baseline average talking speed of all "
+                                             "voices to the specified number of words per minute"));
+    w.TrackBarSpd->setStatusTip(w.TrackBarSpd->toolTip());
+    auto* sliders = new QHBoxLayout;
+    sliders->setContentsMargins(0, 0, 0, 0);
+    sliders->setSpacing(0);
+    for (QSlider* slider : {w.TrackBarVol, w.TrackBarSpd}) {
+        slider->setFixedHeight(19);
+        slider->setMinimumWidth(1);
+        sliders->addWidget(slider, 1);
+    }
+    rows->addLayout(sliders);
+}
+
+// The control tags after the pauses, in the same groups in the Tools menu and in the editor's
+// popup menu.
+void AddOtherControlTags(TFormCvt& w, QMenu* menu) {
+    menu->addActions({w.ActionToolsWhisper, w.ActionToolsMonotone, w.ActionToolsNormal});
+    menu->addSeparator();
+    menu->addAction(w.ActionToolsEmp);
+    menu->addSeparator();
+    menu->addActions({w.ActionToolsVol, w.ActionToolsSpd, w.ActionToolsPit});
+}
+
+// A menu button does not see the pointer leave while its menu holds the mouse, so after a
+// click elsewhere closed the menu it would stay drawn raised: it is told where the pointer is.
+void ForgetHoverWhenClosed(QToolButton* button, QMenu* menu) {
+    QObject::connect(menu, &QMenu::aboutToHide, button, [button] {
+        // Queued: the menu is still the mouse grabber while it hides.
+        QMetaObject::invokeMethod(
+            button,
+            [button] {
+                const bool under = button->isVisible() &&
+                                   button->rect().contains(button->mapFromGlobal(QCursor::pos()));
+                if (button->underMouse() != under) {
+                    button->setAttribute(Qt::WA_UnderMouse, under);
+                    button->update();
+                }
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+} // namespace
+
 void TFormCvt::CreateLayout() {
     auto* client = new QVBoxLayout(PanelKoClient);
     client->setContentsMargins(0, 0, 0, 0);
@@ -137,6 +238,11 @@ void TFormCvt::CreateLayout() {
     ToolBar->setIconSize(QSize(48, 48));
     ToolBar->setFixedHeight(54);
     ToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    // Narrow separators leave the room to the voice names: at the default width every item
+    // fits, so that nothing falls into the tool bar's overflow menu.
+    ToolBar->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; padding: 0px; }"
+                                          "QToolBar::separator { width: 1px; margin: 6px 2px; "
+                                          "background: palette(mid); }"));
     bands->addWidget(ToolBar);
 
     ToolButtonTTX = new QToolButton(ToolBar);
@@ -149,6 +255,7 @@ void TFormCvt::CreateLayout() {
     PopupMenuTTX->setObjectName(QStringLiteral("PopupMenuTTX"));
     PopupMenuTTX->addActions({ActionTTS, ActionTTW, ActionTTM});
     ToolButtonTTX->setMenu(PopupMenuTTX);
+    ToolButtonTTX->setFixedHeight(ToolButtonSize.height());
     ToolBar->addWidget(ToolButtonTTX);
     ToolBar->addSeparator();
     ToolBar->addAction(ActionPause);
@@ -158,38 +265,12 @@ void TFormCvt::CreateLayout() {
     ToolBar->addAction(ActionNext);
     ToolBar->addSeparator();
 
-    PanelVoice = new QWidget(ToolBar);
-    PanelVoice->setObjectName(QStringLiteral("PanelVoice"));
-    PanelVoice->setFixedSize(180, 54);
-    ComboBoxExEngines = new QComboBox(PanelVoice);
-    ComboBoxExEngines->setObjectName(QStringLiteral("ComboBoxExEngines"));
-    ComboBoxExEngines->setGeometry(7, 6, 167, 22);
-    ComboBoxExEngines->setMaxVisibleItems(8);
-    ComboBoxExEngines->setIconSize(QSize(16, 16));
-    ComboBoxExEngines->setToolTip(
-        QStringLiteral("Select Voice. You can get more free voices from our site."));
-    ComboBoxExEngines->setStatusTip(ComboBoxExEngines->toolTip());
-    TrackBarVol = new QSlider(Qt::Horizontal, PanelVoice);
-    TrackBarVol->setObjectName(QStringLiteral("TrackBarVol"));
-    TrackBarVol->setGeometry(0, 31, 89, 19);
-    TrackBarVol->setRange(0, 65535);
-    TrackBarVol->setPageStep(2048);
-    TrackBarVol->setValue(65535);
-    TrackBarVol->setToolTip(
-        QStringLiteral("Set the global baseline speaking volume for all voices"));
-    TrackBarVol->setStatusTip(TrackBarVol->toolTip());
-    TrackBarSpd = new QSlider(Qt::Horizontal, PanelVoice);
-    TrackBarSpd->setObjectName(QStringLiteral("TrackBarSpd"));
-    TrackBarSpd->setGeometry(89, 31, 89, 19);
-    TrackBarSpd->setRange(50, 500);
-    TrackBarSpd->setPageStep(2048);
-    TrackBarSpd->setValue(500);
-    TrackBarSpd->setToolTip(QStringLiteral("Set the global baseline average talking speed of all "
-                                           "voices to the specified number of words per minute"));
-    TrackBarSpd->setStatusTip(TrackBarSpd->toolTip());
+    CreateVoicePanel(*this);
     ToolBar->addWidget(PanelVoice);
     ToolBar->addSeparator();
     ToolBar->addAction(ActionToolsOptions);
+    for (QAction* a : {ActionPause, ActionStop, ActionPrev, ActionNext, ActionToolsOptions})
+        ToolBar->widgetForAction(a)->setFixedSize(ToolButtonSize);
     client->addWidget(CoolBar1);
     client->addSpacing(2);
 
@@ -207,6 +288,10 @@ void TFormCvt::CreateLayout() {
     Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
     tabs->addWidget(TabControl1);
     tabs->addWidget(Memo1, 1);
+    // The editor gives way first when the window gets short: at the smallest size the menu
+    // bar and the status bar stay whole, and the tool bar is cut from below, instead of every
+    // band being squeezed over the others.
+    TabControl1Panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
     client->addWidget(TabControl1Panel, 1);
     client->addSpacing(2);
 
@@ -257,6 +342,7 @@ void TFormCvt::CreateMenus() {
         button->setAutoRaise(true);
         button->setFixedHeight(21);
         button->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
+        ForgetHoverWhenClosed(button, slot);
         MainMenus->addWidget(button);
         return slot;
     };
@@ -297,10 +383,7 @@ void TFormCvt::CreateMenus() {
     MenuInsertControlTags->setObjectName(QStringLiteral("InsertControlTags1"));
     MenuInsertControlTags->addActions({ActionToolsShortPause, ActionToolsLongPause});
     MenuInsertControlTags->addSeparator();
-    MenuInsertControlTags->addActions(
-        {ActionToolsWhisper, ActionToolsMonotone, ActionToolsNormal, ActionToolsEmp});
-    MenuInsertControlTags->addSeparator();
-    MenuInsertControlTags->addActions({ActionToolsVol, ActionToolsSpd, ActionToolsPit});
+    AddOtherControlTags(*this, MenuInsertControlTags);
     MainMenu1.Tools->addSeparator();
     MainMenu1.Tools->addAction(ActionToolsOptions);
 
@@ -320,10 +403,8 @@ void TFormCvt::CreateMenus() {
     connect(longPause, &QAction::triggered, ActionToolsLongPause, &QAction::trigger);
     MenuInsertOtherControlTags =
         PopupMenuMemo->addMenu(QStringLiteral("Insert Other Control Tags"));
-    MenuInsertOtherControlTags->addActions(
-        {ActionToolsWhisper, ActionToolsMonotone, ActionToolsNormal, ActionToolsEmp});
-    MenuInsertOtherControlTags->addSeparator();
-    MenuInsertOtherControlTags->addActions({ActionToolsVol, ActionToolsSpd, ActionToolsPit});
+    MenuInsertOtherControlTags->setObjectName(QStringLiteral("InsertOtherControlTags1"));
+    AddOtherControlTags(*this, MenuInsertOtherControlTags);
     PopupMenuMemo->addSeparator();
     PopupMenuMemo->addActions({ActionEditCut, ActionEditCopy, ActionEditPaste, ActionEditDel});
     PopupMenuMemo->addSeparator();
@@ -337,6 +418,11 @@ void TFormCvt::CreateMenus() {
         if (!PopupMenuTab->isEmpty())
             PopupMenuTab->popup(TabControl1->mapToGlobal(at));
     });
+
+    // Polished now rather than at the first popup, so that the first opening lays its rows out
+    // with the same style and font as every later one.
+    for (QMenu* m : findChildren<QMenu*>())
+        m->ensurePolished();
 }
 
 void TFormCvt::BindEditCommands() {

@@ -41,13 +41,20 @@ bool TSearch::FindIn(QPlainTextEdit* editor, bool fromStart) const {
 
 TFindDialog::TFindDialog(QPlainTextEdit* editor, bool replace, QWidget* parent)
     : QDialog(parent), FEditor(editor) {
+    // A find dialog is neither maximised nor minimised on its own.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("Fi&nd what:")), 0, 0);
+    // A label's & is a mnemonic only with a buddy to take the focus; without one it is shown.
+    FFindLabel = new QLabel(QStringLiteral("Fi&nd what:"));
+    grid->addWidget(FFindLabel, 0, 0);
     EditFind = new QLineEdit;
+    FFindLabel->setBuddy(EditFind);
     grid->addWidget(EditFind, 0, 1);
     FReplaceLabel = new QLabel(QStringLiteral("Re&place with:"));
     grid->addWidget(FReplaceLabel, 1, 0);
     EditReplace = new QLineEdit;
+    FReplaceLabel->setBuddy(EditReplace);
     grid->addWidget(EditReplace, 1, 1);
     CheckMatchCase = new QCheckBox(QStringLiteral("Match &case"));
     CheckWholeWord = new QCheckBox(QStringLiteral("Match &whole word only"));
@@ -75,6 +82,9 @@ TFindDialog::TFindDialog(QPlainTextEdit* editor, bool replace, QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
+    // A fixed size that follows the shown rows, as a find dialog has: a resizable one gets the
+    // window manager's resize handle drawn as a strip along its bottom.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(ButtonFindNext, &QPushButton::clicked, this, &TFindDialog::FindNext);
     connect(ButtonReplace, &QPushButton::clicked, this, &TFindDialog::Replace);

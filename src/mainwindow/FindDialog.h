@@ -53,5 +53,6 @@ private:
     void NotFound();
 
     QPlainTextEdit* FEditor;
+    QLabel* FFindLabel = nullptr;
     QLabel* FReplaceLabel = nullptr;
 };

@@ -11,11 +11,15 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusTipEvent>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace settings;
@@ -32,6 +36,33 @@ void WriteAll(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
+}
+
+// A menu's entries by caption, "-" for a separator and the caption with ">" for a submenu.
+QStringList Entries(const QMenu* menu) {
+    QStringList out;
+    for (const QAction* a : menu->actions())
+        out << (a->isSeparator() ? QString("-") : a->menu() ? a->text() + ">" : a->text());
+    return out;
+}
+
+QList<int> RowHeights(const QMenu* menu) {
+    QList<int> heights;
+    for (QAction* a : menu->actions())
+        heights << menu->actionGeometry(a).height();
+    return heights;
+}
+
+// Opens a menu button's menu, as a press does, and closes the menu from inside it.
+void OpenAndClose(QToolButton* button, QList<int>* rows = nullptr) {
+    QMenu* menu = button->menu();
+    QTimer::singleShot(50, menu, [menu, rows] {
+        if (rows)
+            *rows = RowHeights(menu);
+        menu->hide();
+    });
+    button->showMenu(); // returns once the menu has closed
+    QCoreApplication::processEvents();
 }
 
 } // namespace
@@ -189,6 +220,183 @@ private slots:
         QCOMPARE(Playlist.last(), a); // as the file system names it: never lower-cased
         drop({a});
         QCOMPARE(Playlist.size(), before + 1);
+    }
+
+    // The menus list their entries as the commands' captions, in these groups.
+    void controlTagMenus() {
+        Messages m;
+        TFormCvt w(AppDir());
+        const QString emp = w.ActionToolsEmp->text(), vol = w.ActionToolsVol->text(),
+                      spd = w.ActionToolsSpd->text(), pit = w.ActionToolsPit->text();
+        const QStringList others = {w.ActionToolsWhisper->text(),
+                                    w.ActionToolsMonotone->text(),
+                                    w.ActionToolsNormal->text(),
+                                    "-",
+                                    emp,
+                                    "-",
+                                    vol,
+                                    spd,
+                                    pit};
+        QCOMPARE(
+            Entries(w.MenuInsertControlTags),
+            QStringList({w.ActionToolsShortPause->text(), w.ActionToolsLongPause->text(), "-"}) +
+                others);
+        QCOMPARE(Entries(w.MenuInsertOtherControlTags), others);
+        QCOMPARE(Entries(w.MainMenu1.Tools),
+                 QStringList({"My TXT Folder", "My WAV Folder", "My MP3 Folder", "-",
+                              "Insert Control Tags>", "-", "Options..."}));
+        const QStringList popup = Entries(w.PopupMenuMemo);
+        QCOMPARE(popup.mid(2, 5), QStringList({"-", "Insert Short Pause", "Insert Long Pause",
+                                               "Insert Other Control Tags>", "-"}));
+    }
+
+    // The tool bar at the stored default width (603) and at 580: every item is on the bar,
+    // none in its overflow menu, and a default voice name is shown whole.
+    void toolBarFitsAtTheDefaultWidth_data() {
+        QTest::addColumn<int>("width");
+        QTest::newRow("580") << 580;
+        QTest::newRow("default 603") << 603;
+    }
+    void toolBarFitsAtTheDefaultWidth() {
+        QFETCH(int, width);
+        Messages m;
+        TFormCvt w(AppDir());
+        QComboBox* voices = w.ComboBoxExEngines;
+        const QString name = "English (America) Male";
+        voices->insertItem(0, QIcon(":/voices/voice0.png"), name);
+        voices->setCurrentIndex(0);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.resize(width, 402);
+        QTRY_COMPARE(w.ToolBar->width(), width - 23);
+        QCoreApplication::processEvents();
+        for (QAction* a : w.ToolBar->actions()) {
+            QWidget* item = w.ToolBar->widgetForAction(a);
+            QVERIFY(item);
+            QVERIFY2(item->isVisible(), qPrintable(a->objectName() + item->objectName()));
+            QVERIFY(w.ToolBar->rect().contains(item->geometry()));
+        }
+        auto* overflow = w.ToolBar->findChild<QToolButton*>("qt_toolbar_ext_button");
+        QVERIFY(!overflow || !overflow->isVisible());
+
+        QStyleOptionComboBox option;
+        option.initFrom(voices);
+        option.currentText = name;
+        option.currentIcon = voices->itemIcon(0);
+        option.iconSize = voices->iconSize();
+        const QRect field = voices->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                            QStyle::SC_ComboBoxEditField, voices);
+        const int textRoom = field.width() - voices->iconSize().width() - 4;
+        QVERIFY2(textRoom >= voices->fontMetrics().horizontalAdvance(name),
+                 qPrintable(QString::number(textRoom)));
+        // The full name is in the tooltip, for the longer ones that are cut.
+        QVERIFY(voices->toolTip().contains(name));
+        QVERIFY(voices->toolTip().startsWith("Select Voice."));
+        QVERIFY(voices->statusTip().startsWith("Select Voice."));
+    }
+
+    void narrowToolBarKeepsTheVoicePanelWhole() {
+        Messages m;
+        TFormCvt w(AppDir());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        for (int width : {340, 450, 800}) {
+            w.resize(width, 402);
+            QTRY_COMPARE(w.ToolBar->width(), width - 23);
+            QCoreApplication::processEvents();
+            if (w.PanelVoice->isVisible()) // either whole, or in the overflow menu
+                QVERIFY(w.PanelVoice->width() >= 150);
+            QVERIFY(w.ToolButtonTTX->isVisible());
+        }
+    }
+
+    // At the smallest size the frame is whole, the menu bar and the status bar are shown whole
+    // and nothing is painted over them: the editor gives way and the tool bar is cut.
+    void smallestSize() {
+        Messages m;
+        TFormCvt w(AppDir());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.resize(300, 100);
+        QTRY_COMPARE(w.size(), QSize(340, 120));
+        QCOMPARE(w.PanelKoBottom->geometry(), QRect(0, 108, 340, 12));
+        QWidget* client = w.PanelKoClient;
+        QCOMPARE(client->geometry(), QRect(10, 49, 317, 59));
+        const QRect band = w.CoolBar1->geometry();
+        const QRect menus(w.MainMenus->mapTo(client, QPoint()), w.MainMenus->size());
+        QCOMPARE(menus, QRect(0, 0, 317, 23));
+        QVERIFY(band.contains(menus));
+        const QRect status = w.PanelBottom->geometry();
+        QCOMPARE(status, QRect(0, 40, 317, 19));
+        QVERIFY(!status.intersects(band));
+        QVERIFY(!w.TabControl1Panel->isVisible() || w.TabControl1Panel->height() == 0 ||
+                !w.TabControl1Panel->geometry().intersects(menus));
+        // Back at the default size everything is in its place again.
+        w.resize(603, 402);
+        QTRY_COMPARE(w.PanelKoClient->height(), 402 - 61);
+        QCOMPARE(w.CoolBar1->height(), 23 + 54);
+        QVERIFY(w.TabControl1Panel->height() > 200);
+    }
+
+    // A menu button closed by a click elsewhere does not stay drawn raised, and its menu has
+    // the same rows each time it opens.
+    void menuButtonsAfterTheirMenusClose() {
+        Messages m;
+        TFormCvt w(AppDir());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QList<QToolButton*> buttons;
+        for (QToolButton* b : w.MainMenus->findChildren<QToolButton*>())
+            if (b->menu() && b->objectName() != "qt_toolbar_ext_button")
+                buttons << b;
+        QCOMPARE(buttons.size(), 6);
+        for (QToolButton* b : buttons) {
+            // Pressed with the pointer on it; the click that closes the menu lands elsewhere,
+            // and the button, which the menu kept from the mouse, never hears of the leave.
+            QCursor::setPos(w.mapToGlobal(QPoint(300, 300)));
+            b->setAttribute(Qt::WA_UnderMouse, true);
+            QList<int> first, second;
+            OpenAndClose(b, &first);
+            QTRY_VERIFY2(!b->underMouse(), qPrintable(b->text()));
+            // Closed with the pointer still on it (Escape): it stays hot.
+            QCursor::setPos(b->mapToGlobal(b->rect().center()));
+            b->setAttribute(Qt::WA_UnderMouse, true);
+            OpenAndClose(b, &second);
+            QCoreApplication::processEvents();
+            QVERIFY(b->underMouse());
+            QCOMPARE(second, first);
+        }
+    }
+
+    // The dialog's labels carry mnemonics: Alt with the marked letter goes to their field.
+    void findDialogLabels() {
+        Messages m;
+        TFormCvt w(AppDir());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.ActionSearchReplace->trigger();
+        auto* dialog = w.findChild<TFindDialog*>();
+        QVERIFY(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QMap<QString, QWidget*> buddies;
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            buddies[label->text()] = label->buddy();
+        QCOMPARE(buddies.value("Fi&nd what:"), dialog->EditFind);
+        QCOMPARE(buddies.value("Re&place with:"), dialog->EditReplace);
+        dialog->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), dialog);
+        QTest::keyClick(dialog, Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), dialog->EditReplace);
+        QTest::keyClick(dialog, Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), dialog->EditFind);
+        // Its size follows the rows shown and cannot be dragged.
+        QCoreApplication::processEvents();
+        const QSize replaceSize = dialog->size();
+        QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+        w.ActionSearchFind->trigger();
+        QTRY_VERIFY(dialog->height() < replaceSize.height());
+        QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+        QVERIFY(!(dialog->windowFlags() & Qt::WindowMaximizeButtonHint));
     }
 
     void findAndReplace() {
