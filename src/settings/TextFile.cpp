@@ -49,12 +49,16 @@ bool WriteAll(int fd, const char* data, qsizetype size) {
 } // namespace
 
 QString DecodeText(QByteArrayView bytes, TextEncoding* used, bool utf16) {
+    // The mark is dropped here, once; a U+FEFF after it is text, which Qt's decoders would
+    // otherwise drop as a second mark.
+    constexpr auto KeepFeff =
+        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
     TextEncoding enc = TextEncoding::Utf8;
     if (utf16 && (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))) {
         enc = bytes.startsWith("\xFF\xFE") ? TextEncoding::Utf16LE : TextEncoding::Utf16BE;
         QStringDecoder utf16(enc == TextEncoding::Utf16LE ? QStringDecoder::Utf16LE
                                                           : QStringDecoder::Utf16BE,
-                             QStringDecoder::Flag::Stateless);
+                             KeepFeff);
         if (used)
             *used = enc;
         return utf16.decode(bytes.sliced(2));
@@ -63,7 +67,7 @@ QString DecodeText(QByteArrayView bytes, TextEncoding* used, bool utf16) {
         bytes = bytes.sliced(3);
         enc = TextEncoding::Utf8Bom;
     }
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder utf8(QStringDecoder::Utf8, KeepFeff);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError()) {
         if (used)

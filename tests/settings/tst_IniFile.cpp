@@ -167,6 +167,13 @@ private slots:
         QCOMPARE(EncodeText("[A", used), QByteArray("\xFF\xFE[\0A\0", 6));
         QCOMPARE(DecodeText(QByteArray("\xFE\xFF\0[", 4), &used, true), QString("["));
         QCOMPARE(used, TextEncoding::Utf16BE);
+        // Only the first U+FEFF is a mark; one after it is text and is written back.
+        const QString feff = QChar(0xFEFF) + QStringLiteral("[");
+        QCOMPARE(DecodeText("\xEF\xBB\xBF\xEF\xBB\xBF[", &used), feff);
+        QCOMPARE(DecodeText(EncodeText(feff, TextEncoding::Utf8)), feff);
+        QCOMPARE(DecodeText(EncodeText(feff, TextEncoding::Utf8Bom)), feff);
+        QCOMPARE(DecodeText(QByteArray("\xFF\xFE\xFF\xFE[\0", 6), &used, true), feff);
+        QCOMPARE(DecodeText(EncodeText(feff, TextEncoding::Utf16BE), nullptr, true), feff);
         QCOMPARE(DecodeText("\xC3\xA9", &used), QString(QChar(0xE9)));
         QCOMPARE(used, TextEncoding::Utf8);
         DecodeText("\xED\xA0\x80", &used); // an encoded surrogate is not UTF-8
