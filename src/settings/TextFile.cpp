@@ -114,11 +114,12 @@ QByteArray EncodeText(const QString& text, TextEncoding preferred, TextEncoding*
                 }
             }
         }
-        // Bytes that happen to be valid UTF-8 would read back as UTF-8, as other text.
+        // The bytes must read back as this very text: bytes that happen to be valid UTF-8
+        // would be taken for UTF-8, and a text beginning with "\u00EF\u00BB\u00BF" (EF BB BF)
+        // would lose it to the reader as a byte-order mark.
         if (ok) {
             TextEncoding readAs;
-            DecodeText(out, &readAs);
-            if (readAs == TextEncoding::Windows1252)
+            if (DecodeText(out, &readAs) == text && readAs == TextEncoding::Windows1252)
                 return out;
         }
     }

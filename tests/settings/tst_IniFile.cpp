@@ -158,6 +158,11 @@ private slots:
         // Nor when its bytes would read back as UTF-8 ("\u00C3\u00A9" is C3 A9 in the code page).
         QCOMPARE(EncodeText(QString::fromUtf8("\u00C3\u00A9"), used),
                  QByteArray("\xC3\x83\xC2\xA9"));
+        // Nor when they begin like a UTF-8 byte-order mark ("\u00EF\u00BB\u00BF" is EF BB BF),
+        // which the reader would drop.
+        const QString markLike = QString::fromUtf8("\u00EF\u00BB\u00BF\u00CA");
+        QCOMPARE(EncodeText(markLike, used), markLike.toUtf8());
+        QCOMPARE(DecodeText(EncodeText(markLike, used)), markLike);
 
         QCOMPARE(DecodeText("\xEF\xBB\xBF[A]", &used), QString("[A]"));
         QCOMPARE(used, TextEncoding::Utf8Bom);
