@@ -49,12 +49,16 @@ bool WriteAll(int fd, const char* data, qsizetype size) {
 } // namespace
 
 QString DecodeText(QByteArrayView bytes, TextEncoding* used, bool utf16) {
+    // The mark is dropped here, once; a U+FEFF after it is text, which Qt's decoders would
+    // otherwise drop as a second mark.
+    constexpr auto KeepFeff =
+        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
     TextEncoding enc = TextEncoding::Utf8;
     if (utf16 && (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))) {
         enc = bytes.startsWith("\xFF\xFE") ? TextEncoding::Utf16LE : TextEncoding::Utf16BE;
         QStringDecoder utf16(enc == TextEncoding::Utf16LE ? QStringDecoder::Utf16LE
                                                           : QStringDecoder::Utf16BE,
-                             QStringDecoder::Flag::Stateless);
+                             KeepFeff);
         if (used)
             *used = enc;
         return utf16.decode(bytes.sliced(2));
@@ -63,7 +67,7 @@ QString DecodeText(QByteArrayView bytes, TextEncoding* used, bool utf16) {
         bytes = bytes.sliced(3);
         enc = TextEncoding::Utf8Bom;
     }
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder utf8(QStringDecoder::Utf8, KeepFeff);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError()) {
         if (used)
@@ -110,11 +114,12 @@ QByteArray EncodeText(const QString& text, TextEncoding preferred, TextEncoding*
                 }
             }
         }
-        // Bytes that happen to be valid UTF-8 would read back as UTF-8, as other text.
+        // The bytes must read back as this very text: bytes that happen to be valid UTF-8
+        // would be taken for UTF-8, and a text beginning with "\u00EF\u00BB\u00BF" (EF BB BF)
+        // would lose it to the reader as a byte-order mark.
         if (ok) {
             TextEncoding readAs;
-            DecodeText(out, &readAs);
-            if (readAs == TextEncoding::Windows1252)
+            if (DecodeText(out, &readAs) == text && readAs == TextEncoding::Windows1252)
                 return out;
         }
     }

@@ -28,8 +28,9 @@ enum class TextEncoding { Utf8, Windows1252, Utf8Bom, Utf16LE, Utf16BE };
 // NUL ends the list, so they are never taken for UTF-16.
 QString DecodeText(QByteArrayView bytes, TextEncoding* used = nullptr, bool utf16 = false);
 // Encodes in `preferred`, with its byte-order mark where it has one. Windows-1252 is kept only
-// while every character has a form in it and the bytes cannot be mistaken for UTF-8 when read
-// again; otherwise UTF-8, so no character is ever lost or changed. `written` tells which.
+// while every character has a form in it and the bytes read back as the same text (not as UTF-8,
+// no leading byte-order mark); otherwise UTF-8, so no character is ever lost or changed.
+// `written` tells which.
 QByteArray EncodeText(const QString& text, TextEncoding preferred,
                       TextEncoding* written = nullptr);
 

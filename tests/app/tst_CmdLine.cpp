@@ -74,6 +74,9 @@ private slots:
     void initTestCase() {
         FExe = qEnvironmentVariable("NURVA_APPDIR") + "/nurva";
         QVERIFY2(QFile::exists(FExe), qPrintable(FExe));
+        // The program keeps its sound volume in the user's config folder; a volume stored
+        // there (even 0) must not change what the tests hear.
+        qputenv("XDG_CONFIG_HOME", NewFolder("config").toLocal8Bit());
     }
 
     void listsAndDescribesVoices() {
@@ -268,7 +271,10 @@ private slots:
     void anythingElseOpensTheManual() {
         QString dir = NewFolder();
         QString opened = dir + "/opened";
-        Write(dir + "/browser", QString("#!/bin/sh\necho \"$1\" > '%1'\n").arg(opened).toUtf8());
+        // The file appears whole (renamed into place), so it is never read half written.
+        Write(dir + "/browser", QString("#!/bin/sh\necho \"$1\" > '%1.part' && mv '%1.part' '%1'\n")
+                                    .arg(opened)
+                                    .toUtf8());
         QFile::setPermissions(dir + "/browser", QFile::ReadOwner | QFile::ExeOwner);
         auto env = QProcessEnvironment::systemEnvironment();
         env.insert("BROWSER", dir + "/browser");

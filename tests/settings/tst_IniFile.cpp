@@ -158,6 +158,11 @@ private slots:
         // Nor when its bytes would read back as UTF-8 ("\u00C3\u00A9" is C3 A9 in the code page).
         QCOMPARE(EncodeText(QString::fromUtf8("\u00C3\u00A9"), used),
                  QByteArray("\xC3\x83\xC2\xA9"));
+        // Nor when they begin like a UTF-8 byte-order mark ("\u00EF\u00BB\u00BF" is EF BB BF),
+        // which the reader would drop.
+        const QString markLike = QString::fromUtf8("\u00EF\u00BB\u00BF\u00CA");
+        QCOMPARE(EncodeText(markLike, used), markLike.toUtf8());
+        QCOMPARE(DecodeText(EncodeText(markLike, used)), markLike);
 
         QCOMPARE(DecodeText("\xEF\xBB\xBF[A]", &used), QString("[A]"));
         QCOMPARE(used, TextEncoding::Utf8Bom);
@@ -167,6 +172,13 @@ private slots:
         QCOMPARE(EncodeText("[A", used), QByteArray("\xFF\xFE[\0A\0", 6));
         QCOMPARE(DecodeText(QByteArray("\xFE\xFF\0[", 4), &used, true), QString("["));
         QCOMPARE(used, TextEncoding::Utf16BE);
+        // Only the first U+FEFF is a mark; one after it is text and is written back.
+        const QString feff = QChar(0xFEFF) + QStringLiteral("[");
+        QCOMPARE(DecodeText("\xEF\xBB\xBF\xEF\xBB\xBF[", &used), feff);
+        QCOMPARE(DecodeText(EncodeText(feff, TextEncoding::Utf8)), feff);
+        QCOMPARE(DecodeText(EncodeText(feff, TextEncoding::Utf8Bom)), feff);
+        QCOMPARE(DecodeText(QByteArray("\xFF\xFE\xFF\xFE[\0", 6), &used, true), feff);
+        QCOMPARE(DecodeText(EncodeText(feff, TextEncoding::Utf16BE), nullptr, true), feff);
         QCOMPARE(DecodeText("\xC3\xA9", &used), QString(QChar(0xE9)));
         QCOMPARE(used, TextEncoding::Utf8);
         DecodeText("\xED\xA0\x80", &used); // an encoded surrogate is not UTF-8

@@ -1,6 +1,7 @@
-// A small, dependency-free driver for fuzz targets: it runs the seed inputs, then random
-// mutations of them for a bounded time, and stops at the first crash (the sanitizers report
-// it). Usage: <target> --seconds N <seed folder or file>...
+// A small, dependency-free driver for fuzz targets, used where clang's libFuzzer is missing:
+// it runs the seed inputs, then blind random mutations of them for a bounded time, and stops
+// at the first crash (the sanitizers report it). Usage: <target> --seconds N <seed folder or
+// file>...
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
