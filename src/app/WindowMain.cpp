@@ -4,6 +4,7 @@
 #include "Converter.h"
 #include "KoUtils.h"
 #include "platform/Services.h"
+#include "platform/x11/GlobalHotkeys.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -110,7 +111,10 @@ int RunWindowedReader(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(true);
     KoUtils::SetMessageBoxHandler(WindowMessageBox);
-    const platform::TServices services = platform::Services();
+    platform::TServices services = platform::Services();
+    if (auto keys = platform::CreateX11GlobalHotkeys())
+        services.Hotkeys = keys; // elsewhere (Wayland) the session has no global keys
+    platform::SetServices(services);
 
     QPointer<TFormCvt> target;
     signalClose.Watch(app, [&target] {

@@ -3,6 +3,7 @@
 #include "AboutBox.h"
 #include "FindDialog.h"
 #include "Global.h"
+#include "Hotkeys.h"
 #include "KoUtils.h"
 #include "Product.h"
 
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -89,9 +91,8 @@ void TFormCvt::CreateCommands() {
         a->setToolTip(QString::fromUtf8(c.Hint));
         a->setStatusTip(QString::fromUtf8(c.Hint));
         a->setProperty("Category", QString::fromLatin1(mainwindow::CommandCategory(c.Number)));
-        a->setShortcut(
-            QKeySequence::fromString(QString::fromLatin1(settings::DefaultHotkeyList[c.Number]),
-                                     QKeySequence::PortableText));
+        a->setShortcut(settings::ShortCutToKey(
+            settings::TextToShortCut(QString::fromLatin1(settings::DefaultHotkeyList[c.Number]))));
         a->setShortcutContext(Qt::WindowShortcut);
         if (c.Image >= 0)
             a->setIcon(ToolbarIcon(c.Image));
@@ -481,12 +482,7 @@ void TFormCvt::FormCreate() {
         SaveDialogMp3.InitialDir = Settings.DefMp3Path;
     });
     // 9.
-    Guarded([this] {
-        for (int n = 0; n < mainwindow::CommandCount; ++n)
-            ActionList1[n]->setShortcut(
-                QKeySequence::fromString(settings::HotkeyList[n], QKeySequence::PortableText));
-        RegisterGlobalHotkeys();
-    });
+    Guarded([this] { ApplyHotkeys(); });
     // 10., 11., 12.
     Guarded([this] { ApplyTabSettings(); });
     Guarded([this] { ApplyEditorSettings(); });
@@ -554,6 +550,7 @@ void TFormCvt::ApplyEditorSettings() {
 
 void TFormCvt::FormShow() {
     TKoForm::FormShow();
+    Guarded([this] { ShowHotkeyNote(); });
     Guarded([this] {
         SetMinWidth(340);
         SetMinHeight(120);
@@ -573,7 +570,7 @@ void TFormCvt::FormDestroy() {
     Settings.MainLeft = g.x();
     Settings.MainTop = g.y();
     // 2., 3.
-    ReleaseGlobalHotkeys();
+    Guarded([this] { ReleaseHotkeys(); });
     Guarded([this] { setAcceptDrops(false); });
     // The device volume is kept once, here, not on every step of the slider.
     Guarded([this] { FServices.Volume->Save(); });
@@ -708,26 +705,71 @@ void TFormCvt::ActionSearchFindNextExecute() {
 
 // --- Desktop services -------------------------------------------------------------------------
 
-// Commands marked global get their key from the platform; a press runs the command as its
-// menu item would. A key the platform refuses keeps its mark: the settings store it.
-void TFormCvt::RegisterGlobalHotkeys() {
-    connect(FServices.Hotkeys.get(), &platform::IGlobalHotkeys::triggered, this,
-            &TFormCvt::WMHotKey, Qt::UniqueConnection);
+// Every command gets its stored shortcut; the commands marked global are registered with the
+// desktop. A key the desktop refuses keeps its mark (the settings store it), and the user is
+// told once which command's key is held elsewhere.
+void TFormCvt::ApplyHotkeys() {
+    connect(FServices.Hotkeys.get(), &platform::IGlobalHotkeys::pressed, this, &TFormCvt::WMHotKey,
+            Qt::UniqueConnection);
+    QStringList refused;
+    bool global = false;
     for (int n = 0; n < mainwindow::CommandCount; ++n) {
-        const QKeySequence key =
-            QKeySequence::fromString(settings::HotkeyList[n], QKeySequence::PortableText);
-        if (settings::GlobalHotkeyIDList[n] != 0 && !key.isEmpty())
-            FServices.Hotkeys->Register(n, key[0]);
+        const settings::TShortCut shortcut = settings::TextToShortCut(settings::HotkeyList[n]);
+        ActionList1[n]->setShortcut(settings::ShortCutToKey(shortcut));
+        std::int32_t& id = settings::GlobalHotkeyIDList[n];
+        if (id == 0)
+            continue;
+        global = true;
+        bool taken = false;
+        id = settings::RegisterGlobalHotkey(FServices.Hotkeys.get(), shortcut, &taken);
+        if (taken && FServices.Hotkeys->Available())
+            refused << QStringLiteral("\"%1\" (%2)")
+                           .arg(ActionList1[n]->text(), settings::ShortCutToText(shortcut));
     }
+    if (!refused.isEmpty())
+        FHotkeyNote = QStringLiteral("Another program holds these keys, so they do not work as "
+                                     "global hotkeys:\n\n") +
+                      refused.join(u'\n') +
+                      QStringLiteral("\n\nThey still work while this window has the focus. "
+                                     "Choose other keys in Options if you need them everywhere.");
+    else if (global && !FServices.Hotkeys->Available())
+        FHotkeyNote = QStringLiteral(
+            "Global hotkeys need an X11 session here. The commands' keys work while this "
+            "window has the focus.");
 }
 
-void TFormCvt::WMHotKey(int command) {
-    if (command >= 0 && command < mainwindow::CommandCount && ActionList1[command]->isEnabled())
-        ActionList1[command]->trigger();
+// At the end every global key is given back; the marks stay, so they are saved as global.
+void TFormCvt::ReleaseHotkeys() {
+    for (int n = 0; n < mainwindow::CommandCount; ++n)
+        settings::UnregisterGlobalHotkey(FServices.Hotkeys.get(), settings::GlobalHotkeyIDList[n]);
+    FServices.Hotkeys->ReleaseAll();
 }
 
-void TFormCvt::ReleaseGlobalHotkeys() {
-    Guarded([this] { FServices.Hotkeys->ReleaseAll(); });
+// A global key was pressed: every global command with that key runs, in command order, as its
+// menu item would.
+void TFormCvt::WMHotKey(QKeyCombination key) {
+    const settings::TShortCut pressed = settings::KeyToShortCut(key);
+    if (pressed == 0)
+        return;
+    Guarded([&] {
+        for (int n = 0; n < mainwindow::CommandCount; ++n)
+            if (settings::GlobalHotkeyIDList[n] != 0 &&
+                settings::TextToShortCut(settings::HotkeyList[n]) == pressed)
+                ActionList1[n]->trigger();
+    });
+}
+
+// The note about global keys, once, without stopping the user.
+void TFormCvt::ShowHotkeyNote() {
+    if (FHotkeyNote.isEmpty())
+        return;
+    auto* note = new QMessageBox(QMessageBox::Information, KoUtils::ApplicationTitle(), FHotkeyNote,
+                                 QMessageBox::Ok, this);
+    note->setObjectName(QStringLiteral("HotkeyNote"));
+    note->setAttribute(Qt::WA_DeleteOnClose);
+    note->setModal(false);
+    note->show();
+    FHotkeyNote.clear();
 }
 
 // The tray component plugs in here; until it does, the window is never hidden into a tray.

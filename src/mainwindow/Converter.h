@@ -105,6 +105,9 @@ public:
     QTimer* TimerWordPosition = nullptr;
     QTimer* TimerAandR = nullptr;
 
+    // A global key was pressed: the global commands with that key run.
+    void WMHotKey(QKeyCombination key);
+
     // What is being read (rkNone when nothing is), and the tab a pause happened on.
     TReadKind CurrentReadKind() const {
         return ReadKind;
@@ -133,10 +136,10 @@ private:
     void ShowStatus(const QString& text);
 
     // Creation and destruction steps of the desktop services.
-    void RegisterGlobalHotkeys();
-    void ReleaseGlobalHotkeys();
-    // A global key was pressed: its command runs as its menu item would.
-    void WMHotKey(int command);
+    void ApplyHotkeys();
+    void ReleaseHotkeys();
+    void ShowHotkeyNote();
+    QString FHotkeyNote; // what the user is told once about global keys that cannot work
     void ActivateTray();
 
     platform::TServices FServices;

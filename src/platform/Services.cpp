@@ -9,15 +9,16 @@ namespace platform {
 
 namespace {
 
-// Global keys and file-manager commands are not built for this system yet: every key is
-// refused, so the program says so instead of promising a key that never works.
+// A session without global keys: nothing can be grabbed, and the program says so.
 class TNoGlobalHotkeys : public IGlobalHotkeys {
 public:
     bool Register(int, QKeyCombination) override { return false; }
     void Unregister(int) override {}
     void ReleaseAll() override {}
+    bool Available() const override { return false; }
 };
 
+// The file-manager commands are not built for this system yet.
 class TNoShellCommands : public IShellCommands {
 public:
     bool Install(TShellVerb, const QString&) override { return false; }

@@ -13,20 +13,25 @@
 
 namespace platform {
 
-// Keys that work while another program has the focus. A command number identifies each
-// binding; a combination another client holds is refused (false), not silently dropped.
+// Keys that work while another program has the focus. Each registration has an identifier of
+// the caller's (the same key may be registered under several); a press reports the key, as the
+// desktop saw it, not the identifier.
 class IGlobalHotkeys : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
-    virtual bool Register(int command, QKeyCombination key) = 0;
-    virtual void Unregister(int command) = 0;
+    // False when the desktop refuses the key (another program holds it); the caller keeps its
+    // identifier all the same.
+    virtual bool Register(int id, QKeyCombination key) = 0;
+    virtual void Unregister(int id) = 0;
     // Frees every grab; runs at the program's end.
     virtual void ReleaseAll() = 0;
+    // False where this session has no global keys at all (Wayland without X11).
+    virtual bool Available() const = 0;
 
 signals:
     // A registered key was pressed: runs on the user-interface thread.
-    void triggered(int command);
+    void pressed(QKeyCombination key);
 };
 
 // The file manager's commands for text files.

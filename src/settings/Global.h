@@ -111,8 +111,9 @@ inline constexpr std::array<const char*, HotkeyCount> DefaultHotkeyList = {
     "Ctrl+N", "", "Ctrl+S", "", "", "", "Alt+F4",                                       // 0
     "Alt+Up", "Alt+Left", "Alt+Right", "Alt+Down", "Ctrl+Z", "Ctrl+X", "Ctrl+C",        // 7
     "Ctrl+V", "", "Ctrl+A", "Ctrl+F", "Ctrl+R", "", "",                                 // 14
-    "Ctrl+Alt+F2", "F3", "F4", "Ctrl+Alt+F12", "Ctrl+Q", "Ctrl+W", "Ctrl+Alt+F5",       // 21
-    "Ctrl+Alt+F6", "F7", "F8", "F9", "F10", "F11", "Ctrl+O",                            // 28
+    "Shift+Ctrl+Alt+A", "F3", "F4", "Shift+Ctrl+Alt+C", "Ctrl+Q", "Ctrl+W",             // 21
+    "Shift+Ctrl+Alt+P",                                                                 // 27
+    "Shift+Ctrl+Alt+S", "F7", "F8", "F9", "F10", "F11", "Ctrl+O",                       // 28
     "", "", "", "", "", "", "",                                                         // 35
     "", "", "", "F1", "", "", "",                                                       // 42
 };

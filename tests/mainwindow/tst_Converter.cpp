@@ -100,7 +100,7 @@ private slots:
                  QString("Find the first occurance of specified text"));
         QCOMPARE(w.ActionToolsEmp->text(), QString("Emp - Emphasizes the Next Word to be Spoken"));
         // Shortcuts: the stored ones, which are the defaults on a first run.
-        QCOMPARE(w.ActionTTS->shortcut(), QKeySequence("Ctrl+Alt+F2"));
+        QCOMPARE(w.ActionTTS->shortcut(), QKeySequence("Shift+Ctrl+Alt+A"));
         QCOMPARE(w.ActionFileMoveLast->shortcut(), QKeySequence("Alt+Down"));
         QCOMPARE(w.ActionHelp->shortcut(), QKeySequence("F1"));
         QVERIFY(w.ActionFileOpen->shortcut().isEmpty());

@@ -5,9 +5,12 @@
 #include "FakeServices.h"
 #include "Global.h"
 #include "MessageCapture.h"
+#include "TestSupport.h"
 
 #include <QAction>
 #include <QDir>
+#include <QMessageBox>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -22,6 +25,10 @@ class TestConverterServices : public QObject {
     std::unique_ptr<QTemporaryDir> FDir;
     QString AppDir() const { return FDir->path() + "/"; }
 
+    void WriteConfig(const QByteArray& ini) {
+        testsupport::WriteBytes(AppDir() + "config.ini", ini);
+    }
+
 private slots:
     void init() {
         FDir = std::make_unique<QTemporaryDir>();
@@ -29,38 +36,66 @@ private slots:
         QVERIFY(QDir().mkpath(AppDir() + "txt"));
     }
 
-    // The commands marked global get their stored keys; a press runs the command as its menu
-    // item would (not while it is disabled), and the end of the program frees every key.
-    void globalKeysRunTheirCommands() {
+    // The commands marked global get their stored keys from the desktop; a press runs every
+    // global command with that key, in command order, as its menu item would (not while it is
+    // disabled); a key held elsewhere keeps its mark and is named in one note; the end frees
+    // every key.
+    void globalKeys() {
         Messages m;
+        WriteConfig("[HotkeyList]\r\n0=^alt+n\r\n7=Ctrl+Alt+N\r\n10=\r\n"
+                    "[GlobalHotkeyIDList]\r\n0=1\r\n7=1\r\n10=1\r\n");
         fake::TServices f;
-        f.Hotkeys->Refused << QKeyCombination(Qt::ControlModifier | Qt::AltModifier, Qt::Key_F12);
+        const QKeyCombination clipboardKey(
+            Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, Qt::Key_C);
+        f.Hotkeys->Refused << clipboardKey;
         {
             TFormCvt w(AppDir(), f.Bundle());
-            QList<int> global;
-            for (int n = 0; n < int(settings::GlobalHotkeyIDList.size()); ++n)
-                if (settings::GlobalHotkeyIDList[n] != 0)
-                    global << n;
-            QCOMPARE(global, QList<int>({21, 24, 27, 28})); // the defaults
-            // Read Clipboard's key is held by another program: the others are taken all the
-            // same, and the mark stays for the settings file.
-            QCOMPARE(f.Hotkeys->Keys.keys(), QList<int>({21, 27, 28}));
-            QCOMPARE(f.Hotkeys->Keys[21],
-                     QKeyCombination(Qt::ControlModifier | Qt::AltModifier, Qt::Key_F2));
+            // The Linux defaults and the two stored ones (New and Move to First share a key).
+            QList<QKeyCombination> keys = f.Hotkeys->Keys.values();
+            const QKeyCombination ctrlAltN(Qt::ControlModifier | Qt::AltModifier, Qt::Key_N);
+            QCOMPARE(keys.count(ctrlAltN), 1);
+            QCOMPARE(int(keys.size()), 4); // Read Aloud, Pause, Stop; Read Clipboard refused
+            QCOMPARE(settings::GlobalHotkeyIDList[0], settings::GlobalHotkeyIDList[7]);
             QVERIFY(settings::GlobalHotkeyIDList[24] != 0);
+            QCOMPARE(settings::GlobalHotkeyIDList[10], 0); // global without a key: not global
+            QCOMPARE(w.ActionFileNew->shortcut(), QKeySequence(ctrlAltN));
 
-            QVERIFY(!w.ActionStop->isEnabled());
-            f.Hotkeys->Press(28); // Stop with nothing to stop
-            const int documents = int(Playlist.size());
-            f.Hotkeys->Press(0); // New
-            QCOMPARE(int(Playlist.size()), documents + 1);
-            QCOMPARE(w.TabControl1->currentIndex(), documents);
-            f.Hotkeys->Press(999); // not a command: nothing happens
-            QCOMPARE(f.Hotkeys->Releases, 0);
+            w.show();
+            auto* note = w.findChild<QMessageBox*>("HotkeyNote");
+            QVERIFY(note && note->isVisible() && !note->isModal());
+            QVERIFY(note->text().contains("\"Read Clipboard\" (Shift+Ctrl+Alt+C)"));
+            delete note;
+
+            f.Hotkeys->Press(
+                QKeyCombination(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier,
+                                Qt::Key_S)); // Stop, with nothing to stop
+            QCOMPARE(int(Playlist.size()), 3);
+            f.Hotkeys->Press(ctrlAltN); // New, then Move to First
+            QCOMPARE(int(Playlist.size()), 4);
+            QVERIFY(Playlist[0].endsWith("/untitled1.txt"));
+            QCOMPARE(w.TabControl1->currentIndex(), 0);
+            f.Hotkeys->Press(QKeyCombination(Qt::Key_F13)); // nobody's key
+            QCOMPARE(int(Playlist.size()), 4);
+
             w.FormDestroy();
-            QCOMPARE(f.Hotkeys->Releases, 1);
+            QVERIFY(f.Hotkeys->Keys.isEmpty());
         }
-        QCOMPARE(f.Hotkeys->Releases, 1); // once, however the window ends
+        // The marks are saved as global, whatever identifiers they had.
+        const QString ini = QString::fromUtf8(testsupport::ReadBytes(AppDir() + "config.ini"));
+        QVERIFY(ini.contains("0=^alt+n")); // a stored text is kept as the user wrote it
+        QVERIFY(!ini.contains(QRegularExpression("\\[GlobalHotkeyIDList\\][^\\[]*\\b24=0")));
+    }
+
+    // Where the session has no global keys, one note says so plainly.
+    void noGlobalKeysInThisSession() {
+        Messages m;
+        fake::TServices f;
+        f.Hotkeys->IsAvailable = false;
+        TFormCvt w(AppDir(), f.Bundle());
+        w.show();
+        auto* note = w.findChild<QMessageBox*>("HotkeyNote");
+        QVERIFY(note && note->text().startsWith("Global hotkeys need an X11 session here."));
+        QVERIFY(m.texts.isEmpty()); // nothing modal
     }
 
     // The slider sets the device volume at once; the value is kept once, at the end.

@@ -14,23 +14,25 @@ namespace fake {
 
 class TGlobalHotkeys : public platform::IGlobalHotkeys {
 public:
-    bool Register(int command, QKeyCombination key) override {
+    bool Register(int id, QKeyCombination key) override {
         if (Refused.contains(key))
             return false;
-        Keys[command] = key;
+        Keys[id] = key;
         return true;
     }
-    void Unregister(int command) override { Keys.remove(command); }
+    void Unregister(int id) override { Keys.remove(id); }
     void ReleaseAll() override {
         Keys.clear();
         ++Releases;
     }
-    // The desktop reports a press of `command`'s key.
-    void Press(int command) { emit triggered(command); }
+    bool Available() const override { return IsAvailable; }
+    // The desktop reports a press of `key`.
+    void Press(QKeyCombination key) { emit pressed(key); }
 
-    QMap<int, QKeyCombination> Keys;
-    QList<QKeyCombination> Refused; // another client holds these
+    QMap<int, QKeyCombination> Keys; // by identifier
+    QList<QKeyCombination> Refused;  // another client holds these
     int Releases = 0;
+    bool IsAvailable = true;
 };
 
 class TShellCommands : public platform::IShellCommands {

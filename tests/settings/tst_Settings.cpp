@@ -100,7 +100,7 @@ private slots:
         QCOMPARE(Playlist, QStringList({FDir + "txt/sample1.txt", FDir + "txt/sample2.txt",
                                         FDir + "txt/sample3.txt"}));
         QVERIFY(ReminderList.isEmpty());
-        QCOMPARE(HotkeyList[21], QString("Ctrl+Alt+F2"));
+        QCOMPARE(HotkeyList[21], QString("Shift+Ctrl+Alt+A"));
         QCOMPARE(HotkeyList[45], QString("F1"));
         QCOMPARE(HotkeyList[1], QString());
         QCOMPARE(GlobalHotkeyIDList[28], 1);

@@ -1,0 +1,285 @@
+#include "platform/x11/GlobalHotkeys.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QGuiApplication>
+#include <QHash>
+#include <QList>
+#include <QSet>
+
+#include <xcb/xcb.h>
+#include <xcb/xcb_keysyms.h>
+
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+constexpr std::uint16_t kModMask = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1;
+constexpr xcb_keysym_t kNumLock = 0xff7f;
+
+// The X keysym of a key as Qt names it; 0 for keys this program has no name for.
+xcb_keysym_t Keysym(QKeyCombination combination) {
+    const int key = combination.key();
+    const bool keypad = combination.keyboardModifiers() & Qt::KeypadModifier;
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return xcb_keysym_t('a' + key - Qt::Key_A);
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        return xcb_keysym_t(key);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F35)
+        return xcb_keysym_t(0xffbe + key - Qt::Key_F1);
+    static const struct {
+        int Key;
+        bool Keypad;
+        xcb_keysym_t Sym;
+    } table[] = {
+        {Qt::Key_Backspace, false, 0xff08},  {Qt::Key_Tab, false, 0xff09},
+        {Qt::Key_Return, false, 0xff0d},     {Qt::Key_Pause, false, 0xff13},
+        {Qt::Key_ScrollLock, false, 0xff14}, {Qt::Key_Escape, false, 0xff1b},
+        {Qt::Key_Home, false, 0xff50},       {Qt::Key_Left, false, 0xff51},
+        {Qt::Key_Up, false, 0xff52},         {Qt::Key_Right, false, 0xff53},
+        {Qt::Key_Down, false, 0xff54},       {Qt::Key_PageUp, false, 0xff55},
+        {Qt::Key_PageDown, false, 0xff56},   {Qt::Key_End, false, 0xff57},
+        {Qt::Key_Print, false, 0xff61},      {Qt::Key_Insert, false, 0xff63},
+        {Qt::Key_NumLock, false, kNumLock},  {Qt::Key_CapsLock, false, 0xffe5},
+        {Qt::Key_Delete, false, 0xffff},     {Qt::Key_Space, false, 0x20},
+        {Qt::Key_Apostrophe, false, 0x27},   {Qt::Key_Comma, false, 0x2c},
+        {Qt::Key_Minus, false, 0x2d},        {Qt::Key_Period, false, 0x2e},
+        {Qt::Key_Slash, false, 0x2f},        {Qt::Key_Semicolon, false, 0x3b},
+        {Qt::Key_Equal, false, 0x3d},        {Qt::Key_BracketLeft, false, 0x5b},
+        {Qt::Key_Backslash, false, 0x5c},    {Qt::Key_BracketRight, false, 0x5d},
+        {Qt::Key_QuoteLeft, false, 0x60},    {Qt::Key_Asterisk, true, 0xffaa},
+        {Qt::Key_Plus, true, 0xffab},        {Qt::Key_Minus, true, 0xffad},
+        {Qt::Key_Period, true, 0xffae},      {Qt::Key_Slash, true, 0xffaf},
+    };
+    for (const auto& t : table)
+        if (t.Key == key && t.Keypad == keypad)
+            return t.Sym;
+    return 0;
+}
+
+std::uint16_t XMods(Qt::KeyboardModifiers mods) {
+    std::uint16_t m = 0;
+    if (mods & Qt::ShiftModifier)
+        m |= XCB_MOD_MASK_SHIFT;
+    if (mods & Qt::ControlModifier)
+        m |= XCB_MOD_MASK_CONTROL;
+    if (mods & Qt::AltModifier)
+        m |= XCB_MOD_MASK_1;
+    return m;
+}
+
+class TX11GlobalHotkeys : public IGlobalHotkeys, public QAbstractNativeEventFilter {
+public:
+    explicit TX11GlobalHotkeys(xcb_connection_t* c) : FConn(c) {
+        FRoot = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+        FSymbols = xcb_key_symbols_alloc(c);
+        FNumLockMask = NumLockMask();
+        qApp->installNativeEventFilter(this);
+    }
+
+    ~TX11GlobalHotkeys() override {
+        ReleaseAll();
+        if (qApp)
+            qApp->removeNativeEventFilter(this);
+        xcb_key_symbols_free(FSymbols);
+    }
+
+    bool Available() const override { return true; }
+
+    bool Register(int id, QKeyCombination key) override {
+        if (auto it = FById.find(id); it != FById.end()) {
+            ++it->Count; // the same name registered again: one grab serves both
+            return it->Grabbed;
+        }
+        TGrab g;
+        g.Key = key;
+        g.Mods = XMods(key.keyboardModifiers());
+        const xcb_keysym_t sym = Keysym(key);
+        g.Code = sym ? KeycodeFor(sym) : 0;
+        if (g.Code != 0)
+            g.Grabbed = Grab(g.Code, g.Mods);
+        FById.insert(id, g);
+        return g.Grabbed;
+    }
+
+    void Unregister(int id) override {
+        auto it = FById.find(id);
+        if (it == FById.end() || --it->Count > 0)
+            return;
+        const xcb_keycode_t code = it->Code;
+        const std::uint16_t mods = it->Mods;
+        const bool grabbed = it->Grabbed;
+        FById.erase(it);
+        if (grabbed && !GrabbedElsewhere(code, mods))
+            Ungrab(code, mods);
+        if (FBorrowed.contains(code) && !CodeInUse(code)) {
+            FBorrowed.remove(code);
+            SetKeycode(code, 0); // the keycode lent to a key the keymap lacked goes back
+        }
+        xcb_flush(FConn);
+    }
+
+    void ReleaseAll() override {
+        while (!FById.isEmpty()) {
+            FById.begin()->Count = 1;
+            Unregister(FById.begin().key());
+        }
+    }
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type != "xcb_generic_event_t")
+            return false;
+        auto* event = static_cast<xcb_generic_event_t*>(message);
+        const std::uint8_t kind = event->response_type & ~0x80;
+        if (kind == XCB_MAPPING_NOTIFY) {
+            xcb_refresh_keyboard_mapping(FSymbols,
+                                         reinterpret_cast<xcb_mapping_notify_event_t*>(event));
+            return false;
+        }
+        if (kind != XCB_KEY_PRESS)
+            return false;
+        auto* press = reinterpret_cast<xcb_key_press_event_t*>(event);
+        const std::uint16_t mods = press->state & kModMask;
+        QList<QKeyCombination> keys;
+        for (const TGrab& g : std::as_const(FById))
+            if (g.Grabbed && g.Code == press->detail && g.Mods == mods && !keys.contains(g.Key))
+                keys << g.Key;
+        for (QKeyCombination k : keys)
+            emit pressed(k);
+        return !keys.isEmpty();
+    }
+
+private:
+    struct TGrab {
+        QKeyCombination Key;
+        xcb_keycode_t Code = 0;
+        std::uint16_t Mods = 0;
+        bool Grabbed = false;
+        int Count = 1;
+    };
+
+    // The lock variants a grab must cover: none, Caps Lock, Num Lock and both.
+    std::vector<std::uint16_t> LockVariants() const {
+        return {0, XCB_MOD_MASK_LOCK, FNumLockMask,
+                std::uint16_t(XCB_MOD_MASK_LOCK | FNumLockMask)};
+    }
+
+    bool Grab(xcb_keycode_t code, std::uint16_t mods) {
+        std::vector<xcb_void_cookie_t> cookies;
+        for (std::uint16_t lock : LockVariants())
+            cookies.push_back(xcb_grab_key_checked(FConn, 1, FRoot, mods | lock, code,
+                                                   XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+        bool ok = true;
+        for (xcb_void_cookie_t c : cookies)
+            if (xcb_generic_error_t* error = xcb_request_check(FConn, c)) {
+                ok = false; // BadAccess: another client holds the combination
+                std::free(error);
+            }
+        if (!ok)
+            Ungrab(code, mods);
+        return ok;
+    }
+
+    void Ungrab(xcb_keycode_t code, std::uint16_t mods) {
+        for (std::uint16_t lock : LockVariants())
+            xcb_ungrab_key(FConn, code, FRoot, mods | lock);
+        xcb_flush(FConn);
+    }
+
+    bool CodeInUse(xcb_keycode_t code) const {
+        for (const TGrab& g : FById)
+            if (g.Code == code)
+                return true;
+        return false;
+    }
+
+    bool GrabbedElsewhere(xcb_keycode_t code, std::uint16_t mods) const {
+        for (const TGrab& g : FById)
+            if (g.Grabbed && g.Code == code && g.Mods == mods)
+                return true;
+        return false;
+    }
+
+    // The keycode that gives `sym`. A key the keymap lacks (F13 to F24 on most layouts) gets a
+    // keycode nobody uses, so that it can still be grabbed and pressed.
+    xcb_keycode_t KeycodeFor(xcb_keysym_t sym) {
+        if (xcb_keycode_t* codes = xcb_key_symbols_get_keycode(FSymbols, sym)) {
+            const xcb_keycode_t code = codes[0];
+            std::free(codes);
+            if (code != XCB_NO_SYMBOL)
+                return code;
+        }
+        const xcb_setup_t* setup = xcb_get_setup(FConn);
+        const int first = setup->min_keycode, count = setup->max_keycode - first + 1;
+        auto* reply = xcb_get_keyboard_mapping_reply(
+            FConn, xcb_get_keyboard_mapping(FConn, xcb_keycode_t(first), std::uint8_t(count)),
+            nullptr);
+        if (!reply)
+            return 0;
+        const int per = reply->keysyms_per_keycode;
+        const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(reply);
+        xcb_keycode_t spare = 0;
+        for (int k = count - 1; k >= 0 && spare == 0; --k) {
+            bool empty = true;
+            for (int j = 0; j < per && empty; ++j)
+                empty = syms[k * per + j] == 0;
+            if (empty)
+                spare = xcb_keycode_t(first + k);
+        }
+        std::free(reply);
+        if (spare == 0 || !SetKeycode(spare, sym))
+            return 0;
+        FBorrowed.insert(spare);
+        return spare;
+    }
+
+    bool SetKeycode(xcb_keycode_t code, xcb_keysym_t sym) {
+        const xcb_keysym_t syms[2] = {sym, sym};
+        xcb_generic_error_t* error =
+            xcb_request_check(FConn, xcb_change_keyboard_mapping_checked(FConn, 1, code, 2, syms));
+        std::free(error);
+        xcb_key_symbols_free(FSymbols);
+        FSymbols = xcb_key_symbols_alloc(FConn);
+        return !error;
+    }
+
+    std::uint16_t NumLockMask() {
+        std::uint16_t mask = XCB_MOD_MASK_2; // where nearly every keymap puts it
+        xcb_keycode_t* numLock = xcb_key_symbols_get_keycode(FSymbols, kNumLock);
+        auto* reply =
+            xcb_get_modifier_mapping_reply(FConn, xcb_get_modifier_mapping(FConn), nullptr);
+        if (numLock && reply) {
+            const xcb_keycode_t* codes = xcb_get_modifier_mapping_keycodes(reply);
+            const int per = reply->keycodes_per_modifier;
+            for (int m = 0; m < 8; ++m)
+                for (int j = 0; j < per; ++j)
+                    for (const xcb_keycode_t* n = numLock; *n != XCB_NO_SYMBOL; ++n)
+                        if (codes[m * per + j] != 0 && codes[m * per + j] == *n)
+                            mask = std::uint16_t(1 << m);
+        }
+        std::free(numLock);
+        std::free(reply);
+        return mask;
+    }
+
+    xcb_connection_t* FConn;
+    xcb_window_t FRoot = 0;
+    xcb_key_symbols_t* FSymbols = nullptr;
+    std::uint16_t FNumLockMask = XCB_MOD_MASK_2;
+    QHash<int, TGrab> FById;
+    QSet<xcb_keycode_t> FBorrowed; // spare keycodes given to keys the keymap lacked
+};
+
+} // namespace
+
+std::shared_ptr<IGlobalHotkeys> CreateX11GlobalHotkeys() {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !x11->connection())
+        return nullptr;
+    return std::make_shared<TX11GlobalHotkeys>(x11->connection());
+}
+
+} // namespace platform
