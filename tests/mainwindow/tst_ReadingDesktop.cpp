@@ -22,8 +22,6 @@ using namespace testsupport;
 
 using testsupport::WriteBytes;
 
-namespace {} // namespace
-
 class TestReadingDesktop : public QObject {
     Q_OBJECT
 
