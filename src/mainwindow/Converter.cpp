@@ -12,8 +12,10 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,6 +29,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QStatusTipEvent>
 #include <QTabBar>
 #include <QTimer>
@@ -732,10 +735,23 @@ void TFormCvt::ApplyHotkeys() {
                       refused.join(u'\n') +
                       QStringLiteral("\n\nThey still work while this window has the focus. "
                                      "Choose other keys in Options if you need them everywhere.");
-    else if (global && !FServices.Hotkeys->Available())
+    else if (global && !FServices.Hotkeys->Available() && FirstSessionWithoutHotkeys())
         FHotkeyNote = QStringLiteral(
             "Global hotkeys need an X11 session here. The commands' keys work while this "
             "window has the focus.");
+}
+
+// A session without global keys is the same at every start: the user is told the first time
+// only. A mark in the user's configuration folder remembers it.
+bool TFormCvt::FirstSessionWithoutHotkeys() const {
+    const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/nurva";
+    QFile mark(folder + "/no-global-hotkeys-noted");
+    if (mark.exists())
+        return false;
+    QDir().mkpath(folder);
+    mark.open(QIODevice::WriteOnly);
+    return true;
 }
 
 // At the end every global key is given back; the marks stay, so they are saved as global.

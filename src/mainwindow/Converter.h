@@ -139,6 +139,7 @@ private:
     void ApplyHotkeys();
     void ReleaseHotkeys();
     void ShowHotkeyNote();
+    bool FirstSessionWithoutHotkeys() const;
     QString FHotkeyNote; // what the user is told once about global keys that cannot work
     void ActivateTray();
 

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -89,6 +90,8 @@ private slots:
     // Where the session has no global keys, one note says so plainly.
     void noGlobalKeysInThisSession() {
         Messages m;
+        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                      "/nurva/no-global-hotkeys-noted");
         fake::TServices f;
         f.Hotkeys->IsAvailable = false;
         TFormCvt w(AppDir(), f.Bundle());
@@ -96,6 +99,10 @@ private slots:
         auto* note = w.findChild<QMessageBox*>("HotkeyNote");
         QVERIFY(note && note->text().startsWith("Global hotkeys need an X11 session here."));
         QVERIFY(m.texts.isEmpty()); // nothing modal
+        w.FormDestroy();
+        TFormCvt again(AppDir(), f.Bundle()); // the next start says it no more
+        again.show();
+        QVERIFY(!again.findChild<QMessageBox*>("HotkeyNote"));
     }
 
     // The slider sets the device volume at once; the value is kept once, at the end.
