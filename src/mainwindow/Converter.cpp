@@ -1,6 +1,8 @@
 #include "Converter.h"
 
 #include "AboutBox.h"
+#include "AlarmLogic.h"
+#include "AlarmSound.h"
 #include "FindDialog.h"
 #include "Global.h"
 #include "Hotkeys.h"
@@ -73,6 +75,9 @@ TFormCvt::TFormCvt(const QString& appDir, platform::TServices services, QWidget*
     TimerWordPosition->setInterval(100);
     TimerAandR = new QTimer(this);
     TimerAandR->setInterval(1000);
+    TimerAandR->setTimerType(Qt::PreciseTimer);
+    connect(TimerAandR, &QTimer::timeout, this, &TFormCvt::TimerAandRTimer);
+    FAlarmSound = new desktop::TAlarmSound(this);
     CreateCommands();
     CreateLayout();
     CreateMenus();
@@ -790,3 +795,38 @@ void TFormCvt::ShowHotkeyNote() {
 
 // The tray component plugs in here; until it does, the window is never hidden into a tray.
 void TFormCvt::ActivateTray() {}
+
+// --- The talking clock and the reminders ------------------------------------------------------
+
+void TFormCvt::TimerAandRTimer() {
+    const QDateTime now = AandRClock->Now();
+    // Each tick aims at the middle of the next second: a timer that drifted towards a second's
+    // edge would otherwise now and then step over a whole second, and its alarm or reminder.
+    TimerAandR->setInterval(1500 - now.time().msec());
+    Guarded([&] {
+        if (std::optional<desktop::TAlarmAction> a = desktop::AlarmPass(Settings, now))
+            AlarmAct(*a);
+    });
+    Guarded([&] {
+        if (std::optional<desktop::TAlarmAction> a =
+                desktop::ReminderPass(Settings, settings::ReminderList, now))
+            AlarmAct(*a);
+    });
+}
+
+void TFormCvt::AlarmAct(const desktop::TAlarmAction& action) {
+    if (action.Kind == desktop::TAlarmAction::PlaySound) {
+        FAlarmSound->Play(action.Text);
+    } else {
+        Settings.ConvertMode = 0;
+        ReadKind = rkNone;
+        BeginReading(action.Text, false, false);
+    }
+    // The box comes after the tick has returned: a tick that waited for it would hold the
+    // timer, and with it every alarm and reminder, for as long as the box stays open.
+    if (action.Box)
+        QMetaObject::invokeMethod(
+            this,
+            [text = *action.Box] { KoUtils::ShowMessageBox(text, KoUtils::MB_ICONINFORMATION); },
+            Qt::QueuedConnection);
+}

@@ -5,6 +5,7 @@
 // program's start (the platform's TServices).
 #pragma once
 
+#include "Clock.h"
 #include "Commands.h"
 #include "DocumentList.h"
 #include "FindDialog.h"
@@ -33,6 +34,11 @@ class QTabBar;
 class QTimer;
 class QToolBar;
 class QToolButton;
+
+namespace desktop {
+class TAlarmSound;
+struct TAlarmAction;
+} // namespace desktop
 
 namespace mainwindow {
 // Colours are stored with red in the low byte, then green, then blue.
@@ -245,6 +251,16 @@ public:
 
 private:
     void CreateVoiceControls();
+
+public:
+    // ---- The talking clock and the reminders (end of Converter.cpp) ----
+    void TimerAandRTimer();
+    // Where the tick takes "now" from; tests put a clock of their own here.
+    std::shared_ptr<desktop::IClock> AandRClock = std::make_shared<desktop::TSystemClock>();
+
+private:
+    desktop::TAlarmSound* FAlarmSound = nullptr;
+    void AlarmAct(const desktop::TAlarmAction& action);
 
 private:
     void ActionFileExitExecute();

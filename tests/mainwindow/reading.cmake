@@ -19,3 +19,7 @@ add_test(NAME desktop_Reading
   COMMAND ${NURVA_TEST_SCRIPTS}/desktop-test-env run -- $<TARGET_FILE:tst_ReadingDesktop>)
 set_tests_properties(desktop_Reading PROPERTIES TIMEOUT 240 LABELS "desktop;sound" RUN_SERIAL ON
   ENVIRONMENT "QT_QPA_PLATFORM=xcb;NURVA_SCRIPTS=${NURVA_TEST_SCRIPTS};XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/tests/config/desktop_Reading")
+# The talking clock and the reminders in the window, on a clock the test sets.
+nurva_add_test(tst_Alarm SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_Alarm.cpp
+  LIBS nurva_mainwindow nurva_scriptedengine)
+set_target_properties(tst_Alarm PROPERTIES AUTOMOC ON)

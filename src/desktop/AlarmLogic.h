@@ -1,0 +1,76 @@
+// The talking clock and the reminders as rules: what one tick of the window's timer does at a
+// given moment, the reminder keys, and what the options page's reminder editor does to the
+// reminder list. No widget and no sound here; the window acts on what a pass returns.
+#pragma once
+
+#include "Global.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTime>
+
+#include <optional>
+
+namespace desktop {
+
+// The regional formats of the moment: the system's short date, and its long time without the
+// time zone (the zone would make a key depend on daylight saving).
+QString ShortDateFormat();
+QString LongTimeFormat();
+QString ShortDateText(const QDate& date);
+QString LongTimeText(const QTime& time);
+// "<short date> <long time>", e.g. "24.12.2026 08:30:00" with German formats.
+QString ReminderKey(const QDateTime& moment);
+
+// What a pass asks the window to do.
+struct TAlarmAction {
+    enum TKind { Speak, PlaySound };
+    TKind Kind = Speak;
+    QString Text;               // Speak: the text to read aloud; PlaySound: the sound file
+    std::optional<QString> Box; // shown in a message box when set
+    bool operator==(const TAlarmAction&) const = default;
+};
+
+// The alarm pass for the moment `now`; nothing when the alarm is off, not due, or its settings
+// make no sense (an interval of 0, an unknown style).
+std::optional<TAlarmAction> AlarmPass(const settings::TSettings& s, const QDateTime& now);
+
+// The reminder pass: every line of `list` whose key is `now`'s key fires. Lines with the same
+// key fire together, as one reading of their messages, one per line.
+std::optional<TAlarmAction> ReminderPass(const settings::TSettings& s, const QStringList& list,
+                                         const QDateTime& now);
+
+// One row of the reminder editor's list view.
+struct TReminderRow {
+    QString Date, Time, Message;
+    // The moment the row's texts stand for in the current formats (invalid when they don't
+    // parse, e.g. after a change of the regional formats).
+    QDate ParsedDate() const;
+    QTime ParsedTime() const;
+    bool operator==(const TReminderRow&) const = default;
+};
+
+// The reminder editor's effects on the list. The rows are kept sorted by the date text
+// (compared as text, equal dates keep their order), and after each change the list is rebuilt
+// from the rows in row order.
+class TReminderEditor {
+public:
+    explicit TReminderEditor(QStringList& list);
+    const QList<TReminderRow>& Rows() const { return FRows; }
+    // Returns the row the new reminder landed on.
+    int Add(const QDate& date, const QTime& time, const QString& message);
+    // Both do nothing (and return false) without a valid row.
+    bool Update(int row, const QDate& date, const QTime& time, const QString& message);
+    bool Delete(int row);
+
+private:
+    int Place(TReminderRow row);
+    void Store();
+    QStringList& FList;
+    QList<TReminderRow> FRows;
+};
+
+} // namespace desktop

@@ -1,0 +1,187 @@
+// The real program, on a clock shifted by libfaketime, heard on a private sound server: the
+// talking clock speaks at its minute, a reminder at its moment (and shows its box), and a
+// sound alarm plays its WAV file, or the default sound when the file is missing.
+#include "AlarmLogic.h"
+#include "AudioMonitor.h"
+#include "Global.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace settings;
+using namespace testsupport;
+
+namespace {
+
+const QDate Day(2026, 12, 24);
+
+QByteArray ToneWav(int hz, double seconds) {
+    const int rate = 44100, frames = int(rate * seconds);
+    QByteArray d;
+    auto u32 = [&](quint32 v) { d.append(reinterpret_cast<const char*>(&v), 4); };
+    auto u16 = [&](quint16 v) { d.append(reinterpret_cast<const char*>(&v), 2); };
+    d += "RIFF";
+    u32(36 + frames * 4);
+    d += "WAVEfmt ";
+    u32(16), u16(1), u16(2), u32(rate), u32(rate * 4), u16(4), u16(16);
+    d += "data";
+    u32(frames * 4);
+    for (int i = 0; i < frames; ++i) {
+        const auto v = quint16(qint16(9000 * std::sin(i * 2 * M_PI * hz / rate)));
+        u16(v), u16(v);
+    }
+    return d;
+}
+
+} // namespace
+
+class TestAlarmDesktop : public QObject {
+    Q_OBJECT
+
+    PulseTestServer FServer;
+    MonitorRecorder FMonitor;
+    QTemporaryDir FDir;
+    QString FApp, FFakeTime;
+    QProcess FProgram;
+    qint64 FStarted = 0;
+
+    // Starts the program with these settings, its clock showing `start` from now on.
+    void Start(const QDateTime& start, const std::function<void()>& tweak) {
+        LoadDefaultSettings(FApp);
+        Settings.Greeting = false;
+        Settings.Tray = false;
+        tweak();
+        SaveSettings(FApp);
+        FMonitor.Poll();
+        FProgram.setWorkingDirectory(FApp);
+        FProgram.setProcessChannelMode(QProcess::ForwardedChannels);
+        // libfaketime preloaded into the program itself (the faketime command would stand
+        // between the test and the program, and a SIGTERM would reach only the command).
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "xcb"); // on the test's X desktop, where its boxes show
+        env.insert("LD_PRELOAD", FFakeTime);
+        env.insert("FAKETIME", start.toString("@yyyy-MM-dd HH:mm:ss"));
+        env.insert("FAKETIME_DONT_FAKE_MONOTONIC", "1");
+        // A sanitized build would refuse a library preloaded before its runtime.
+        env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+        FProgram.setProcessEnvironment(env);
+        FProgram.start(FApp + "nurva", {});
+        FStarted = NowMs();
+        QVERIFY(FProgram.waitForStarted(5000));
+    }
+
+    void Stop() {
+        if (FProgram.state() == QProcess::NotRunning)
+            return;
+        FProgram.terminate();
+        if (!FProgram.waitForFinished(10000)) {
+            FProgram.kill();
+            FProgram.waitForFinished(5000);
+        }
+    }
+
+    // The first moment from `fromMs` on at which sound is heard; -1 when none comes by `toMs`.
+    qint64 Heard(qint64 fromMs, qint64 toMs) {
+        WaitFor([] { return false; }, int(std::max<qint64>(0, toMs - NowMs())));
+        FMonitor.Poll();
+        const std::size_t i = FMonitor.FirstLoud(FMonitor.IndexAt(fromMs));
+        if (i == SIZE_MAX || FMonitor.TimeOf(i) > toMs)
+            return -1;
+        return FMonitor.TimeOf(i);
+    }
+
+    // Zero crossings per second of what was heard in the 100 ms after `fromMs`, halved (the
+    // default sound is a beep of 150 ms).
+    double Pitch(qint64 fromMs) {
+        const std::size_t a = FMonitor.IndexAt(fromMs + 10), b = FMonitor.IndexAt(fromMs + 110);
+        int crossings = 0;
+        for (std::size_t k = a + 1; k < b && k < FMonitor.Samples().size(); ++k)
+            crossings += (FMonitor.Samples()[k - 1] < 0) != (FMonitor.Samples()[k] < 0);
+        return crossings / 2.0 / (double(b - a) / MonitorRecorder::kRate);
+    }
+
+    static bool BoxShown() {
+        QProcess x;
+        x.start("xdotool", {"search", "--onlyvisible", "--name", "^Nurva$"});
+        return x.waitForFinished(5000) && x.exitCode() == 0 && !x.readAllStandardOutput().isEmpty();
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(FDir.isValid());
+        for (const QFileInfo& lib :
+             QDir("/usr/lib").entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
+            if (QFile::exists(lib.filePath() + "/faketime/libfaketimeMT.so.1"))
+                FFakeTime = lib.filePath() + "/faketime/libfaketimeMT.so.1";
+        QVERIFY2(!FFakeTime.isEmpty(), "libfaketime is missing (scripts/setup)");
+        FApp = FDir.path() + "/program/";
+        QVERIFY(QProcess::execute("cp",
+                                  {"-r", qEnvironmentVariable("NURVA_APPDIR") + "/.", FApp}) == 0);
+        QVERIFY2(FServer.Start(), qPrintable(FServer.Error()));
+        QVERIFY(FMonitor.Start(FServer.Monitor()));
+    }
+
+    void cleanup() { Stop(); }
+
+    // Started 8 s before 08:30, with the alarm every minute and a reminder at 08:30:20: the
+    // time is heard at 08:30:00, nothing until 08:30:20, then the reminder and its box.
+    void alarmAndReminderHeard() {
+        const QDateTime start(Day, QTime(8, 29, 52));
+        Start(start, [&] {
+            Settings.Alarm = true;
+            Settings.AlarmInterval = 1;
+            Settings.Reminder = true;
+            Settings.ReminderMsgBox = true;
+            ReminderList = {desktop::ReminderKey(start.addSecs(28)) + "=Time for the reminder"};
+        });
+        const qint64 alarmAt = FStarted + 8000, reminderAt = FStarted + 28000;
+        const qint64 early = Heard(FStarted + 500, alarmAt - 300);
+        QVERIFY2(early < 0,
+                 qPrintable(QString("sound %1 ms after the start").arg(early - FStarted)));
+        const qint64 alarm = Heard(alarmAt - 300, alarmAt + 3000);
+        QVERIFY2(alarm > 0, "the alarm was not heard at 08:30:00");
+        const qint64 quiet = Heard(alarmAt + 6000, reminderAt - 300);
+        QVERIFY2(quiet < 0, "sound between the alarm and the reminder");
+        QVERIFY(!BoxShown());
+        const qint64 reminder = Heard(reminderAt - 300, reminderAt + 3000);
+        QVERIFY2(reminder > 0, "the reminder was not heard at 08:30:20");
+        qInfo("alarm heard %lld ms after 08:30:00, reminder %lld ms after 08:30:20",
+              alarm - alarmAt, reminder - reminderAt);
+        QVERIFY(WaitFor([] { return BoxShown(); }, 5000));
+    }
+
+    // A sound alarm plays its file at the program's own output; a missing file plays the
+    // default sound.
+    void soundAlarmHeard_data() {
+        QTest::addColumn<bool>("missing");
+        QTest::addColumn<double>("pitch");
+        QTest::newRow("the WAV file") << false << 440.0;
+        QTest::newRow("missing file: default sound") << true << 880.0;
+    }
+    void soundAlarmHeard() {
+        QFETCH(bool, missing);
+        QFETCH(double, pitch);
+        const QString wav = FDir.path() + "/tone.wav";
+        WriteBytes(wav, ToneWav(440, 1.0));
+        Start(QDateTime(Day, QTime(9, 59, 55)), [&] {
+            Settings.Alarm = true;
+            Settings.AlarmStyle = 2;
+            Settings.AlarmWavFile = missing ? FDir.path() + "/none.wav" : wav;
+        });
+        const qint64 due = FStarted + 5000;
+        QVERIFY(Heard(FStarted + 500, due - 300) < 0);
+        const qint64 heard = Heard(due - 300, due + 3000);
+        QVERIFY2(heard > 0, "the sound alarm was not heard at 10:00:00");
+        const double measured = Pitch(heard);
+        qInfo("heard %lld ms after 10:00:00 at about %.0f Hz", heard - due, measured);
+        QVERIFY2(std::abs(measured - pitch) < pitch * 0.1, qPrintable(QString::number(measured)));
+    }
+};
+
+QTEST_MAIN(TestAlarmDesktop)
+#include "tst_AlarmDesktop.moc"
