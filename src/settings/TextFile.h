@@ -31,8 +31,7 @@ QString DecodeText(QByteArrayView bytes, TextEncoding* used = nullptr, bool utf1
 // while every character has a form in it and the bytes read back as the same text (not as UTF-8,
 // no leading byte-order mark); otherwise UTF-8, so no character is ever lost or changed.
 // `written` tells which.
-QByteArray EncodeText(const QString& text, TextEncoding preferred,
-                      TextEncoding* written = nullptr);
+QByteArray EncodeText(const QString& text, TextEncoding preferred, TextEncoding* written = nullptr);
 
 // Settings files are a few hundred kilobytes at most; anything far larger is not one of ours
 // (and a device file would otherwise be read for ever).
@@ -40,8 +39,7 @@ inline constexpr qint64 MaxSettingsFileSize = 64 * 1024 * 1024;
 
 // The whole file, or nullopt when there is no such file. Throws EFileError when the file exists
 // but cannot be read (no access, a folder, larger than `maxSize`).
-std::optional<QByteArray> ReadWholeFile(const QString& path,
-                                        qint64 maxSize = MaxSettingsFileSize);
+std::optional<QByteArray> ReadWholeFile(const QString& path, qint64 maxSize = MaxSettingsFileSize);
 
 enum class TReadOnly {
     Refuse, // a file without the owner's write permission is not replaced: EFileError
