@@ -23,3 +23,7 @@ set_tests_properties(desktop_Reading PROPERTIES TIMEOUT 240 LABELS "desktop;soun
 nurva_add_test(tst_Alarm SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_Alarm.cpp
   LIBS nurva_mainwindow nurva_scriptedengine)
 set_target_properties(tst_Alarm PROPERTIES AUTOMOC ON)
+# Copied text offered to the window, with the toolkit's own clipboard.
+nurva_add_test(tst_Clipboard SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_Clipboard.cpp
+  LIBS nurva_mainwindow nurva_scriptedengine)
+set_target_properties(tst_Clipboard PROPERTIES AUTOMOC ON)
