@@ -1,5 +1,6 @@
 // TClipboardMonitor: tells the window when the text on the clipboard changes; and the rules for
-// what the window does with such a change.
+// what the window does with such a change. The clipboard is read with a bounded wait, since an
+// owner that does not answer would otherwise hold the program for many seconds.
 #pragma once
 
 #include "Global.h"
@@ -56,8 +57,15 @@ struct TClipboardText {
     QString Value;
 };
 
-// Reads the text of the CLIPBOARD selection.
-TClipboardText ReadClipboardText(int timeoutMs = 1500);
+// How long a read waits for the clipboard's owner before giving up. A hung owner would block
+// the toolkit's own read for about 15 s; a healthy one answers within milliseconds.
+constexpr int ClipboardReadTimeoutMs = 1500;
+
+// Reads the text of the CLIPBOARD selection. On X11 the request goes over a connection of its
+// own in a worker thread while the caller's event loop keeps running (so the window answers,
+// and the program itself can answer when it is the owner); elsewhere the toolkit's clipboard
+// is read directly.
+TClipboardText ReadClipboardText(int timeoutMs = ClipboardReadTimeoutMs);
 
 // Whether a change whose text is `text` (nothing: the clipboard offers no text) is offered
 // under the settings `s`: the clipboard is watched and the text has at least IgnoreLen
