@@ -864,7 +864,11 @@ desktop::TClipboardText TFormCvt::ReadClipboard() {
 void TFormCvt::ClipboardMonitor1ClipboardChange() {
     if (!Settings.WatchClipboard)
         return;
+    // Reads and the prompt run events: the window may be gone when they return.
+    const QPointer<TFormCvt> alive(this);
     const desktop::TClipboardText clip = ReadClipboard();
+    if (!alive)
+        return;
     std::optional<QString> text;
     if (clip.State == desktop::TClipboardText::Text)
         text = clip.Value;
@@ -874,6 +878,8 @@ void TFormCvt::ClipboardMonitor1ClipboardChange() {
     if (!FClipboardRepeats.Fresh(*text, FClipboardClock.elapsed()))
         return;
     const int action = Settings.ShowPrompt ? PromptClipboardAction() : Settings.DefAction;
+    if (!alive)
+        return;
     // Each action takes the text anew: what is on the clipboard once the prompt has closed.
     switch (action) {
     case desktop::caReadNow:
@@ -885,7 +891,10 @@ void TFormCvt::ClipboardMonitor1ClipboardChange() {
         // No new document (New said why): the text must not replace the one shown.
         if (Playlist.size() <= before)
             return;
-        Memo1->setPlainText(ReadClipboard().Value);
+        const QString again = ReadClipboard().Value;
+        if (!alive)
+            return;
+        Memo1->setPlainText(again);
         ActionFileSave->trigger();
         break;
     }
@@ -894,7 +903,7 @@ void TFormCvt::ClipboardMonitor1ClipboardChange() {
         if (DocumentUnloaded())
             return;
         const desktop::TClipboardText again = ReadClipboard();
-        if (again.State != desktop::TClipboardText::Text)
+        if (!alive || again.State != desktop::TClipboardText::Text)
             return;
         Memo1->appendPlainText(again.Value);
         ActionFileSave->trigger();

@@ -123,8 +123,9 @@ void TFormCvt::ActionTTXSelectedExecute() {
 
 void TFormCvt::ActionReadClipboardExecute() {
     KoUtils::Guarded([this] {
+        const QPointer<TFormCvt> alive(this); // the read runs events
         const desktop::TClipboardText clip = ReadClipboard();
-        if (clip.State != desktop::TClipboardText::Text)
+        if (!alive || clip.State != desktop::TClipboardText::Text)
             return;
         Settings.ConvertMode = 0;
         ReadKind = rkClipboard;

@@ -178,6 +178,24 @@ private slots:
         QCOMPARE(Playlist.size(), 2);
         QCOMPARE(Contents(Playlist[1]), "Made a document of its own.");
     }
+
+    // The window goes away while its prompt is up: the answer is not acted on.
+    void windowGoneDuringPrompt() {
+        auto w = Window([] {
+            Settings.ShowPrompt = true;
+            Settings.PromptDelay = 0;
+            Settings.DefAction = desktop::caNew;
+        });
+        QTimer::singleShot(200, [&] {
+            w.reset();
+            for (QWidget* t : QApplication::topLevelWidgets())
+                if (auto* p = qobject_cast<TKoFormPrompt*>(t); p && p->isVisible())
+                    p->ButtonNew->click();
+        });
+        Copy("Offered to a window that closes.");
+        QVERIFY(!w);
+        QCOMPARE(Playlist.size(), 1);
+    }
 };
 
 QTEST_MAIN(TestClipboard)
