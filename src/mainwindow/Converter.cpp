@@ -8,6 +8,7 @@
 #include "Hotkeys.h"
 #include "KoUtils.h"
 #include "Product.h"
+#include "Prompt.h"
 
 #include <QAction>
 #include <QApplication>
@@ -78,6 +79,15 @@ TFormCvt::TFormCvt(const QString& appDir, platform::TServices services, QWidget*
     TimerAandR->setTimerType(Qt::PreciseTimer);
     connect(TimerAandR, &QTimer::timeout, this, &TFormCvt::TimerAandRTimer);
     FAlarmSound = new desktop::TAlarmSound(this);
+    // Listening starts before the settings are loaded and raises nothing by itself: text on the
+    // clipboard at start is not offered.
+    ClipboardMonitor1 = new desktop::TClipboardMonitor(this);
+    ClipboardMonitor1->setObjectName(QStringLiteral("ClipboardMonitor1"));
+    ClipboardMonitor1->SetActive(true);
+    ClipboardMonitor1->SetEnabled(true);
+    connect(ClipboardMonitor1, &desktop::TClipboardMonitor::OnClipboardChange, this,
+            &TFormCvt::ClipboardMonitor1ClipboardChange);
+    FClipboardClock.start();
     CreateCommands();
     CreateLayout();
     CreateMenus();
@@ -501,6 +511,7 @@ void TFormCvt::FormCreate() {
     });
     // 13., 14.
     Guarded([this] { ActivateTray(); });
+    Guarded([this] { ActivateClipboardMonitor(); });
     Guarded([this] {
         if (Settings.Alarm || Settings.Reminder)
             TimerAandR->start();
@@ -829,4 +840,76 @@ void TFormCvt::AlarmAct(const desktop::TAlarmAction& action) {
             this,
             [text = *action.Box] { KoUtils::ShowMessageBox(text, KoUtils::MB_ICONINFORMATION); },
             Qt::QueuedConnection);
+}
+
+// --- Copied text offered for reading ----------------------------------------------------------
+
+// The monitor listens for the whole run; WatchClipboard is read at each change, so the
+// options apply at once. Where changes cannot be seen at all, the user is told once.
+void TFormCvt::ActivateClipboardMonitor() {
+    const QString unavailable = desktop::TClipboardMonitor::ChangesUnavailable();
+    if (Settings.WatchClipboard && !unavailable.isEmpty())
+        QMetaObject::invokeMethod(
+            this, [this, unavailable] { ShowStatus(QStringLiteral(" ") + unavailable); },
+            Qt::QueuedConnection);
+}
+
+desktop::TClipboardText TFormCvt::ReadClipboard() {
+    desktop::TClipboardText clip = desktop::ReadClipboardText();
+    if (clip.State == desktop::TClipboardText::TimedOut)
+        ShowStatus(QStringLiteral(" The program holding the clipboard did not answer."));
+    return clip;
+}
+
+void TFormCvt::ClipboardMonitor1ClipboardChange() {
+    if (!Settings.WatchClipboard)
+        return;
+    // Reads and the prompt run events: the window may be gone when they return.
+    const QPointer<TFormCvt> alive(this);
+    const desktop::TClipboardText clip = ReadClipboard();
+    if (!alive)
+        return;
+    std::optional<QString> text;
+    if (clip.State == desktop::TClipboardText::Text)
+        text = clip.Value;
+    if (!desktop::ClipboardOffered(Settings, text))
+        return;
+    // One copy may be announced several times.
+    if (!FClipboardRepeats.Fresh(*text, FClipboardClock.elapsed()))
+        return;
+    const int action = Settings.ShowPrompt ? PromptClipboardAction() : Settings.DefAction;
+    if (!alive)
+        return;
+    // Each action takes the text anew: what is on the clipboard once the prompt has closed.
+    switch (action) {
+    case desktop::caReadNow:
+        ActionReadClipboard->trigger();
+        break;
+    case desktop::caNew: {
+        const qsizetype before = Playlist.size();
+        ActionFileNew->trigger();
+        // No new document (New said why): the text must not replace the one shown.
+        if (Playlist.size() <= before)
+            return;
+        const QString again = ReadClipboard().Value;
+        if (!alive)
+            return;
+        Memo1->setPlainText(again);
+        ActionFileSave->trigger();
+        break;
+    }
+    case desktop::caAppend: {
+        // A document that could not be loaded is never written; nothing goes into it.
+        if (DocumentUnloaded())
+            return;
+        const desktop::TClipboardText again = ReadClipboard();
+        if (!alive || again.State != desktop::TClipboardText::Text)
+            return;
+        Memo1->appendPlainText(again.Value);
+        ActionFileSave->trigger();
+        break;
+    }
+    default:
+        break;
+    }
 }

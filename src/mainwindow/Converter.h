@@ -5,6 +5,7 @@
 // program's start (the platform's TServices).
 #pragma once
 
+#include "ClipMon.h"
 #include "Clock.h"
 #include "Commands.h"
 #include "DocumentList.h"
@@ -15,6 +16,7 @@
 #include "platform/Services.h"
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 
@@ -261,6 +263,18 @@ public:
 private:
     desktop::TAlarmSound* FAlarmSound = nullptr;
     void AlarmAct(const desktop::TAlarmAction& action);
+
+public:
+    // ---- Copied text offered for reading (end of Converter.cpp) ----
+    desktop::TClipboardMonitor* ClipboardMonitor1 = nullptr;
+    void ClipboardMonitor1ClipboardChange();
+
+private:
+    void ActivateClipboardMonitor();
+    // Reads the clipboard; an owner that does not answer is told in the status panel.
+    desktop::TClipboardText ReadClipboard();
+    desktop::TRepeatFilter FClipboardRepeats;
+    QElapsedTimer FClipboardClock;
 
 private:
     void ActionFileExitExecute();

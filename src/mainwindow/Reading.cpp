@@ -8,14 +8,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QSignalBlocker>
@@ -125,12 +123,13 @@ void TFormCvt::ActionTTXSelectedExecute() {
 
 void TFormCvt::ActionReadClipboardExecute() {
     KoUtils::Guarded([this] {
-        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-        if (!data || !data->hasText())
+        const QPointer<TFormCvt> alive(this); // the read runs events
+        const desktop::TClipboardText clip = ReadClipboard();
+        if (!alive || clip.State != desktop::TClipboardText::Text)
             return;
         Settings.ConvertMode = 0;
         ReadKind = rkClipboard;
-        BeginReading(data->text(), false, false);
+        BeginReading(clip.Value, false, false);
     });
 }
 

@@ -1,0 +1,88 @@
+// TClipboardMonitor: tells the window when the text on the clipboard changes; and the rules for
+// what the window does with such a change. The clipboard is read with a bounded wait, since an
+// owner that does not answer would otherwise hold the program for many seconds.
+#pragma once
+
+#include "Global.h"
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+namespace desktop {
+
+// The answers of the prompt and the values of DefAction.
+enum TClipboardAction { caReadNow = 0, caNew = 1, caAppend = 2, caCancel = 3 };
+
+class TClipboardMonitor : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool Active READ Active WRITE SetActive)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+
+public:
+    explicit TClipboardMonitor(QObject* owner = nullptr);
+    ~TClipboardMonitor() override;
+
+    // Listening to the clipboard (the CLIPBOARD selection, not the primary one). Starting to
+    // listen raises nothing: text already there is not a change.
+    bool Active() const { return FActive; }
+    void SetActive(bool value);
+    // Whether changes raise OnClipboardChange.
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool value) { FEnabled = value; }
+
+    // Empty when changes of the clipboard can be seen here; otherwise why not (on Wayland only
+    // the focused window is told about the clipboard).
+    static QString ChangesUnavailable();
+
+signals:
+    void OnClipboardChange();
+
+private:
+    void Changed();
+    bool FActive = false;
+    bool FEnabled = true;
+    QMetaObject::Connection FConnection;
+};
+
+// Reading the clipboard's text.
+struct TClipboardText {
+    enum TState {
+        Text,     // the clipboard holds text (possibly empty)
+        NoText,   // no owner, or it offers no text
+        TimedOut, // the owner did not answer in time
+    };
+    TState State = NoText;
+    QString Value;
+};
+
+// How long a read waits for the clipboard's owner before giving up. A hung owner would block
+// the toolkit's own read for about 15 s; a healthy one answers within milliseconds.
+constexpr int ClipboardReadTimeoutMs = 1500;
+
+// Reads the text of the CLIPBOARD selection. On X11 the request goes over a connection of its
+// own in a worker thread while the caller's event loop keeps running (so the window answers,
+// and the program itself can answer when it is the owner); elsewhere the toolkit's clipboard
+// is read directly.
+TClipboardText ReadClipboardText(int timeoutMs = ClipboardReadTimeoutMs);
+
+// Whether a change whose text is `text` (nothing: the clipboard offers no text) is offered
+// under the settings `s`: the clipboard is watched and the text has at least IgnoreLen
+// characters.
+bool ClipboardOffered(const settings::TSettings& s, const std::optional<QString>& text);
+
+// One copy often raises several changes with the same text. Fresh is false for a text that
+// equals the last fresh one and comes within `windowMs` of it.
+class TRepeatFilter {
+public:
+    explicit TRepeatFilter(qint64 windowMs = 1000) : FWindowMs(windowMs) {}
+    bool Fresh(const QString& text, qint64 nowMs);
+
+private:
+    qint64 FWindowMs;
+    std::optional<QString> FLast;
+    qint64 FLastMs = 0;
+};
+
+} // namespace desktop

@@ -1,0 +1,118 @@
+#include "Prompt.h"
+
+#include "ClipMon.h"
+#include "Global.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+
+#include <algorithm>
+#include <memory>
+
+using settings::Settings;
+
+TKoFormPrompt::TKoFormPrompt(QWidget* parent) : TKoForm(parent) {
+    setObjectName(QStringLiteral("KoFormPrompt"));
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    SetBorderIcons(koframe::biSystemMenu);
+    setWindowTitle(QString());
+    resize(306, 181);
+
+    auto button = [this](const char* name, const QString& caption, QRect place) {
+        auto* b = new QPushButton(caption, PanelKoClient);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(place);
+        b->setAutoDefault(true); // Enter presses the focused button
+        return b;
+    };
+    // Tab order: New, Append, Cancel, then Read Now!.
+    ButtonNew = button("ButtonNew", QStringLiteral("New"), {16, 80, 75, 25});
+    ButtonAppend = button("ButtonAppend", QStringLiteral("Append"), {104, 80, 75, 25});
+    ButtonCancel = button("ButtonCancel", QStringLiteral("Cancel"), {192, 80, 75, 25});
+    BitBtnRead = button("BitBtnRead", QStringLiteral("Read Now!"), {16, 16, 249, 25});
+    BitBtnRead->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    BitBtnRead->setDefault(true);
+    setTabOrder(ButtonNew, ButtonAppend);
+    setTabOrder(ButtonAppend, ButtonCancel);
+    setTabOrder(ButtonCancel, BitBtnRead);
+
+    Bevel2 = new QFrame(PanelKoClient);
+    Bevel2->setObjectName(QStringLiteral("Bevel2"));
+    Bevel2->setFrameShape(QFrame::HLine);
+    Bevel2->setFrameShadow(QFrame::Sunken);
+    Bevel2->setGeometry(16, 48, 250, 2);
+
+    Label1 = new QLabel(QStringLiteral("Copy Clipboard to the Documents List?"), PanelKoClient);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont bold = Label1->font();
+    bold.setBold(true);
+    bold.setPixelSize(11);
+    Label1->setFont(bold);
+    Label1->setGeometry(16, 56, 221, 13);
+    Label1->adjustSize(); // the stand-in font may be wider than the original
+
+    connect(BitBtnRead, &QPushButton::clicked, this, [this] { Choose(desktop::caReadNow); });
+    connect(ButtonNew, &QPushButton::clicked, this, [this] { Choose(desktop::caNew); });
+    connect(ButtonAppend, &QPushButton::clicked, this, [this] { Choose(desktop::caAppend); });
+    connect(ButtonCancel, &QPushButton::clicked, this, [this] { Choose(desktop::caCancel); });
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(3000);
+    connect(Timer1, &QTimer::timeout, this, &TKoFormPrompt::Timer1Timer);
+    Timer1->start();
+    BitBtnRead->setFocus();
+
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+}
+
+void TKoFormPrompt::FormShow() {
+    TKoForm::FormShow();
+    SetSizeable(false);
+    FClipAction = Settings.DefAction;
+    QPushButton* const buttons[] = {BitBtnRead, ButtonNew, ButtonAppend, ButtonCancel};
+    if (Settings.DefAction >= 0 && Settings.DefAction < 4) {
+        QPushButton* b = buttons[Settings.DefAction];
+        b->setDefault(true);
+        b->setFocus();
+    }
+    // A delay of 0 (or less) waits for the user; a changed interval counts afresh from here.
+    const qint64 delay = std::min<qint64>(Settings.PromptDelay, 24 * 3600);
+    if (delay > 0)
+        Timer1->start(int(delay * 1000));
+    else
+        Timer1->stop();
+}
+
+void TKoFormPrompt::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        ButtonCancel->click();
+        return;
+    }
+    TKoForm::keyPressEvent(event);
+}
+
+void TKoFormPrompt::Choose(int action) {
+    FClipAction = action;
+    close();
+}
+
+void TKoFormPrompt::Timer1Timer() {
+    Timer1->stop();
+    close();
+}
+
+int PromptClipboardAction() {
+    // The prompt belongs to the application, not to a window: it comes up over whatever is in
+    // front, the main window hidden in the tray included.
+    auto form = std::make_unique<TKoFormPrompt>();
+    form->ShowModal();
+    return form->ClipAction();
+}

@@ -1,0 +1,39 @@
+// TKoFormPrompt: the small window that asks what to do with text just copied, and closes by
+// itself after PromptDelay seconds with the default action.
+#pragma once
+
+#include "KoForm.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+class TKoFormPrompt : public TKoForm {
+    Q_OBJECT
+public:
+    explicit TKoFormPrompt(QWidget* parent = nullptr);
+
+    QLabel* Label1;
+    QPushButton* ButtonNew;
+    QPushButton* ButtonAppend;
+    QPushButton* ButtonCancel;
+    QPushButton* BitBtnRead;
+    QFrame* Bevel2;
+    QTimer* Timer1;
+
+    // The chosen action (a desktop::TClipboardAction number).
+    int ClipAction() const { return FClipAction; }
+
+protected:
+    void FormShow() override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Choose(int action);
+    void Timer1Timer();
+    int FClipAction = 0;
+};
+
+// Asks with a prompt and returns the action chosen.
+int PromptClipboardAction();
