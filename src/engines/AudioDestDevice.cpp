@@ -113,7 +113,8 @@ struct AudioDestDevice::Shared {
 
 class Player : public QObject {
 public:
-    explicit Player(std::shared_ptr<AudioDestDevice::Shared> shared) : FShared(std::move(shared)) {
+    explicit Player(std::shared_ptr<AudioDestDevice::Shared> shared)
+        : FShared(std::move(shared)), FVolumeSource(platform::Services().Volume) {
         FTick.setInterval(kTickMs);
         FTick.setTimerType(Qt::PreciseTimer);
         connect(&FTick, &QTimer::timeout, this, &Player::Step);
@@ -144,6 +145,8 @@ private:
     bool FSinkPaused = false;
     qint64 FPausedProcessed = 0;
     DWORD FVolume = 0xFFFFFFFFu;
+    // Read on every step: held here rather than looked up in the process's services each time.
+    std::shared_ptr<platform::IDeviceVolume> FVolumeSource;
     QByteArray FPending; // taken from the queue, not yet accepted by the sink
     qint64 FLastProcessed = -1;
     QElapsedTimer FProgress; // since the sink last played something
@@ -163,7 +166,7 @@ void Player::OpenSink(const AudioFormat& format) {
     FRate = format.SampleRate;
     FFrameBytes = 2 * format.Channels;
     FSink = new QAudioSink(device, f, this);
-    FVolume = DeviceVolumeGet();
+    FVolume = FVolumeSource->Get();
     FSink->setVolume(VolumeGain(FVolume));
     connect(FSink, &QAudioSink::stateChanged, this, &Player::OnState);
     FSegGiven = 0;
@@ -332,7 +335,7 @@ void Player::Step() {
         FSink->resume();
         FProgress.restart();
     }
-    DWORD volume = DeviceVolumeGet();
+    DWORD volume = FVolumeSource->Get();
     if (volume != FVolume) {
         FVolume = volume;
         FSink->setVolume(VolumeGain(volume));

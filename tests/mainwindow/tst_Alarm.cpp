@@ -7,6 +7,7 @@
 #include "MessageCapture.h"
 #include "ScriptedEngine.h"
 #include "TestSupport.h"
+#include "WindowFixture.h"
 
 #include <QAction>
 #include <QDir>
@@ -40,18 +41,11 @@ class TestAlarm : public QObject {
     QString App() const { return FDir->path() + "/"; }
 
     std::unique_ptr<TFormCvt> Window(const std::function<void()>& tweak) {
-        LoadDefaultSettings(App());
-        Settings.Greeting = false;
-        Settings.AutoName = true;
-        Settings.DefTxtPath = App() + "txt/";
-        Settings.DefWavPath = App() + "wav/";
-        Playlist = {App() + "txt/one.txt", App() + "txt/two.txt"};
-        testsupport::WriteBytes(Playlist[0], "The first document, read aloud.");
-        testsupport::WriteBytes(Playlist[1], "second");
-        Settings.PlayIndex = 0;
-        tweak();
-        SaveSettings(App());
-        return std::make_unique<TFormCvt>(App());
+        return testwindow::MakeWindow(
+            App(), {{"one.txt", "The first document, read aloud."}, {"two.txt", "second"}}, [&] {
+                Settings.AutoName = true;
+                tweak();
+            });
     }
 
 private slots:

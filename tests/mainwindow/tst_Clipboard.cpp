@@ -7,6 +7,7 @@
 #include "Prompt.h"
 #include "ScriptedEngine.h"
 #include "TestSupport.h"
+#include "WindowFixture.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -22,15 +23,6 @@ using namespace settings;
 using scripted::LastSpoken;
 using scripted::TextsSpoken;
 
-namespace {
-
-QString Contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
-} // namespace
-
 class TestClipboard : public QObject {
     Q_OBJECT
 
@@ -38,18 +30,12 @@ class TestClipboard : public QObject {
     QString App() const { return FDir->path() + "/"; }
 
     std::unique_ptr<TFormCvt> Window(const std::function<void()>& tweak) {
-        LoadDefaultSettings(App());
-        Settings.Greeting = false;
-        Settings.DefTxtPath = App() + "txt/";
-        Settings.WatchClipboard = true;
-        Settings.ShowPrompt = false;
-        Settings.IgnoreLen = 10;
-        Playlist = {App() + "txt/one.txt"};
-        testsupport::WriteBytes(Playlist[0], "The first document.");
-        Settings.PlayIndex = 0;
-        tweak();
-        SaveSettings(App());
-        return std::make_unique<TFormCvt>(App());
+        return testwindow::MakeWindow(App(), {{"one.txt", "The first document."}}, [&] {
+            Settings.WatchClipboard = true;
+            Settings.ShowPrompt = false;
+            Settings.IgnoreLen = 10;
+            tweak();
+        });
     }
     // Copies `text` and lets the window see the change.
     void Copy(const QString& text) {
@@ -107,10 +93,10 @@ private slots:
         QCOMPARE(Playlist.size(), offered && action == 1 ? 2 : 1);
         if (offered && action == 1) {
             QVERIFY(QFileInfo(Playlist[1]).fileName().startsWith("untitled"));
-            QCOMPARE(Contents(Playlist[1]).replace("\r\n", "\n"), text);
+            QCOMPARE(testsupport::ReadText(Playlist[1]).replace("\r\n", "\n"), text);
             QCOMPARE(w->Memo1->toPlainText(), text);
         }
-        const QString first = Contents(Playlist[0]).replace("\r\n", "\n");
+        const QString first = testsupport::ReadText(Playlist[0]).replace("\r\n", "\n");
         QCOMPARE(first, offered && action == 2 ? "The first document.\n" + text
                                                : QString("The first document."));
         QVERIFY(m.texts.isEmpty());
@@ -125,13 +111,14 @@ private slots:
         emit QGuiApplication::clipboard()->dataChanged();
         emit QGuiApplication::clipboard()->dataChanged();
         Copy("Another line after it.");
-        QCOMPARE(Contents(Playlist[0]).replace("\r\n", "\n"),
+        QCOMPARE(testsupport::ReadText(Playlist[0]).replace("\r\n", "\n"),
                  "The first document.\n" + line + "\nAnother line after it.");
         QTest::qWait(1100);
         emit QGuiApplication::clipboard()->dataChanged();
-        QVERIFY(
-            Contents(Playlist[0]).endsWith("Another line after it.\r\nAnother line after it.") ||
-            Contents(Playlist[0]).endsWith("Another line after it.\nAnother line after it."));
+        QVERIFY(testsupport::ReadText(Playlist[0])
+                    .endsWith("Another line after it.\r\nAnother line after it.") ||
+                testsupport::ReadText(Playlist[0])
+                    .endsWith("Another line after it.\nAnother line after it."));
     }
 
     // Edits not yet saved are saved with the appended text.
@@ -139,7 +126,7 @@ private slots:
         auto w = Window([] { Settings.DefAction = desktop::caAppend; });
         w->Memo1->setPlainText("Edited, not saved.");
         Copy("And the copied text.");
-        QCOMPARE(Contents(Playlist[0]).replace("\r\n", "\n"),
+        QCOMPARE(testsupport::ReadText(Playlist[0]).replace("\r\n", "\n"),
                  "Edited, not saved.\nAnd the copied text.");
     }
 
@@ -155,7 +142,7 @@ private slots:
         Copy("Must not land in the first document.");
         QCOMPARE(m.texts.size(), 1);
         QCOMPARE(Playlist.size(), 1);
-        QCOMPARE(Contents(Playlist[0]), "The first document.");
+        QCOMPARE(testsupport::ReadText(Playlist[0]), "The first document.");
         QCOMPARE(w->Memo1->toPlainText(), "The first document.");
     }
 
@@ -167,7 +154,7 @@ private slots:
             Settings.DefAction = desktop::caAppend;
         });
         Copy("Appended after the prompt timed out.");
-        QCOMPARE(Contents(Playlist[0]).replace("\r\n", "\n"),
+        QCOMPARE(testsupport::ReadText(Playlist[0]).replace("\r\n", "\n"),
                  "The first document.\nAppended after the prompt timed out.");
         QTimer::singleShot(200, [] {
             for (QWidget* t : QApplication::topLevelWidgets())
@@ -176,7 +163,7 @@ private slots:
         });
         Copy("Made a document of its own.");
         QCOMPARE(Playlist.size(), 2);
-        QCOMPARE(Contents(Playlist[1]), "Made a document of its own.");
+        QCOMPARE(testsupport::ReadText(Playlist[1]), "Made a document of its own.");
     }
 
     // The window goes away while its prompt is up: the answer is not acted on.

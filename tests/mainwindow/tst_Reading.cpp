@@ -8,6 +8,7 @@
 #include "MessageCapture.h"
 #include "ScriptedEngine.h"
 #include "TestSupport.h"
+#include "WindowFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -100,26 +101,15 @@ class TestReading : public QObject {
 
     // A window on a program folder holding these documents (name, text), the first current;
     // `tweak` adjusts the settings before the window loads them.
-    std::unique_ptr<TFormCvt> Window(const QList<QPair<QString, QString>>& docs,
+    std::unique_ptr<TFormCvt> Window(const testwindow::TDocs& docs,
                                      const std::function<void()>& tweak = {}) {
-        LoadDefaultSettings(App());
-        Settings.Greeting = false;
-        Settings.AutoName = true;
-        Settings.AutoNext = false;
-        Settings.Highlight = false;
-        Settings.DefTxtPath = App() + "txt/";
-        Settings.DefWavPath = App() + "wav/";
-        Settings.DefMp3Path = App() + "mp3/";
-        Playlist.clear();
-        for (const auto& [name, text] : docs) {
-            WriteBytes(Doc(name), text.toUtf8());
-            Playlist << Doc(name);
-        }
-        Settings.PlayIndex = 0;
-        if (tweak)
-            tweak();
-        SaveSettings(App());
-        return std::make_unique<TFormCvt>(App());
+        return testwindow::MakeWindow(App(), docs, [&] {
+            Settings.AutoName = true;
+            Settings.AutoNext = false;
+            Settings.Highlight = false;
+            if (tweak)
+                tweak();
+        });
     }
 
     static QList<QPair<QString, QString>> ThreeDocs() {

@@ -7,6 +7,7 @@
 #include "KoUtils.h"
 #include "MessageCapture.h"
 #include "TestSupport.h"
+#include "WindowFixture.h"
 
 #include <QAction>
 #include <QDir>
@@ -31,25 +32,14 @@ class TestReadingDesktop : public QObject {
     std::unique_ptr<QTemporaryDir> FDir;
     QString App() const { return FDir->path() + "/"; }
 
-    std::unique_ptr<TFormCvt> Window(const QList<QPair<QString, QString>>& docs,
+    std::unique_ptr<TFormCvt> Window(const testwindow::TDocs& docs,
                                      const std::function<void()>& tweak = {}) {
-        LoadDefaultSettings(App());
-        Settings.Greeting = false;
-        Settings.AutoName = true;
-        Settings.Highlight = false;
-        Settings.DefTxtPath = App() + "txt/";
-        Settings.DefWavPath = App() + "wav/";
-        Settings.DefMp3Path = App() + "mp3/";
-        Playlist.clear();
-        for (const auto& [name, text] : docs) {
-            WriteBytes(App() + "txt/" + name, text.toUtf8());
-            Playlist << App() + "txt/" + name;
-        }
-        Settings.PlayIndex = 0;
-        if (tweak)
-            tweak();
-        SaveSettings(App());
-        auto w = std::make_unique<TFormCvt>(App());
+        auto w = testwindow::MakeWindow(App(), docs, [&] {
+            Settings.AutoName = true;
+            Settings.Highlight = false;
+            if (tweak)
+                tweak();
+        });
         w->show();
         if (!QTest::qWaitForWindowExposed(w.get()))
             qWarning("the window was not exposed");

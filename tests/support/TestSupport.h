@@ -34,6 +34,8 @@ double SoundingSeconds(const Wav& wav, int threshold = 300);
 
 // The file's bytes, or "<unreadable>" (never what a test wrote) when it cannot be read.
 QByteArray ReadBytes(const QString& path);
+// The file's text as UTF-8; empty when it cannot be read.
+QString ReadText(const QString& path);
 // Writes the file whole; a failure fails the calling test.
 void WriteBytes(const QString& path, const QByteArray& bytes);
 
