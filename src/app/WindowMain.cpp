@@ -95,11 +95,22 @@ public:
     }
 };
 
+// The reader runs already: it is asked to show its window (and open `files`), and this start
+// ends quietly.
+int HandToRunningReader(const QStringList& files) {
+    if (platform::Services().Instance->Ask(KoUtils::InstanceName(), files, 5000))
+        return 0;
+    std::fputs("The reader is running already, but it did not answer; it may be busy or "
+               "hanging.\n",
+               stderr);
+    return 1;
+}
+
 } // namespace
 
 int RunWindowedReader(int argc, char** argv) {
     if (KoUtils::IsAlreadyRunning())
-        return 0; // the running instance is not disturbed
+        return HandToRunningReader({});
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         std::fputs("The reader's window needs a desktop (no DISPLAY is set). The command line "
@@ -140,6 +151,10 @@ int RunWindowedReader(int argc, char** argv) {
         } else {
             if (!window.StartHidden())
                 window.show();
+            // Later starts of the reader bring this window back.
+            QObject::connect(services.Instance.get(), &platform::ISingleInstance::asked, &window,
+                             &TFormCvt::ShowFromAnotherStart);
+            services.Instance->Serve();
             code = app.exec();
         }
     }

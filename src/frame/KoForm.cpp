@@ -64,10 +64,14 @@ TKoApplication* TKoApplication::Instance() {
 TKoApplication::TKoApplication(QObject* parent) : QObject(parent) {}
 
 void TKoApplication::Minimize() {
+    if (FMinimizing)
+        return; // the windows minimised here report it back
+    FMinimizing = true;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w->isVisible() && !(w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip))
             w->showMinimized();
     }
+    FMinimizing = false;
     emit OnMinimize();
 }
 
@@ -195,6 +199,15 @@ void TKoForm::showEvent(QShowEvent* event) {
     if (!event->spontaneous())
         FormShow();
     QWidget::showEvent(event);
+}
+
+void TKoForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // Minimised by the desktop (its task bar, a key of the window manager): as the frame's own
+    // minimise button does, the whole program goes.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized) &&
+        !(static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized))
+        TKoApplication::Instance()->Minimize();
 }
 
 void TKoForm::closeEvent(QCloseEvent* event) {

@@ -36,6 +36,7 @@ class TKoApplication : public QObject {
     Q_OBJECT
 public:
     static TKoApplication* Instance();
+    // Also what the desktop's own minimising of one of the program's windows comes to.
     void Minimize();
 
 signals:
@@ -43,6 +44,7 @@ signals:
 
 private:
     explicit TKoApplication(QObject* parent);
+    bool FMinimizing = false;
 };
 
 class TKoForm : public QWidget {
@@ -75,7 +77,6 @@ signals:
     void Closed();
 
 public:
-
     // The frame's components, in the order they lie from bottom to top.
     TKoImage* ImageKoLeft;
     TKoImage* ImageKoRight;
@@ -102,6 +103,7 @@ protected:
     virtual void FormResize();
 
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -132,10 +132,13 @@ void SetWaveVolume(int value) {
     platform::Services().Volume->Set(v | (v << 16));
 }
 
+QString InstanceName() {
+    return QLatin1String(product::InstancePrefix) + ApplicationTitle() +
+           QLatin1String(product::InstanceSuffix);
+}
+
 bool IsAlreadyRunning() {
-    return platform::Services().Instance->Claim(
-               QLatin1String(product::InstancePrefix) + ApplicationTitle() +
-               QLatin1String(product::InstanceSuffix)) == platform::NameTaken;
+    return platform::Services().Instance->Claim(InstanceName()) == platform::NameTaken;
 }
 
 } // namespace KoUtils

@@ -65,5 +65,7 @@ template <class F> void Guarded(F&& step) noexcept {
 // True when another windowed instance of the program runs (the name is kept for the life of
 // this process, and the system releases it when the process ends, however it ends).
 bool IsAlreadyRunning();
+// The name the windowed reader holds while it runs (per user).
+QString InstanceName();
 
 } // namespace KoUtils

@@ -95,6 +95,8 @@ TFormCvt::TFormCvt(const QString& appDir, platform::TServices services, QWidget*
     CreateDocumentCommands();
     CreateReadingCommands();
     CreateVoiceControls();
+    CreateTray();
+    CreateMediaControls();
     FormCreate();
 }
 
@@ -480,7 +482,8 @@ void TFormCvt::FormCreate() {
     // 3.
     Guarded([this] {
         qApp->installEventFilter(this); // tooltips follow ShowHint
-        // The minimise hook of the tray comes with the tray.
+        connect(TKoApplication::Instance(), &TKoApplication::OnMinimize, this,
+                &TFormCvt::ApplicationMinimize, Qt::UniqueConnection);
     });
     // 4.
     Guarded([this] {
@@ -804,8 +807,6 @@ void TFormCvt::ShowHotkeyNote() {
     FHotkeyNote.clear();
 }
 
-// The tray component plugs in here; until it does, the window is never hidden into a tray.
-void TFormCvt::ActivateTray() {}
 
 // --- The talking clock and the reminders ------------------------------------------------------
 

@@ -17,6 +17,7 @@
 
 #include <QColor>
 #include <QElapsedTimer>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 
@@ -40,6 +41,8 @@ class QToolButton;
 namespace desktop {
 class TAlarmSound;
 struct TAlarmAction;
+class TMediaControls;
+class TSysTray;
 } // namespace desktop
 
 namespace mainwindow {
@@ -149,7 +152,6 @@ private:
     void ShowHotkeyNote();
     bool FirstSessionWithoutHotkeys() const;
     QString FHotkeyNote; // what the user is told once about global keys that cannot work
-    void ActivateTray();
 
     platform::TServices FServices;
     TReadKind ReadKind = rkNone;
@@ -275,6 +277,29 @@ private:
     desktop::TClipboardText ReadClipboard();
     desktop::TRepeatFilter FClipboardRepeats;
     QElapsedTimer FClipboardClock;
+
+public:
+    // ---- The tray, later starts and the desktop's media controls (Tray.cpp) ----
+    desktop::TSysTray* SysTray1 = nullptr;
+    QMenu* PopupMenuTray = nullptr;
+    desktop::TMediaControls* MediaControls1 = nullptr;
+    void ActionToolsShowMainExecute();
+    void SysTray1IconMouseDown(Qt::MouseButton button, QPoint pos);
+    void PopupMenuTrayPopup();
+    void ApplicationMinimize();
+    // A later start of the reader asked for this window, handing over its files.
+    void ShowFromAnotherStart(const QStringList& files);
+
+private:
+    void CreateTray();
+    void ActivateTray();
+    // Whether hiding into the tray leaves the user a way back: the icon is on and the desktop
+    // shows a tray.
+    bool TrayHolds() const;
+    void ShowMainWindow();
+    void SysTray1AvailabilityChanged(bool available);
+    void CreateMediaControls();
+    void UpdateMediaControls();
 
 private:
     void ActionFileExitExecute();

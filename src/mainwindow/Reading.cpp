@@ -1,6 +1,8 @@
 // The reading and conversion controller: reading aloud, into WAV and into MP3.
 #include "Converter.h"
 
+#include "SysTray.h"
+
 #include "Global.h"
 #include "KoUtils.h"
 #include "Product.h"
@@ -336,6 +338,7 @@ void TFormCvt::TimerWordPositionTimer() {
 // --- Status and captions --------------------------------------------------------------------
 
 void TFormCvt::UpdateStatus() {
+    UpdateMediaControls();
     const int tab = TabControl1->currentIndex();
     if (tab < 0)
         return;
@@ -375,6 +378,7 @@ void TFormCvt::UpdateStatus() {
         FTrayTip += QStringLiteral(" [Paused]");
     else if (!ActionStop->isEnabled())
         FTrayTip += QStringLiteral(" [Stopped]");
+    SysTray1->SetHint(FTrayTip);
 }
 
 QString TFormCvt::TrayTipText() const {

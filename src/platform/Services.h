@@ -7,6 +7,7 @@
 #include <QKeyCombination>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <memory>
@@ -66,11 +67,23 @@ public:
 
 enum ClaimResult { NameClaimed, NameTaken, ClaimFailed };
 
-// A name one process of this user at a time may hold, released however the process ends.
-class ISingleInstance {
+// A name one process of this user at a time may hold, released however the process ends. The
+// holder hears later starts of the same user: they ask it to show itself and hand it their
+// files.
+class ISingleInstance : public QObject {
+    Q_OBJECT
 public:
-    virtual ~ISingleInstance() = default;
+    using QObject::QObject;
     virtual ClaimResult Claim(const QString& name) = 0;
+    // The holder starts answering; called once its event loop exists.
+    virtual void Serve() = 0;
+    // Asks the holder of `name` to show itself and open `files` (absolute paths). False when no
+    // holder answered within `timeoutMs`.
+    virtual bool Ask(const QString& name, const QStringList& files, int timeoutMs) = 0;
+
+signals:
+    // A later start asked; on the user-interface thread.
+    void asked(const QStringList& files);
 };
 
 struct TServices {

@@ -73,7 +73,15 @@ public:
         return Claimed.contains(name) ? platform::NameTaken
                                       : (Claimed << name, platform::NameClaimed);
     }
-    QStringList Claimed;
+    void Serve() override { Serving = true; }
+    bool Ask(const QString& name, const QStringList& files, int) override {
+        Asked << name;
+        Handed << files;
+        return Answers;
+    }
+    QStringList Claimed, Asked, Handed;
+    bool Serving = false;
+    bool Answers = true;
 };
 
 // One of each, typed for the test and bundled for the program.

@@ -1,0 +1,144 @@
+// The tray icon and its menu, hiding and showing the window, later starts of the reader, and
+// the desktop's media controls.
+#include "Converter.h"
+
+#include "Global.h"
+#include "KoUtils.h"
+#include "MediaControls.h"
+#include "SysTray.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QTabBar>
+
+using namespace settings;
+
+void TFormCvt::CreateTray() {
+    PopupMenuTray = new QMenu(this);
+    PopupMenuTray->setObjectName(QStringLiteral("PopupMenuTray"));
+    PopupMenuTray->addAction(ActionToolsShowMain);
+    PopupMenuTray->addSeparator();
+    PopupMenuTray->addActions(
+        {ActionTTS, ActionTTW, ActionTTM, ActionPause, ActionStop, ActionPrev, ActionNext});
+    PopupMenuTray->addSeparator();
+    PopupMenuTray->addActions({ActionReadClipboard, ActionToolsOptions});
+    PopupMenuTray->addSeparator();
+    PopupMenuTray->addAction(ActionFileExit);
+    connect(PopupMenuTray, &QMenu::aboutToShow, this, &TFormCvt::PopupMenuTrayPopup);
+    connect(ActionToolsShowMain, &QAction::triggered, this, &TFormCvt::ActionToolsShowMainExecute);
+
+    SysTray1 = new desktop::TSysTray(this);
+    SysTray1->setObjectName(QStringLiteral("SysTray1"));
+    SysTray1->SetIcon(QIcon(QStringLiteral(":/app/tray.png")));
+    SysTray1->SetHint(QStringLiteral("Advanced Text To Speech"));
+    SysTray1->PopupMenu = PopupMenuTray;
+    SysTray1->PopupMode = desktop::pmRightClick;
+    SysTray1->PopupAlign = desktop::TPopupAlign::Right;
+    connect(SysTray1, &desktop::TSysTray::OnIconMouseDown, this, &TFormCvt::SysTray1IconMouseDown);
+    connect(SysTray1, &desktop::TSysTray::availabilityChanged, this,
+            &TFormCvt::SysTray1AvailabilityChanged);
+}
+
+// Creation step: the icon follows the setting; the window starts hidden only where a tray
+// will hold it.
+void TFormCvt::ActivateTray() {
+    SysTray1->SetActive(Settings.Tray);
+    FStartHidden = Settings.Tray && Settings.MiniStartup && TrayHolds();
+}
+
+bool TFormCvt::TrayHolds() const {
+    return SysTray1->Active() && desktop::TSysTray::Available();
+}
+
+void TFormCvt::ActionToolsShowMainExecute() {
+    if (isVisible()) {
+        // Hidden, the window has no task-bar button either.
+        hide();
+    } else {
+        ShowMainWindow();
+    }
+}
+
+void TFormCvt::ShowMainWindow() {
+    show();
+    if (windowState() & Qt::WindowMinimized)
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+}
+
+void TFormCvt::SysTray1IconMouseDown(Qt::MouseButton button, QPoint) {
+    if (button == Qt::LeftButton)
+        ActionToolsShowMain->trigger();
+}
+
+void TFormCvt::PopupMenuTrayPopup() {
+    ActionToolsShowMain->setText(isVisible() ? QStringLiteral("Hide Main Window")
+                                             : QStringLiteral("Show Main Window"));
+}
+
+void TFormCvt::ApplicationMinimize() {
+    // Only into a tray that is there: elsewhere the window stays on the task bar, minimised.
+    if (Settings.Tray && Settings.MiniToTray && TrayHolds())
+        ActionToolsShowMain->trigger();
+}
+
+void TFormCvt::SysTray1AvailabilityChanged(bool available) {
+    // The tray went away with the window in it: the window comes back.
+    if (!available && !isVisible() && !FDestroyed)
+        ShowMainWindow();
+}
+
+void TFormCvt::ShowFromAnotherStart(const QStringList& files) {
+    ShowMainWindow();
+    if (!files.isEmpty())
+        DropFiles(files);
+}
+
+// --- Media controls ---------------------------------------------------------------------------
+
+void TFormCvt::CreateMediaControls() {
+    MediaControls1 = new desktop::TMediaControls(this);
+    MediaControls1->setObjectName(QStringLiteral("MediaControls1"));
+    using desktop::TMediaControls;
+    auto run = [](QAction* a) {
+        if (a->isEnabled())
+            a->trigger();
+    };
+    auto reading = [this] { return ActionStop->isEnabled(); };
+    connect(MediaControls1, &TMediaControls::playPause, this,
+            [=, this] { run(reading() ? ActionPause : ActionTTS); });
+    connect(MediaControls1, &TMediaControls::play, this, [=, this] {
+        if (!reading())
+            run(ActionTTS);
+        else if (MSpeech1->Paused)
+            run(ActionPause);
+    });
+    connect(MediaControls1, &TMediaControls::pause, this, [=, this] {
+        if (reading() && !MSpeech1->Paused)
+            run(ActionPause);
+    });
+    connect(MediaControls1, &TMediaControls::stop, this, [=, this] { run(ActionStop); });
+    connect(MediaControls1, &TMediaControls::next, this, [=, this] { run(ActionNext); });
+    connect(MediaControls1, &TMediaControls::previous, this, [=, this] { run(ActionPrev); });
+    connect(MediaControls1, &TMediaControls::raise, this, &TFormCvt::ShowMainWindow);
+    connect(MediaControls1, &TMediaControls::quit, this, [=, this] { run(ActionFileExit); });
+    MediaControls1->Publish(QStringLiteral("nurva"));
+}
+
+void TFormCvt::UpdateMediaControls() {
+    if (!MediaControls1)
+        return;
+    using desktop::TPlayback;
+    MediaControls1->SetPlayback(MSpeech1->Paused          ? TPlayback::Paused
+                                : ActionStop->isEnabled() ? TPlayback::Playing
+                                                          : TPlayback::Stopped);
+    const int tab = TabControl1->currentIndex();
+    MediaControls1->SetTitle(tab >= 0 ? TabControl1->tabText(tab) : QString());
+    MediaControls1->SetCanGoNext(ActionNext->isEnabled());
+    MediaControls1->SetCanGoPrevious(ActionPrev->isEnabled());
+    // While reading, "play" is still understood (it resumes a pause); media widgets offer their
+    // other buttons only to a player that can play.
+    MediaControls1->SetCanPlay(ActionTTS->isEnabled() || ActionStop->isEnabled());
+}
