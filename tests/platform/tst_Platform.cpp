@@ -4,9 +4,13 @@
 #include "platform/unix/SingleInstance.h"
 #include "platform/xdg/Desktop.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <atomic>
+#include <thread>
 
 class TestPlatform : public QObject {
     Q_OBJECT
@@ -45,17 +49,54 @@ private slots:
         QCOMPARE(nowhere.Get(), 7u);
     }
 
-    // One holder per name and user; a name longer than the system allows still works.
-    void singleInstanceName() {
-        platform::TUnixSingleInstance instance;
+    // One holder per name and user, kept in a folder only the user may enter (a name longer
+    // than a socket's path allows too); a later start reaches the holder with its files, also
+    // after an earlier holder died and left its socket behind; a name nobody holds gets no
+    // answer, in bounded time.
+    void singleInstance() {
+        QTemporaryDir dir;
+        const QString run = dir.filePath("run");
+        QVERIFY(QDir().mkdir(run));
+        QVERIFY(QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         const QString name =
-            QStringLiteral("nurva test %1").arg(QCoreApplication::applicationPid());
-        QCOMPARE(instance.Claim(name), platform::NameClaimed);
-        QCOMPARE(instance.Claim(name), platform::NameTaken);
-        QCOMPARE(instance.Claim(name + " other"), platform::NameClaimed);
+            QStringLiteral("nurva test/%1").arg(QCoreApplication::applicationPid());
         const QString longName = name + QString(300, u'x');
-        QCOMPARE(instance.Claim(longName), platform::NameClaimed);
-        QCOMPARE(instance.Claim(longName), platform::NameTaken);
+        {
+            platform::TUnixSingleInstance first(run);
+            QCOMPARE(first.Claim(name), platform::NameClaimed);
+            QCOMPARE(first.Claim(name), platform::NameTaken);
+            QCOMPARE(platform::TUnixSingleInstance(run).Claim(name), platform::NameTaken);
+            QCOMPARE(first.Claim(longName), platform::NameClaimed);
+            QCOMPARE(first.Claim(longName), platform::NameTaken);
+        } // gone, as a crashed holder goes: its socket file stays
+
+        platform::TUnixSingleInstance holder(run);
+        QCOMPARE(holder.Claim(name), platform::NameClaimed);
+        holder.Serve();
+        QStringList heard;
+        int asks = 0;
+        connect(&holder, &platform::ISingleInstance::asked, this, [&](const QStringList& files) {
+            heard = files;
+            ++asks;
+        });
+        const QStringList files{"/tmp/a b.txt", "/tmp/line\nbreak.txt", "/tmp/été.txt"};
+        std::atomic<int> answered{-1};
+        std::thread asker([&] {
+            platform::TUnixSingleInstance later(run);
+            answered = later.Ask(name, files, 5000) ? 1 : 0;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(answered.load() >= 0, 10000);
+        asker.join();
+        QCOMPARE(answered.load(), 1);
+        QCOMPARE(heard, files);
+        QCOMPARE(asks, 1);
+
+        QVERIFY(!holder.Ask(name + " nobody", {}, 300));
+
+        // A folder anyone else may enter is never used.
+        QVERIFY(QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                               QFile::ReadOther | QFile::ExeOther));
+        QCOMPARE(platform::TUnixSingleInstance(run).Claim(name + " 2"), platform::ClaimFailed);
     }
 
     // The utilities reach the process's services, whichever were set.
