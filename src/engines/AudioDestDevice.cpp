@@ -16,6 +16,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <deque>
+#include <future>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -51,6 +52,8 @@ double VolumeGain(DWORD volume) {
 // and then; the process's end takes the idle thread with it.
 
 std::atomic<QThread*> gAudioThread{nullptr};
+// Set when the sound server did not answer (see HasAudioOutput).
+std::atomic<bool> gServerHung{false};
 
 QThread* AudioThread() {
     static QThread* thread = [] {
@@ -412,6 +415,9 @@ void ShutdownAudio() {
         return;
     // The players that released destinations left behind go now, with the sound server's
     // connection still whole; then the thread ends.
+    // A thread stuck in a hung sound server is left behind: the process ends all the same.
+    if (gServerHung)
+        return;
     QObject anchor;
     anchor.moveToThread(t);
     QMetaObject::invokeMethod(
@@ -456,10 +462,35 @@ HRESULT AudioDestDevice::VolumeSet(DWORD volume) {
     return S_OK;
 }
 
+namespace {
+// A sound server that accepts the connection and then never answers (a stopped process) would
+// hold the first question for half a minute: it is asked on the audio thread, and given up
+// after this long. A server that hung once is not asked again by this process.
+constexpr auto kProbeWait = std::chrono::seconds(4);
+
+bool HasAudioOutput() {
+    if (gServerHung)
+        return false;
+    auto answer = std::make_shared<std::promise<bool>>();
+    std::future<bool> result = answer->get_future();
+    auto* asker = new QObject;
+    asker->moveToThread(AudioThread());
+    QMetaObject::invokeMethod(
+        asker,
+        [asker, answer] {
+            answer->set_value(!QMediaDevices::audioOutputs().isEmpty());
+            delete asker;
+        },
+        Qt::QueuedConnection);
+    if (result.wait_for(kProbeWait) == std::future_status::ready)
+        return result.get();
+    gServerHung = true;
+    return false;
+}
+} // namespace
+
 HRESULT AudioDestDevice::Open() {
-    if (QMediaDevices::audioOutputs().isEmpty())
-        return AUDERR_NODRIVER;
-    return S_OK;
+    return HasAudioOutput() ? S_OK : AUDERR_NODRIVER;
 }
 
 void AudioDestDevice::Poke() {
