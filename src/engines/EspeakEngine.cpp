@@ -891,8 +891,9 @@ std::vector<EspeakMode> EspeakModes(const std::string& localeName) {
         region.clear();
     }
     const QUuid ns(QStringLiteral("{1b7c3f4e-8a5d-4e61-b2c9-7d0e3a6f5b18}"));
-    const char* version = nullptr;
-    espeak_Info(&version);
+    // The version is the result; the out-parameter is the data folder.
+    const char* dataFolder = nullptr;
+    const char* version = espeak_Info(&dataFolder);
     std::vector<Entry> entries;
     for (const espeak_VOICE* v : rt.Voices()) {
         std::string l = Lower(PrimaryLanguage(v->languages));
