@@ -225,7 +225,8 @@ bool TDocumentReader::Fill() {
 
 std::optional<QString> TDocumentReader::Next(qsizetype size) {
     size = std::max<qsizetype>(size, 2);
-    while (FPending.size() < size && Fill()) {
+    // One character more than the piece: a piece ends whole only at the end of the file.
+    while (FPending.size() <= size && Fill()) {
     }
     if (FPending.isEmpty())
         return std::nullopt;
