@@ -316,9 +316,9 @@ void TKoCmdLine::SpeechStopped(TMSpeech* sender) {
     if (Arg(1).toLower() == QLatin1String("/ttm")) {
         const QString wav = sender->Filename;
         const QString mp3 = ChangeFileExt(wav, QStringLiteral(".mp3"));
-        Lame::Result r = Lame::WavToMp3(PlainName(wav), PlainName(mp3), SwitchValues[swResample],
-                                        SwitchValues[swBitrate],
-                                        SwitchValues[swMode], SwitchValues[swQuality]);
+        Lame::Result r =
+            Lame::WavToMp3(PlainName(wav), PlainName(mp3), SwitchValues[swResample],
+                           SwitchValues[swBitrate], SwitchValues[swMode], SwitchValues[swQuality]);
         // The WAV goes only once the MP3 is there: a failed encoding keeps the user's audio.
         if (r.Ok)
             QFile::remove(wav);
@@ -340,9 +340,9 @@ void TKoCmdLine::ConvertFile(bool toMp3) {
     if (!CheckOutputs(input, {output}))
         return;
     auto convert = toMp3 ? Lame::WavToMp3 : Lame::Mp3ToWav;
-    Lame::Result r = convert(PlainName(input), PlainName(output), SwitchValues[swResample],
-                             SwitchValues[swBitrate],
-                             SwitchValues[swMode], SwitchValues[swQuality]);
+    Lame::Result r =
+        convert(PlainName(input), PlainName(output), SwitchValues[swResample],
+                SwitchValues[swBitrate], SwitchValues[swMode], SwitchValues[swQuality]);
     if (!r.Ok)
         Fail(r.Error);
 }

@@ -52,7 +52,7 @@ double VolumeGain(DWORD volume) {
 // and then; the process's end takes the idle thread with it.
 
 std::atomic<QThread*> gAudioThread{nullptr};
-// Set when the sound server did not answer (see HasAudioOutput).
+// True while the audio thread waits for the sound server's answer (see HasAudioOutput).
 std::atomic<bool> gServerHung{false};
 
 QThread* AudioThread() {
@@ -413,11 +413,11 @@ void ShutdownAudio() {
     QThread* t = gAudioThread.exchange(nullptr);
     if (!t)
         return;
-    // The players that released destinations left behind go now, with the sound server's
-    // connection still whole; then the thread ends.
     // A thread stuck in a hung sound server is left behind: the process ends all the same.
     if (gServerHung)
         return;
+    // The players that released destinations left behind go now, with the sound server's
+    // connection still whole; then the thread ends.
     QObject anchor;
     anchor.moveToThread(t);
     QMetaObject::invokeMethod(
@@ -465,27 +465,35 @@ HRESULT AudioDestDevice::VolumeSet(DWORD volume) {
 namespace {
 // A sound server that accepts the connection and then never answers (a stopped process) would
 // hold the first question for half a minute: it is asked on the audio thread, and given up
-// after this long. A server that hung once is not asked again by this process.
+// after this long. While a question is unanswered no other is asked; once the server answers
+// it, the next speech asks again.
 constexpr auto kProbeWait = std::chrono::seconds(4);
+std::mutex gProbeMutex;
+std::shared_future<bool> gProbe;
 
 bool HasAudioOutput() {
-    if (gServerHung)
-        return false;
-    auto answer = std::make_shared<std::promise<bool>>();
-    std::future<bool> result = answer->get_future();
-    auto* asker = new QObject;
-    asker->moveToThread(AudioThread());
-    QMetaObject::invokeMethod(
-        asker,
-        [asker, answer] {
-            answer->set_value(!QMediaDevices::audioOutputs().isEmpty());
-            delete asker;
-        },
-        Qt::QueuedConnection);
-    if (result.wait_for(kProbeWait) == std::future_status::ready)
-        return result.get();
-    gServerHung = true;
-    return false;
+    std::shared_future<bool> probe;
+    {
+        std::lock_guard lock(gProbeMutex);
+        if (gProbe.valid() && gProbe.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+            return false; // still waiting for the server
+        auto answer = std::make_shared<std::promise<bool>>();
+        gProbe = answer->get_future().share();
+        probe = gProbe;
+        auto* asker = new QObject;
+        asker->moveToThread(AudioThread());
+        gServerHung = true; // until the answer comes
+        QMetaObject::invokeMethod(
+            asker,
+            [asker, answer] {
+                bool any = !QMediaDevices::audioOutputs().isEmpty();
+                gServerHung = false;
+                answer->set_value(any);
+                delete asker;
+            },
+            Qt::QueuedConnection);
+    }
+    return probe.wait_for(kProbeWait) == std::future_status::ready && probe.get();
 }
 } // namespace
 

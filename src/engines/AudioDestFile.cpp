@@ -70,10 +70,10 @@ void AudioDestFile::WriteHeaderLocked() {
     std::memcpy(h + 12, rf64 ? "ds64" : "JUNK", 4);
     Put32(h + 16, 28);
     if (rf64) {
-        Put64(h + 20, kHeaderSize - 8 + data);      // RIFF size
-        Put64(h + 28, data);                        // data size
-        Put64(h + 36, data / (2 * channels));       // sample frames
-        Put32(h + 44, 0);                           // no table
+        Put64(h + 20, kHeaderSize - 8 + data); // RIFF size
+        Put64(h + 28, data);                   // data size
+        Put64(h + 36, data / (2 * channels));  // sample frames
+        Put32(h + 44, 0);                      // no table
     }
     unsigned char* f = h + 48;
     std::memcpy(f, "fmt ", 4);

@@ -72,7 +72,7 @@ private:
     bool FFailed = false;
     Clock::time_point FPaceStart;
     Clock::time_point FHeaderWritten; // when the header last told the sizes
-    speech::QWORD FPaceBase = 0; // samples written when the pace clock last started
+    speech::QWORD FPaceBase = 0;      // samples written when the pace clock last started
     std::deque<Mark> FMarks;
     std::function<void()> FStarted;
 };

@@ -216,7 +216,8 @@ bool IsPlainFileName(const QString& name) {
 }
 
 bool SameFile(const QString& a, const QString& b) {
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     if (a.isEmpty() || b.isEmpty() || ::stat(EncodeFileName(a).constData(), &sa) != 0 ||
         ::stat(EncodeFileName(b).constData(), &sb) != 0)
         return false;

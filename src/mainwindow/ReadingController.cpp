@@ -74,7 +74,8 @@ void TReadingController::Start(const TReadingRequest& request) {
             QFile::remove(reserved);
         if (FReplaced)
             FActive = false; // nothing runs any more: no stop will come
-        if (FReplaced && request.Mode != 0 && QString::fromUtf8(e.what()).startsWith("Can not open file"))
+        if (FReplaced && request.Mode != 0 &&
+            QString::fromUtf8(e.what()).startsWith("Can not open file"))
             throw speech::EMSpeechException(QStringLiteral("Can not open file\n\n") +
                                             FSpeech->Filename);
         throw;

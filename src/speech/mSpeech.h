@@ -166,7 +166,7 @@ private:
     DWORD FRegKey = 0;
     QStringList FText;
     static constexpr int kPiecesAhead = 3;
-    TPieceSource FPieces; // null when the text has no more pieces
+    TPieceSource FPieces;  // null when the text has no more pieces
     int FPiecesQueued = 0; // handed to the engine and not yet done
     // Bumped by every selection: notifications of older bindings are dropped.
     std::uint64_t FGeneration = 0;

@@ -288,9 +288,9 @@ private slots:
         const QList<QStringList> jobs{
             {"/wtm", "keep.mp3", "./keep.mp3"},
             {"/mtw", "keep.wav", dir + "/keep.wav"},
-            {"/mtw", "keep.wav", "link.wav"},         // a link to the input
+            {"/mtw", "keep.wav", "link.wav"}, // a link to the input
             {"/mtw", "link.wav", "../same file/keep.wav"},
-            {"/ttw", "song.wav", "-w", "256"},         // the default name is the input's
+            {"/ttw", "song.wav", "-w", "256"}, // the default name is the input's
             {"/ttm", "song.mp3", "-w", "256"},
             {"/ttw", "song.wav", "./song.mp3", "-w", "256"}, // the WAV beside an MP3 name
         };
@@ -299,7 +299,8 @@ private slots:
             QCOMPARE(r.code, 1);
             QVERIFY2(r.err.contains("is the input file itself"), qPrintable(job.join(' ') + r.err));
             for (const QString& f : files)
-                QVERIFY2(ReadBytes(dir + "/" + f) == before[f], qPrintable(job.join(' ') + ": " + f));
+                QVERIFY2(ReadBytes(dir + "/" + f) == before[f],
+                         qPrintable(job.join(' ') + ": " + f));
         }
         QCOMPARE(QDir(dir).entryList(QDir::Files).size(), 6); // nothing new either
     }
@@ -440,8 +441,7 @@ private slots:
     void speaksALongTextInPieces() {
         QString dir = NewFolder();
         QProcess make;
-        make.start(qEnvironmentVariable("NURVA_CORPUS") + "/make-text",
-                   {"70k", dir + "/long.txt"});
+        make.start(qEnvironmentVariable("NURVA_CORPUS") + "/make-text", {"70k", dir + "/long.txt"});
         QVERIFY(make.waitForFinished(30000) && make.exitCode() == 0);
         Run r = Nurva({"/ttw", dir + "/long.txt", "-w", "256"}, dir);
         QCOMPARE(r.code, 0);

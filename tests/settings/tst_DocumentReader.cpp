@@ -92,7 +92,8 @@ private slots:
     }
 
     void namesOfAnyBytes() {
-        const QString name = KoUtils::DecodeFileName(QFile::encodeName(FDir.path()) + "/caf\xe9.txt");
+        const QString name =
+            KoUtils::DecodeFileName(QFile::encodeName(FDir.path()) + "/caf\xe9.txt");
         QCOMPARE(KoUtils::EncodeFileName(name), QFile::encodeName(FDir.path()) + "/caf\xe9.txt");
         QVERIFY(!KoUtils::IsPlainFileName(name));
         QFile f(FDir.filePath("x"));
