@@ -49,8 +49,8 @@ enum class VoiceCharacter { Normal, Whisper, Monotone };
 
 struct ControlTag {
     TagKind kind = TagKind::Unknown;
-    std::uint32_t number =
-        0; // Pause (ms, at most kMaxPauseMs), Speed (wpm), Pitch (Hz), Volume (0..65535)
+    // Pause (ms, at most kMaxPauseMs), Speed (wpm), Pitch (Hz), Volume (0..65535)
+    std::uint32_t number = 0;
     VoiceCharacter character = VoiceCharacter::Normal;
 };
 
