@@ -3,6 +3,7 @@
 //
 //   bench_speech [--runs N] [--skip-capped] [--skip-memory]
 //   bench_speech --convert TEXT OUT.wav    (one conversion; used to measure peak memory)
+#include "AudioDestFile.h"
 #include "Engines.h"
 #include "TestSupport.h"
 #include "mSpeech.h"
@@ -74,7 +75,7 @@ Result Convert(const QString& text, const QString& out, WORD pace) {
     r.seconds = double(t.nsecsElapsed()) / 1e9;
     r.firstSampleMs = first;
     QFile f(out);
-    r.audioSeconds = double(f.size() - 44) / 2 / 22050;
+    r.audioSeconds = double(f.size() - engines::AudioDestFile::HeaderSize) / 2 / 22050;
     return r;
 }
 

@@ -5,9 +5,14 @@
 #include "Lame.h"
 #include "Product.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace speech;
 
@@ -21,8 +26,18 @@ namespace {
 using KoUtils::ChangeFileExt;
 using KoUtils::ExtractFileExt;
 
+enum class TFileKind { Missing, Regular, Other };
+
+// What a name on the command line leads to; names keep every byte (KoUtils::DecodeFileName).
+TFileKind KindOf(const QString& path) {
+    struct stat st {};
+    if (path.isEmpty() || ::stat(KoUtils::EncodeFileName(path).constData(), &st) != 0)
+        return TFileKind::Missing;
+    return S_ISREG(st.st_mode) ? TFileKind::Regular : TFileKind::Other;
+}
+
 bool IsFile(const QString& path) {
-    return !path.isEmpty() && QFileInfo(path).isFile();
+    return KindOf(path) == TFileKind::Regular;
 }
 
 // Whole-string decimal integer, as the converter's switches take them.
@@ -40,6 +55,61 @@ TKoCmdLine::~TKoCmdLine() = default;
 
 QString TKoCmdLine::Arg(int i) const {
     return FArgs.value(i);
+}
+
+QString TKoCmdLine::FileArg(int i) const {
+    // A relative name that starts with "-" must never be taken for an option by the programs
+    // it is handed to.
+    QString name = Arg(i);
+    if (name.startsWith(u'-'))
+        name.prepend(QStringLiteral("./"));
+    return name;
+}
+
+bool TKoCmdLine::CheckInput(const QString& name) {
+    switch (KindOf(name)) {
+    case TFileKind::Regular:
+        return true;
+    case TFileKind::Missing:
+        Fail(name.isEmpty() ? QStringLiteral("No input file was given.")
+                            : QStringLiteral("The file %1 does not exist.").arg(name));
+        return false;
+    case TFileKind::Other:
+        Fail(QStringLiteral("%1 is not a regular file (a folder, a device or a pipe); nothing was "
+                            "converted.")
+                 .arg(name));
+        return false;
+    }
+    return false;
+}
+
+bool TKoCmdLine::CheckOutputs(const QString& input, const QStringList& outputs) {
+    for (const QString& output : outputs) {
+        if (KoUtils::SameFile(input, output)) {
+            Fail(QStringLiteral("The output %1 is the input file itself; nothing was converted "
+                                "and the file is left as it was.")
+                     .arg(output));
+            return false;
+        }
+    }
+    return true;
+}
+
+QString TKoCmdLine::PlainName(const QString& name) {
+    if (KoUtils::IsPlainFileName(name))
+        return name;
+    // Qt hands names to programs as UTF-8, which cannot carry every byte: the encoder gets a
+    // link with a plain name, in a folder of this run's own.
+    if (!FLinks)
+        FLinks = std::make_unique<QTemporaryDir>();
+    const QString ext = ExtractFileExt(name);
+    const QString link = FLinks->filePath(QString::number(++FLinkCount) +
+                                          (KoUtils::IsPlainFileName(ext) ? ext : QString()));
+    const QString target = QDir::isAbsolutePath(name) ? name : QDir::currentPath() + u'/' + name;
+    if (!FLinks->isValid() || ::symlink(KoUtils::EncodeFileName(target).constData(),
+                                        KoUtils::EncodeFileName(link).constData()) != 0)
+        return name;
+    return link;
 }
 
 void TKoCmdLine::ParseSwitches() {
@@ -167,14 +237,32 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
         s.SelectEngine(s.Engines[0]);
     }
 
+    // The text is a file when argument 2 names one; something that is there but is not a
+    // file (a folder, /dev/zero, a pipe) is refused rather than spoken as its name.
+    QString t = Arg(2);
+    if (t.trimmed().isEmpty())
+        t = QString::fromLatin1(product::Greeting);
+    const bool fromFile = IsFile(t);
+    if (!fromFile && KindOf(t) == TFileKind::Other) {
+        CheckInput(t);
+        return;
+    }
+    if (fromFile)
+        t = FileArg(2);
+
     if (output == soFile) {
         const QString ext = ExtractFileExt(Arg(3)).toLower();
         if (ext == QLatin1String(".wav") || ext == QLatin1String(".mp3"))
-            s.Filename = ChangeFileExt(Arg(3), QStringLiteral(".wav"));
-        else if (IsFile(Arg(2)))
-            s.Filename = ChangeFileExt(Arg(2), QStringLiteral(".wav"));
+            s.Filename = ChangeFileExt(FileArg(3), QStringLiteral(".wav"));
+        else if (fromFile)
+            s.Filename = ChangeFileExt(t, QStringLiteral(".wav"));
         else
             s.Filename = QStringLiteral("output.wav");
+        QStringList outputs{s.Filename};
+        if (Arg(1).toLower() == QLatin1String("/ttm"))
+            outputs << ChangeFileExt(s.Filename, QStringLiteral(".mp3"));
+        if (fromFile && !CheckOutputs(t, outputs))
+            return;
         // The writing speed in 1/256 of real time. Only the low 16 bits travel, so "-w 256"
         // sends 0: no cap, as fast as the engine can.
         WORD speed = 2048;
@@ -188,20 +276,18 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
             file->RealTimeSet(speed);
     }
 
-    QString t = Arg(2);
-    if (t.trimmed().isEmpty())
-        t = QString::fromLatin1(product::Greeting);
-    if (IsFile(t)) {
+    // A file is read and spoken in pieces, in any of the window's encodings: memory stays
+    // flat in the text's size and the first words do not wait for the whole file.
+    std::shared_ptr<settings::TDocumentReader> reader;
+    if (fromFile) {
         try {
-            // Read as the window reads it: any of its encodings, the same size limit.
-            s.SetText(settings::SplitLines(settings::ReadDocument(t).value_or(QString())));
+            reader = std::make_shared<settings::TDocumentReader>(t);
         } catch (const settings::EFileError& e) {
-            s.SetText({QStringLiteral("Can't load the file ") + t});
             Fail(QStringLiteral("Can't load the file ") + t + QStringLiteral(": ") + e.Message());
+            t = QStringLiteral("Can't load the file ") + t;
         }
-    } else {
-        s.SetText({t});
     }
+    s.SetText({t});
 
     qint64 v = 0;
     if (SwitchGiven[swSpeed] && ToInt(SwitchValues[swSpeed], v))
@@ -211,7 +297,10 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
 
     Busy = true;
     try {
-        s.Speak();
+        if (reader)
+            s.SpeakPieces([reader] { return reader->Next(); });
+        else
+            s.Speak();
     } catch (...) {
         Busy = false; // nothing was handed over: no stop will come
         throw;
@@ -227,8 +316,9 @@ void TKoCmdLine::SpeechStopped(TMSpeech* sender) {
     if (Arg(1).toLower() == QLatin1String("/ttm")) {
         const QString wav = sender->Filename;
         const QString mp3 = ChangeFileExt(wav, QStringLiteral(".mp3"));
-        Lame::Result r = Lame::WavToMp3(wav, mp3, SwitchValues[swResample], SwitchValues[swBitrate],
-                                        SwitchValues[swMode], SwitchValues[swQuality]);
+        Lame::Result r =
+            Lame::WavToMp3(PlainName(wav), PlainName(mp3), SwitchValues[swResample],
+                           SwitchValues[swBitrate], SwitchValues[swMode], SwitchValues[swQuality]);
         // The WAV goes only once the MP3 is there: a failed encoding keeps the user's audio.
         if (r.Ok)
             QFile::remove(wav);
@@ -241,17 +331,18 @@ void TKoCmdLine::SpeechStopped(TMSpeech* sender) {
 }
 
 void TKoCmdLine::ConvertFile(bool toMp3) {
-    const QString input = Arg(2);
-    if (!IsFile(input)) {
-        Fail(input.isEmpty() ? QStringLiteral("No input file was given.")
-                             : QStringLiteral("The file %1 does not exist.").arg(input));
+    const QString input = FileArg(2);
+    if (!CheckInput(input))
         return;
-    }
     const QString ext = toMp3 ? QStringLiteral(".mp3") : QStringLiteral(".wav");
-    QString output = ExtractFileExt(Arg(3)).toLower() == ext ? Arg(3) : ChangeFileExt(input, ext);
+    QString output =
+        ExtractFileExt(Arg(3)).toLower() == ext ? FileArg(3) : ChangeFileExt(input, ext);
+    if (!CheckOutputs(input, {output}))
+        return;
     auto convert = toMp3 ? Lame::WavToMp3 : Lame::Mp3ToWav;
-    Lame::Result r = convert(input, output, SwitchValues[swResample], SwitchValues[swBitrate],
-                             SwitchValues[swMode], SwitchValues[swQuality]);
+    Lame::Result r =
+        convert(PlainName(input), PlainName(output), SwitchValues[swResample],
+                SwitchValues[swBitrate], SwitchValues[swMode], SwitchValues[swQuality]);
     if (!r.Ok)
         Fail(r.Error);
 }

@@ -47,6 +47,14 @@ private:
 
     void ParseSwitches();
     QString Arg(int i) const;
+    // Argument i as a file name: "./" before a name that starts with "-".
+    QString FileArg(int i) const;
+    // Refuses (with a message) an input that is missing or not a regular file.
+    bool CheckInput(const QString& name);
+    // Refuses (with a message) outputs that are the input file, however they are spelt.
+    bool CheckOutputs(const QString& input, const QStringList& outputs);
+    // The name, or a link to it with a plain name when Qt cannot pass its bytes to a program.
+    QString PlainName(const QString& name);
     void ListOrReport();
     void RunSpeech(speech::TSpeechOutput output);
     void SpeechStopped(speech::TMSpeech* sender);
@@ -55,6 +63,8 @@ private:
     speech::TMSpeech& CreateSpeech();
 
     QStringList FArgs;
+    std::unique_ptr<class QTemporaryDir> FLinks; // see PlainName
+    int FLinkCount = 0;
     QString FError; // the first failure; the job ends non-zero when set
     class QEventLoop* FLoop = nullptr;
 };

@@ -2,6 +2,7 @@
 // windowed reader, one instance at a time.
 #include "CmdLine.h"
 #include "Engines.h"
+#include "KoUtils.h"
 #include "WindowMain.h"
 
 #include <QCoreApplication>
@@ -10,9 +11,13 @@ int main(int argc, char** argv) {
     engines::RegisterEngines(); // before any speech component, for both ways of running
     if (argc > 1) {
         QCoreApplication app(argc, argv);
+        // The arguments byte for byte: file names need not be UTF-8.
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments << KoUtils::DecodeFileName(QByteArray(argv[i]));
         int code;
         {
-            TKoCmdLine cmd(app.arguments());
+            TKoCmdLine cmd(arguments);
             code = cmd.Execute();
         }
         engines::ExitProgram(code);

@@ -16,6 +16,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <deque>
+#include <future>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -51,6 +52,8 @@ double VolumeGain(DWORD volume) {
 // and then; the process's end takes the idle thread with it.
 
 std::atomic<QThread*> gAudioThread{nullptr};
+// True while the audio thread waits for the sound server's answer (see HasAudioOutput).
+std::atomic<bool> gServerHung{false};
 
 QThread* AudioThread() {
     static QThread* thread = [] {
@@ -410,6 +413,9 @@ void ShutdownAudio() {
     QThread* t = gAudioThread.exchange(nullptr);
     if (!t)
         return;
+    // A thread stuck in a hung sound server is left behind: the process ends all the same.
+    if (gServerHung)
+        return;
     // The players that released destinations left behind go now, with the sound server's
     // connection still whole; then the thread ends.
     QObject anchor;
@@ -456,10 +462,43 @@ HRESULT AudioDestDevice::VolumeSet(DWORD volume) {
     return S_OK;
 }
 
+namespace {
+// A sound server that accepts the connection and then never answers (a stopped process) would
+// hold the first question for half a minute: it is asked on the audio thread, and given up
+// after this long. While a question is unanswered no other is asked; once the server answers
+// it, the next speech asks again.
+constexpr auto kProbeWait = std::chrono::seconds(4);
+std::mutex gProbeMutex;
+std::shared_future<bool> gProbe;
+
+bool HasAudioOutput() {
+    std::shared_future<bool> probe;
+    {
+        std::lock_guard lock(gProbeMutex);
+        if (gProbe.valid() && gProbe.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+            return false; // still waiting for the server
+        auto answer = std::make_shared<std::promise<bool>>();
+        gProbe = answer->get_future().share();
+        probe = gProbe;
+        auto* asker = new QObject;
+        asker->moveToThread(AudioThread());
+        gServerHung = true; // until the answer comes
+        QMetaObject::invokeMethod(
+            asker,
+            [asker, answer] {
+                bool any = !QMediaDevices::audioOutputs().isEmpty();
+                gServerHung = false;
+                answer->set_value(any);
+                delete asker;
+            },
+            Qt::QueuedConnection);
+    }
+    return probe.wait_for(kProbeWait) == std::future_status::ready && probe.get();
+}
+} // namespace
+
 HRESULT AudioDestDevice::Open() {
-    if (QMediaDevices::audioOutputs().isEmpty())
-        return AUDERR_NODRIVER;
-    return S_OK;
+    return HasAudioOutput() ? S_OK : AUDERR_NODRIVER;
 }
 
 void AudioDestDevice::Poke() {

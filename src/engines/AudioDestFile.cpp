@@ -1,8 +1,11 @@
 #include "AudioDestFile.h"
 
+#include "KoUtils.h"
+
 #include <QFile>
 #include <QString>
 
+#include <atomic>
 #include <bit>
 #include <cstring>
 #include <thread>
@@ -24,7 +27,15 @@ void Put16(unsigned char* p, std::uint16_t v) {
     p[0] = v & 0xFF;
     p[1] = (v >> 8) & 0xFF;
 }
-constexpr long kHeaderSize = 44;
+void Put64(unsigned char* p, std::uint64_t v) {
+    Put32(p, std::uint32_t(v));
+    Put32(p + 4, std::uint32_t(v >> 32));
+}
+constexpr long kHeaderSize = AudioDestFile::HeaderSize;
+// The largest sample data a RIFF header can state: its RIFF size counts the header after the
+// first 8 bytes as well.
+constexpr std::uint64_t kRiffMaxData = 0xFFFFFFFFull - (kHeaderSize - 8);
+std::atomic<std::uint64_t> gRiffLimit{kRiffMaxData};
 } // namespace
 
 AudioDestFile::~AudioDestFile() {
@@ -41,31 +52,49 @@ HRESULT AudioDestFile::QueryInterface(const GUID& iid, std::shared_ptr<void>& ou
     return E_NOINTERFACE;
 }
 
+void AudioDestFile::SetRiffLimitForTests(std::uint64_t bytes) {
+    gRiffLimit = std::min(bytes, kRiffMaxData);
+}
+
 void AudioDestFile::WriteHeaderLocked() {
     if (!FFile)
         return;
-    // A RIFF file holds at most 4 GB; longer audio keeps the largest sizes the header can say.
-    std::uint64_t data = std::min<std::uint64_t>(FDataBytes, 0xFFFFFFFFull - 36);
-    unsigned char h[kHeaderSize];
-    std::memcpy(h, "RIFF", 4);
-    Put32(h + 4, std::uint32_t(36 + data));
-    std::memcpy(h + 8, "WAVEfmt ", 8);
-    Put32(h + 16, 16);
-    Put16(h + 20, 1); // PCM
-    Put16(h + 22, std::uint16_t(FFormat.Channels));
-    Put32(h + 24, std::uint32_t(FFormat.SampleRate));
-    Put32(h + 28, std::uint32_t(FFormat.SampleRate * FFormat.Channels * 2));
-    Put16(h + 32, std::uint16_t(FFormat.Channels * 2));
-    Put16(h + 34, 16);
-    std::memcpy(h + 36, "data", 4);
-    Put32(h + 40, std::uint32_t(data));
-    long pos = std::ftell(FFile);
-    if (std::fseek(FFile, 0, SEEK_SET) != 0 || std::fwrite(h, 1, sizeof h, FFile) != sizeof h)
+    const std::uint64_t data = FDataBytes;
+    const bool rf64 = data > gRiffLimit;
+    const std::uint32_t channels = std::max(FFormat.Channels, 1);
+    unsigned char h[kHeaderSize] = {};
+    std::memcpy(h, rf64 ? "RF64" : "RIFF", 4);
+    Put32(h + 4, rf64 ? 0xFFFFFFFFu : std::uint32_t(kHeaderSize - 8 + data));
+    std::memcpy(h + 8, "WAVE", 4);
+    // JUNK while the sizes fit, ds64 with the real sizes once they do not.
+    std::memcpy(h + 12, rf64 ? "ds64" : "JUNK", 4);
+    Put32(h + 16, 28);
+    if (rf64) {
+        Put64(h + 20, kHeaderSize - 8 + data); // RIFF size
+        Put64(h + 28, data);                   // data size
+        Put64(h + 36, data / (2 * channels));  // sample frames
+        Put32(h + 44, 0);                      // no table
+    }
+    unsigned char* f = h + 48;
+    std::memcpy(f, "fmt ", 4);
+    Put32(f + 4, 16);
+    Put16(f + 8, 1); // PCM
+    Put16(f + 10, std::uint16_t(channels));
+    Put32(f + 12, std::uint32_t(FFormat.SampleRate));
+    Put32(f + 16, std::uint32_t(FFormat.SampleRate * channels * 2));
+    Put16(f + 20, std::uint16_t(channels * 2));
+    Put16(f + 22, 16);
+    std::memcpy(f + 24, "data", 4);
+    Put32(f + 28, rf64 ? 0xFFFFFFFFu : std::uint32_t(data));
+    static_assert(48 + 32 == kHeaderSize);
+    const off_t pos = ::ftello(FFile);
+    if (::fseeko(FFile, 0, SEEK_SET) != 0 || std::fwrite(h, 1, sizeof h, FFile) != sizeof h)
         FFailed = true;
     if (pos > kHeaderSize)
-        std::fseek(FFile, pos, SEEK_SET);
+        ::fseeko(FFile, pos, SEEK_SET);
     if (std::fflush(FFile) != 0)
         FFailed = true;
+    FHeaderWritten = Clock::now();
 }
 
 void AudioDestFile::CloseLocked() {
@@ -82,7 +111,7 @@ HRESULT AudioDestFile::Set(const std::u16string& fileName, DWORD flags) {
         return E_INVALIDARG;
     std::lock_guard lock(FMutex);
     CloseLocked();
-    QByteArray path = QFile::encodeName(QString::fromStdU16String(fileName));
+    QByteArray path = KoUtils::EncodeFileName(QString::fromStdU16String(fileName));
     FFile = std::fopen(path.constData(), "wb");
     if (!FFile)
         return AUDERR_CANTOPENFILE;
@@ -149,6 +178,9 @@ HRESULT AudioDestFile::StreamWrite(const std::int16_t* samples, std::size_t coun
         }
         FDataBytes += bytes;
         FWritten += count / std::size_t(FFormat.Channels);
+        if (Clock::now() - FHeaderWritten >= HeaderInterval)
+            WriteHeaderLocked(); // a killed conversion still plays what it wrote
+
         started = std::exchange(FStarted, nullptr);
     }
     if (started)

@@ -1,4 +1,9 @@
 // The file destination: the engine speaks into a standard RIFF WAV file (PCM, 16-bit).
+//
+// The header is rewritten every few seconds while the file grows, so a conversion that is
+// killed leaves a file that plays what it holds. A RIFF file says at most 4 GB; beyond that the
+// file becomes RF64 (EBU Tech 3306, read by sox and ffmpeg): the JUNK chunk that every file
+// carries after "WAVE" is the room for the "ds64" chunk with the 64-bit sizes.
 #pragma once
 
 #include "SpeechApi.h"
@@ -23,6 +28,14 @@ public:
     speech::HRESULT Set(const std::u16string& fileName, speech::DWORD flags) override;
     speech::HRESULT RealTimeSet(speech::WORD speed) override;
     speech::HRESULT Flush() override;
+
+    // Byte size of the header before the samples: RIFF, JUNK (room for ds64), fmt, data.
+    static constexpr long HeaderSize = 12 + 36 + 24 + 8;
+    // The header is rewritten at least this often while samples are written.
+    static constexpr auto HeaderInterval = std::chrono::seconds(2);
+    // Tests: the RIFF form holds at most this many bytes of samples, RF64 beyond (default:
+    // what a RIFF header can say). Set before the file is opened.
+    static void SetRiffLimitForTests(std::uint64_t bytes);
 
     // IAudioDest
     speech::HRESULT StreamStart(const speech::AudioFormat& format) override;
@@ -58,7 +71,8 @@ private:
     bool FAborted = false;
     bool FFailed = false;
     Clock::time_point FPaceStart;
-    speech::QWORD FPaceBase = 0; // samples written when the pace clock last started
+    Clock::time_point FHeaderWritten; // when the header last told the sizes
+    speech::QWORD FPaceBase = 0;      // samples written when the pace clock last started
     std::deque<Mark> FMarks;
     std::function<void()> FStarted;
 };

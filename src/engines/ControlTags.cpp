@@ -125,8 +125,12 @@ std::optional<ControlTag> InterpretTag(const TagItem& tag) {
         t.number = *v;
         return t;
     };
-    if (EqualsNoCase(n, "Pau"))
-        return numeric(TagKind::Pause);
+    if (EqualsNoCase(n, "Pau")) {
+        auto pause = numeric(TagKind::Pause);
+        if (pause)
+            pause->number = std::min(pause->number, kMaxPauseMs);
+        return pause;
+    }
     if (EqualsNoCase(n, "Spd"))
         return numeric(TagKind::Speed);
     if (EqualsNoCase(n, "Pit"))

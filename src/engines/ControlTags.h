@@ -40,12 +40,17 @@ private:
     bool FTags;
 };
 
+// The longest pause a tag gives: a reader never needs more than a minute of silence, and a
+// larger value (\Pau=4294967295\ is 49 days) would fill a disk or hold the output for ever.
+inline constexpr std::uint32_t kMaxPauseMs = 60000;
+
 enum class TagKind { Pause, Speed, Pitch, Volume, Character, Emphasis, Reset, Unknown };
 enum class VoiceCharacter { Normal, Whisper, Monotone };
 
 struct ControlTag {
     TagKind kind = TagKind::Unknown;
-    std::uint32_t number = 0; // Pause (ms), Speed (wpm), Pitch (Hz), Volume (0..65535)
+    // Pause (ms, at most kMaxPauseMs), Speed (wpm), Pitch (Hz), Volume (0..65535)
+    std::uint32_t number = 0;
     VoiceCharacter character = VoiceCharacter::Normal;
 };
 

@@ -542,6 +542,21 @@ void Speaker::Run() {
     SpeakPiece(true);
 }
 
+} // namespace
+} // namespace engines
+
+// espeak-ng 1.51 opens a sound device of its own while it initialises (through pcaudiolib),
+// although synchronous output never plays on it: with a sound server that hangs, every job,
+// even one that writes a file, waited half a minute there. The program plays its speech
+// itself, so the library gets no device: this definition in the program takes the place of
+// pcaudiolib's (the dynamic linker looks in the executable first).
+extern "C" struct audio_object* create_audio_device_object(const char*, const char*, const char*) {
+    return nullptr;
+}
+
+namespace engines {
+namespace {
+
 void Runtime::Initialize() {
     // Audio comes back through the callback, about 50 ms at a time.
     int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 50, nullptr, espeakINITIALIZE_DONT_EXIT);
@@ -876,8 +891,9 @@ std::vector<EspeakMode> EspeakModes(const std::string& localeName) {
         region.clear();
     }
     const QUuid ns(QStringLiteral("{1b7c3f4e-8a5d-4e61-b2c9-7d0e3a6f5b18}"));
-    const char* version = nullptr;
-    espeak_Info(&version);
+    // The version is the result; the out-parameter is the data folder.
+    const char* dataFolder = nullptr;
+    const char* version = espeak_Info(&dataFolder);
     std::vector<Entry> entries;
     for (const espeak_VOICE* v : rt.Voices()) {
         std::string l = Lower(PrimaryLanguage(v->languages));

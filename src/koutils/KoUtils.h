@@ -53,6 +53,19 @@ QString ExtractFileExt(const QString& path);
 // The path with its extension replaced by `ext` (which carries its dot, or is empty).
 QString ChangeFileExt(const QString& path, const QString& ext);
 
+// File names as the system holds them: bytes, which need not be UTF-8. Every byte that is not
+// part of a UTF-8 character becomes U+DC80..U+DCFF (a lone surrogate, as Python keeps such
+// names), so that EncodeFileName gives the very same bytes back. Qt's own conversion would turn
+// them into U+FFFD and lose the name.
+QString DecodeFileName(const QByteArray& name);
+QByteArray EncodeFileName(const QString& name);
+// Whether a name reaches the system unchanged through Qt's conversions (QFile, QProcess):
+// false for names that DecodeFileName had to escape.
+bool IsPlainFileName(const QString& name);
+// True when both names lead to one and the same existing file (same device and inode, after
+// links), however they are spelt: "a.wav", "./a.wav", "/abs/a.wav", a link to it.
+bool SameFile(const QString& a, const QString& b);
+
 // One step of a longer procedure: an error inside ends that step silently, and the next one
 // runs. For steps whose failure must not stop creation or destruction.
 template <class F> void Guarded(F&& step) noexcept {

@@ -1,5 +1,6 @@
 #include "ReadingController.h"
 
+#include "AudioDestFile.h"
 #include "Document.h"
 #include "KoUtils.h"
 #include "Lame.h"
@@ -73,7 +74,8 @@ void TReadingController::Start(const TReadingRequest& request) {
             QFile::remove(reserved);
         if (FReplaced)
             FActive = false; // nothing runs any more: no stop will come
-        if (FReplaced && request.Mode != 0 && QString::fromUtf8(e.what()) == "Can not open file")
+        if (FReplaced && request.Mode != 0 &&
+            QString::fromUtf8(e.what()).startsWith("Can not open file"))
             throw speech::EMSpeechException(QStringLiteral("Can not open file\n\n") +
                                             FSpeech->Filename);
         throw;
@@ -133,7 +135,7 @@ TMp3Result TReadingController::EncodeMp3(const QString& chosen, const QString& k
     const QString wav = FCurrent.Wav;
     const QString mp3 = chosen.isEmpty() ? FCurrent.Mp3 : chosen;
     const QFileInfo spoken(wav);
-    if (!spoken.isFile() || spoken.size() <= 44) {
+    if (!spoken.isFile() || spoken.size() <= engines::AudioDestFile::HeaderSize) {
         // A conversion stopped before the first word: there is nothing to encode.
         QFile::remove(wav);
         return {TMp3Result::NothingSpoken, {}};

@@ -1,6 +1,15 @@
 #include "Document.h"
 
+#include "KoUtils.h"
+
 #include <QFile>
+#include <QStringDecoder>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <new>
 
@@ -93,6 +102,138 @@ QStringList SplitLines(const QString& text, std::vector<int>* starts) {
         lines << text.mid(start);
     }
     return lines;
+}
+
+namespace {
+constexpr qint64 kBlock = 64 * 1024;
+
+QStringDecoder::Encoding DecoderFor(TextEncoding e) {
+    switch (e) {
+    case TextEncoding::Utf16LE:
+        return QStringDecoder::Utf16LE;
+    case TextEncoding::Utf16BE:
+        return QStringDecoder::Utf16BE;
+    default:
+        return QStringDecoder::Utf8;
+    }
+}
+
+// Where to end a piece of `text` that should hold at most `size` characters.
+qsizetype PieceEnd(const QString& text, qsizetype size) {
+    if (text.size() <= size)
+        return text.size();
+    QStringView window = QStringView(text).first(size);
+    qsizetype cut = window.lastIndexOf(u'\n');
+    if (cut < 0)
+        cut = window.lastIndexOf(u'\r');
+    if (cut >= size / 4)
+        return cut + 1;
+    for (qsizetype i = size - 1; i > size / 4; --i) {
+        QChar c = window[i - 1];
+        if ((c == u'.' || c == u'!' || c == u'?') && window[i].isSpace())
+            return i;
+    }
+    cut = window.lastIndexOf(u' ');
+    if (cut > 0)
+        return cut + 1;
+    // One long word: cut between two characters, never inside one.
+    cut = size;
+    if (text[cut - 1].isHighSurrogate())
+        --cut;
+    return cut;
+}
+} // namespace
+
+TDocumentReader::TDocumentReader(const QString& path) : FPath(path) {
+    auto fail = [&](const QString& why) {
+        return EFileError(QStringLiteral("Cannot read \"%1\": %2").arg(path, why));
+    };
+    const int fd = ::open(KoUtils::EncodeFileName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw fail(QString::fromLocal8Bit(std::strerror(errno)));
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw fail(QStringLiteral("it is not a regular file"));
+    }
+    if (!FFile.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw fail(FFile.errorString());
+    }
+    // The first pass: the byte-order mark, then whether the bytes are UTF-8, and NULs.
+    QByteArray block(kBlock, Qt::Uninitialized);
+    qint64 n = FFile.read(block.data(), kBlock);
+    if (n < 0)
+        throw fail(FFile.errorString());
+    QByteArrayView head(block.constData(), n);
+    qint64 bom = 0;
+    if (head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF")) {
+        FEncoding = head.startsWith("\xFF\xFE") ? TextEncoding::Utf16LE : TextEncoding::Utf16BE;
+        bom = 2;
+    } else if (head.startsWith("\xEF\xBB\xBF")) {
+        FEncoding = TextEncoding::Utf8Bom;
+        bom = 3;
+    }
+    const bool utf16 = FEncoding == TextEncoding::Utf16LE || FEncoding == TextEncoding::Utf16BE;
+    QStringDecoder check(DecoderFor(FEncoding), QStringDecoder::Flag::ConvertInitialBom);
+    bool nul = false;
+    for (qint64 skip = bom; n > 0 && !nul; skip = 0) {
+        QByteArrayView bytes(block.constData() + skip, n - skip);
+        if (utf16)
+            nul = QString(check.decode(bytes)).contains(QChar(0));
+        else {
+            nul = bytes.contains('\0');
+            if (!check.hasError())
+                (void)QString(check.decode(bytes));
+        }
+        n = FFile.read(block.data(), kBlock);
+        if (n < 0)
+            throw fail(FFile.errorString());
+    }
+    if (nul)
+        throw fail(QStringLiteral("it is not a text file"));
+    // An incomplete character at the very end counts as invalid, as it does for a whole read.
+    if (!utf16 && (check.hasError() || !QString(check.decode(QByteArrayView())).isEmpty()))
+        FEncoding = TextEncoding::Windows1252;
+    if (!FFile.seek(bom))
+        throw fail(FFile.errorString());
+    if (FEncoding != TextEncoding::Windows1252)
+        FDecoder = std::make_unique<QStringDecoder>(DecoderFor(FEncoding),
+                                                    QStringDecoder::Flag::ConvertInitialBom);
+}
+
+TDocumentReader::~TDocumentReader() = default;
+
+bool TDocumentReader::Fill() {
+    if (FEnd)
+        return false;
+    QByteArray block(kBlock, Qt::Uninitialized);
+    qint64 n = FFile.read(block.data(), kBlock);
+    if (n < 0)
+        throw EFileError(QStringLiteral("Cannot read \"%1\": %2").arg(FPath, FFile.errorString()));
+    if (n == 0) {
+        FEnd = true;
+        return false;
+    }
+    block.truncate(n);
+    if (FDecoder)
+        FPending += FDecoder->decode(block);
+    else
+        FPending += DecodeWindows1252(block); // not UTF-8: byte for byte
+    return true;
+}
+
+std::optional<QString> TDocumentReader::Next(qsizetype size) {
+    size = std::max<qsizetype>(size, 2);
+    // One character more than the piece: a piece ends whole only at the end of the file.
+    while (FPending.size() <= size && Fill()) {
+    }
+    if (FPending.isEmpty())
+        return std::nullopt;
+    const qsizetype end = PieceEnd(FPending, size);
+    QString piece = FPending.first(end);
+    FPending.remove(0, end);
+    return piece;
 }
 
 } // namespace settings

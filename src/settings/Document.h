@@ -8,8 +8,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <QFile>
+
+#include <memory>
 #include <optional>
 #include <vector>
+
+class QStringDecoder;
 
 namespace settings {
 
@@ -42,5 +47,30 @@ void CreateNewFile(const QString& path, const QByteArray& data);
 // The text as lines, the way a string list takes a text: lines end at CR, LF or CR LF, and a
 // final line break adds no empty line. `starts` gets where each line starts in `text`.
 QStringList SplitLines(const QString& text, std::vector<int>* starts = nullptr);
+
+// A document read in pieces, for texts of any size (the command line speaks a 200 MB book):
+// the same encodings as ReadDocument, but memory stays flat and the first piece is there at
+// once. Opening reads the file through once to choose its encoding and to refuse what is not
+// text, so a refusal comes before anything is spoken. Names may hold any bytes (see
+// KoUtils::DecodeFileName). Throws EFileError.
+class TDocumentReader {
+public:
+    explicit TDocumentReader(const QString& path);
+    ~TDocumentReader();
+
+    // The next piece of at most about `size` characters (never less than one), cut after a
+    // line break where there is one, else after a sentence, else at a blank; nullopt after
+    // the last. Line ends are as in the file.
+    std::optional<QString> Next(qsizetype size = 32 * 1024);
+
+private:
+    bool Fill(); // decodes one more block into FPending; false at the end of the file
+    QString FPath;
+    QFile FFile;
+    TextEncoding FEncoding = TextEncoding::Utf8;
+    std::unique_ptr<QStringDecoder> FDecoder;
+    QString FPending;
+    bool FEnd = false;
+};
 
 } // namespace settings

@@ -74,14 +74,18 @@ QString DecodeText(QByteArrayView bytes, TextEncoding* used, bool utf16) {
             *used = enc;
         return text;
     }
-    text.resize(bytes.size());
+    if (used)
+        *used = TextEncoding::Windows1252;
+    return DecodeWindows1252(bytes);
+}
+
+QString DecodeWindows1252(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         auto b = static_cast<unsigned char>(bytes[i]);
         out[i] = b >= 0x80 && b < 0xA0 ? QChar(Cp1252High[b - 0x80]) : QChar(b);
     }
-    if (used)
-        *used = TextEncoding::Windows1252;
     return text;
 }
 

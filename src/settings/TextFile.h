@@ -27,6 +27,8 @@ enum class TextEncoding { Utf8, Windows1252, Utf8Bom, Utf16LE, Utf16BE };
 // Windows version used. Documents may be UTF-16; the settings files are 8-bit text, in which a
 // NUL ends the list, so they are never taken for UTF-16.
 QString DecodeText(QByteArrayView bytes, TextEncoding* used = nullptr, bool utf16 = false);
+// The bytes as Windows-1252, one character each.
+QString DecodeWindows1252(QByteArrayView bytes);
 // Encodes in `preferred`, with its byte-order mark where it has one. Windows-1252 is kept only
 // while every character has a form in it and the bytes read back as the same text (not as UTF-8,
 // no leading byte-order mark); otherwise UTF-8, so no character is ever lost or changed.

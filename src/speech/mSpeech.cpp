@@ -3,6 +3,7 @@
 #include <QMetaObject>
 #include <QPointer>
 
+#include <cerrno>
 #include <cstring>
 #include <mutex>
 
@@ -104,6 +105,8 @@ private:
         QString text = FieldText(info.Text, sizeof info.Text);
         std::int32_t code = info.Code;
         Post([event, code, text](TMSpeech* c) {
+            if (event == &TMSpeech::OnError)
+                c->FPieces = nullptr; // the engine stops: no more text after an error
             if (c->*event)
                 (c->*event)(c, code, text);
         });
@@ -128,7 +131,14 @@ public:
     HRESULT QueryInterface(const GUID& iid, std::shared_ptr<void>& out) override {
         return QueryInterfaceOf<TTSBufNotifySink, ITTSBufNotifySink>(shared_from_this(), iid, out);
     }
-    HRESULT TextDataDone(QWORD, DWORD) override { return S_OK; }
+    HRESULT TextDataDone(QWORD, DWORD) override {
+        std::lock_guard lock(FLink->Mutex);
+        if (FLink->Owner) {
+            TMSpeech* owner = FLink->Owner;
+            owner->Deliver(FGeneration, [owner] { owner->PieceDone(); });
+        }
+        return S_OK;
+    }
     HRESULT TextDataStarted(QWORD) override { return S_OK; }
     HRESULT BookMark(QWORD, DWORD) override { return S_OK; }
     HRESULT WordPosition(QWORD, DWORD byteOffset) override {
@@ -253,6 +263,7 @@ void TMSpeech::SelectEngine(const QString& name) {
 void TMSpeech::PrepareSelect() {
     // Notifications of the binding being replaced must never reach the events.
     ++FGeneration;
+    FPieces = nullptr;
     if (Output == soFile) {
         FFileDest.reset();
         Require(SpeechPlatform::CreateInstance(CLSID_AudioDestFile, FFileDest));
@@ -353,7 +364,57 @@ void TMSpeech::Speak() {
     SpeakText(text);
 }
 
+void TMSpeech::SpeakPieces(TPieceSource next) {
+    std::optional<QString> first = next();
+    SpeakText(first.value_or(QString()));
+    if (!Enabled || !first)
+        return;
+    FPieces = std::move(next);
+    FPiecesQueued = 1;
+    FeedPieces();
+}
+
+int TMSpeech::FeedPieces() {
+    int handed = 0;
+    while (FPieces && FCentral && FPiecesQueued < kPiecesAhead) {
+        std::optional<QString> piece;
+        try {
+            piece = FPieces();
+        } catch (const std::exception& e) {
+            FPieces = nullptr;
+            if (OnError)
+                OnError(this, 0, QString::fromUtf8(e.what()));
+            break;
+        }
+        if (!piece) {
+            FPieces = nullptr;
+            break;
+        }
+        const QByteArray utf8 = piece->toUtf8();
+        std::shared_ptr<IUnknown> bufSink = FBufSink;
+        HRESULT hr = FCentral->TextData(CHARSET_TEXT, TTSDATAFLAG_TAGGED, utf8.constData(),
+                                        DWORD(utf8.size() + 1), bufSink, IID_ITTSBufNotifySink);
+        if (Failed(hr)) {
+            FPieces = nullptr;
+            if (OnError)
+                OnError(this, hr, OleErrorText(hr));
+            break;
+        }
+        ++FPiecesQueued;
+        ++handed;
+    }
+    return handed;
+}
+
+void TMSpeech::PieceDone() {
+    if (FPiecesQueued > 0)
+        --FPiecesQueued;
+    FeedPieces();
+}
+
 void TMSpeech::SpeakText(const QString& text) {
+    FPieces = nullptr;
+    FPiecesQueued = 0;
     if (!Enabled)
         return;
     if (!Initialized)
@@ -361,10 +422,8 @@ void TMSpeech::SpeakText(const QString& text) {
     if (!Selected || !FCentral)
         throw EMSpeechException(QStringLiteral("Speech Engine not selected"));
     Paused = false;
-    if (Output == soFile) {
-        if (!FFileDest || Failed(FFileDest->Set(Filename.toStdU16String(), 1)))
-            throw EMSpeechException(QStringLiteral("Can not open file"));
-    }
+    if (Output == soFile)
+        OpenFile();
     FSpokenUtf8 = text.toUtf8();
     FScanByte = 0;
     FScanChar = 0;
@@ -379,6 +438,18 @@ void TMSpeech::SpeakText(const QString& text) {
             FFileDest->Flush();
         throw EMSpeechException(OleErrorText(hr));
     }
+}
+
+void TMSpeech::OpenFile() {
+    errno = 0;
+    if (FFileDest && !Failed(FFileDest->Set(Filename.toStdU16String(), 1)))
+        return;
+    // The destination opens the file on this thread: errno still tells why it could not.
+    const int error = errno;
+    QString message = QStringLiteral("Can not open file ") + Filename;
+    if (error != 0)
+        message += QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error));
+    throw EMSpeechException(message);
 }
 
 void TMSpeech::Pause() {
@@ -397,6 +468,7 @@ void TMSpeech::Resume() {
 
 void TMSpeech::Stop() {
     Paused = false;
+    FPieces = nullptr;
     if (!FCentral)
         throw EMSpeechException(QStringLiteral("Speech Engine not selected"));
     Check(FCentral->AudioReset());
@@ -477,6 +549,13 @@ void TMSpeech::Deliver(std::uint64_t generation, std::function<void()> fn) {
 }
 
 void TMSpeech::HandleAudioStop() {
+    // The engine spoke every piece it had before the next one came: the text goes on in the
+    // same output.
+    if (FPieces) {
+        FPiecesQueued = 0;
+        if (FeedPieces() > 0)
+            return;
+    }
     if (Output == soFile && FFileDest)
         FFileDest->Flush();
     if (OnStop)

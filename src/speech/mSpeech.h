@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace speech {
@@ -88,6 +89,15 @@ public:
     // 0: audio destination of the current Output, 1: central, 2: attributes, 3: dialogs.
     void GetInterface(int kind, std::shared_ptr<IUnknown>& out);
 
+    // Speaks a text that comes in pieces, for texts of any size: `next` gives the following
+    // piece, or nullopt when there is no more. It is asked on the owner's thread while the
+    // engine speaks, a few pieces ahead, so memory stays flat and the first sound does not
+    // wait for the whole text. Same output as Speak, one stop at the end; an exception from
+    // `next` ends the text there and is reported through OnError. Word offsets count in the
+    // piece being spoken.
+    using TPieceSource = std::function<std::optional<QString>()>;
+    void SpeakPieces(TPieceSource next);
+
     void SetText(const QStringList& lines) { FText = lines; }
     const QStringList& Text() const { return FText; }
     QString Version() const;
@@ -131,10 +141,16 @@ private:
     void LoadEngineInfo();
     static void FillInfo(const TTSMODEINFOA& record, TMSpeechEngineInfo& info);
     std::shared_ptr<IUnknown> CurrentDestination() const;
+    // Opens Filename for file output; throws "Can not open file NAME: reason".
+    void OpenFile();
 
     // Runs `fn` on the owner's thread if the binding `generation` is still the current one.
     void Deliver(std::uint64_t generation, std::function<void()> fn);
     void HandleAudioStop();
+    // Hands pieces of FPieces to the engine until kPiecesAhead are queued or there is no more;
+    // returns how many it handed over.
+    int FeedPieces();
+    void PieceDone();
     void HandleWordPosition(std::uint32_t byteOffset);
 
     std::shared_ptr<ITTSEnumA> FEnum;
@@ -149,6 +165,9 @@ private:
     std::unique_ptr<TTSMODEINFOA> FModeInfo;
     DWORD FRegKey = 0;
     QStringList FText;
+    static constexpr int kPiecesAhead = 3;
+    TPieceSource FPieces;  // null when the text has no more pieces
+    int FPiecesQueued = 0; // handed to the engine and not yet done
     // Bumped by every selection: notifications of older bindings are dropped.
     std::uint64_t FGeneration = 0;
     // The text last handed to the engine, for turning byte offsets into character indexes.

@@ -9,8 +9,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/stat.h>
 #include <unistd.h>
 
+using testsupport::ReadBytes;
 using testsupport::ReadWav;
 using testsupport::Rms;
 
@@ -266,6 +269,193 @@ private slots:
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.contains("No sound output device is available"), qPrintable(r.err));
         QVERIFY(t.elapsed() < 30000);
+    }
+
+    // Fault family 1: an output that is the input, under any spelling, is refused and the
+    // user's file stays byte for byte as it was.
+    void neverWritesOverItsInput() {
+        QString dir = NewFolder("same file");
+        Write(dir + "/t.txt", "A file to start from.");
+        QCOMPARE(Nurva({"/ttw", dir + "/t.txt", dir + "/keep.wav", "-w", "256"}, dir).code, 0);
+        QCOMPARE(Nurva({"/wtm", dir + "/keep.wav"}, dir).code, 0);
+        QVERIFY(QFile::link(dir + "/keep.wav", dir + "/link.wav"));
+        QFile::copy(dir + "/keep.wav", dir + "/song.wav");
+        QFile::copy(dir + "/keep.mp3", dir + "/song.mp3");
+        const QStringList files{"keep.wav", "keep.mp3", "song.wav", "song.mp3"};
+        QMap<QString, QByteArray> before;
+        for (const QString& f : files)
+            before[f] = ReadBytes(dir + "/" + f);
+        const QList<QStringList> jobs{
+            {"/wtm", "keep.mp3", "./keep.mp3"},
+            {"/mtw", "keep.wav", dir + "/keep.wav"},
+            {"/mtw", "keep.wav", "link.wav"}, // a link to the input
+            {"/mtw", "link.wav", "../same file/keep.wav"},
+            {"/ttw", "song.wav", "-w", "256"}, // the default name is the input's
+            {"/ttm", "song.mp3", "-w", "256"},
+            {"/ttw", "song.wav", "./song.mp3", "-w", "256"}, // the WAV beside an MP3 name
+        };
+        for (const QStringList& job : jobs) {
+            Run r = Nurva(job, dir);
+            QCOMPARE(r.code, 1);
+            QVERIFY2(r.err.contains("is the input file itself"), qPrintable(job.join(' ') + r.err));
+            for (const QString& f : files)
+                QVERIFY2(ReadBytes(dir + "/" + f) == before[f],
+                         qPrintable(job.join(' ') + ": " + f));
+        }
+        QCOMPARE(QDir(dir).entryList(QDir::Files).size(), 6); // nothing new either
+    }
+
+    // Fault family 3: what is not a regular file is refused, never spoken as its name.
+    void refusesWhatIsNotAFile() {
+        QString dir = NewFolder();
+        QString fifo = dir + "/pipe.wav";
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QDir().mkpath(dir + "/folder.txt");
+        for (const QStringList& job : QList<QStringList>{{"/ttw", "/dev/zero", "out.wav"},
+                                                         {"/ttm", dir + "/folder.txt"},
+                                                         {"/ttw", fifo},
+                                                         {"/wtm", fifo},
+                                                         {"/mtw", dir + "/folder.txt"}}) {
+            QElapsedTimer t;
+            t.start();
+            Run r = Nurva(job, dir);
+            QCOMPARE(r.code, 1);
+            QVERIFY2(r.err.contains(job[1] + " is not a regular file"), qPrintable(r.err));
+            QVERIFY(t.elapsed() < 20000);
+        }
+        Run r = Nurva({"/wtm", dir + "/missing.wav"}, dir);
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains(dir + "/missing.wav does not exist"), qPrintable(r.err));
+        QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::System).size(), 1); // only the pipe
+    }
+
+    // Fault family 4: every encoding the window reads, the command line reads too.
+    void readsTheWindowsEncodings() {
+        const QString corpus = qEnvironmentVariable("NURVA_CORPUS");
+        QString dir = NewFolder();
+        QMap<QString, double> seconds;
+        for (const char* name : {"utf8", "utf8-bom", "utf16-bom", "latin1-windows1252"}) {
+            QVERIFY(QFile::copy(corpus + "/" + name + ".txt", dir + "/" + name + ".txt"));
+            QCOMPARE(Nurva({"/ttw", dir + "/" + name + ".txt", "-w", "256"}, dir).code, 0);
+            seconds[name] = ReadWav(dir + "/" + name + ".wav").seconds();
+        }
+        QVERIFY(seconds["utf8"] > 2);
+        for (auto it = seconds.begin(); it != seconds.end(); ++it)
+            QVERIFY2(qAbs(it.value() - seconds["utf8"]) < 0.05 * seconds["utf8"],
+                     qPrintable(it.key() + ": " + QString::number(it.value())));
+    }
+
+    // Fault family 5: a pause tag has a ceiling of a minute.
+    void pausesLastAMinuteAtMost() {
+        QString dir = NewFolder();
+        Run r = Nurva({"/ttw", "One \\Pau=4294967295\\ two", "-w", "256"}, dir);
+        QCOMPARE(r.code, 0);
+        double s = ReadWav(dir + "/output.wav").seconds();
+        QVERIFY2(s > 60 && s < 63, qPrintable(QString::number(s)));
+    }
+
+    // Fault family 7: a sound server that hangs holds up no file job, and speaking aloud
+    // gives up on it within seconds.
+    void aHungSoundServerHoldsNothingUp() {
+        testsupport::PulseTestServer server;
+        QVERIFY2(server.Start(), qPrintable(server.Error()));
+        const qint64 pid = server.ServerPid();
+        QVERIFY(pid > 0);
+        QCOMPARE(::kill(pid_t(pid), SIGSTOP), 0);
+        auto resume = qScopeGuard([pid] { ::kill(pid_t(pid), SIGCONT); });
+        QString dir = NewFolder();
+        Write(dir + "/a.txt", "Written while the sound server hangs.");
+        auto timed = [&](const QStringList& args, int& code) {
+            QElapsedTimer t;
+            t.start();
+            code = Nurva(args, dir).code;
+            return t.elapsed();
+        };
+        int code = -1;
+        QVERIFY(timed({"/e"}, code) < 3000);
+        QCOMPARE(code, 0);
+        QVERIFY(timed({"/ttw", "Hello", "x.wav", "-w", "256"}, code) < 3000);
+        QCOMPARE(code, 0);
+        QVERIFY(timed({"/ttm", dir + "/a.txt", "-w", "256"}, code) < 5000);
+        QCOMPARE(code, 0);
+        QVERIFY(timed({"/mtw", dir + "/a.mp3"}, code) < 5000);
+        QCOMPARE(code, 0);
+        QElapsedTimer t;
+        t.start();
+        Run r = Nurva({"/tts", "Nobody hears this"}, dir);
+        QVERIFY2(t.elapsed() < 8000, qPrintable(QString::number(t.elapsed())));
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains("No sound output device is available"), qPrintable(r.err));
+    }
+
+    // Fault family 8: file names are bytes, and a name that starts with "-" is a name.
+    void fileNamesOfAnyKind() {
+        QString dir = NewFolder();
+        // Through the shell: QProcess would hand the name on as UTF-8.
+        auto sh = [&](const QString& script) {
+            QProcess p;
+            p.setWorkingDirectory(dir);
+            p.start("/bin/sh", {"-c", script, "sh", FExe});
+            p.waitForFinished(120000);
+            return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        };
+        QCOMPARE(sh("printf 'Caf\\351 ol\\351.' > \"$(printf 'caf\\351.txt')\" && "
+                    "\"$1\" /ttw \"$(printf 'caf\\351.txt')\" -w 256 && "
+                    "\"$1\" /wtm \"$(printf 'caf\\351.wav')\" && "
+                    "\"$1\" /mtw \"$(printf 'caf\\351.mp3')\" \"$(printf 'd\\351j\\340.wav')\""),
+                 0);
+        auto exists = [&](const char* raw) {
+            struct stat st {};
+            return ::stat((QFile::encodeName(dir) + "/" + raw).constData(), &st) == 0 &&
+                   st.st_size > 1000;
+        };
+        QVERIFY(exists("caf\xe9.wav"));
+        QVERIFY(exists("caf\xe9.mp3"));
+        QVERIFY(exists("d\xe9j\xe0.wav"));
+
+        Write(dir + "/-s.txt", "A name like a switch.");
+        QCOMPARE(Nurva({"/ttw", "-s.txt", "-w", "256"}, dir).code, 0);
+        CheckSpeech(dir + "/-s.wav", 5);
+        QCOMPARE(Nurva({"/wtm", "-s.wav", "-x.mp3"}, dir).code, 0);
+        QVERIFY(QFileInfo(dir + "/-x.mp3").size() > 1000);
+        QCOMPARE(Nurva({"/mtw", "-x.mp3", "-b", "64"}, dir).code, 0);
+        CheckSpeech(dir + "/-x.wav", 5);
+    }
+
+    // Fault family 9: what is reported is what is meant.
+    void reportsTheRightThings() {
+        QString dir = NewFolder();
+        Run info = Nurva({"/e", "-e", "0"}, dir);
+        QCOMPARE(info.code, 0);
+        QRegularExpression product("^Product: eSpeak NG \\d+\\.\\d+.*$",
+                                   QRegularExpression::MultilineOption);
+        QVERIFY2(product.match(info.out).hasMatch(), qPrintable(info.out));
+        Run r = Nurva({"/ttw", "Hello", dir + "/no/such/folder/x.wav"}, dir);
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains("Can not open file " + dir +
+                                "/no/such/folder/x.wav: No such file or directory"),
+                 qPrintable(r.err));
+    }
+
+    // Fault family 10: a text is read and spoken in pieces that join into one recording.
+    void speaksALongTextInPieces() {
+        QString dir = NewFolder();
+        QProcess make;
+        make.start(qEnvironmentVariable("NURVA_CORPUS") + "/make-text", {"70k", dir + "/long.txt"});
+        QVERIFY(make.waitForFinished(30000) && make.exitCode() == 0);
+        Run r = Nurva({"/ttw", dir + "/long.txt", "-w", "256"}, dir);
+        QCOMPARE(r.code, 0);
+        auto w = ReadWav(dir + "/long.wav");
+        QVERIFY(w.valid);
+        // As long as espeak-ng makes it in one go, within a pause or two at the junctions.
+        QProcess ref;
+        ref.start("espeak-ng", {"-f", dir + "/long.txt", "-w", dir + "/ref.wav"});
+        QVERIFY(ref.waitForFinished(300000) && ref.exitCode() == 0);
+        double expected = ReadWav(dir + "/ref.wav").seconds();
+        QVERIFY2(qAbs(w.seconds() - expected) < 0.02 * expected,
+                 qPrintable(QString("%1 against %2").arg(w.seconds()).arg(expected)));
+        QFile::remove(dir + "/long.wav");
+        QFile::remove(dir + "/ref.wav");
     }
 
     void anythingElseOpensTheManual() {

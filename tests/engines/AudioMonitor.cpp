@@ -21,6 +21,11 @@ QString Script() {
 }
 } // namespace
 
+qint64 PulseTestServer::ServerPid() const {
+    QFile f(FDir.path() + "/run/pulseaudio.pid");
+    return FStarted && f.open(QIODevice::ReadOnly) ? f.readAll().trimmed().toLongLong() : 0;
+}
+
 bool PulseTestServer::Start() {
     if (!FDir.isValid()) {
         FError = "no temporary folder";

@@ -29,6 +29,8 @@ public:
     void Stop();
     QString Error() const { return FError; }
     QString Monitor() const { return FMonitor; }
+    // The server's process id (tests stop it with SIGSTOP to make a hung server); 0 when none.
+    qint64 ServerPid() const;
 
 private:
     QTemporaryDir FDir{QDir::tempPath() + "/nurva-pulse-XXXXXX"};

@@ -67,6 +67,10 @@ private slots:
         };
         QCOMPARE(tag("\\Pau=1000\\")->kind, TagKind::Pause);
         QCOMPARE(tag("\\pau= 250 \\")->number, 250u);
+        // Pauses have a ceiling of a minute (the manual says so).
+        QCOMPARE(tag("\\Pau=60000\\")->number, 60000u);
+        QCOMPARE(tag("\\Pau=60001\\")->number, kMaxPauseMs);
+        QCOMPARE(tag("\\Pau=4294967295\\")->number, 60000u);
         QCOMPARE(tag("\\SPD=4294967295\\")->number, 4294967295u);
         QVERIFY(!tag("\\Spd=4294967296\\")); // does not fit: skipped
         QVERIFY(!tag("\\Spd=-5\\"));

@@ -157,6 +157,71 @@ private slots:
         QCOMPARE(log.injected, std::vector<std::string>({"\\Pit=65535\\", "\\Spd=4294967295\\"}));
     }
 
+    // A text in pieces: a few ahead of the engine, one more for each the engine is done with,
+    // one stop at the very end; a stop before the end (the engine ran dry) is not the end.
+    void speaksATextInPieces() {
+        TMSpeech s;
+        s.Output = soFile;
+        s.SelectEngine("Alpha Male");
+        s.Filename = "/tmp/pieces.wav";
+        int asked = 0, total = 8;
+        auto source = [&]() -> std::optional<QString> {
+            if (asked == total)
+                return std::nullopt;
+            return QString("piece %1").arg(asked++);
+        };
+        bool stopped = false;
+        s.OnStop = [&](TMSpeech*) { stopped = true; };
+        auto& log = CurrentLog();
+        s.SpeakPieces(source);
+        QCOMPARE(log.fileNames.size(), std::size_t(1)); // the file is opened once
+        QCOMPARE(log.texts, std::vector<std::string>({"piece 0", "piece 1", "piece 2"}));
+        Last()->bufSink->TextDataDone(0, 0);
+        QVERIFY(testsupport::WaitFor([&] { return log.texts.size() == 4; }, 1000));
+        QCOMPARE(log.texts.back(), std::string("piece 3"));
+
+        // The engine spoke all it had before the next piece came: the text goes on.
+        Last()->sink->AudioStop(0);
+        QVERIFY(testsupport::WaitFor([&] { return log.texts.size() == 7; }, 1000));
+        QVERIFY(!stopped);
+        QCOMPARE(log.flushes, 0);
+        QCOMPARE(log.fileNames.size(), std::size_t(1));
+
+        // The last piece is handed over, the source says there is no more: the stop is the end.
+        for (int i = 0; i < 3; ++i)
+            Last()->bufSink->TextDataDone(0, 0);
+        QVERIFY(testsupport::WaitFor([&] { return log.texts.size() == 8; }, 1000));
+        QTest::qWait(50);
+        Last()->sink->AudioStop(0);
+        QVERIFY(testsupport::WaitFor([&] { return stopped; }, 1000));
+        QCOMPARE(log.flushes, 1);
+        QCOMPARE(asked, total);
+
+        // Stop ends the text: nothing more is asked for.
+        asked = 0;
+        total = 100;
+        s.SpeakPieces(source);
+        QCOMPARE(asked, 3);
+        s.Stop();
+        Last()->bufSink->TextDataDone(0, 0);
+        QTest::qWait(50);
+        QCOMPARE(asked, 3);
+
+        // A source that fails ends the text and says why.
+        QString error;
+        s.OnError = [&](TMSpeech*, std::int32_t, const QString& message) { error = message; };
+        asked = 0;
+        s.SpeakPieces([&]() -> std::optional<QString> {
+            if (asked++ == 2)
+                throw std::runtime_error("the disk went away");
+            return QString("more");
+        });
+        QCOMPARE(error, QString("the disk went away"));
+        Last()->bufSink->TextDataDone(0, 0);
+        QTest::qWait(50);
+        QCOMPARE(asked, 3);
+    }
+
     void fileOutputAndItsFailures() {
         TMSpeech s;
         s.Output = soFile;
@@ -178,7 +243,8 @@ private slots:
         QVERIFY(testsupport::WaitFor([&] { return stopped; }, 1000));
 
         CurrentScript().failFileSet = true;
-        QCOMPARE(ErrorOf([&] { s.SpeakText("x"); }), QString("Can not open file"));
+        QCOMPARE(ErrorOf([&] { s.SpeakText("x"); }),
+                 "Can not open file " + s.Filename); // the name; no reason known
         CurrentScript().failFileSet = false;
         CurrentScript().textDataResult = AUDERR_NODRIVER;
         QCOMPARE(ErrorOf([&] { s.SpeakText("x"); }),

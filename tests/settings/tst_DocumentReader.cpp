@@ -1,0 +1,115 @@
+// The document read in pieces gives, piece after piece, exactly the text the whole-file reader
+// gives, in every encoding, with pieces cut where a reader pauses.
+#include "Document.h"
+#include "KoUtils.h"
+#include "TestSupport.h"
+
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace settings;
+
+namespace {
+// Every piece of the document, and the text they make together.
+QStringList Pieces(const QString& path, qsizetype size) {
+    TDocumentReader reader(path);
+    QStringList out;
+    while (auto piece = reader.Next(size))
+        out << *piece;
+    return out;
+}
+} // namespace
+
+class TestDocumentReader : public QObject {
+    Q_OBJECT
+    QTemporaryDir FDir;
+
+    QString Write(const QString& name, const QByteArray& bytes) {
+        QString path = FDir.filePath(name);
+        testsupport::WriteBytes(path, bytes);
+        return path;
+    }
+
+private slots:
+    void piecesMakeTheWholeText_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        // Long enough for many blocks of the reader; characters of two, three and four bytes
+        // fall across block boundaries.
+        QString prose;
+        for (int i = 0; i < 4000; ++i)
+            prose += QStringLiteral("Line %1: caf\u00e9 \u2013 na\u00efve \U0001F600 words.%2")
+                         .arg(i)
+                         .arg(i % 7 == 0 ? "\r\n\r\n" : " ");
+        QTest::newRow("utf8") << prose.toUtf8();
+        QTest::newRow("utf8 bom") << "\xEF\xBB\xBF" + prose.toUtf8();
+        QStringEncoder le(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+        QTest::newRow("utf16le") << QByteArray(le.encode(prose));
+        QStringEncoder be(QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom);
+        QTest::newRow("utf16be") << QByteArray(be.encode(prose));
+        // Valid UTF-8 everywhere but at the very end: the whole file is Windows-1252.
+        QByteArray late = prose.toUtf8() + "\x96 end";
+        QTest::newRow("windows-1252 found late") << late;
+        QTest::newRow("empty") << QByteArray();
+    }
+
+    void piecesMakeTheWholeText() {
+        QFETCH(QByteArray, bytes);
+        QString path = Write("doc.txt", bytes);
+        const QString whole = ReadDocument(path).value_or("<missing>");
+        for (qsizetype size : {100, 5000, 32 * 1024}) {
+            QStringList pieces = Pieces(path, size);
+            QString joined = pieces.join(QString());
+            // The whole-file reader turns line ends into "\n"; the pieces keep them.
+            joined.replace("\r\n", "\n");
+            QCOMPARE(joined, whole);
+            for (int i = 0; i < pieces.size(); ++i) {
+                QVERIFY(pieces[i].size() <= size);
+                QVERIFY(!pieces[i].isEmpty());
+                QVERIFY(!pieces[i].back().isHighSurrogate());
+                // Every piece but the last ends at a line break or a sentence when it can.
+                if (i + 1 < pieces.size() && size >= 5000)
+                    QVERIFY2(pieces[i].endsWith('\n') || pieces[i].endsWith('.') ||
+                                 pieces[i].endsWith(' '),
+                             qPrintable(pieces[i].right(20)));
+            }
+        }
+    }
+
+    void refusesWhatIsNotText() {
+        auto refused = [](const QString& path, const char* why) {
+            try {
+                TDocumentReader reader(path);
+            } catch (const EFileError& e) {
+                return e.Message().contains(why);
+            }
+            return false;
+        };
+        QVERIFY(refused(Write("nul.txt", QByteArray("text\0more", 9)), "not a text file"));
+        QVERIFY(refused(FDir.path(), "not a regular file"));
+        QVERIFY(refused("/dev/zero", "not a regular file"));
+        QVERIFY(refused(FDir.filePath("missing.txt"), "No such file"));
+    }
+
+    void namesOfAnyBytes() {
+        const QString name =
+            KoUtils::DecodeFileName(QFile::encodeName(FDir.path()) + "/caf\xe9.txt");
+        QCOMPARE(KoUtils::EncodeFileName(name), QFile::encodeName(FDir.path()) + "/caf\xe9.txt");
+        QVERIFY(!KoUtils::IsPlainFileName(name));
+        QFile f(FDir.filePath("x"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Hello.");
+        f.close();
+        QVERIFY(::rename(QFile::encodeName(FDir.filePath("x")).constData(),
+                         KoUtils::EncodeFileName(name).constData()) == 0);
+        QCOMPARE(Pieces(name, 100), QStringList{"Hello."});
+        // Valid UTF-8 stays as it is, and every byte string comes back whole.
+        QCOMPARE(KoUtils::DecodeFileName("na\xc3\xafve"), QString("na\u00efve"));
+        for (const QByteArray& raw : {QByteArray("\xff\xfe"), QByteArray("\xed\xa0\x80"),
+                                      QByteArray("a\xc3"), QByteArray("\xf4\x90\x80\x80")})
+            QCOMPARE(KoUtils::EncodeFileName(KoUtils::DecodeFileName(raw)), raw);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDocumentReader)
+#include "tst_DocumentReader.moc"
