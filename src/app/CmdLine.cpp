@@ -9,6 +9,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#ifndef NURVA_VERSION
+#define NURVA_VERSION "0.0"
+#endif
+
 using namespace speech;
 
 const std::array<const char*, TKoCmdLine::SwitchCount> TKoCmdLine::SwitchNames = {
@@ -25,6 +29,12 @@ bool IsFile(const QString& path) {
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
+bool IsJob(const QString& argument) {
+    static const QStringList jobs = {"/e",   "/tts", "/ttw",   "/ttm",      "/wtm",
+                                     "/mtw", "/?",   "--help", "--version", "-h"};
+    return jobs.contains(argument.toLower());
+}
+
 // Whole-string decimal integer, as the converter's switches take them.
 bool ToInt(const QString& text, qint64& value) {
     bool ok = false;
@@ -35,6 +45,16 @@ bool ToInt(const QString& text, qint64& value) {
 } // namespace
 
 TKoCmdLine::TKoCmdLine(const QStringList& arguments) : FArgs(arguments) {}
+
+QStringList TKoCmdLine::Documents(const QStringList& arguments) {
+    if (arguments.size() < 2 || IsJob(arguments[1]) || !IsFile(arguments[1]))
+        return {};
+    QStringList documents;
+    for (const QString& argument : arguments.mid(1))
+        if (IsFile(argument))
+            documents << QFileInfo(argument).absoluteFilePath();
+    return documents;
+}
 
 TKoCmdLine::~TKoCmdLine() = default;
 
@@ -75,9 +95,18 @@ int TKoCmdLine::Execute() {
             ConvertFile(true);
         else if (job == QLatin1String("/mtw"))
             ConvertFile(false);
-        else {
-            KoUtils::ShellOpen(KoUtils::AppDir() + QStringLiteral("help.html"));
+        else if (job == QLatin1String("--help") || job == QLatin1String("-h") ||
+                 job == QLatin1String("/?"))
             KoUtils::ShowMessageBox(UsageText(), KoUtils::MB_ICONINFORMATION);
+        else if (job == QLatin1String("--version"))
+            KoUtils::ShowMessageBox(QStringLiteral("nurva " NURVA_VERSION),
+                                    KoUtils::MB_ICONINFORMATION);
+        else {
+            // Not a job: the manual opens (where a desktop can show it), the usage goes to
+            // standard error, and the exit code tells a script it asked for nothing known.
+            KoUtils::ShellOpen(KoUtils::Folders().Manual());
+            KoUtils::ShowMessageBox(UsageText(), KoUtils::MB_ICONERROR);
+            return 2;
         }
     } catch (const std::exception& e) {
         Fail(QString::fromUtf8(e.what()));
@@ -283,6 +312,12 @@ QString TKoCmdLine::UsageText() {
                "  -m MODE   MP3 mode letter (default s)\n"
                "  -q Q      MP3 quality 0-9 (default 5)\n"
                "\n"
-               "The manual is help.html in the program folder.\n")
-        .arg(KoUtils::ApplicationTitle().toLower());
+               "Other forms:\n"
+               "  FILE...            open the reader's window with these text files\n"
+               "  --help, -h, /?     print this text\n"
+               "  --version          print the version\n"
+               "\n"
+               "Exit codes: 0 done, 1 the job failed, 2 no such job.\n"
+               "The manual is %2; see also the manual page nurva(1).\n")
+        .arg(KoUtils::ApplicationTitle().toLower(), KoUtils::Folders().Manual());
 }

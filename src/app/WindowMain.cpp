@@ -95,11 +95,23 @@ public:
     }
 };
 
+// Files named on the command line while another window runs belong in that window. Until a
+// second start can reach the running instance, the user is told which files to open there.
+int HandOverDocuments(const QStringList& documents) {
+    if (documents.isEmpty())
+        return 0; // the running instance is not disturbed
+    const QString text = QStringLiteral("The reader is already running and cannot be handed "
+                                        "these files from here; open them in its window:\n") +
+                         documents.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    std::fputs(text.toLocal8Bit().constData(), stderr);
+    return 1;
+}
+
 } // namespace
 
-int RunWindowedReader(int argc, char** argv) {
+int RunWindowedReader(int argc, char** argv, const QStringList& documents) {
     if (KoUtils::IsAlreadyRunning())
-        return 0; // the running instance is not disturbed
+        return HandOverDocuments(documents);
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         std::fputs("The reader's window needs a desktop (no DISPLAY is set). The command line "
@@ -115,6 +127,11 @@ int RunWindowedReader(int argc, char** argv) {
     if (auto keys = platform::CreateX11GlobalHotkeys())
         services.Hotkeys = keys; // elsewhere (Wayland) the session has no global keys
     platform::SetServices(services);
+    // An installed program makes the user's folders (and copies the samples) at its first start;
+    // a folder it cannot make is said now, not found out when the settings are lost at exit.
+    const platform::TProgramFolders& folders = KoUtils::Folders();
+    if (const QString problem = folders.Prepare(); !problem.isEmpty())
+        KoUtils::ShowMessageBox(problem, KoUtils::MB_ICONWARNING);
 
     QPointer<TFormCvt> target;
     signalClose.Watch(app, [&target] {
@@ -130,7 +147,7 @@ int RunWindowedReader(int argc, char** argv) {
 
     int code = 0;
     {
-        TFormCvt window(KoUtils::AppDir(), services);
+        TFormCvt window(folders, services);
         target = &window;
         // The session ending, or anything else that quits the loop, saves too.
         QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
@@ -138,7 +155,8 @@ int RunWindowedReader(int argc, char** argv) {
         if (gClosing) {
             window.FormDestroy();
         } else {
-            if (!window.StartHidden())
+            window.OpenDocuments(documents);
+            if (!window.StartHidden() || !documents.isEmpty())
                 window.show();
             code = app.exec();
         }

@@ -1,5 +1,5 @@
-// The program's entry: with arguments, one command-line job and nothing else; without, the
-// windowed reader, one instance at a time.
+// The program's entry: with arguments, one command-line job and nothing else; without, or with
+// files to open, the windowed reader, one instance at a time.
 #include "CmdLine.h"
 #include "Engines.h"
 #include "WindowMain.h"
@@ -8,7 +8,11 @@
 
 int main(int argc, char** argv) {
     engines::RegisterEngines(); // before any speech component, for both ways of running
-    if (argc > 1) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const QStringList documents = TKoCmdLine::Documents(arguments);
+    if (argc > 1 && documents.isEmpty()) {
         QCoreApplication app(argc, argv);
         int code;
         {
@@ -17,5 +21,5 @@ int main(int argc, char** argv) {
         }
         engines::ExitProgram(code);
     }
-    engines::ExitProgram(RunWindowedReader(argc, argv));
+    engines::ExitProgram(RunWindowedReader(argc, argv, documents));
 }
