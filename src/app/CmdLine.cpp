@@ -8,6 +8,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QMimeDatabase>
 
 #ifndef NURVA_VERSION
 #define NURVA_VERSION "0.0"
@@ -47,11 +48,17 @@ bool ToInt(const QString& text, qint64& value) {
 TKoCmdLine::TKoCmdLine(const QStringList& arguments) : FArgs(arguments) {}
 
 QStringList TKoCmdLine::Documents(const QStringList& arguments) {
-    if (arguments.size() < 2 || IsJob(arguments[1]) || !IsFile(arguments[1]))
+    // Text as the desktop sees it (by name and content): what "Open With" offers the program
+    // for. Sound files and other programs' files are no documents.
+    auto isText = [](const QString& path) {
+        return IsFile(path) &&
+               QMimeDatabase().mimeTypeForFile(path).inherits(QStringLiteral("text/plain"));
+    };
+    if (arguments.size() < 2 || IsJob(arguments[1]) || !isText(arguments[1]))
         return {};
     QStringList documents;
     for (const QString& argument : arguments.mid(1))
-        if (IsFile(argument))
+        if (isText(argument))
             documents << QFileInfo(argument).absoluteFilePath();
     return documents;
 }

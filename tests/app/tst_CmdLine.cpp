@@ -281,7 +281,9 @@ private slots:
         QFile::setPermissions(dir + "/browser", QFile::ReadOwner | QFile::ExeOwner);
         auto env = QProcessEnvironment::systemEnvironment();
         env.insert("BROWSER", dir + "/browser");
-        env.remove("DISPLAY");
+        env.remove("DISPLAY"); // and no other desktop either
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
         env.insert("XDG_CURRENT_DESKTOP", "");
         for (const char* help : {"--help", "-h", "/?", "-H"}) {
             Run r = Nurva({help}, dir, env);
@@ -295,17 +297,26 @@ private slots:
         QVERIFY2(QRegularExpression("^nurva \\d+\\.\\d+\\.\\d+\n$").match(v.out).hasMatch(),
                  qPrintable(v.out));
 
-        // A switch first is not a job, nor is a file that does not exist.
-        for (const QStringList& args : {QStringList{"-s", "/tts"}, {dir + "/missing.txt"}}) {
+        // A text file first is a document for the window, which needs a desktop.
+        Write(dir + "/notes", "Plain notes.\n");
+        Run doc = Nurva({dir + "/notes"}, dir, env);
+        QCOMPARE(doc.code, 1);
+        QVERIFY2(doc.err.contains("needs a desktop"), qPrintable(doc.err));
+
+        // A switch first is not a job, nor is a file that does not exist or holds no text.
+        Write(dir + "/sound.wav", QByteArray("RIFF\0\0\0\0WAVEfmt ", 16));
+        for (const QStringList& args : {QStringList{"-s", "/tts"},
+                                        {dir + "/missing.txt"},
+                                        {dir + "/sound.wav", dir + "/notes"}}) {
             Run r = Nurva(args, dir, env);
             QCOMPARE(r.code, 2);
             QVERIFY(r.out.isEmpty());
             QVERIFY2(r.err.startsWith("Usage: nurva JOB"), qPrintable(r.err));
         }
         auto urls = [&] { return QDir(opened).entryList({"*.url"}); };
-        QVERIFY(testsupport::WaitFor([&] { return urls().size() >= 2; }, 5000));
-        // Only the two unknown jobs opened the manual; the help did not.
-        QCOMPARE(urls().size(), 2);
+        QVERIFY(testsupport::WaitFor([&] { return urls().size() >= 3; }, 5000));
+        // Only the unknown jobs opened the manual; the help did not.
+        QCOMPARE(urls().size(), 3);
         for (const QString& name : urls()) {
             QFile f(opened + "/" + name);
             QVERIFY(f.open(QIODevice::ReadOnly));
