@@ -127,11 +127,6 @@ int RunWindowedReader(int argc, char** argv, const QStringList& documents) {
     if (auto keys = platform::CreateX11GlobalHotkeys())
         services.Hotkeys = keys; // elsewhere (Wayland) the session has no global keys
     platform::SetServices(services);
-    // An installed program makes the user's folders (and copies the samples) at its first start;
-    // a folder it cannot make is said now, not found out when the settings are lost at exit.
-    const platform::TProgramFolders& folders = KoUtils::Folders();
-    if (const QString problem = folders.Prepare(); !problem.isEmpty())
-        KoUtils::ShowMessageBox(problem, KoUtils::MB_ICONWARNING);
 
     QPointer<TFormCvt> target;
     signalClose.Watch(app, [&target] {
@@ -144,6 +139,13 @@ int RunWindowedReader(int argc, char** argv, const QStringList& documents) {
         }
         QApplication::quit();
     });
+
+    // An installed program makes the user's folders (and copies the samples) at its first start;
+    // a folder it cannot make is said now, not found out when the settings are lost at exit. A
+    // signal meanwhile closes the message box like any other at start.
+    const platform::TProgramFolders& folders = KoUtils::Folders();
+    if (const QString problem = folders.Prepare(); !problem.isEmpty())
+        KoUtils::ShowMessageBox(problem, KoUtils::MB_ICONWARNING);
 
     int code = 0;
     {
