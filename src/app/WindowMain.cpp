@@ -143,7 +143,7 @@ int RunWindowedReader(int argc, char** argv, const QStringList& documents) {
     // An installed program makes the user's folders (and copies the samples) at its first start;
     // a folder it cannot make is said now, not found out when the settings are lost at exit. A
     // signal meanwhile closes the message box like any other at start.
-    const platform::TProgramFolders& folders = KoUtils::Folders();
+    const platform::TProgramFolders folders = KoUtils::Folders();
     if (const QString problem = folders.Prepare(); !problem.isEmpty())
         KoUtils::ShowMessageBox(problem, KoUtils::MB_ICONWARNING);
 

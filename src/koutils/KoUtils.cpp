@@ -38,7 +38,7 @@ void SetExecutablePath(const QString& path) {
     gFolders.reset();
 }
 
-const platform::TProgramFolders& Folders() {
+platform::TProgramFolders Folders() {
     std::lock_guard lock(gFoldersMutex);
     if (!gFolders)
         gFolders = platform::TProgramFolders::ForProgram(AppDir());

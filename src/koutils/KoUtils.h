@@ -28,7 +28,7 @@ QString ApplicationTitle();
 void SetExecutablePath(const QString& path);
 // Where the program's files are, portable or installed: decided on the first call for AppDir
 // (and again after SetExecutablePath).
-const platform::TProgramFolders& Folders();
+platform::TProgramFolders Folders();
 
 // The window build installs its message boxes here; without them, a process has its console
 // as its message box: text on standard output, errors (MB_ICONERROR) on standard error.
