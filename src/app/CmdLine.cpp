@@ -9,10 +9,15 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QMimeDatabase>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
 #include <unistd.h>
+
+#ifndef NURVA_VERSION
+#define NURVA_VERSION "0.0"
+#endif
 
 using namespace speech;
 
@@ -40,6 +45,12 @@ bool IsFile(const QString& path) {
     return KindOf(path) == TFileKind::Regular;
 }
 
+bool IsJob(const QString& argument) {
+    static const QStringList jobs = {"/e",   "/tts", "/ttw",   "/ttm",      "/wtm",
+                                     "/mtw", "/?",   "--help", "--version", "-h"};
+    return jobs.contains(argument.toLower());
+}
+
 // Whole-string decimal integer, as the converter's switches take them.
 bool ToInt(const QString& text, qint64& value) {
     bool ok = false;
@@ -50,6 +61,22 @@ bool ToInt(const QString& text, qint64& value) {
 } // namespace
 
 TKoCmdLine::TKoCmdLine(const QStringList& arguments) : FArgs(arguments) {}
+
+QStringList TKoCmdLine::Documents(const QStringList& arguments) {
+    // Text as the desktop sees it (by name and content): what "Open With" offers the program
+    // for. Sound files and other programs' files are no documents.
+    auto isText = [](const QString& path) {
+        return IsFile(path) &&
+               QMimeDatabase().mimeTypeForFile(path).inherits(QStringLiteral("text/plain"));
+    };
+    if (arguments.size() < 2 || IsJob(arguments[1]) || !isText(arguments[1]))
+        return {};
+    QStringList documents;
+    for (const QString& argument : arguments.mid(1))
+        if (isText(argument))
+            documents << QFileInfo(argument).absoluteFilePath();
+    return documents;
+}
 
 TKoCmdLine::~TKoCmdLine() = default;
 
@@ -145,9 +172,18 @@ int TKoCmdLine::Execute() {
             ConvertFile(true);
         else if (job == QLatin1String("/mtw"))
             ConvertFile(false);
-        else {
-            KoUtils::ShellOpen(KoUtils::AppDir() + QStringLiteral("help.html"));
+        else if (job == QLatin1String("--help") || job == QLatin1String("-h") ||
+                 job == QLatin1String("/?"))
             KoUtils::ShowMessageBox(UsageText(), KoUtils::MB_ICONINFORMATION);
+        else if (job == QLatin1String("--version"))
+            KoUtils::ShowMessageBox(QStringLiteral("nurva " NURVA_VERSION),
+                                    KoUtils::MB_ICONINFORMATION);
+        else {
+            // Not a job: the manual opens (where a desktop can show it), the usage goes to
+            // standard error, and the exit code tells a script it asked for nothing known.
+            KoUtils::ShellOpen(KoUtils::Folders().Manual());
+            KoUtils::ShowMessageBox(UsageText(), KoUtils::MB_ICONERROR);
+            return 2;
         }
     } catch (const std::exception& e) {
         Fail(QString::fromUtf8(e.what()));
@@ -374,6 +410,12 @@ QString TKoCmdLine::UsageText() {
                "  -m MODE   MP3 mode letter (default s)\n"
                "  -q Q      MP3 quality 0-9 (default 5)\n"
                "\n"
-               "The manual is help.html in the program folder.\n")
-        .arg(KoUtils::ApplicationTitle().toLower());
+               "Other forms:\n"
+               "  FILE...            open the reader's window with these text files\n"
+               "  --help, -h, /?     print this text\n"
+               "  --version          print the version\n"
+               "\n"
+               "Exit codes: 0 done, 1 the job failed, 2 no such job.\n"
+               "The manual is %2; see also the manual page nurva(1).\n")
+        .arg(KoUtils::ApplicationTitle().toLower(), KoUtils::Folders().Manual());
 }

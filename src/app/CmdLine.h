@@ -1,6 +1,7 @@
 // TKoCmdLine: the command-line converter. One job per run: list or describe the engines,
 // speak a file or a sentence, convert it into WAV or MP3, convert between WAV and MP3, or
-// show the help. It reads no settings; every value comes from the arguments or the defaults.
+// show the help or the version. It reads no settings; every value comes from the arguments or the
+// defaults.
 #pragma once
 
 #include "mSpeech.h"
@@ -32,6 +33,10 @@ public:
 
     // The usage text printed with the help.
     static QString UsageText();
+    // The files a start names for the window to open (as the desktop passes them): when the
+    // first argument is no job but an existing text file, every argument that names one, made
+    // absolute; else none, and the arguments are a job of the command line.
+    static QStringList Documents(const QStringList& arguments);
 
 private:
     enum Switch {

@@ -108,9 +108,9 @@ int HandToRunningReader(const QStringList& files) {
 
 } // namespace
 
-int RunWindowedReader(int argc, char** argv) {
+int RunWindowedReader(int argc, char** argv, const QStringList& documents) {
     if (KoUtils::IsAlreadyRunning())
-        return HandToRunningReader({});
+        return HandToRunningReader(documents);
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         std::fputs("The reader's window needs a desktop (no DISPLAY is set). The command line "
@@ -139,9 +139,16 @@ int RunWindowedReader(int argc, char** argv) {
         QApplication::quit();
     });
 
+    // An installed program makes the user's folders (and copies the samples) at its first start;
+    // a folder it cannot make is said now, not found out when the settings are lost at exit. A
+    // signal meanwhile closes the message box like any other at start.
+    const platform::TProgramFolders folders = KoUtils::Folders();
+    if (const QString problem = folders.Prepare(); !problem.isEmpty())
+        KoUtils::ShowMessageBox(problem, KoUtils::MB_ICONWARNING);
+
     int code = 0;
     {
-        TFormCvt window(KoUtils::AppDir(), services);
+        TFormCvt window(folders, services);
         target = &window;
         // The session ending, or anything else that quits the loop, saves too.
         QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
@@ -149,7 +156,8 @@ int RunWindowedReader(int argc, char** argv) {
         if (gClosing) {
             window.FormDestroy();
         } else {
-            if (!window.StartHidden())
+            window.OpenDocuments(documents);
+            if (!window.StartHidden() || !documents.isEmpty())
                 window.show();
             // Later starts of the reader bring this window back.
             QObject::connect(services.Instance.get(), &platform::ISingleInstance::asked, &window,

@@ -2,6 +2,9 @@
 // object, signal handling, message boxes, the platform's services and the main window.
 #pragma once
 
+#include <QStringList>
+
 // Runs the reader's window until it closes; returns the process's exit code. The engines are
-// registered already.
-int RunWindowedReader(int argc, char** argv);
+// registered already. `documents`: files named on the command line, which the window opens
+// (or the running instance is asked to).
+int RunWindowedReader(int argc, char** argv, const QStringList& documents = {});

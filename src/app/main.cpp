@@ -1,5 +1,5 @@
-// The program's entry: with arguments, one command-line job and nothing else; without, the
-// windowed reader, one instance at a time.
+// The program's entry: with arguments, one command-line job and nothing else; without, or with
+// files to open, the windowed reader, one instance at a time.
 #include "CmdLine.h"
 #include "Engines.h"
 #include "KoUtils.h"
@@ -9,12 +9,13 @@
 
 int main(int argc, char** argv) {
     engines::RegisterEngines(); // before any speech component, for both ways of running
-    if (argc > 1) {
+    // The arguments byte for byte: file names need not be UTF-8.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << KoUtils::DecodeFileName(QByteArray(argv[i]));
+    const QStringList documents = TKoCmdLine::Documents(arguments);
+    if (argc > 1 && documents.isEmpty()) {
         QCoreApplication app(argc, argv);
-        // The arguments byte for byte: file names need not be UTF-8.
-        QStringList arguments;
-        for (int i = 0; i < argc; ++i)
-            arguments << KoUtils::DecodeFileName(QByteArray(argv[i]));
         int code;
         {
             TKoCmdLine cmd(arguments);
@@ -22,5 +23,5 @@ int main(int argc, char** argv) {
         }
         engines::ExitProgram(code);
     }
-    engines::ExitProgram(RunWindowedReader(argc, argv));
+    engines::ExitProgram(RunWindowedReader(argc, argv, documents));
 }

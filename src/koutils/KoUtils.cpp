@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QTemporaryFile>
 #include <algorithm>
+#include <mutex>
+#include <optional>
 
 #include <cstdio>
 #include <sys/stat.h>
@@ -19,6 +21,8 @@ namespace KoUtils {
 namespace {
 QString gExecutable;
 MessageBoxHandler gMessageBox;
+std::mutex gFoldersMutex;
+std::optional<platform::TProgramFolders> gFolders;
 
 QString Executable() {
     if (!gExecutable.isEmpty())
@@ -31,6 +35,15 @@ QString Executable() {
 
 void SetExecutablePath(const QString& path) {
     gExecutable = path;
+    std::lock_guard lock(gFoldersMutex);
+    gFolders.reset();
+}
+
+platform::TProgramFolders Folders() {
+    std::lock_guard lock(gFoldersMutex);
+    if (!gFolders)
+        gFolders = platform::TProgramFolders::ForProgram(AppDir());
+    return *gFolders;
 }
 
 QString AppDir() {

@@ -3,6 +3,8 @@
 // processes, device volume, single instance), which goes to the process's platform services.
 #pragma once
 
+#include "platform/ProgramFolders.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +26,9 @@ QString AppDir();
 QString ApplicationTitle();
 // Overrides what AppDir and ApplicationTitle derive from (the path of the executable).
 void SetExecutablePath(const QString& path);
+// Where the program's files are, portable or installed: decided on the first call for AppDir
+// (and again after SetExecutablePath).
+platform::TProgramFolders Folders();
 
 // The window build installs its message boxes here; without them, a process has its console
 // as its message box: text on standard output, errors (MB_ICONERROR) on standard error.

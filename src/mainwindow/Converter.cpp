@@ -64,9 +64,10 @@ QIcon ToolbarIcon(int image) {
 
 } // namespace
 
-TFormCvt::TFormCvt(const QString& appDir, platform::TServices services, QWidget* parent)
+TFormCvt::TFormCvt(const platform::TProgramFolders& folders, platform::TServices services,
+                   QWidget* parent)
     : TKoForm(parent), FServices(std::move(services)), FDocuments(settings::Playlist),
-      FAppDir(appDir) {
+      FFolders(folders) {
     Q_INIT_RESOURCE(toolbar); // the art lives in a static library
     setObjectName(QStringLiteral("FormCvt"));
     MSpeech1 = new speech::TMSpeech(this);
@@ -473,9 +474,9 @@ void TFormCvt::FormCreate() {
     const QSize screen =
         QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize();
     try {
-        settings::LoadSettings(FAppDir, screen);
+        settings::LoadSettings(FFolders, screen);
     } catch (const settings::EFileError& e) {
-        settings::LoadDefaultSettings(FAppDir, screen);
+        settings::LoadDefaultSettings(FFolders, screen);
         KoUtils::ShowMessageBox(e.Message() + QStringLiteral("\n\nThe default settings are used."),
                                 KoUtils::MB_ICONWARNING);
     }
@@ -598,7 +599,7 @@ void TFormCvt::FormDestroy() {
     Guarded([this] { FServices.Volume->Save(); });
     // 4. Nothing is lost silently: a settings file that cannot be written is reported.
     try {
-        settings::SaveSettings(FAppDir);
+        settings::SaveSettings(FFolders);
     } catch (const settings::EFileError& e) {
         KoUtils::ShowMessageBox(QStringLiteral("The settings could not be saved.\n\n") +
                                     e.Message(),
@@ -657,7 +658,7 @@ void TFormCvt::ActionFileExitExecute() {
 }
 
 void TFormCvt::ActionHelpExecute() {
-    FServices.Desktop->Open(FAppDir + QStringLiteral("help.html"));
+    FServices.Desktop->Open(FFolders.Manual());
 }
 
 void TFormCvt::ActionHelpHomePageExecute() {

@@ -13,6 +13,7 @@
 #include "KoForm.h"
 #include "ReadingController.h"
 #include "mSpeech.h"
+#include "platform/ProgramFolders.h"
 #include "platform/Services.h"
 
 #include <QColor>
@@ -55,8 +56,10 @@ inline QColor StoredColor(std::int32_t value) {
 class TFormCvt : public TKoForm {
     Q_OBJECT
 public:
-    // `appDir`: the program folder, with its trailing "/". Runs FormCreate.
-    explicit TFormCvt(const QString& appDir, platform::TServices services = platform::Services(),
+    // `folders`: where the settings, documents and manual are (a portable program folder
+    // converts to one). Runs FormCreate.
+    explicit TFormCvt(const platform::TProgramFolders& folders,
+                      platform::TServices services = platform::Services(),
                       QWidget* parent = nullptr);
     ~TFormCvt() override;
 
@@ -65,6 +68,9 @@ public:
     void FormDestroy();
     // Files dropped onto the window, in the order the desktop gives them.
     void DropFiles(const QStringList& paths);
+    // Files the desktop asks to open (named on the command line): each joins the playlist once,
+    // whatever its extension, and the first one is shown.
+    void OpenDocuments(const QStringList& paths);
     // True when the start-up settings keep the window hidden (the tray holds it).
     bool StartHidden() const { return FStartHidden; }
 
@@ -316,7 +322,7 @@ private:
     void ActionSearchFindFirstExecute();
     void ActionSearchFindNextExecute();
 
-    QString FAppDir;
+    platform::TProgramFolders FFolders;
     bool FDestroyed = false;
     bool FStartHidden = false;
     QPointer<TFindDialog> FFindDialog;

@@ -208,6 +208,20 @@ void TFormCvt::ActionFileNewExecute() {
     SelectTab(int(Playlist.size()) - 1);
 }
 
+void TFormCvt::OpenDocuments(const QStringList& paths) {
+    if (paths.isEmpty())
+        return;
+    FDocuments.Add(paths);
+    FillTabs();
+    const int i = int(Playlist.indexOf(QFileInfo(paths.constFirst()).absoluteFilePath()));
+    if (!FDocuments.ValidIndex(i)) {
+        UpdateNavigation();
+        return;
+    }
+    SelectTab(i);
+    TabControl1Change();
+}
+
 void TFormCvt::ActionFileOpenExecute() {
     QFileDialog dialog(this, QStringLiteral("Open File(s) to Read"), OpenDialogTxt.InitialDir,
                        QString::fromLatin1(TextFilter));

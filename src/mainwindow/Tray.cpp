@@ -92,8 +92,7 @@ void TFormCvt::SysTray1AvailabilityChanged(bool available) {
 
 void TFormCvt::ShowFromAnotherStart(const QStringList& files) {
     ShowMainWindow();
-    if (!files.isEmpty())
-        DropFiles(files);
+    OpenDocuments(files);
 }
 
 // --- Media controls ---------------------------------------------------------------------------

@@ -107,11 +107,7 @@ const TKey Keys[] = {
 
 template <class... F> struct Overloaded : F... { using F::operator()...; };
 
-QString WithSlash(const QString& dir) {
-    return dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/');
-}
-
-TSettings Defaults(const QString& appDir, QSize screen) {
+TSettings Defaults(const platform::TProgramFolders& folders, QSize screen) {
     constexpr int Width = 603, Height = 402;
     if (!screen.isValid() || screen.isEmpty())
         screen = QSize(Width, Height);
@@ -130,9 +126,9 @@ TSettings Defaults(const QString& appDir, QSize screen) {
     d.AutoName = true;
     d.Greeting = true;
     d.GreetingString = QString::fromLatin1(product::Greeting);
-    d.DefTxtPath = appDir + QLatin1String("txt/");
-    d.DefWavPath = appDir + QLatin1String("wav/");
-    d.DefMp3Path = appDir + QLatin1String("mp3/");
+    d.DefTxtPath = folders.TxtDir();
+    d.DefWavPath = folders.WavDir();
+    d.DefMp3Path = folders.Mp3Dir();
     d.KHZ = QStringLiteral("22.05");
     d.KBPS = QStringLiteral("128");
     d.RealTime = 2048;
@@ -164,8 +160,8 @@ TSettings Defaults(const QString& appDir, QSize screen) {
 } // namespace
 
 namespace {
-void ApplyFile(const TIniFile& ini, const QString& appDir, QSize screenSize) {
-    const TSettings d = Defaults(appDir, screenSize);
+void ApplyFile(const TIniFile& ini, const platform::TProgramFolders& folders, QSize screenSize) {
+    const TSettings d = Defaults(folders, screenSize);
     TSettings s;
     for (const TKey& k : Keys) {
         const QString section = QLatin1String(k.Section), name = QLatin1String(k.Name);
@@ -191,34 +187,27 @@ void ApplyFile(const TIniFile& ini, const QString& appDir, QSize screenSize) {
 }
 } // namespace
 
-void LoadSettings(const QString& appDirIn, QSize screenSize) {
-    const QString appDir = WithSlash(appDirIn);
+void LoadSettings(const platform::TProgramFolders& folders, QSize screenSize) {
     TIniFile ini;
-    ini.LoadFromFile(appDir + QLatin1String("config.ini"));
-    ApplyFile(ini, appDir, screenSize);
+    ini.LoadFromFile(folders.ConfigFile());
+    ApplyFile(ini, folders, screenSize);
     try {
-        Playlist = ReadPlaylistFile(appDir + QLatin1String("playlist.apl"), &PlaylistEncoding);
+        Playlist = ReadPlaylistFile(folders.PlaylistFile(), &PlaylistEncoding);
     } catch (const EFileError&) {
         // The first run has no playlist yet: offer the sample documents.
         PlaylistEncoding = TextEncoding::Utf8;
-        Playlist = QStringList{appDir + QLatin1String("txt/sample1.txt"),
-                               appDir + QLatin1String("txt/sample2.txt"),
-                               appDir + QLatin1String("txt/sample3.txt")};
+        Playlist = folders.SampleDocuments();
     }
 }
 
-void LoadDefaultSettings(const QString& appDirIn, QSize screenSize) {
-    const QString appDir = WithSlash(appDirIn);
-    ApplyFile(TIniFile(), appDir, screenSize);
+void LoadDefaultSettings(const platform::TProgramFolders& folders, QSize screenSize) {
+    ApplyFile(TIniFile(), folders, screenSize);
     PlaylistEncoding = TextEncoding::Utf8;
-    Playlist = QStringList{appDir + QLatin1String("txt/sample1.txt"),
-                           appDir + QLatin1String("txt/sample2.txt"),
-                           appDir + QLatin1String("txt/sample3.txt")};
+    Playlist = folders.SampleDocuments();
 }
 
-void SaveSettings(const QString& appDirIn) {
-    const QString appDir = WithSlash(appDirIn);
-    const QString iniPath = appDir + QLatin1String("config.ini");
+void SaveSettings(const platform::TProgramFolders& folders) {
+    const QString iniPath = folders.ConfigFile();
     // The file is read first so that what the program does not know survives; if it cannot be
     // read, writing would lose that, so the error goes to the caller instead.
     TIniFile ini;
@@ -253,7 +242,7 @@ void SaveSettings(const QString& appDirIn) {
     if (failure)
         std::rethrow_exception(failure);
 
-    WritePlaylistFile(appDir + QLatin1String("playlist.apl"), Playlist, PlaylistEncoding);
+    WritePlaylistFile(folders.PlaylistFile(), Playlist, PlaylistEncoding);
 }
 
 } // namespace settings

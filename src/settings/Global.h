@@ -6,6 +6,8 @@
 // Nothing reaches the disk between those two moments.
 #pragma once
 
+#include "platform/ProgramFolders.h"
+
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -128,21 +130,21 @@ inline constexpr std::array<std::int32_t, HotkeyCount> DefaultGlobalHotkeyIDList
 };
 // clang-format on
 
-// Fills the settings and the three lists from appDir + "config.ini" and appDir + "playlist.apl".
+// Fills the settings and the three lists from the program's config.ini and playlist.apl.
 // `screenSize` is the primary screen's size in pixels, from which the window's default position
 // is computed (an invalid size centres nothing: the window goes to 0, 0). A missing config.ini
 // gives every default; one that exists but cannot be read throws EFileError before any value
 // changes. A playlist that cannot be read gives the three sample documents.
-void LoadSettings(const QString& appDir, QSize screenSize = QSize());
+void LoadSettings(const platform::TProgramFolders& folders, QSize screenSize = QSize());
 
 // Every default, as a first run without any file has them (used when config.ini exists but
 // cannot be read: the program runs, and the file is left as it is).
-void LoadDefaultSettings(const QString& appDir, QSize screenSize = QSize());
+void LoadDefaultSettings(const platform::TProgramFolders& folders, QSize screenSize = QSize());
 
 // Writes the settings and the lists back: config.ini first, then playlist.apl, each replaced
 // atomically. A file that cannot be written throws EFileError and keeps its old content; when
 // config.ini fails, playlist.apl is not written. A config.ini without the owner's write
 // permission is not written; playlist.apl is given that permission.
-void SaveSettings(const QString& appDir);
+void SaveSettings(const platform::TProgramFolders& folders);
 
 } // namespace settings

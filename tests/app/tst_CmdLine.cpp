@@ -458,25 +458,60 @@ private slots:
         QFile::remove(dir + "/ref.wav");
     }
 
-    void anythingElseOpensTheManual() {
+    // --help, -h and /? print the usage and nothing else; anything else that is no job prints
+    // it as an error and opens the manual.
+    void helpVersionAndUnknownJobs() {
         QString dir = NewFolder();
-        QString opened = dir + "/opened";
-        // The file appears whole (renamed into place), so it is never read half written.
-        Write(dir + "/browser", QString("#!/bin/sh\necho \"$1\" > '%1.part' && mv '%1.part' '%1'\n")
+        QString opened = NewFolder("opened");
+        // Each opening leaves a file of its own, which appears whole (renamed into place).
+        Write(dir + "/browser", QString("#!/bin/sh\necho \"$1\" > \"%1/$$.part\" && "
+                                        "mv \"%1/$$.part\" \"%1/$$.url\"\n")
                                     .arg(opened)
                                     .toUtf8());
         QFile::setPermissions(dir + "/browser", QFile::ReadOwner | QFile::ExeOwner);
         auto env = QProcessEnvironment::systemEnvironment();
         env.insert("BROWSER", dir + "/browser");
-        env.remove("DISPLAY");
+        env.remove("DISPLAY"); // and no other desktop either
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
         env.insert("XDG_CURRENT_DESKTOP", "");
-        Run r = Nurva({"-s", "/tts"}, dir, env); // a switch first is not a job
-        QCOMPARE(r.code, 0);
-        QVERIFY(r.out.startsWith("Usage: nurva JOB"));
-        QVERIFY(testsupport::WaitFor([&] { return QFile::exists(opened); }, 5000));
-        QFile f(opened);
-        f.open(QIODevice::ReadOnly);
-        QVERIFY(f.readAll().contains("help.html"));
+        for (const char* help : {"--help", "-h", "/?", "-H"}) {
+            Run r = Nurva({help}, dir, env);
+            QCOMPARE(r.code, 0);
+            QVERIFY2(r.out.startsWith("Usage: nurva JOB"), help);
+            QVERIFY(r.out.contains("--version"));
+            QVERIFY(r.err.isEmpty());
+        }
+        Run v = Nurva({"--version"}, dir, env);
+        QCOMPARE(v.code, 0);
+        QVERIFY2(QRegularExpression("^nurva \\d+\\.\\d+\\.\\d+\n$").match(v.out).hasMatch(),
+                 qPrintable(v.out));
+
+        // A text file first is a document for the window, which needs a desktop.
+        Write(dir + "/notes", "Plain notes.\n");
+        Run doc = Nurva({dir + "/notes"}, dir, env);
+        QCOMPARE(doc.code, 1);
+        QVERIFY2(doc.err.contains("needs a desktop"), qPrintable(doc.err));
+
+        // A switch first is not a job, nor is a file that does not exist or holds no text.
+        Write(dir + "/sound.wav", QByteArray("RIFF\0\0\0\0WAVEfmt ", 16));
+        for (const QStringList& args : {QStringList{"-s", "/tts"},
+                                        {dir + "/missing.txt"},
+                                        {dir + "/sound.wav", dir + "/notes"}}) {
+            Run r = Nurva(args, dir, env);
+            QCOMPARE(r.code, 2);
+            QVERIFY(r.out.isEmpty());
+            QVERIFY2(r.err.startsWith("Usage: nurva JOB"), qPrintable(r.err));
+        }
+        auto urls = [&] { return QDir(opened).entryList({"*.url"}); };
+        QVERIFY(testsupport::WaitFor([&] { return urls().size() >= 3; }, 5000));
+        // Only the unknown jobs opened the manual; the help did not.
+        QCOMPARE(urls().size(), 3);
+        for (const QString& name : urls()) {
+            QFile f(opened + "/" + name);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QVERIFY(f.readAll().trimmed().endsWith("/help.html"));
+        }
     }
 };
 

@@ -222,6 +222,25 @@ private slots:
         QCOMPARE(Playlist.size(), before + 1);
     }
 
+    // Files the desktop opens join once, whatever their extension; the first named is shown,
+    // also when it was listed already.
+    void openedFilesAreShown() {
+        Messages m;
+        TFormCvt w(AppDir());
+        const QString notes = FDir->filePath("notes"), readme = FDir->filePath("README.md");
+        WriteAll(notes, "Plain notes without an extension.");
+        WriteAll(readme, "x");
+        const int before = Playlist.size();
+        w.OpenDocuments({notes, readme});
+        QCOMPARE(Playlist.size(), before + 2);
+        QCOMPARE(w.TabControl1->currentIndex(), before);
+        QCOMPARE(w.Memo1->toPlainText(), QString("Plain notes without an extension."));
+        QVERIFY(w.PanelStatus->text().contains(notes));
+        w.OpenDocuments({Playlist[1], notes});
+        QCOMPARE(Playlist.size(), before + 2);
+        QCOMPARE(w.TabControl1->currentIndex(), 1);
+    }
+
     // The menus list their entries as the commands' captions, in these groups.
     void controlTagMenus() {
         Messages m;

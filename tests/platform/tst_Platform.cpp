@@ -1,6 +1,8 @@
 // The platform's services on this system, and the utilities that forward to them.
 #include "FakeServices.h"
 #include "KoUtils.h"
+#include "TestSupport.h"
+#include "platform/ProgramFolders.h"
 #include "platform/unix/SingleInstance.h"
 #include "platform/xdg/Desktop.h"
 
@@ -135,6 +137,77 @@ private slots:
             QCOMPARE(KoUtils::ExtractFileExt(c.path), QString(c.ext));
             QCOMPARE(KoUtils::ChangeFileExt(c.path, ".wav"), QString(c.changed));
         }
+    }
+
+    // Portable where the program folder is its own (writable, or marked "portable"); installed
+    // where an install put its data folder beside bin/, even when that prefix is writable.
+    void programFoldersFollowTheLayout() {
+        QTemporaryDir root;
+        const QString home = root.filePath("home");
+        const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+        auto restore = qScopeGuard([config] {
+            qputenv("XDG_CONFIG_HOME", config);
+            qunsetenv("XDG_DATA_HOME");
+        });
+        qputenv("XDG_CONFIG_HOME", (home + "/config").toLocal8Bit());
+        qputenv("XDG_DATA_HOME", (home + "/data").toLocal8Bit());
+
+        const QString build = root.filePath("build/app");
+        QVERIFY(QDir().mkpath(build));
+        auto portable = platform::TProgramFolders::ForProgram(build);
+        QCOMPARE(portable.Mode(), platform::TProgramFolders::Portable);
+        QCOMPARE(portable.ConfigFile(), build + "/config.ini");
+        QCOMPARE(portable.PlaylistFile(), build + "/playlist.apl");
+        QCOMPARE(portable.Mp3Dir(), build + "/mp3/");
+        QCOMPARE(portable.SampleDocuments().value(2), build + "/txt/sample3.txt");
+        QCOMPARE(portable.Manual(), build + "/help.html");
+        QCOMPARE(portable.Prepare(), QString()); // nothing is made beside a portable program
+        QVERIFY(!QFile::exists(build + "/txt"));
+
+        const QString prefix = root.filePath("prefix");
+        QVERIFY(QDir().mkpath(prefix + "/bin"));
+        QVERIFY(QDir().mkpath(prefix + "/share/nurva/txt"));
+        testsupport::WriteBytes(prefix + "/share/nurva/help.html", "<html>");
+        for (const char* n : {"sample1.txt", "sample2.txt", "sample3.txt"}) {
+            testsupport::WriteBytes(prefix + "/share/nurva/txt/" + n, n);
+            QFile::setPermissions(prefix + "/share/nurva/txt/" + n, QFile::ReadOwner);
+        }
+        auto installed = platform::TProgramFolders::ForProgram(prefix + "/bin/");
+        QCOMPARE(installed.Mode(), platform::TProgramFolders::Installed);
+        QCOMPARE(installed.ConfigFile(), home + "/config/nurva/config.ini");
+        QCOMPARE(installed.PlaylistFile(), home + "/config/nurva/playlist.apl");
+        QCOMPARE(installed.TxtDir(), home + "/data/nurva/txt/");
+        QCOMPARE(installed.WavDir(), home + "/data/nurva/wav/");
+        QCOMPARE(installed.SampleDocuments().value(0), home + "/data/nurva/txt/sample1.txt");
+        QCOMPARE(installed.Manual(), prefix + "/share/nurva/help.html");
+
+        // The first start makes the folders and copies the samples, which the user may edit.
+        QCOMPARE(installed.Prepare(), QString());
+        for (const QString& dir :
+             {home + "/config/nurva", home + "/data/nurva/wav", home + "/data/nurva/mp3"})
+            QVERIFY2(QFileInfo(dir).isDir(), qPrintable(dir));
+        const QString sample = home + "/data/nurva/txt/sample2.txt";
+        QCOMPARE(testsupport::ReadBytes(sample), QByteArray("sample2.txt"));
+        QVERIFY(QFileInfo(sample).permissions() & QFile::WriteOwner);
+        // Samples the user deleted stay deleted.
+        QVERIFY(QFile::remove(sample));
+        QCOMPARE(installed.Prepare(), QString());
+        QVERIFY(!QFile::exists(sample));
+
+        // "portable" beside the executable wins over the installed layout.
+        testsupport::WriteBytes(prefix + "/bin/portable", "");
+        QCOMPARE(platform::TProgramFolders::ForProgram(prefix + "/bin").Mode(),
+                 platform::TProgramFolders::Portable);
+
+        // A settings folder that cannot be made is said, with its name and the reason.
+        testsupport::WriteBytes(root.filePath("blocked"), "a file, not a folder");
+        qputenv("XDG_CONFIG_HOME", root.filePath("blocked").toLocal8Bit());
+        QFile::remove(prefix + "/bin/portable");
+        const QString problem = platform::TProgramFolders::ForProgram(prefix + "/bin").Prepare();
+        QVERIFY2(problem.startsWith("The folder " + root.filePath("blocked") +
+                                    "/nurva/ cannot be made: "),
+                 qPrintable(problem));
+        QVERIFY(problem.contains("cannot be saved"));
     }
 };
 
