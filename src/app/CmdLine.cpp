@@ -3,11 +3,14 @@
 #include "Document.h"
 #include "KoUtils.h"
 #include "Lame.h"
+#include "Mp3Pipeline.h"
 #include "Product.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
 using namespace speech;
 
@@ -69,8 +72,10 @@ int TKoCmdLine::Execute() {
             ListOrReport();
         else if (job == QLatin1String("/tts"))
             RunSpeech(soGeneral);
-        else if (job == QLatin1String("/ttw") || job == QLatin1String("/ttm"))
+        else if (job == QLatin1String("/ttw"))
             RunSpeech(soFile);
+        else if (job == QLatin1String("/ttm"))
+            SpeakToMp3();
         else if (job == QLatin1String("/wtm"))
             ConvertFile(true);
         else if (job == QLatin1String("/mtw"))
@@ -223,21 +228,63 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
     FLoop = nullptr;
 }
 
-void TKoCmdLine::SpeechStopped(TMSpeech* sender) {
-    if (Arg(1).toLower() == QLatin1String("/ttm")) {
-        const QString wav = sender->Filename;
-        const QString mp3 = ChangeFileExt(wav, QStringLiteral(".mp3"));
-        Lame::Result r = Lame::WavToMp3(wav, mp3, SwitchValues[swResample], SwitchValues[swBitrate],
-                                        SwitchValues[swMode], SwitchValues[swQuality]);
-        // The WAV goes only once the MP3 is there: a failed encoding keeps the user's audio.
-        if (r.Ok)
-            QFile::remove(wav);
-        else
-            Fail(r.Error + QStringLiteral(" The WAV file is kept: ") + wav);
-    }
+void TKoCmdLine::SpeechStopped(TMSpeech*) {
     Busy = false;
     if (FLoop)
         FLoop->quit();
+}
+
+// Text to MP3 with no WAV file in between: the program runs itself as the speaking workers of
+// the conversion pipeline, one per core when the writing speed has no cap.
+void TKoCmdLine::SpeakToMp3() {
+    QString text = Arg(2);
+    if (text.trimmed().isEmpty())
+        text = QString::fromLatin1(product::Greeting);
+    QString output = QStringLiteral("output.mp3");
+    const QString ext = ExtractFileExt(Arg(3)).toLower();
+    if (ext == QLatin1String(".wav") || ext == QLatin1String(".mp3"))
+        output = ChangeFileExt(Arg(3), QStringLiteral(".mp3"));
+    else if (IsFile(Arg(2)))
+        output = ChangeFileExt(Arg(2), QStringLiteral(".mp3"));
+    if (IsFile(text)) {
+        try {
+            text = settings::ReadDocument(text).value_or(QString());
+        } catch (const settings::EFileError& e) {
+            return Fail(QStringLiteral("Can't load the file ") + text + QStringLiteral(": ") +
+                        e.Message());
+        }
+    }
+
+    QStringList switches;
+    for (Switch sw : {swEngine, swSpeed, swPitch})
+        if (SwitchGiven[sw])
+            switches << QString::fromLatin1(SwitchNames[sw]) << SwitchValues[sw];
+    qint64 w = 8;
+    if (SwitchGiven[swWriteSpeed] && !ToInt(SwitchValues[swWriteSpeed], w))
+        w = 8;
+    switches << QStringLiteral("-w") << QString::number(w);
+    // Only the low 16 bits of 256 * w travel: 0 is no cap (see RunSpeech).
+    const bool capped = (quint32(w * 256) & 0xFFFF) != 0;
+    const int parallel = capped ? 1 : std::max(1, QThread::idealThreadCount());
+
+    Lame::TMp3Pipeline pipeline;
+    Lame::Result result;
+    bool done = false;
+    QEventLoop loop;
+    connect(&pipeline, &Lame::TMp3Pipeline::finished, &loop, [&](const Lame::Result& r) {
+        result = r;
+        done = true;
+        loop.quit();
+    });
+    pipeline.Start(Lame::SplitPieces(text, Lame::PieceCount(text.size(), parallel)),
+                   QCoreApplication::applicationFilePath(), switches, output,
+                   {SwitchValues[swResample], SwitchValues[swBitrate], SwitchValues[swMode],
+                    SwitchValues[swQuality]},
+                   parallel);
+    if (!done)
+        loop.exec();
+    if (!result.Ok)
+        Fail(result.Error);
 }
 
 void TKoCmdLine::ConvertFile(bool toMp3) {

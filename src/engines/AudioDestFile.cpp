@@ -42,7 +42,7 @@ HRESULT AudioDestFile::QueryInterface(const GUID& iid, std::shared_ptr<void>& ou
 }
 
 void AudioDestFile::WriteHeaderLocked() {
-    if (!FFile)
+    if (!FFile || FStreamHeader)
         return;
     // A RIFF file holds at most 4 GB; longer audio keeps the largest sizes the header can say.
     std::uint64_t data = std::min<std::uint64_t>(FDataBytes, 0xFFFFFFFFull - 36);
@@ -59,6 +59,18 @@ void AudioDestFile::WriteHeaderLocked() {
     Put16(h + 34, 16);
     std::memcpy(h + 36, "data", 4);
     Put32(h + 40, std::uint32_t(data));
+    if (FStream) {
+        // A pipe can't be rewound: one header, written when the format is known, says "as
+        // long as it goes" as streaming WAV writers do.
+        if (!FFormatKnown)
+            return;
+        Put32(h + 4, 0xFFFFFFFFu);
+        Put32(h + 40, 0xFFFFFFFFu);
+        if (std::fwrite(h, 1, sizeof h, FFile) != sizeof h)
+            FFailed = true;
+        FStreamHeader = true;
+        return;
+    }
     long pos = std::ftell(FFile);
     if (std::fseek(FFile, 0, SEEK_SET) != 0 || std::fwrite(h, 1, sizeof h, FFile) != sizeof h)
         FFailed = true;
@@ -87,6 +99,8 @@ HRESULT AudioDestFile::Set(const std::u16string& fileName, DWORD flags) {
     if (!FFile)
         return AUDERR_CANTOPENFILE;
     std::setvbuf(FFile, nullptr, _IOFBF, 1 << 16);
+    FStream = std::fseek(FFile, 0, SEEK_CUR) != 0;
+    FStreamHeader = FFormatKnown = false;
     FDataBytes = 0;
     FFailed = false;
     WriteHeaderLocked();
@@ -111,6 +125,7 @@ HRESULT AudioDestFile::Flush() {
 HRESULT AudioDestFile::StreamStart(const AudioFormat& format) {
     std::lock_guard lock(FMutex);
     FFormat = format;
+    FFormatKnown = true;
     FWritten = 0;
     FAborted = false;
     FMarks.clear();

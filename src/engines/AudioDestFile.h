@@ -1,4 +1,5 @@
-// The file destination: the engine speaks into a standard RIFF WAV file (PCM, 16-bit).
+// The file destination: the engine speaks into a standard RIFF WAV file (PCM, 16-bit), or,
+// when the file is a pipe, into a WAV stream.
 #pragma once
 
 #include "SpeechApi.h"
@@ -57,6 +58,9 @@ private:
     bool FPaused = false;
     bool FAborted = false;
     bool FFailed = false;
+    bool FStream = false;       // a pipe: the header is written once, never rewound
+    bool FStreamHeader = false; // that header is out
+    bool FFormatKnown = false;
     Clock::time_point FPaceStart;
     speech::QWORD FPaceBase = 0; // samples written when the pace clock last started
     std::deque<Mark> FMarks;
