@@ -10,7 +10,13 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QSocketNotifier>
 #include <QThread>
+
+#include <csignal>
+#include <fcntl.h>
+#include <functional>
+#include <unistd.h>
 
 using namespace speech;
 
@@ -34,6 +40,49 @@ bool ToInt(const QString& text, qint64& value) {
     value = text.trimmed().toLongLong(&ok);
     return ok && value >= INT32_MIN && value <= INT32_MAX;
 }
+
+// While it lives, an interruption (Ctrl+C, a hang-up, kill) runs `stop` from the event loop
+// instead of ending the process at once: a conversion then ends its workers and leaves no
+// unfinished file beside its output.
+class TInterruptions {
+public:
+    explicit TInterruptions(std::function<void()> stop) {
+        if (::pipe2(FPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+            return;
+        FNotifier = std::make_unique<QSocketNotifier>(FPipe[0], QSocketNotifier::Read);
+        QObject::connect(FNotifier.get(), &QSocketNotifier::activated, [this, stop] {
+            char c;
+            while (::read(FPipe[0], &c, 1) > 0) {
+            }
+            stop();
+        });
+        struct sigaction action {};
+        action.sa_handler = [](int) {
+            const char c = 1;
+            [[maybe_unused]] ssize_t n = ::write(FPipe[1], &c, 1);
+        };
+        sigemptyset(&action.sa_mask);
+        for (std::size_t i = 0; i < std::size(kSignals); ++i)
+            ::sigaction(kSignals[i], &action, &FOld[i]);
+    }
+    ~TInterruptions() {
+        if (!FNotifier)
+            return;
+        for (std::size_t i = 0; i < std::size(kSignals); ++i)
+            ::sigaction(kSignals[i], &FOld[i], nullptr);
+        FNotifier.reset();
+        ::close(FPipe[0]);
+        ::close(FPipe[1]);
+    }
+    TInterruptions(const TInterruptions&) = delete;
+    TInterruptions& operator=(const TInterruptions&) = delete;
+
+private:
+    static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+    static inline int FPipe[2] = {-1, -1};
+    struct sigaction FOld[std::size(kSignals)]{};
+    std::unique_ptr<QSocketNotifier> FNotifier;
+};
 
 } // namespace
 
@@ -281,9 +330,12 @@ void TKoCmdLine::SpeakToMp3() {
                    {SwitchValues[swResample], SwitchValues[swBitrate], SwitchValues[swMode],
                     SwitchValues[swQuality]},
                    parallel);
+    TInterruptions interruptions([&] { pipeline.Cancel(); });
     if (!done)
         loop.exec();
-    if (!result.Ok)
+    if (result.Cancelled)
+        Fail(QStringLiteral("The conversion was interrupted; no MP3 file was written."));
+    else if (!result.Ok)
         Fail(result.Error);
 }
 
