@@ -147,11 +147,15 @@ void TEncodeJob::Start(bool decode, const QString& input, const QString& output,
     FProcess->setStandardOutputFile(QProcess::nullDevice());
     connect(FProcess, &QProcess::readyReadStandardError, this, &TEncodeJob::ReadProgress);
     connect(FProcess, &QProcess::finished, this, &TEncodeJob::Done);
-    connect(FProcess, &QProcess::errorOccurred, this, [this, lame](QProcess::ProcessError e) {
-        if (e == QProcess::FailedToStart)
-            Finish({false, false,
-                    QStringLiteral("The MP3 encoder %1 could not be started.").arg(lame)});
-    });
+    // Queued: a start that fails at once still ends after Start has returned.
+    connect(
+        FProcess, &QProcess::errorOccurred, this,
+        [this, lame](QProcess::ProcessError e) {
+            if (e == QProcess::FailedToStart)
+                Finish({false, false,
+                        QStringLiteral("The MP3 encoder %1 could not be started.").arg(lame)});
+        },
+        Qt::QueuedConnection);
     FProcess->start(lame, arguments);
 }
 

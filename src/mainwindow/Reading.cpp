@@ -257,20 +257,17 @@ bool TFormCvt::RunMp3Step() {
     if (!Settings.AutoName)
         mp3 = RunSaveDialog(this, "Convert into Mp3 File", "Mp3 Files(*.mp3)", "mp3",
                             SaveDialogMp3.InitialDir, FLastMp3Name);
-    const std::optional<mainwindow::TMp3Result> at_once =
-        FReading->StartMp3(mp3, Settings.KHZ, Settings.KBPS);
-    if (at_once) {
-        if (at_once->State == mainwindow::TMp3Result::NothingSpoken)
-            ShowStatus(QStringLiteral(" Nothing was spoken, so no MP3 file was written."));
-        return false;
-    }
     FMp3Reading = FReading->Current();
     TimerWordPosition->stop();
     ActionPause->setEnabled(false);
     ActionStop->setEnabled(true);
     GaugeWordPosition->setMaximum(100);
     GaugeWordPosition->setValue(0);
-    return true;
+    const std::optional<mainwindow::TMp3Result> at_once =
+        FReading->StartMp3(mp3, Settings.KHZ, Settings.KBPS);
+    if (at_once && at_once->State == mainwindow::TMp3Result::NothingSpoken)
+        ShowStatus(QStringLiteral(" Nothing was spoken, so no MP3 file was written."));
+    return !at_once;
 }
 
 void TFormCvt::Mp3Progress(int percent) {
