@@ -325,11 +325,12 @@ void TKoCmdLine::SpeakToMp3() {
         done = true;
         loop.quit();
     });
-    pipeline.Start(Lame::SplitPieces(text, Lame::PieceCount(text.size(), parallel)),
+    pipeline.Start(text, Lame::PieceCount(text.size(), parallel),
                    QCoreApplication::applicationFilePath(), switches, output,
                    {SwitchValues[swResample], SwitchValues[swBitrate], SwitchValues[swMode],
                     SwitchValues[swQuality]},
                    parallel);
+    text = QString(); // in the workers' files now
     TInterruptions interruptions([&] { pipeline.Cancel(); });
     if (!done)
         loop.exec();

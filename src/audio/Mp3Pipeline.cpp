@@ -132,11 +132,11 @@ int PieceCount(qsizetype length, int parallel) {
     return int(std::max<qsizetype>({1, byCores, bySize}));
 }
 
-QStringList SplitPieces(const QString& text, int count) {
+QList<qsizetype> PieceEnds(const QString& text, int count) {
     // A control tag's setting runs on past any cut, and a worker would not know it.
     if (text.contains(u'\\'))
         count = 1;
-    QStringList pieces;
+    QList<qsizetype> ends;
     qsizetype from = 0;
     for (int i = 1; i < count && from < text.size(); ++i) {
         const qsizetype want = text.size() * i / count;
@@ -169,10 +169,18 @@ QStringList SplitPieces(const QString& text, int count) {
             cut = cutAfter([&](qsizetype at) { return text[at].isSpace(); });
         if (cut < 0)
             cut = want;
-        pieces << text.mid(from, cut - from);
+        ends << cut;
         from = cut;
     }
-    pieces << text.mid(from);
+    ends << text.size();
+    return ends;
+}
+
+QStringList SplitPieces(const QString& text, int count) {
+    QStringList pieces;
+    qsizetype from = 0;
+    for (qsizetype end : PieceEnds(text, count))
+        pieces << text.mid(from, end - from), from = end;
     return pieces;
 }
 
@@ -487,7 +495,7 @@ void TMp3Pipeline::Cancel() {
     FState->Changed.notify_all();
 }
 
-void TMp3Pipeline::Start(const QStringList& pieces, const QString& worker,
+void TMp3Pipeline::Start(const QString& text, int count, const QString& worker,
                          const QStringList& workerSwitches, const QString& output,
                          const Options& options, int parallel) {
     if (FState && FState->Driver.joinable()) {
@@ -522,19 +530,21 @@ void TMp3Pipeline::Start(const QStringList& pieces, const QString& worker,
     if (s.Part->Path().isEmpty() || !s.Folder.isValid())
         return refuse(QStringLiteral("The file %1 can not be written in its folder.").arg(output));
     qint64 chars = 0;
-    s.Pieces.resize(std::size_t(std::max<qsizetype>(1, pieces.size())));
+    const QList<qsizetype> ends = PieceEnds(text, count);
+    s.Pieces.resize(std::size_t(ends.size()));
     for (int k = 0; k < int(s.Pieces.size()); ++k) {
         State::Piece& p = s.Pieces[k];
         p.TextFile = s.Folder.filePath(QStringLiteral("%1.txt").arg(k));
         p.Wav = s.Folder.filePath(QStringLiteral("%1.wav").arg(k));
-        QFile text(p.TextFile);
-        const QString piece = pieces.value(k);
+        QFile file(p.TextFile);
+        const qsizetype from = k ? ends[k - 1] : 0;
+        const QStringView piece = QStringView(text).mid(from, ends[k] - from);
         chars += piece.size();
         // With its byte order mark, so that the worker reads it as UTF-8 whatever it holds.
-        if (!text.open(QIODevice::WriteOnly) || text.write("\xEF\xBB\xBF") != 3 ||
-            text.write(piece.toUtf8()) < 0 || !text.flush())
+        if (!file.open(QIODevice::WriteOnly) || file.write("\xEF\xBB\xBF") != 3 ||
+            file.write(piece.toUtf8()) < 0 || !file.flush())
             return refuse(
-                QStringLiteral("The text could not be handed over: %1").arg(text.errorString()));
+                QStringLiteral("The text could not be handed over: %1").arg(file.errorString()));
         if (k > 0) {
             p.Spill = std::make_unique<TPartFile>(output);
             if (p.Spill->Path().isEmpty())

@@ -31,6 +31,8 @@ int PieceCount(qsizetype length, int parallel);
 // sentence's end, else at a blank; together they are the text. A text with control tags stays
 // whole.
 QStringList SplitPieces(const QString& text, int count);
+// Where those pieces end, as offsets into `text`.
+QList<qsizetype> PieceEnds(const QString& text, int count);
 
 class TMp3Pipeline : public QObject {
     Q_OBJECT
@@ -38,11 +40,14 @@ public:
     explicit TMp3Pipeline(QObject* parent = nullptr);
     ~TMp3Pipeline() override;
 
-    // `worker` and `workerSwitches`: the program that speaks a piece, as
-    // `worker /ttw TEXTFILE OUT.wav workerSwitches...`. Always ends in exactly one finished(),
-    // delivered through the event loop of the thread that started it.
-    void Start(const QStringList& pieces, const QString& worker, const QStringList& workerSwitches,
-               const QString& output, const Options& options, int parallel);
+    // Cuts `text` into `count` pieces (SplitPieces) and hands them to the workers: `worker`
+    // and `workerSwitches` are the program that speaks a piece, as
+    // `worker /ttw TEXTFILE OUT.wav workerSwitches...`. The text is not needed once this
+    // returns. Always ends in exactly one finished(), delivered through the event loop of the
+    // thread that started it.
+    void Start(const QString& text, int count, const QString& worker,
+               const QStringList& workerSwitches, const QString& output, const Options& options,
+               int parallel);
     void Cancel();
     bool Running() const;
 
