@@ -243,7 +243,7 @@ struct TMp3Pipeline::State {
     void Drive();
     void Slot();
     bool RunPiece(int k, QString& error);
-    bool Relay(int from, int to, bool trimEnd, pid_t worker);
+    bool Relay(int from, int to, bool trimEnd, pid_t worker, bool& heard);
 };
 
 void TMp3Pipeline::State::Drive() {
@@ -357,8 +357,9 @@ bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
     }
     ::close(toEncoder[0]);
     bool ok = p.Worker > 0 && p.Encoder > 0 && fromWorker >= 0;
+    bool heard = false;
     if (ok)
-        ok = Relay(fromWorker, toEncoder[1], !last, p.Worker);
+        ok = Relay(fromWorker, toEncoder[1], !last, p.Worker, heard);
     ::close(toEncoder[1]);
     if (fromWorker >= 0)
         ::close(fromWorker);
@@ -374,9 +375,11 @@ bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
     for (int fd : {workerLog, encoderLog, null})
         ::close(fd);
     // An encoder that refused its options ends first, and the worker then fails to write:
-    // the encoder's words are the ones that say why.
+    // the encoder's words are the ones that say why. A worker that said nothing at all failed
+    // on its own, and the encoder only missed its input.
     const QFileInfo written(target);
-    if (encoderCode != 0 || (workerCode == 0 && (!ok || written.size() == 0))) {
+    const bool workerFirst = workerCode != 0 && !heard;
+    if (!workerFirst && (encoderCode != 0 || (workerCode == 0 && (!ok || written.size() == 0)))) {
         error =
             FailureText(QStringLiteral("the spoken text"), encoderCode, encoderSaid.toLocal8Bit());
         return false;
@@ -392,7 +395,7 @@ bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
 
 // Passes the worker's WAV stream to the encoder. With `trimEnd`, holds back the last stretch of
 // samples and drops the silent ones among them at the end.
-bool TMp3Pipeline::State::Relay(int from, int to, bool trimEnd, pid_t worker) {
+bool TMp3Pipeline::State::Relay(int from, int to, bool trimEnd, pid_t worker, bool& heard) {
     std::vector<char> buffer(1 << 16);
     QByteArray held;           // the header until it is complete, then the samples held back
     qsizetype headerLeft = -1; // bytes of header still to pass; -1 until "data" is found
@@ -408,8 +411,9 @@ bool TMp3Pipeline::State::Relay(int from, int to, bool trimEnd, pid_t worker) {
             return false;
         if (ready <= 0) {
             // A worker that ended before it opened the stream sends nothing ever.
-            int status;
-            if (!opened && ::waitpid(worker, &status, WNOHANG | WNOWAIT) == worker)
+            siginfo_t info{};
+            if (!opened && ::waitid(P_PID, id_t(worker), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+                info.si_pid == worker)
                 break;
             continue;
         }
@@ -421,7 +425,7 @@ bool TMp3Pipeline::State::Relay(int from, int to, bool trimEnd, pid_t worker) {
                 break;
             continue;
         }
-        opened = true;
+        opened = heard = true;
         held.append(buffer.data(), n);
         Relayed += n;
         const int percent = int(std::min<qint64>(99, Relayed * 100 / Expected));

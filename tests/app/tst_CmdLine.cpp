@@ -242,6 +242,12 @@ private slots:
         r = Nurva({"/ttw", "x"}, dir, noVoices);
         QCOMPARE(r.code, 1);
         QVERIFY(r.err.contains("No speech engine"));
+        // A worker that fails before it speaks: its words, at once, and nothing left.
+        QString d4 = NewFolder();
+        r = Nurva({"/ttm", "x", "-w", "256"}, d4, noVoices);
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains("No speech engine"), qPrintable(r.err));
+        QVERIFY(QDir(d4).isEmpty(QDir::Files | QDir::Hidden));
     }
 
     // --- MP3 -----------------------------------------------------------------------------------
