@@ -3,15 +3,22 @@
 #include "Document.h"
 #include "KoUtils.h"
 #include "Lame.h"
+#include "Mp3Pipeline.h"
 #include "Product.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
+#include <QSocketNotifier>
 #include <QTemporaryDir>
+#include <QThread>
 
+#include <csignal>
+#include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,6 +64,49 @@ bool ToInt(const QString& text, qint64& value) {
     value = text.trimmed().toLongLong(&ok);
     return ok && value >= INT32_MIN && value <= INT32_MAX;
 }
+
+// While it lives, an interruption (Ctrl+C, a hang-up, kill) runs `stop` from the event loop
+// instead of ending the process at once: a conversion then ends its workers and leaves no
+// unfinished file beside its output.
+class TInterruptions {
+public:
+    explicit TInterruptions(std::function<void()> stop) {
+        if (::pipe2(FPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+            return;
+        FNotifier = std::make_unique<QSocketNotifier>(FPipe[0], QSocketNotifier::Read);
+        QObject::connect(FNotifier.get(), &QSocketNotifier::activated, [this, stop] {
+            char c;
+            while (::read(FPipe[0], &c, 1) > 0) {
+            }
+            stop();
+        });
+        struct sigaction action {};
+        action.sa_handler = [](int) {
+            const char c = 1;
+            [[maybe_unused]] ssize_t n = ::write(FPipe[1], &c, 1);
+        };
+        sigemptyset(&action.sa_mask);
+        for (std::size_t i = 0; i < std::size(kSignals); ++i)
+            ::sigaction(kSignals[i], &action, &FOld[i]);
+    }
+    ~TInterruptions() {
+        if (!FNotifier)
+            return;
+        for (std::size_t i = 0; i < std::size(kSignals); ++i)
+            ::sigaction(kSignals[i], &FOld[i], nullptr);
+        FNotifier.reset();
+        ::close(FPipe[0]);
+        ::close(FPipe[1]);
+    }
+    TInterruptions(const TInterruptions&) = delete;
+    TInterruptions& operator=(const TInterruptions&) = delete;
+
+private:
+    static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+    static inline int FPipe[2] = {-1, -1};
+    struct sigaction FOld[std::size(kSignals)]{};
+    std::unique_ptr<QSocketNotifier> FNotifier;
+};
 
 } // namespace
 
@@ -166,8 +216,10 @@ int TKoCmdLine::Execute() {
             ListOrReport();
         else if (job == QLatin1String("/tts"))
             RunSpeech(soGeneral);
-        else if (job == QLatin1String("/ttw") || job == QLatin1String("/ttm"))
+        else if (job == QLatin1String("/ttw"))
             RunSpeech(soFile);
+        else if (job == QLatin1String("/ttm"))
+            SpeakToMp3();
         else if (job == QLatin1String("/wtm"))
             ConvertFile(true);
         else if (job == QLatin1String("/mtw"))
@@ -294,10 +346,7 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
             s.Filename = ChangeFileExt(t, QStringLiteral(".wav"));
         else
             s.Filename = QStringLiteral("output.wav");
-        QStringList outputs{s.Filename};
-        if (Arg(1).toLower() == QLatin1String("/ttm"))
-            outputs << ChangeFileExt(s.Filename, QStringLiteral(".mp3"));
-        if (fromFile && !CheckOutputs(t, outputs))
+        if (fromFile && !CheckOutputs(t, {s.Filename}))
             return;
         // The writing speed in 1/256 of real time. Only the low 16 bits travel, so "-w 256"
         // sends 0: no cap, as fast as the engine can.
@@ -348,22 +397,77 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
     FLoop = nullptr;
 }
 
-void TKoCmdLine::SpeechStopped(TMSpeech* sender) {
-    if (Arg(1).toLower() == QLatin1String("/ttm")) {
-        const QString wav = sender->Filename;
-        const QString mp3 = ChangeFileExt(wav, QStringLiteral(".mp3"));
-        Lame::Result r =
-            Lame::WavToMp3(PlainName(wav), PlainName(mp3), SwitchValues[swResample],
-                           SwitchValues[swBitrate], SwitchValues[swMode], SwitchValues[swQuality]);
-        // The WAV goes only once the MP3 is there: a failed encoding keeps the user's audio.
-        if (r.Ok)
-            QFile::remove(wav);
-        else
-            Fail(r.Error + QStringLiteral(" The WAV file is kept: ") + wav);
-    }
+void TKoCmdLine::SpeechStopped(TMSpeech*) {
     Busy = false;
     if (FLoop)
         FLoop->quit();
+}
+
+// Text to MP3 with no WAV file in between: the program runs itself as the speaking workers of
+// the conversion pipeline, one per core when the writing speed has no cap.
+void TKoCmdLine::SpeakToMp3() {
+    QString text = Arg(2);
+    if (text.trimmed().isEmpty())
+        text = QString::fromLatin1(product::Greeting);
+    // A folder, a device or a pipe is refused rather than spoken as its name.
+    if (KindOf(text) == TFileKind::Other) {
+        CheckInput(text);
+        return;
+    }
+    const bool fromFile = IsFile(text);
+    if (fromFile)
+        text = FileArg(2);
+    QString output = QStringLiteral("output.mp3");
+    const QString ext = ExtractFileExt(Arg(3)).toLower();
+    if (ext == QLatin1String(".wav") || ext == QLatin1String(".mp3"))
+        output = ChangeFileExt(FileArg(3), QStringLiteral(".mp3"));
+    else if (fromFile)
+        output = ChangeFileExt(text, QStringLiteral(".mp3"));
+    if (fromFile && !CheckOutputs(text, {output}))
+        return;
+    if (fromFile) {
+        try {
+            text = settings::ReadDocument(text).value_or(QString());
+        } catch (const settings::EFileError& e) {
+            return Fail(QStringLiteral("Can't load the file ") + text + QStringLiteral(": ") +
+                        e.Message());
+        }
+    }
+
+    QStringList switches;
+    for (Switch sw : {swEngine, swSpeed, swPitch})
+        if (SwitchGiven[sw])
+            switches << QString::fromLatin1(SwitchNames[sw]) << SwitchValues[sw];
+    qint64 w = 8;
+    if (SwitchGiven[swWriteSpeed] && !ToInt(SwitchValues[swWriteSpeed], w))
+        w = 8;
+    switches << QStringLiteral("-w") << QString::number(w);
+    // Only the low 16 bits of 256 * w travel: 0 is no cap (see RunSpeech).
+    const bool capped = (quint32(w * 256) & 0xFFFF) != 0;
+    const int parallel = capped ? 1 : std::max(1, QThread::idealThreadCount());
+
+    Lame::TMp3Pipeline pipeline;
+    Lame::Result result;
+    bool done = false;
+    QEventLoop loop;
+    connect(&pipeline, &Lame::TMp3Pipeline::finished, &loop, [&](const Lame::Result& r) {
+        result = r;
+        done = true;
+        loop.quit();
+    });
+    pipeline.Start(text, Lame::PieceCount(text.size(), parallel),
+                   QCoreApplication::applicationFilePath(), switches, output,
+                   {SwitchValues[swResample], SwitchValues[swBitrate], SwitchValues[swMode],
+                    SwitchValues[swQuality]},
+                   parallel);
+    text = QString(); // in the workers' files now
+    TInterruptions interruptions([&] { pipeline.Cancel(); });
+    if (!done)
+        loop.exec();
+    if (result.Cancelled)
+        Fail(QStringLiteral("The conversion was interrupted; no MP3 file was written."));
+    else if (!result.Ok)
+        Fail(result.Error);
 }
 
 void TKoCmdLine::ConvertFile(bool toMp3) {

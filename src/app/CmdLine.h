@@ -63,6 +63,7 @@ private:
     void ListOrReport();
     void RunSpeech(speech::TSpeechOutput output);
     void SpeechStopped(speech::TMSpeech* sender);
+    void SpeakToMp3();
     void ConvertFile(bool toMp3);
     void Fail(const QString& message);
     speech::TMSpeech& CreateSpeech();

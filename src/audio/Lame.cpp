@@ -2,10 +2,19 @@
 
 #include "KoUtils.h"
 
-#include <QDateTime>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Lame {
 
@@ -16,66 +25,243 @@ QString EncoderPath() {
     return QStandardPaths::findExecutable(QStringLiteral("lame"));
 }
 
+QString MissingEncoderText() {
+    return QStringLiteral("The MP3 encoder \"lame\" is not installed: put it in %1 "
+                          "or install it (Debian package lame).")
+        .arg(KoUtils::AppDir());
+}
+
+bool OptionArguments(const Options& options, QStringList& arguments, QString& error) {
+    const struct {
+        const char* name;
+        const QString& value;
+    } given[] = {{"-r", options.Resample},
+                 {"-b", options.Bitrate},
+                 {"-m", options.Mode},
+                 {"-q", options.Quality}};
+    for (const auto& o : given)
+        if (o.value.isEmpty()) {
+            error = QStringLiteral("The MP3 option %1 has no value.").arg(QLatin1String(o.name));
+            return false;
+        }
+    if (options.Resample != QLatin1String("automatic"))
+        arguments << QStringLiteral("--resample") << options.Resample;
+    arguments << QStringLiteral("-b") << options.Bitrate << QStringLiteral("-m") << options.Mode
+              << QStringLiteral("-q") << options.Quality;
+    return true;
+}
+
+QString FailureText(const QString& input, int exitCode, const QByteArray& said) {
+    // The encoder's last words usually say why.
+    const QStringList lines = QString::fromLocal8Bit(said).split(
+        QRegularExpression(QStringLiteral("[\r\n]+")), Qt::SkipEmptyParts);
+    const QString why = lines.isEmpty() ? QString() : QStringLiteral(": ") + lines.last().trimmed();
+    return QStringLiteral("The MP3 encoder could not convert %1 (exit code %2%3).")
+        .arg(input)
+        .arg(exitCode)
+        .arg(why);
+}
+
+// --- The file being written ----------------------------------------------------------------
+
+TPartFile::TPartFile(const QString& output) : FOutput(output) {
+    QByteArray target = KoUtils::EncodeFileName(output);
+    // A name that is not UTF-8 reaches the encoder as a link with a plain name (see the command
+    // line): the file goes where the link points, under its real name.
+    char link[4096];
+    const ssize_t n = ::readlink(target.constData(), link, sizeof link);
+    if (n > 0 && std::size_t(n) < sizeof link) {
+        const QByteArray to(link, qsizetype(n));
+        target = to.startsWith('/') ? to : target.left(target.lastIndexOf('/') + 1) + to;
+    }
+    FTarget = target;
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray dir =
+        slash < 0 ? KoUtils::EncodeFileName(QDir::currentPath()) : target.left(slash);
+    const QByteArray name = target.mid(slash + 1);
+    // Named after the output where the encoder can be handed that name.
+    QByteArray part = dir + "/." +
+                      (KoUtils::IsPlainFileName(KoUtils::DecodeFileName(name)) ? name : "nurva") +
+                      ".XXXXXX.part";
+    const int fd = ::mkstemps(part.data(), 5);
+    if (fd >= 0) {
+        ::close(fd);
+        FPath = KoUtils::DecodeFileName(part);
+    }
+}
+
+TPartFile::~TPartFile() {
+    if (!FPath.isEmpty())
+        ::unlink(KoUtils::EncodeFileName(FPath).constData());
+}
+
+bool TPartFile::Commit(QString& error) {
+    const QByteArray from = KoUtils::EncodeFileName(FPath), to = FTarget;
+    struct stat st {};
+    mode_t mode;
+    if (::stat(to.constData(), &st) == 0) {
+        mode = st.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    ::chmod(from.constData(), mode);
+    // One step: the final name holds either the old file or the whole new one.
+    if (std::rename(from.constData(), to.constData()) != 0) {
+        error = QStringLiteral("The file %1 could not be written: %2")
+                    .arg(FOutput, QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    FPath.clear();
+    return true;
+}
+
+// --- The encoder run -----------------------------------------------------------------------
+
+TEncodeJob::TEncodeJob(QObject* parent) : QObject(parent) {}
+
+TEncodeJob::~TEncodeJob() {
+    if (FProcess) {
+        FProcess->disconnect(this);
+        FProcess->kill();
+        FProcess->waitForFinished(5000);
+        delete FProcess;
+    }
+}
+
+void TEncodeJob::Start(bool decode, const QString& input, const QString& output,
+                       const Options& options) {
+    FInput = input;
+    FSaid.clear();
+    FCancelled = false;
+    auto refuse = [this](const QString& why) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, why] {
+                emit finished({false, false, why});
+            },
+            Qt::QueuedConnection);
+    };
+    const QString lame = EncoderPath();
+    if (lame.isEmpty())
+        return refuse(MissingEncoderText());
+    QStringList arguments;
+    QString error;
+    if (!OptionArguments(options, arguments, error))
+        return refuse(error);
+    FPart = std::make_unique<TPartFile>(output);
+    if (FPart->Path().isEmpty()) {
+        FPart.reset();
+        return refuse(QStringLiteral("The file %1 can not be written in its folder.").arg(output));
+    }
+    // Encoding reports its progress once a second; decoding would report every frame.
+    arguments = (decode ? QStringList{QStringLiteral("--decode"), QStringLiteral("--silent")}
+                        : QStringList{QStringLiteral("--disptime"), QStringLiteral("1")}) +
+                arguments;
+    arguments << input << FPart->Path();
+
+    FProcess = new QProcess(this);
+    FProcess->setStandardInputFile(QProcess::nullDevice());
+    FProcess->setStandardOutputFile(QProcess::nullDevice());
+    connect(FProcess, &QProcess::readyReadStandardError, this, &TEncodeJob::ReadProgress);
+    connect(FProcess, &QProcess::finished, this, &TEncodeJob::Done);
+    // Queued: a start that fails at once still ends after Start has returned.
+    connect(
+        FProcess, &QProcess::errorOccurred, this,
+        [this, lame](QProcess::ProcessError e) {
+            if (e == QProcess::FailedToStart)
+                Finish({false, false,
+                        QStringLiteral("The MP3 encoder %1 could not be started.").arg(lame)});
+        },
+        Qt::QueuedConnection);
+    FProcess->start(lame, arguments);
+}
+
+void TEncodeJob::ReadProgress() {
+    if (!FProcess)
+        return;
+    FSaid += FProcess->readAllStandardError();
+    static const QRegularExpression frames(QStringLiteral("(\\d+)/(\\d+)\\s+\\("));
+    int percent = -1;
+    for (auto it = frames.globalMatch(QString::fromLatin1(FSaid.right(512))); it.hasNext();) {
+        const auto m = it.next();
+        const qint64 done = m.captured(1).toLongLong(), all = m.captured(2).toLongLong();
+        if (all > 0)
+            percent = int(std::min<qint64>(100, done * 100 / all));
+    }
+    if (FSaid.size() > 8192)
+        FSaid = FSaid.right(4096);
+    if (percent >= 0)
+        emit progress(percent);
+}
+
+void TEncodeJob::Done(int exitCode, QProcess::ExitStatus status) {
+    if (!FProcess)
+        return;
+    FSaid += FProcess->readAllStandardError();
+    if (FCancelled)
+        return Finish({false, true, {}});
+    if (status != QProcess::NormalExit)
+        return Finish({false, false, FailureText(FInput, -1, FSaid)});
+    const QFileInfo written(FPart->Path());
+    if (exitCode != 0 || !written.isFile() || written.size() == 0)
+        return Finish({false, false, FailureText(FInput, exitCode, FSaid)});
+    QString error;
+    if (!FPart->Commit(error))
+        return Finish({false, false, error});
+    Finish({true, false, {}});
+}
+
+void TEncodeJob::Cancel() {
+    FCancelled = true;
+    Finish({false, true, {}});
+}
+
+void TEncodeJob::Finish(const Result& result) {
+    if (!FProcess)
+        return;
+    QProcess* p = std::exchange(FProcess, nullptr);
+    p->disconnect(this);
+    if (p->state() != QProcess::NotRunning) {
+        p->kill();
+        p->waitForFinished(5000);
+    }
+    p->deleteLater();
+    FPart.reset(); // removes what was not committed
+    emit finished(result);
+}
+
+// --- Waiting for a run ---------------------------------------------------------------------
+
 namespace {
 
-// An encoding counts only when the encoder says so and the output is really there, written
-// by this run (an older file of the same name proves nothing).
-struct Output {
-    QString path;
-    QDateTime before;
-    bool Written(int exitCode) const {
-        QFileInfo fi(path);
-        return exitCode == 0 && fi.isFile() && fi.size() > 0 &&
-               (before.isNull() || fi.lastModified() != before);
-    }
-};
-
-Result Run(bool decode, const QString& input, const QString& output, const QString& resample,
-           const QString& bitrate, const QString& mode, const QString& quality) {
-    QString lame = EncoderPath();
-    if (lame.isEmpty())
-        return {false, QStringLiteral("The MP3 encoder \"lame\" is not installed: put it in %1 "
-                                      "or install it (Debian package lame).")
-                           .arg(KoUtils::AppDir())};
-    Output out{output, QFileInfo(output).lastModified()};
-    QStringList head;
-    if (decode)
-        head << QStringLiteral("--decode");
-    QStringList full = head;
-    if (resample != QLatin1String("automatic"))
-        full << QStringLiteral("--resample") << resample;
-    full << QStringLiteral("-b") << bitrate << QStringLiteral("-m") << mode << QStringLiteral("-q")
-         << quality << input << output;
-    QString said;
-    int code = KoUtils::RunAndWait(lame, full, &said);
-    if (out.Written(code))
-        return {true, {}};
-    // The short form: the encoder's own defaults.
-    code = KoUtils::RunAndWait(lame, head << input << output, &said);
-    if (out.Written(code))
-        return {true, {}};
-    if (code == -1)
-        return {false, QStringLiteral("The MP3 encoder %1 could not be started.").arg(lame)};
-    // The encoder's last words usually say why.
-    QStringList lines =
-        said.split(QRegularExpression(QStringLiteral("[\r\n]+")), Qt::SkipEmptyParts);
-    QString why = lines.isEmpty() ? QString() : QStringLiteral(": ") + lines.last().trimmed();
-    return {false, QStringLiteral("The MP3 encoder could not convert %1 (exit code %2%3).")
-                       .arg(input)
-                       .arg(code)
-                       .arg(why)};
+Result Run(bool decode, const QString& input, const QString& output, const Options& options) {
+    TEncodeJob job;
+    Result result;
+    bool done = false;
+    QEventLoop loop;
+    QObject::connect(&job, &TEncodeJob::finished, &loop, [&](const Result& r) {
+        result = r;
+        done = true;
+        loop.quit();
+    });
+    job.Start(decode, input, output, options);
+    if (!done)
+        loop.exec();
+    return result;
 }
 
 } // namespace
 
 Result WavToMp3(const QString& input, const QString& output, const QString& resample,
                 const QString& bitrate, const QString& mode, const QString& quality) {
-    return Run(false, input, output, resample, bitrate, mode, quality);
+    return Run(false, input, output, {resample, bitrate, mode, quality});
 }
 
 Result Mp3ToWav(const QString& input, const QString& output, const QString& resample,
                 const QString& bitrate, const QString& mode, const QString& quality) {
-    return Run(true, input, output, resample, bitrate, mode, quality);
+    return Run(true, input, output, {resample, bitrate, mode, quality});
 }
 
 } // namespace Lame

@@ -3,15 +3,35 @@
 // The encoder is `lame` in the program folder, else on the PATH. Each text is passed to it as
 // one argument exactly as received. The resample text "automatic" means: let the encoder
 // choose (it has no such value, so the option is left out).
+//
+// A conversion counts only when the encoder ends with exit code 0 and its output is there and
+// not empty. The output is written under a temporary name beside the final one and renamed at
+// the end, so a failed or cancelled conversion leaves nothing under the final name (and a file
+// that was there stays as it was).
 #pragma once
 
+#include <QObject>
+#include <QProcess>
 #include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
 
 namespace Lame {
 
 struct Result {
     bool Ok = false;
+    bool Cancelled = false;
     QString Error; // why it failed, for the user
+};
+
+// The encoder's options, as the callers hold them.
+struct Options {
+    QString Resample = QStringLiteral("automatic");
+    QString Bitrate = QStringLiteral("128");
+    QString Mode = QStringLiteral("s");
+    QString Quality = QStringLiteral("5");
 };
 
 Result WavToMp3(const QString& input, const QString& output, const QString& resample,
@@ -21,5 +41,61 @@ Result Mp3ToWav(const QString& input, const QString& output, const QString& resa
 
 // The encoder program that will be run; empty when there is none.
 QString EncoderPath();
+// The message for a missing encoder.
+QString MissingEncoderText();
+// The encoder's arguments for the options; an error text instead when one of them has no
+// value (the encoder would warn and go on with its own default).
+bool OptionArguments(const Options& options, QStringList& arguments, QString& error);
+// "The MP3 encoder could not convert ..." with the encoder's last words in it.
+QString FailureText(const QString& input, int exitCode, const QByteArray& said);
+
+// A file beside `output` to write into, renamed to `output` by Commit. Removed by its
+// destructor unless committed.
+class TPartFile {
+public:
+    explicit TPartFile(const QString& output);
+    ~TPartFile();
+    TPartFile(const TPartFile&) = delete;
+    TPartFile& operator=(const TPartFile&) = delete;
+    // Empty when the folder can't be written.
+    const QString& Path() const { return FPath; }
+    // Puts the written file under its final name; the final name keeps the permissions of a
+    // file that was there, else those a new file gets.
+    bool Commit(QString& error);
+
+private:
+    QString FOutput, FPath;
+    QByteArray FTarget; // the final name, as the file system has it
+};
+
+// One run of the encoder that does not block: progress and the end come as signals on the
+// thread that started it.
+class TEncodeJob : public QObject {
+    Q_OBJECT
+public:
+    explicit TEncodeJob(QObject* parent = nullptr);
+    ~TEncodeJob() override;
+
+    // Always ends in exactly one finished(), queued when the run could not even begin.
+    void Start(bool decode, const QString& input, const QString& output, const Options& options);
+    // Ends a running conversion: finished() comes before this returns, with Cancelled set.
+    void Cancel();
+    bool Running() const { return FProcess != nullptr; }
+
+signals:
+    void progress(int percent);
+    void finished(const Lame::Result& result);
+
+private:
+    void ReadProgress();
+    void Done(int exitCode, QProcess::ExitStatus status);
+    void Finish(const Result& result);
+
+    QProcess* FProcess = nullptr;
+    std::unique_ptr<TPartFile> FPart;
+    QString FInput;
+    QByteArray FSaid; // the tail of what the encoder printed
+    bool FCancelled = false;
+};
 
 } // namespace Lame

@@ -57,7 +57,7 @@ void AudioDestFile::SetRiffLimitForTests(std::uint64_t bytes) {
 }
 
 void AudioDestFile::WriteHeaderLocked() {
-    if (!FFile)
+    if (!FFile || FStreamHeader)
         return;
     const std::uint64_t data = FDataBytes;
     const bool rf64 = data > gRiffLimit;
@@ -87,6 +87,18 @@ void AudioDestFile::WriteHeaderLocked() {
     std::memcpy(f + 24, "data", 4);
     Put32(f + 28, rf64 ? 0xFFFFFFFFu : std::uint32_t(data));
     static_assert(48 + 32 == kHeaderSize);
+    if (FStream) {
+        // A pipe can't be rewound: one header, written when the format is known, says "as
+        // long as it goes" as streaming WAV writers do.
+        if (!FFormatKnown)
+            return;
+        Put32(h + 4, 0xFFFFFFFFu);
+        Put32(f + 28, 0xFFFFFFFFu);
+        if (std::fwrite(h, 1, sizeof h, FFile) != sizeof h)
+            FFailed = true;
+        FStreamHeader = true;
+        return;
+    }
     const off_t pos = ::ftello(FFile);
     if (::fseeko(FFile, 0, SEEK_SET) != 0 || std::fwrite(h, 1, sizeof h, FFile) != sizeof h)
         FFailed = true;
@@ -116,6 +128,8 @@ HRESULT AudioDestFile::Set(const std::u16string& fileName, DWORD flags) {
     if (!FFile)
         return AUDERR_CANTOPENFILE;
     std::setvbuf(FFile, nullptr, _IOFBF, 1 << 16);
+    FStream = std::fseek(FFile, 0, SEEK_CUR) != 0;
+    FStreamHeader = FFormatKnown = false;
     FDataBytes = 0;
     FFailed = false;
     WriteHeaderLocked();
@@ -140,6 +154,7 @@ HRESULT AudioDestFile::Flush() {
 HRESULT AudioDestFile::StreamStart(const AudioFormat& format) {
     std::lock_guard lock(FMutex);
     FFormat = format;
+    FFormatKnown = true;
     FWritten = 0;
     FAborted = false;
     FMarks.clear();

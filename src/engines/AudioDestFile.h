@@ -1,6 +1,7 @@
-// The file destination: the engine speaks into a standard RIFF WAV file (PCM, 16-bit).
+// The file destination: the engine speaks into a standard RIFF WAV file (PCM, 16-bit), or,
+// when the file is a pipe, into a WAV stream.
 //
-// The header is rewritten every few seconds while the file grows, so a conversion that is
+// The header of a file is rewritten every few seconds while it grows, so a conversion that is
 // killed leaves a file that plays what it holds. A RIFF file says at most 4 GB; beyond that the
 // file becomes RF64 (EBU Tech 3306, read by sox and ffmpeg): the JUNK chunk that every file
 // carries after "WAVE" is the room for the "ds64" chunk with the 64-bit sizes.
@@ -70,6 +71,9 @@ private:
     bool FPaused = false;
     bool FAborted = false;
     bool FFailed = false;
+    bool FStream = false;       // a pipe: the header is written once, never rewound
+    bool FStreamHeader = false; // that header is out
+    bool FFormatKnown = false;
     Clock::time_point FPaceStart;
     Clock::time_point FHeaderWritten; // when the header last told the sizes
     speech::QWORD FPaceBase = 0;      // samples written when the pace clock last started

@@ -446,20 +446,21 @@ bool EndsSentence(const std::string& text) {
     return false;
 }
 
-// Where to cut a long run so that pieces stay paragraph-sized: after a blank line, else after
-// a sentence end, else at a blank. Returns 0 when no cut is needed yet.
+// Where to cut a run: after the first blank line (every paragraph is spoken on its own, so
+// that a text cut into pieces at a blank line sounds the same as the whole), else, in a long
+// run, after a sentence end, else at a blank. Returns 0 when no cut is needed yet.
 constexpr std::size_t kMinPiece = 200;
 constexpr std::size_t kMaxPiece = 2000;
 
 std::size_t CutPoint(std::string_view run) {
+    std::string_view window = run.substr(0, kMaxPiece);
+    std::size_t para = window.find("\n\n"), paraEnd = para + 2;
+    if (std::size_t crlf = window.find("\r\n\r\n"); crlf < para)
+        para = crlf, paraEnd = crlf + 4;
+    if (para != std::string_view::npos && paraEnd < run.size())
+        return paraEnd;
     if (run.size() <= kMaxPiece)
         return 0;
-    std::string_view window = run.substr(0, kMaxPiece);
-    std::size_t para = window.find("\n\n", kMinPiece);
-    if (para == std::string_view::npos)
-        para = window.find("\r\n\r\n", kMinPiece);
-    if (para != std::string_view::npos)
-        return para + 1;
     for (std::size_t i = kMaxPiece - 1; i > kMinPiece; --i) {
         char c = window[i - 1];
         if ((c == '.' || c == '!' || c == '?' || c == '\n') &&
@@ -523,15 +524,16 @@ void Speaker::Run() {
             offset += std::uint32_t(end);
         }
         while (!run.empty() && Alive()) {
-            std::size_t room = kMaxPiece > FPiece.Size() ? kMaxPiece - FPiece.Size() : 0;
-            if (run.size() <= room) {
-                FPiece.Append(run, offset);
-                break;
-            }
             std::size_t cut = CutPoint(run);
-            if (cut == 0)
+            std::size_t room = kMaxPiece > FPiece.Size() ? kMaxPiece - FPiece.Size() : 0;
+            if (cut == 0) {
+                if (run.size() <= room) {
+                    FPiece.Append(run, offset);
+                    break;
+                }
                 cut = run.size();
-            if (!FPiece.Empty())
+            }
+            if (!FPiece.Empty() && cut > room)
                 SpeakPiece(EndsSentence(FPiece.Text()));
             FPiece.Append(run.substr(0, cut), offset);
             SpeakPiece(EndsSentence(FPiece.Text()));

@@ -54,20 +54,6 @@ void SetEditorBackground(QPlainTextEdit* editor, const QColor& colour) {
     editor->setPalette(pal);
 }
 
-class TBusyCursor {
-public:
-    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TBusyCursor() { Restore(); }
-    void Restore() {
-        if (FOn)
-            QApplication::restoreOverrideCursor();
-        FOn = false;
-    }
-
-private:
-    bool FOn = true;
-};
-
 } // namespace
 
 void TFormCvt::CreateReadingCommands() {
@@ -87,6 +73,8 @@ void TFormCvt::CreateReadingCommands() {
             [this] { MSpeech1Start(MSpeech1); });
     connect(FReading, &mainwindow::TReadingController::paused, this, [this] { UpdateStatus(); });
     connect(FReading, &mainwindow::TReadingController::stopped, this, &TFormCvt::MSpeech1Stop);
+    connect(FReading, &mainwindow::TReadingController::mp3Progress, this, &TFormCvt::Mp3Progress);
+    connect(FReading, &mainwindow::TReadingController::mp3Done, this, &TFormCvt::Mp3Done);
 }
 
 // --- Starting -------------------------------------------------------------------------------
@@ -243,9 +231,13 @@ void TFormCvt::UnlockAfterReading() {
 
 void TFormCvt::MSpeech1Stop(bool ended) {
     const mainwindow::TReading finished = FReading->Current();
+    if (ended && finished.Mode == 2 && RunMp3Step())
+        return; // the steps after it follow when the encoder is done
     UnlockAfterReading();
-    if (ended && finished.Mode == 2)
-        RunMp3Step();
+    FinishStop(ended, finished);
+}
+
+void TFormCvt::FinishStop(bool ended, const mainwindow::TReading& finished) {
     // The MP3 step's dialog and message box keep the events flowing: a reading started
     // meanwhile owns the window now.
     if (!FReading->Active()) {
@@ -258,21 +250,40 @@ void TFormCvt::MSpeech1Stop(bool ended) {
     UpdateStatus();
 }
 
-// Encodes the finished WAV file into MP3 under the names fixed at the start.
-void TFormCvt::RunMp3Step() {
+// Encodes the finished WAV file into MP3 under the names fixed at the start. The encoder runs
+// while the window goes on: the gauge and the status follow it, Stop cancels it, and the read
+// commands stay locked until it is done. False when there was nothing to encode.
+bool TFormCvt::RunMp3Step() {
     ShowStatus(QStringLiteral("Converting..."));
-    TBusyCursor busy;
     QString mp3;
     if (!Settings.AutoName)
         mp3 = RunSaveDialog(this, "Convert into Mp3 File", "Mp3 Files(*.mp3)", "mp3",
                             SaveDialogMp3.InitialDir, FLastMp3Name);
-    repaint();
-    const mainwindow::TMp3Result result = FReading->EncodeMp3(mp3, Settings.KHZ, Settings.KBPS);
-    busy.Restore();
-    if (result.State == mainwindow::TMp3Result::NothingSpoken)
+    FMp3Reading = FReading->Current();
+    TimerWordPosition->stop();
+    ActionPause->setEnabled(false);
+    ActionStop->setEnabled(true);
+    GaugeWordPosition->setMaximum(100);
+    GaugeWordPosition->setValue(0);
+    const std::optional<mainwindow::TMp3Result> at_once =
+        FReading->StartMp3(mp3, Settings.KHZ, Settings.KBPS);
+    if (at_once && at_once->State == mainwindow::TMp3Result::NothingSpoken)
         ShowStatus(QStringLiteral(" Nothing was spoken, so no MP3 file was written."));
+    return !at_once;
+}
+
+void TFormCvt::Mp3Progress(int percent) {
+    GaugeWordPosition->setValue(percent);
+    ShowStatus(QStringLiteral("Converting... %1%").arg(percent));
+}
+
+void TFormCvt::Mp3Done(const mainwindow::TMp3Result& result) {
+    UnlockAfterReading();
+    if (result.State == mainwindow::TMp3Result::Cancelled)
+        ShowStatus(QStringLiteral(" Stopped: no MP3 file was written."));
     else if (result.State == mainwindow::TMp3Result::Failed)
         KoUtils::ShowMessageBox(result.Error, KoUtils::MB_ICONERROR);
+    FinishStop(true, FMp3Reading);
 }
 
 // --- Pause, resume and stop -----------------------------------------------------------------

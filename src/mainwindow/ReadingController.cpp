@@ -16,10 +16,15 @@ TReadingController::TReadingController(speech::TMSpeech* speech, QObject* parent
     : QObject(parent), FSpeech(speech) {
     FSpeech->OnStart = [this](speech::TMSpeech*) { emit started(); };
     FSpeech->OnStop = [this](speech::TMSpeech*) { OnStop(); };
+    connect(&FEncoder, &Lame::TEncodeJob::progress, this, &TReadingController::mp3Progress);
+    connect(&FEncoder, &Lame::TEncodeJob::finished, this, &TReadingController::Mp3Finished);
 }
 
 void TReadingController::Start(const TReadingRequest& request) {
     FReplaced = false;
+    if (EncodingMp3())
+        throw speech::EMSpeechException(
+            QStringLiteral("An MP3 file is being written. Stop it first, or wait for it."));
     QString reserved; // an intermediate WAV made for this start
     try {
         const QStringList& engines = FSpeech->Engines;
@@ -109,6 +114,8 @@ void TReadingController::Resume() {
 }
 
 void TReadingController::Stop() {
+    if (EncodingMp3())
+        return CancelMp3();
     if (FSpeech->Paused)
         FSpeech->Resume();
     FSpeech->Stop();
@@ -130,29 +137,45 @@ int TReadingController::TextPosition(int spoken) const {
     return FTextStarts[line] + std::clamp(spoken - FSpokenStarts[line], 0, std::max(0, length));
 }
 
-TMp3Result TReadingController::EncodeMp3(const QString& chosen, const QString& khz,
-                                         const QString& kbps) {
-    const QString wav = FCurrent.Wav;
-    const QString mp3 = chosen.isEmpty() ? FCurrent.Mp3 : chosen;
-    const QFileInfo spoken(wav);
+std::optional<TMp3Result> TReadingController::StartMp3(const QString& chosen, const QString& khz,
+                                                       const QString& kbps) {
+    FMp3Wav = FCurrent.Wav;
+    FMp3 = chosen.isEmpty() ? FCurrent.Mp3 : chosen;
+    const QFileInfo spoken(FMp3Wav);
     if (!spoken.isFile() || spoken.size() <= engines::AudioDestFile::HeaderSize) {
         // A conversion stopped before the first word: there is nothing to encode.
-        QFile::remove(wav);
-        return {TMp3Result::NothingSpoken, {}};
+        QFile::remove(FMp3Wav);
+        return TMp3Result{TMp3Result::NothingSpoken, {}};
     }
-    const QString stereo = QStringLiteral("s"), quality = QStringLiteral("5");
-    Lame::Result result = Lame::WavToMp3(wav, mp3, khz, kbps, stereo, quality);
-    if (!result.Ok) // the stored rate or bit rate may be one the encoder refuses
-        result = Lame::WavToMp3(wav, mp3, QStringLiteral("automatic"), QStringLiteral("128"),
-                                stereo, quality);
-    if (result.Ok) {
-        QFile::remove(wav);
-        return {};
+    FMp3Retried = false;
+    FEncoder.Start(false, FMp3Wav, FMp3, {khz, kbps, QStringLiteral("s"), QStringLiteral("5")});
+    return std::nullopt;
+}
+
+void TReadingController::CancelMp3() {
+    FEncoder.Cancel();
+}
+
+void TReadingController::Mp3Finished(const Lame::Result& result) {
+    if (!result.Ok && !result.Cancelled && !FMp3Retried) {
+        // The stored rate or bit rate may be one the encoder refuses.
+        FMp3Retried = true;
+        FEncoder.Start(false, FMp3Wav, FMp3,
+                       {QStringLiteral("automatic"), QStringLiteral("128"), QStringLiteral("s"),
+                        QStringLiteral("5")});
+        return;
     }
-    return {TMp3Result::Failed,
-            QStringLiteral("The MP3 file %1 could not be written.\n\n%2\n\nThe spoken text is "
-                           "kept in %3.")
-                .arg(mp3, result.Error, wav)};
+    TMp3Result done;
+    if (result.Ok || result.Cancelled) {
+        QFile::remove(FMp3Wav);
+        done.State = result.Ok ? TMp3Result::Written : TMp3Result::Cancelled;
+    } else {
+        done = {TMp3Result::Failed,
+                QStringLiteral("The MP3 file %1 could not be written.\n\n%2\n\nThe spoken text is "
+                               "kept in %3.")
+                    .arg(FMp3, result.Error, FMp3Wav)};
+    }
+    emit mp3Done(done);
 }
 
 QString TReadingController::AutoOutputName(TReadKind kind, const QString& extension,

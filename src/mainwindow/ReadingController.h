@@ -5,12 +5,14 @@
 // the editor, the status and the playlist.
 #pragma once
 
+#include "Lame.h"
 #include "mSpeech.h"
 
 #include <QObject>
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 enum TReadKind { rkNone, rkDocument, rkPart, rkClipboard };
@@ -41,7 +43,7 @@ struct TReading {
 };
 
 struct TMp3Result {
-    enum { Written, NothingSpoken, Failed } State = Written;
+    enum { Written, NothingSpoken, Failed, Cancelled } State = Written;
     QString Error;
 };
 
@@ -71,9 +73,13 @@ public:
     int SpokenLength() const { return FSpokenLength; }
     int TextPosition(int spoken) const;
 
-    // Encodes the finished conversion's WAV into `mp3` (the automatic name when empty). The WAV
-    // goes only once the MP3 file is written; a failed encoding keeps it.
-    TMp3Result EncodeMp3(const QString& mp3, const QString& khz, const QString& kbps);
+    // Starts encoding the finished conversion's WAV into `mp3` (the automatic name when empty);
+    // mp3Done follows, or, when there is nothing to encode, the result comes back at once. The
+    // WAV goes once the MP3 file is written, or when the encoding is cancelled; a failed
+    // encoding keeps it. Nothing is left under the MP3 name unless it was written whole.
+    std::optional<TMp3Result> StartMp3(const QString& mp3, const QString& khz, const QString& kbps);
+    bool EncodingMp3() const { return FEncoder.Running(); }
+    void CancelMp3();
 
     // "<folder><name>.ext" for a document's reading ("PartOf" before the name for a part),
     // "<folder>Clipboard.ext" for anything else.
@@ -90,10 +96,13 @@ signals:
     // The engine stopped. `ended`: the reading that was started came to its end (its output
     // is complete); false for the stop of a reading that was replaced or never began.
     void stopped(bool ended);
+    void mp3Progress(int percent);
+    void mp3Done(const mainwindow::TMp3Result& result);
 
 private:
     void Abandon();
     void OnStop();
+    void Mp3Finished(const Lame::Result& result);
 
     speech::TMSpeech* FSpeech;
     TReading FCurrent;
@@ -101,6 +110,9 @@ private:
     bool FReplaced = false;
     std::vector<int> FSpokenStarts, FTextStarts;
     int FSpokenLength = 0;
+    Lame::TEncodeJob FEncoder;
+    QString FMp3, FMp3Wav; // the encoding's output and input
+    bool FMp3Retried = false;
 };
 
 } // namespace mainwindow

@@ -4,8 +4,11 @@
 #include <QPointer>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <mutex>
+#include <optional>
+#include <utility>
 
 namespace speech {
 
@@ -143,17 +146,43 @@ public:
     HRESULT BookMark(QWORD, DWORD) override { return S_OK; }
     HRESULT WordPosition(QWORD, DWORD byteOffset) override {
         std::lock_guard lock(FLink->Mutex);
-        if (FLink->Owner) {
-            TMSpeech* owner = FLink->Owner;
-            owner->Deliver(FGeneration,
-                           [owner, byteOffset] { owner->HandleWordPosition(byteOffset); });
-        }
+        // Written into a file at many times real time, words would wake the owner for every
+        // one of them: there, only the latest word of each short stretch goes on, and the
+        // stop hands over the last one.
+        FLatest = byteOffset;
+        FUnsent = true;
+        const auto now = std::chrono::steady_clock::now();
+        if (!FLink->Owner || (FPaced && now - FLastSent < kWordPace))
+            return S_OK;
+        FLastSent = now;
+        FUnsent = false;
+        TMSpeech* owner = FLink->Owner;
+        owner->Deliver(FGeneration, [owner, byteOffset] { owner->HandleWordPosition(byteOffset); });
         return S_OK;
     }
 
+    // Words of a file being written are paced; spoken aloud, each one goes on.
+    void SetPaced(bool paced) {
+        std::lock_guard lock(FLink->Mutex);
+        FPaced = paced;
+    }
+
+    // The word position that was held back, if any.
+    std::optional<DWORD> TakeUnsent() {
+        std::lock_guard lock(FLink->Mutex);
+        if (!std::exchange(FUnsent, false))
+            return std::nullopt;
+        return FLatest;
+    }
+
 private:
+    static constexpr std::chrono::milliseconds kWordPace{25};
     std::shared_ptr<SinkLink> FLink;
     std::uint64_t FGeneration;
+    std::chrono::steady_clock::time_point FLastSent;
+    DWORD FLatest = 0;
+    bool FUnsent = false;
+    bool FPaced = false;
 };
 
 namespace {
@@ -425,6 +454,8 @@ void TMSpeech::SpeakText(const QString& text) {
     if (Output == soFile)
         OpenFile();
     FSpokenUtf8 = text.toUtf8();
+    if (FBufSink)
+        FBufSink->SetPaced(Output == soFile);
     FScanByte = 0;
     FScanChar = 0;
     WordOffset = 0;
@@ -549,6 +580,9 @@ void TMSpeech::Deliver(std::uint64_t generation, std::function<void()> fn) {
 }
 
 void TMSpeech::HandleAudioStop() {
+    if (FBufSink)
+        if (const std::optional<DWORD> last = FBufSink->TakeUnsent())
+            HandleWordPosition(*last);
     // The engine spoke every piece it had before the next one came: the text goes on in the
     // same output.
     if (FPieces) {

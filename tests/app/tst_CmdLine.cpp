@@ -1,12 +1,14 @@
 // The command-line converter, driven for real: the built executable, espeak-ng and lame, each
 // case in a folder of its own.
 #include "AudioMonitor.h"
+#include "Mp3Pipeline.h"
 #include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include <csignal>
@@ -186,27 +188,32 @@ private slots:
         QFile::setPermissions(app + "/lame",
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QString dir = NewFolder();
-        QCOMPARE(Nurva({"/ttm", "Short", "my out.mp3", "-w", "256", "-b", "", "-m", "m"}, dir,
+        QCOMPARE(Nurva({"/ttm", "Short", "my out.mp3", "-w", "256", "-m", "m"}, dir,
                        QProcessEnvironment::systemEnvironment(), app + "/nurva")
                      .code,
                  0);
         QFile f(log);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QString calls = QString::fromUtf8(f.readAll());
-        // "automatic" leaves the resampling to the encoder; an empty bitrate stays an argument.
-        QCOMPARE(calls.split('\n')[0], QString("[-b][][-m][m][-q][5][my out.wav][my out.mp3]"));
+        // "automatic" leaves the resampling to the encoder; no tag frame; the speech comes on
+        // standard input, the MP3 goes beside its final name first.
+        const QString first = calls.split('\n')[0];
+        QVERIFY2(
+            first.startsWith("[--silent][-t][-b][128][-m][m][-q][5][-][" + dir + "/.my out.mp3."),
+            qPrintable(first));
         QVERIFY(QFile::exists(dir + "/my out.mp3"));
+        QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{"my out.mp3"});
     }
 
-    void failuresAreReportedAndKeepTheAudio() {
+    void failuresAreReportedAndLeaveNothing() {
         QString dir = NewFolder();
-        // No encoder anywhere: the WAV stays, the reason is on standard error.
+        // No encoder anywhere: the reason is on standard error, and no file is made.
         auto env = QProcessEnvironment::systemEnvironment();
         env.insert("PATH", "/nonexistent");
         Run r = Nurva({"/ttm", "Keep this audio", "-w", "256"}, dir, env);
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.contains("lame"), qPrintable(r.err));
-        QVERIFY(ReadWav(dir + "/output.wav").valid);
+        QVERIFY(QDir(dir).isEmpty(QDir::Files | QDir::Hidden));
 
         // An encoder that fails.
         QString bin = NewFolder();
@@ -217,7 +224,7 @@ private slots:
         r = Nurva({"/ttm", "Keep this too", "-w", "256"}, d2, env);
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.contains("exit code 3: Unsupported data format"), qPrintable(r.err));
-        QVERIFY(ReadWav(d2 + "/output.wav").valid);
+        QVERIFY(QDir(d2).isEmpty(QDir::Files | QDir::Hidden));
 
         // Missing inputs.
         r = Nurva({"/wtm", dir + "/none.wav"}, dir);
@@ -238,6 +245,129 @@ private slots:
         r = Nurva({"/ttw", "x"}, dir, noVoices);
         QCOMPARE(r.code, 1);
         QVERIFY(r.err.contains("No speech engine"));
+        // A worker that fails before it speaks: its words, at once, and nothing left.
+        QString d4 = NewFolder();
+        r = Nurva({"/ttm", "x", "-w", "256"}, d4, noVoices);
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains("No speech engine"), qPrintable(r.err));
+        QVERIFY(QDir(d4).isEmpty(QDir::Files | QDir::Hidden));
+    }
+
+    // --- MP3 -----------------------------------------------------------------------------------
+
+    void rejectedOptionsAreErrors() {
+        // An option the encoder refuses is an error in its own words, never its defaults; the
+        // file the user had under that name stays as it was, and nothing else is left.
+        QString dir = NewFolder();
+        QCOMPARE(Nurva({"/ttw", "A few words", dir + "/in.wav", "-w", "256"}, dir).code, 0);
+        Write(dir + "/keep.mp3", "the user's own");
+        const struct {
+            QStringList switches;
+            const char* says;
+        } cases[] = {{{"-m", "x"}, "-m mode must be s/d/f/j/m/l/r not x"},
+                     {{"-r", "abc"}, "(exit code 1: "},
+                     {{"-q", "2", "-b"}, "The MP3 option -b has no value."}};
+        for (const auto& c : cases)
+            for (const QString job : {"/ttm", "/wtm"}) {
+                const QString input = job == "/ttm" ? QString("A few words") : dir + "/in.wav";
+                Run r = Nurva(QStringList{job, input, dir + "/keep.mp3", "-w", "256"} + c.switches,
+                              dir);
+                QCOMPARE(r.code, 1);
+                QVERIFY2(r.err.contains(c.says), qPrintable(job + ": " + r.err));
+                QCOMPARE(testsupport::ReadBytes(dir + "/keep.mp3"), QByteArray("the user's own"));
+                QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden),
+                         QStringList({"in.wav", "keep.mp3"}));
+            }
+    }
+
+    void secondConversionOnCoarseTimestamps() {
+        // Where a file's time has whole seconds only (ext2 with small inodes, FAT), a second
+        // conversion within the same second is a success like the first.
+        if (::geteuid() != 0)
+            QSKIP("mounting a file system image needs root");
+        QString dir = NewFolder(), mnt = dir + "/mnt", image = dir + "/ext2.img";
+        QDir().mkpath(mnt);
+        auto run = [](const QString& program, const QStringList& args) {
+            QProcess p;
+            p.start(program, args);
+            return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit &&
+                   p.exitCode() == 0;
+        };
+        QFile img(image);
+        QVERIFY(img.open(QIODevice::WriteOnly) && img.resize(16 << 20));
+        img.close();
+        if (!run("mkfs.ext2", {"-q", "-F", "-I", "128", image}) ||
+            !run("mount", {"-o", "loop", image, mnt}))
+            QSKIP("no loop device can be mounted here");
+        auto unmount = qScopeGuard([&] { run("umount", {mnt}); });
+        QCOMPARE(Nurva({"/ttw", "A few words said twice", mnt + "/in.wav", "-w", "256"}, mnt).code,
+                 0);
+        qint64 sizes[2] = {};
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(Nurva({"/wtm", mnt + "/in.wav", mnt + "/out.mp3", "-b", i ? "32" : "128"}, mnt)
+                         .code,
+                     0);
+            sizes[i] = QFileInfo(mnt + "/out.mp3").size();
+            QCOMPARE(
+                Nurva({"/ttm", "Twice in one second", mnt + "/out2.mp3", "-w", "256"}, mnt).code,
+                0);
+        }
+        QVERIFY(sizes[1] > 0 && sizes[1] < sizes[0] / 2);
+    }
+
+    void joinedMp3IsOneStream() {
+        // Long enough for a piece per core. Decoded, the joined file is as long as one encoding
+        // of the same speech, and where the pieces meet there is silence, not a click.
+        const int parallel = QThread::idealThreadCount();
+        QString dir = NewFolder();
+        QProcess make;
+        make.start(qEnvironmentVariable("NURVA_CORPUS") + "/make-text", {"70k", dir + "/t.txt"});
+        QVERIFY(make.waitForFinished(30000) && make.exitCode() == 0);
+        const QString text = QString::fromUtf8(testsupport::ReadBytes(dir + "/t.txt"));
+        const QStringList pieces = Lame::SplitPieces(text, Lame::PieceCount(text.size(), parallel));
+        if (pieces.size() < 2)
+            QSKIP("one core: the text is not cut");
+        QCOMPARE(Nurva({"/ttm", dir + "/t.txt", dir + "/joined.mp3", "-w", "256"}, dir).code, 0);
+        // The speech of the pieces, one after the other, encoded in one go.
+        QByteArray speech;
+        for (int k = 0; k < pieces.size(); ++k) {
+            const QString name = dir + QString("/%1").arg(k);
+            Write(name + ".txt", pieces[k].toUtf8());
+            QCOMPARE(Nurva({"/ttw", name + ".txt", name + ".wav", "-w", "256"}, dir).code, 0);
+            const QByteArray wav = testsupport::ReadBytes(name + ".wav");
+            const qsizetype samples = wav.indexOf("data") + 8;
+            speech += k == 0 ? wav : wav.mid(samples);
+        }
+        const qsizetype sizeAt = speech.indexOf("data") + 4;
+        const quint32 data = quint32(speech.size() - sizeAt - 4);
+        speech.replace(sizeAt, 4, reinterpret_cast<const char*>(&data), 4);
+        Write(dir + "/speech.wav", speech);
+        auto lame = [&](const QStringList& args) {
+            QProcess p;
+            p.start("lame", QStringList{"--silent"} + args);
+            return p.waitForFinished(300000) && p.exitCode() == 0;
+        };
+        QVERIFY(
+            lame({"-t", "-b", "128", "-m", "s", "-q", "5", dir + "/speech.wav", dir + "/one.mp3"}));
+        QVERIFY(lame({"--decode", "-t", dir + "/one.mp3", dir + "/one.pcm"}));
+        QVERIFY(lame({"--decode", "-t", dir + "/joined.mp3", dir + "/joined.pcm"}));
+        const QByteArray oneBytes = testsupport::ReadBytes(dir + "/one.pcm"),
+                         joinedBytes = testsupport::ReadBytes(dir + "/joined.pcm");
+        const auto* one = reinterpret_cast<const qint16*>(oneBytes.constData());
+        const auto* joined = reinterpret_cast<const qint16*>(joinedBytes.constData());
+        const qsizetype n1 = oneBytes.size() / 2, n2 = joinedBytes.size() / 2, rate = 22050;
+        const double hours = double(n1) / rate / 3600;
+        QVERIFY2(std::abs(n2 - n1) <= 0.1 * hours * rate,
+                 qPrintable(QString("%1 s over %2 h").arg(double(n2 - n1) / rate).arg(hours)));
+        // Up to the first junction both are the same stream; around it, only silence.
+        qsizetype at = 0;
+        while (at < std::min(n1, n2) && one[at] == joined[at])
+            ++at;
+        QVERIFY2(at > n1 / 8 && at < n1 * 7 / 8, qPrintable(QString::number(at)));
+        int loudest = 0;
+        for (qsizetype i = at - rate / 50; i < at + rate / 50; ++i)
+            loudest = std::max(loudest, std::abs(int(joined[i])));
+        QVERIFY2(loudest < 300, qPrintable(QString::number(loudest)));
     }
 
     void speaksAloud() {

@@ -348,6 +348,24 @@ private slots:
         }
     }
 
+    void pacedFileWordsKeepTheLast() {
+        // A file is written far faster than words are spoken, and its words are paced: the last
+        // of a burst is not lost, it is there when the stop arrives.
+        TMSpeech s;
+        s.Output = soFile;
+        s.SelectEngine("Alpha Male");
+        s.Filename = "/tmp/words.wav";
+        s.SpeakText(QString("word ").repeated(2000));
+        std::uint32_t atStop = 0;
+        auto buf = Last()->bufSink;
+        for (DWORD i = 0; i < 2000; ++i)
+            buf->WordPosition(0, i * 5);
+        s.OnStop = [&](TMSpeech*) { atStop = s.WordOffset; };
+        Last()->sink->AudioStop(0);
+        QVERIFY(testsupport::WaitFor([&] { return atStop != 0; }, 1000));
+        QCOMPARE(atStop, 1999u * 5);
+    }
+
     void destroyedWhileTheEngineNotifies() {
         auto* s = new TMSpeech;
         s->SelectEngine("Alpha Male");

@@ -1,0 +1,566 @@
+#include "Mp3Pipeline.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <condition_variable>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <mutex>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace Lame {
+
+namespace {
+
+constexpr qsizetype kMinPiece = 32000;   // characters: about half an hour of speech
+constexpr qsizetype kMaxPiece = 1 << 20; // a worker's text stays small
+// What the encoder adds at a junction, in seconds of the spoken stream: its delay plus on
+// average the padding of a last frame (measured for lame 3.100 at 22.05 kHz, the engine's rate).
+constexpr double kJunctionSeconds = 0.084;
+// Samples quieter than this count as silence at a piece's end.
+constexpr int kSilence = 64;
+// Speech runs at about 16 characters a second; only for the progress shown.
+constexpr double kBytesPerChar = 22050.0 * 2 / 16.0;
+
+void LastLineOf(int fd, QString& line) {
+    const off_t size = ::lseek(fd, 0, SEEK_END);
+    const off_t from = std::max<off_t>(0, size - 2048);
+    QByteArray tail(int(size - from), '\0');
+    if (::pread(fd, tail.data(), tail.size(), from) < 0)
+        return;
+    const QList<QByteArray> lines = tail.trimmed().split('\n');
+    line = lines.isEmpty() ? QString() : QString::fromLocal8Bit(lines.last().trimmed());
+}
+
+pid_t Spawn(const QString& program, const QStringList& arguments, int in, int out, int err) {
+    std::vector<QByteArray> bytes{QFile::encodeName(program)};
+    for (const QString& a : arguments)
+        bytes.push_back(QFile::encodeName(a));
+    std::vector<char*> argv;
+    for (QByteArray& b : bytes)
+        argv.push_back(b.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, in, 0);
+    posix_spawn_file_actions_adddup2(&actions, out, 1);
+    posix_spawn_file_actions_adddup2(&actions, err, 2);
+    // This process ignores SIGPIPE (see Start); its children get the usual end instead.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    sigaddset(&defaults, SIGPIPE);
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+    pid_t pid = -1;
+    if (posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ) != 0)
+        pid = -1;
+    posix_spawnattr_destroy(&attributes);
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+int WaitFor(pid_t pid) {
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0)
+        if (errno != EINTR)
+            return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data += n;
+        size -= std::size_t(n);
+    }
+    return true;
+}
+
+bool AppendFile(int to, const QString& from) {
+    const int fd = ::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool ok = true;
+    for (;;) {
+        const ssize_t n = ::copy_file_range(fd, nullptr, to, nullptr, 1 << 24, 0);
+        if (n == 0)
+            break;
+        if (n > 0)
+            continue;
+        // Across file systems that can't: copy by hand.
+        std::vector<char> buffer(1 << 20);
+        ssize_t r;
+        while ((r = ::read(fd, buffer.data(), buffer.size())) > 0)
+            if (!WriteAll(to, buffer.data(), std::size_t(r))) {
+                ok = false;
+                break;
+            }
+        ok = ok && r == 0;
+        break;
+    }
+    ::close(fd);
+    return ok;
+}
+
+} // namespace
+
+int PieceCount(qsizetype length, int parallel) {
+    const qsizetype byCores = std::min<qsizetype>(std::max(1, parallel), length / kMinPiece);
+    const qsizetype bySize = (length + kMaxPiece - 1) / kMaxPiece;
+    return int(std::max<qsizetype>({1, byCores, bySize}));
+}
+
+QList<qsizetype> PieceEnds(const QString& text, int count) {
+    // A control tag's setting runs on past any cut, and a worker would not know it.
+    if (text.contains(u'\\'))
+        count = 1;
+    QList<qsizetype> ends;
+    qsizetype from = 0;
+    for (int i = 1; i < count && from < text.size(); ++i) {
+        const qsizetype want = text.size() * i / count;
+        if (want <= from)
+            continue;
+        // The nearest cut before or after `want` within a quarter piece, the best kind first.
+        const qsizetype reach = std::max<qsizetype>(1, text.size() / count / 4);
+        auto cutAfter = [&](auto isCut) -> qsizetype {
+            for (qsizetype d = 0; d <= reach; ++d)
+                for (qsizetype at : {want - d, want + d})
+                    if (at > from + 1 && at + 1 < text.size() && isCut(at))
+                        return at + 1;
+            return -1;
+        };
+        auto sentenceEnd = [&](qsizetype at) {
+            return QStringView(u".!?").contains(text[at - 1]) ||
+                   (text[at - 1] == u'\r' && QStringView(u".!?").contains(text[at - 2]));
+        };
+        // A blank line: the engine speaks each paragraph on its own, so both sides of such a
+        // cut sound exactly as they do in the whole.
+        qsizetype cut = cutAfter([&](qsizetype at) {
+            return text[at] == u'\n' &&
+                   (text[at - 1] == u'\n' || (text[at - 1] == u'\r' && text[at - 2] == u'\n'));
+        });
+        if (cut < 0)
+            cut = cutAfter([&](qsizetype at) { return text[at] == u'\n' && sentenceEnd(at); });
+        if (cut < 0)
+            cut = cutAfter([&](qsizetype at) { return text[at].isSpace() && sentenceEnd(at); });
+        if (cut < 0)
+            cut = cutAfter([&](qsizetype at) { return text[at].isSpace(); });
+        if (cut < 0)
+            cut = want;
+        ends << cut;
+        from = cut;
+    }
+    ends << text.size();
+    return ends;
+}
+
+QStringList SplitPieces(const QString& text, int count) {
+    QStringList pieces;
+    qsizetype from = 0;
+    for (qsizetype end : PieceEnds(text, count))
+        pieces << text.mid(from, end - from), from = end;
+    return pieces;
+}
+
+// --- The running pipeline ------------------------------------------------------------------
+
+struct TMp3Pipeline::State {
+    struct Piece {
+        QString TextFile, Wav;
+        std::unique_ptr<TPartFile> Spill; // where a later piece is encoded
+        enum { Waiting, Running, Done, Failed } Stage = Waiting;
+        pid_t Worker = -1, Encoder = -1;
+    };
+
+    QPointer<TMp3Pipeline> Owner;
+    QString WorkerProgram, Encoder, Output;
+    QStringList WorkerSwitches, EncoderArguments;
+    int Parallel = 1;
+    QTemporaryDir Folder{QDir::tempPath() + QStringLiteral("/nurva-mp3-XXXXXX")};
+    std::unique_ptr<TPartFile> Part;
+    std::vector<Piece> Pieces;
+    std::thread Driver;
+
+    std::mutex Mutex;
+    std::condition_variable Changed;
+    int Next = 0, Head = 0;
+    std::atomic<bool> Cancelled{false}, Running{false};
+    QString Error;
+    std::atomic<qint64> Relayed{0};
+    qint64 Expected = 1;
+    std::atomic<int> Percent{-1};
+
+    void Post(std::function<void(TMp3Pipeline*)> call) {
+        QPointer<TMp3Pipeline> owner = Owner;
+        if (owner)
+            QMetaObject::invokeMethod(
+                owner.data(),
+                [owner, call] {
+                    if (owner)
+                        call(owner.data());
+                },
+                Qt::QueuedConnection);
+    }
+
+    void Fail(const QString& why) {
+        std::lock_guard lock(Mutex);
+        if (Error.isEmpty())
+            Error = why;
+        Cancelled = true;
+        KillLocked();
+        Changed.notify_all();
+    }
+
+    void KillLocked() {
+        for (Piece& p : Pieces)
+            for (pid_t pid : {p.Worker, p.Encoder})
+                if (pid > 0)
+                    ::kill(pid, SIGKILL);
+    }
+
+    void Drive();
+    void Slot();
+    bool RunPiece(int k, QString& error);
+    bool Relay(int from, int to, bool trimEnd, pid_t worker, bool& heard);
+};
+
+void TMp3Pipeline::State::Drive() {
+    std::vector<std::thread> lanes;
+    for (int s = 0; s < Parallel; ++s)
+        lanes.emplace_back([this] { Slot(); });
+    const int out =
+        ::open(QFile::encodeName(Part->Path()).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (out < 0)
+        Fail(QStringLiteral("The file %1 can not be written in its folder.").arg(Output));
+    for (int k = 0; k < int(Pieces.size()) && !Cancelled; ++k) {
+        std::unique_lock lock(Mutex);
+        Changed.wait(lock, [&] { return Cancelled || Pieces[k].Stage >= Piece::Done; });
+        if (Cancelled)
+            break;
+        lock.unlock();
+        if (k > 0) {
+            if (!AppendFile(out, Pieces[k].Spill->Path())) {
+                Fail(QStringLiteral("The file %1 could not be written: %2")
+                         .arg(Output, QString::fromLocal8Bit(std::strerror(errno))));
+                break;
+            }
+            Pieces[k].Spill.reset();
+        }
+        lock.lock();
+        Head = k + 1;
+        Changed.notify_all();
+    }
+    if (out >= 0 && ::close(out) != 0)
+        Fail(QStringLiteral("The file %1 could not be written: %2")
+                 .arg(Output, QString::fromLocal8Bit(std::strerror(errno))));
+    {
+        std::lock_guard lock(Mutex);
+        Changed.notify_all();
+    }
+    for (std::thread& t : lanes)
+        t.join();
+    Result result;
+    if (!Cancelled) {
+        result.Ok = Part->Commit(result.Error);
+    } else if (Error.isEmpty()) {
+        result.Cancelled = true;
+    } else {
+        result.Error = Error;
+    }
+    Part.reset();
+    Pieces.clear();
+    Running = false;
+    Post([result](TMp3Pipeline* p) { emit p->finished(result); });
+}
+
+void TMp3Pipeline::State::Slot() {
+    for (;;) {
+        int k;
+        {
+            std::unique_lock lock(Mutex);
+            // Bounded look-ahead: no piece starts more than one round ahead of the writing.
+            Changed.wait(lock, [&] {
+                return Cancelled || Next >= int(Pieces.size()) || Next < Head + Parallel;
+            });
+            if (Cancelled || Next >= int(Pieces.size()))
+                return;
+            k = Next++;
+            Pieces[k].Stage = Piece::Running;
+        }
+        QString error;
+        const bool ok = RunPiece(k, error);
+        if (!ok && !Cancelled)
+            Fail(error);
+        std::lock_guard lock(Mutex);
+        Pieces[k].Stage = ok ? Piece::Done : Piece::Failed;
+        Changed.notify_all();
+    }
+}
+
+bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
+    Piece& p = Pieces[k];
+    const bool last = k + 1 == int(Pieces.size());
+    const QString target = k == 0 ? Part->Path() : p.Spill->Path();
+    auto log = [&](const char* kind) {
+        const QByteArray name =
+            QFile::encodeName(Folder.filePath(QStringLiteral("%1.%2.log").arg(k).arg(kind)));
+        return ::open(name.constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    };
+    const int workerLog = log("worker"), encoderLog = log("encoder");
+    const int null = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+    int toEncoder[2] = {-1, -1};
+    const QByteArray wav = QFile::encodeName(p.Wav);
+    if (workerLog < 0 || encoderLog < 0 || null < 0 || ::mkfifo(wav.constData(), 0600) != 0 ||
+        ::pipe2(toEncoder, O_CLOEXEC) != 0) {
+        error = QStringLiteral("The MP3 conversion could not be prepared: %1")
+                    .arg(QString::fromLocal8Bit(std::strerror(errno)));
+        for (int fd : {workerLog, encoderLog, null, toEncoder[0], toEncoder[1]})
+            if (fd >= 0)
+                ::close(fd);
+        return false;
+    }
+    // The reading end is opened first and without waiting, so that a worker that never opens
+    // the stream can't leave this side waiting.
+    const int fromWorker = ::open(wav.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    {
+        std::lock_guard lock(Mutex);
+        if (!Cancelled) {
+            p.Worker =
+                Spawn(WorkerProgram,
+                      QStringList{QStringLiteral("/ttw"), p.TextFile, p.Wav} + WorkerSwitches, null,
+                      null, workerLog);
+            p.Encoder = Spawn(Encoder, EncoderArguments + QStringList{QStringLiteral("-"), target},
+                              toEncoder[0], null, encoderLog);
+        }
+    }
+    ::close(toEncoder[0]);
+    bool ok = p.Worker > 0 && p.Encoder > 0 && fromWorker >= 0;
+    bool heard = false;
+    if (ok)
+        ok = Relay(fromWorker, toEncoder[1], !last, p.Worker, heard);
+    ::close(toEncoder[1]);
+    if (fromWorker >= 0)
+        ::close(fromWorker);
+    const int workerCode = p.Worker > 0 ? WaitFor(p.Worker) : -1;
+    const int encoderCode = p.Encoder > 0 ? WaitFor(p.Encoder) : -1;
+    {
+        std::lock_guard lock(Mutex);
+        p.Worker = p.Encoder = -1;
+    }
+    QString workerSaid, encoderSaid;
+    LastLineOf(workerLog, workerSaid);
+    LastLineOf(encoderLog, encoderSaid);
+    for (int fd : {workerLog, encoderLog, null})
+        ::close(fd);
+    // An encoder that refused its options ends first, and the worker then fails to write:
+    // the encoder's words are the ones that say why. A worker that said nothing at all failed
+    // on its own, and the encoder only missed its input.
+    const QFileInfo written(target);
+    const bool workerFirst = workerCode != 0 && !heard;
+    if (!workerFirst && (encoderCode != 0 || (workerCode == 0 && (!ok || written.size() == 0)))) {
+        error =
+            FailureText(QStringLiteral("the spoken text"), encoderCode, encoderSaid.toLocal8Bit());
+        return false;
+    }
+    if (workerCode != 0) {
+        error = QStringLiteral("The text could not be spoken (exit code %1%2).")
+                    .arg(workerCode)
+                    .arg(workerSaid.isEmpty() ? QString() : QStringLiteral(": ") + workerSaid);
+        return false;
+    }
+    return true;
+}
+
+// Passes the worker's WAV stream to the encoder. With `trimEnd`, holds back the last stretch of
+// samples and drops the silent ones among them at the end.
+bool TMp3Pipeline::State::Relay(int from, int to, bool trimEnd, pid_t worker, bool& heard) {
+    std::vector<char> buffer(1 << 16);
+    QByteArray held;           // the header until it is complete, then the samples held back
+    qsizetype headerLeft = -1; // bytes of header still to pass; -1 until "data" is found
+    int frameBytes = 2;
+    qsizetype hold = 0;
+    bool opened = false;
+    for (;;) {
+        if (Cancelled)
+            return false;
+        pollfd pfd{from, POLLIN, 0};
+        const int ready = ::poll(&pfd, 1, 250);
+        if (ready < 0 && errno != EINTR)
+            return false;
+        if (ready <= 0) {
+            // A worker that ended before it opened the stream sends nothing ever.
+            siginfo_t info{};
+            if (!opened && ::waitid(P_PID, id_t(worker), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+                info.si_pid == worker)
+                break;
+            continue;
+        }
+        const ssize_t n = ::read(from, buffer.data(), buffer.size());
+        if (n < 0 && (errno == EINTR || errno == EAGAIN))
+            continue;
+        if (n <= 0) {
+            if (opened || (pfd.revents & POLLHUP))
+                break;
+            continue;
+        }
+        opened = heard = true;
+        held.append(buffer.data(), n);
+        Relayed += n;
+        const int percent = int(std::min<qint64>(99, Relayed * 100 / Expected));
+        if (Percent.exchange(percent) != percent) {
+            Post([percent](TMp3Pipeline* p) { emit p->progress(percent); });
+        }
+        if (headerLeft < 0) {
+            const qsizetype data = held.indexOf("data");
+            if (data < 0 || held.size() < data + 8)
+                continue;
+            const qsizetype fmt = held.indexOf("fmt ");
+            if (fmt >= 0 && fmt + 24 <= held.size()) {
+                const auto* f = reinterpret_cast<const unsigned char*>(held.constData() + fmt);
+                const int channels = f[10] | (f[11] << 8);
+                const int rate = f[12] | (f[13] << 8) | (f[14] << 16);
+                frameBytes = std::max(1, channels) * 2;
+                hold = qsizetype(kJunctionSeconds * rate) * frameBytes;
+            }
+            headerLeft = data + 8;
+        }
+        // Everything but the held-back stretch goes on now.
+        const qsizetype keep = trimEnd ? hold : 0;
+        qsizetype pass = held.size() - keep;
+        pass = std::max<qsizetype>(std::min(pass, held.size()), headerLeft);
+        pass = headerLeft + (pass - headerLeft) / frameBytes * frameBytes;
+        if (pass > 0) {
+            if (!WriteAll(to, held.constData(), std::size_t(pass)))
+                return false;
+            held.remove(0, pass);
+            headerLeft = 0;
+        }
+    }
+    if (headerLeft != 0 && !held.isEmpty())
+        return WriteAll(to, held.constData(), std::size_t(held.size()));
+    // The end: silent samples of the held-back stretch are dropped.
+    qsizetype end = held.size() / frameBytes * frameBytes;
+    const auto* s = reinterpret_cast<const std::int16_t*>(held.constData());
+    while (end > 0) {
+        bool quiet = true;
+        for (int c = 0; c < frameBytes / 2; ++c)
+            quiet = quiet && std::abs(int(s[(end - frameBytes) / 2 + c])) < kSilence;
+        if (!quiet)
+            break;
+        end -= frameBytes;
+    }
+    if (!trimEnd)
+        end = held.size();
+    return WriteAll(to, held.constData(), std::size_t(end));
+}
+
+// --- The object ----------------------------------------------------------------------------
+
+TMp3Pipeline::TMp3Pipeline(QObject* parent) : QObject(parent) {}
+
+TMp3Pipeline::~TMp3Pipeline() {
+    Cancel();
+    if (FState && FState->Driver.joinable())
+        FState->Driver.join();
+}
+
+bool TMp3Pipeline::Running() const {
+    return FState && FState->Running;
+}
+
+void TMp3Pipeline::Cancel() {
+    if (!FState)
+        return;
+    std::lock_guard lock(FState->Mutex);
+    FState->Cancelled = true;
+    FState->KillLocked();
+    FState->Changed.notify_all();
+}
+
+void TMp3Pipeline::Start(const QString& text, int count, const QString& worker,
+                         const QStringList& workerSwitches, const QString& output,
+                         const Options& options, int parallel) {
+    if (FState && FState->Driver.joinable()) {
+        Cancel();
+        FState->Driver.join();
+    }
+    FState = std::make_shared<State>();
+    State& s = *FState;
+    s.Owner = this;
+    auto refuse = [this](const QString& why) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, why] {
+                emit finished({false, false, why});
+            },
+            Qt::QueuedConnection);
+    };
+    s.Encoder = EncoderPath();
+    if (s.Encoder.isEmpty())
+        return refuse(MissingEncoderText());
+    QString error;
+    if (!OptionArguments(options, s.EncoderArguments, error))
+        return refuse(error);
+    // No tag frame: each piece would carry one of its own in the middle of the file.
+    s.EncoderArguments =
+        QStringList{QStringLiteral("--silent"), QStringLiteral("-t")} + s.EncoderArguments;
+    s.WorkerProgram = worker;
+    s.WorkerSwitches = workerSwitches;
+    s.Output = output;
+    s.Parallel = std::max(1, parallel);
+    s.Part = std::make_unique<TPartFile>(output);
+    if (s.Part->Path().isEmpty() || !s.Folder.isValid())
+        return refuse(QStringLiteral("The file %1 can not be written in its folder.").arg(output));
+    qint64 chars = 0;
+    const QList<qsizetype> ends = PieceEnds(text, count);
+    s.Pieces.resize(std::size_t(ends.size()));
+    for (int k = 0; k < int(s.Pieces.size()); ++k) {
+        State::Piece& p = s.Pieces[k];
+        p.TextFile = s.Folder.filePath(QStringLiteral("%1.txt").arg(k));
+        p.Wav = s.Folder.filePath(QStringLiteral("%1.wav").arg(k));
+        QFile file(p.TextFile);
+        const qsizetype from = k ? ends[k - 1] : 0;
+        const QStringView piece = QStringView(text).mid(from, ends[k] - from);
+        chars += piece.size();
+        // With its byte order mark, so that the worker reads it as UTF-8 whatever it holds.
+        if (!file.open(QIODevice::WriteOnly) || file.write("\xEF\xBB\xBF") != 3 ||
+            file.write(piece.toUtf8()) < 0 || !file.flush())
+            return refuse(
+                QStringLiteral("The text could not be handed over: %1").arg(file.errorString()));
+        if (k > 0) {
+            p.Spill = std::make_unique<TPartFile>(output);
+            if (p.Spill->Path().isEmpty())
+                return refuse(
+                    QStringLiteral("The file %1 can not be written in its folder.").arg(output));
+        }
+    }
+    s.Expected = std::max<qint64>(1, qint64(double(chars) * kBytesPerChar));
+    // A reader that went away must end a write with an error, not the process.
+    std::signal(SIGPIPE, SIG_IGN);
+    s.Running = true;
+    s.Driver = std::thread([state = FState] { state->Drive(); });
+}
+
+} // namespace Lame
