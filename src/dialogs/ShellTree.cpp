@@ -22,7 +22,8 @@ QStringList Places() {
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         const QString root = volume.rootPath();
         if (volume.isValid() && volume.isReady() && root != QLatin1String("/") &&
-            volume.device().startsWith("/dev/") && !root.startsWith(QLatin1String("/snap/")))
+            volume.device().startsWith("/dev/") && !root.startsWith(QLatin1String("/snap/")) &&
+            QFileInfo(root).isDir())
             places << root;
     }
     return places;
