@@ -68,31 +68,26 @@ private slots:
 
     void givesTheChoiceOrNothing() {
         QString caption;
-        QCOMPARE(Pick(
-                     [](TFormShellTree& f) {
-                         Select(f, "/");
-                         f.ButtonOK->click();
-                     },
-                     &caption),
-                 QString("/"));
+        const auto ok = [](TFormShellTree& f) {
+            Select(f, "/");
+            f.ButtonOK->click();
+        };
+        QCOMPARE(Pick(ok, &caption), QString("/"));
         QCOMPARE(caption, QString(" Select a folder as the default"));
         QCOMPARE(Pick([](TFormShellTree& f) {
                      Select(f, QDir::homePath());
                      QTest::keyClick(&f, Qt::Key_Return);
                  }),
                  QDir::homePath());
-        // A disabled OK cannot be pressed, not even with Enter.
+        // Nothing selected: neither Enter nor OK closes it; then Cancel, the close button and
+        // Escape each give nothing, whatever was selected.
         QCOMPARE(Pick([](TFormShellTree& f) {
                      QTest::keyClick(&f, Qt::Key_Return);
                      f.ButtonOK->click();
                      const bool open = f.isVisible();
-                     f.ButtonCancel->click();
-                     QVERIFY(open);
-                 }),
-                 QString());
-        QCOMPARE(Pick([](TFormShellTree& f) {
                      Select(f, "/");
                      f.ButtonCancel->click();
+                     QVERIFY(open);
                  }),
                  QString());
         QCOMPARE(Pick([](TFormShellTree& f) {
