@@ -56,6 +56,7 @@ private slots:
         const QString gone = temp.path() + "/gone";
         QVERIFY(QDir().mkdir(gone));
         const QModelIndex index = form.FileSystem->index(gone);
+        QVERIFY(index.isValid());
         QVERIFY(QDir().rmdir(gone));
         form.ShellTreeView1->setCurrentIndex(index);
         QVERIFY(!form.ButtonOK->isEnabled());
