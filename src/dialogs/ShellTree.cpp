@@ -126,8 +126,10 @@ void TFormShellTree::keyPressEvent(QKeyEvent* event) {
             ButtonCancel->click();
             return;
         }
+        // Enter presses the button that has the focus, else the default one.
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            ButtonOK->click();
+            auto* focused = qobject_cast<QPushButton*>(focusWidget());
+            (focused ? focused : ButtonOK)->click();
             return;
         }
     }
