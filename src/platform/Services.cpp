@@ -2,6 +2,7 @@
 
 #include "platform/unix/SingleInstance.h"
 #include "platform/xdg/Desktop.h"
+#include "platform/xdg/ShellCommands.h"
 
 #include <mutex>
 
@@ -18,14 +19,6 @@ public:
     bool Available() const override { return false; }
 };
 
-// The file-manager commands are not built for this system yet.
-class TNoShellCommands : public IShellCommands {
-public:
-    bool Install(TShellVerb, const QString&) override { return false; }
-    bool Remove(TShellVerb) override { return true; }
-    bool Installed(TShellVerb) const override { return false; }
-};
-
 std::mutex gMutex;
 TServices gServices;
 bool gSet = false;
@@ -35,7 +28,7 @@ bool gSet = false;
 TServices SystemServices() {
     TServices s;
     s.Hotkeys = std::make_shared<TNoGlobalHotkeys>();
-    s.ShellCommands = std::make_shared<TNoShellCommands>();
+    s.ShellCommands = std::make_shared<TXdgShellCommands>();
     s.Volume = std::make_shared<TXdgDeviceVolume>();
     s.Desktop = std::make_shared<TXdgDesktop>();
     s.Instance = std::make_shared<TUnixSingleInstance>();

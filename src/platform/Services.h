@@ -42,9 +42,12 @@ class IShellCommands {
 public:
     virtual ~IShellCommands() = default;
     // `program` is the executable the command starts, with the job switch and the file.
+    // Installing over an existing command rewrites it. Install and Remove return false when
+    // a file could not be written or removed; LastError then tells why.
     virtual bool Install(TShellVerb verb, const QString& program) = 0;
     virtual bool Remove(TShellVerb verb) = 0;
     virtual bool Installed(TShellVerb verb) const = 0;
+    virtual QString LastError() const = 0;
 };
 
 // The volume of this program's own sound output: left channel in the low 16 bits, right in

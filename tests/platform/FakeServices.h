@@ -37,16 +37,24 @@ public:
 
 class TShellCommands : public platform::IShellCommands {
 public:
-    bool Install(platform::TShellVerb verb, const QString&) override {
+    bool Install(platform::TShellVerb verb, const QString& program) override {
+        if (!Failure.isEmpty())
+            return false;
         Verbs.insert(verb);
+        Program = program;
         return true;
     }
     bool Remove(platform::TShellVerb verb) override {
+        if (!Failure.isEmpty())
+            return false;
         Verbs.erase(verb);
         return true;
     }
     bool Installed(platform::TShellVerb verb) const override { return Verbs.count(verb) > 0; }
+    QString LastError() const override { return Failure; }
     std::set<platform::TShellVerb> Verbs;
+    QString Program; // of the last install
+    QString Failure; // when set, every change fails with this text
 };
 
 class TDeviceVolume : public platform::IDeviceVolume {

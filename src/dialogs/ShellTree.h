@@ -1,0 +1,41 @@
+// The folder picker: a tree of the machine's folders from the root folder down, opened on the
+// home folder and the mounted volumes; OK gives the selected folder.
+#pragma once
+
+#include "KoForm.h"
+
+class QFileSystemModel;
+class QLineEdit;
+class QPushButton;
+class QTreeView;
+
+class TFormShellTree : public TKoForm {
+    Q_OBJECT
+public:
+    explicit TFormShellTree(QWidget* parent = nullptr);
+
+    // The selected folder's path, or empty while nothing with a real path is selected.
+    QString SelectedPath() const;
+    // True once the window was closed with OK.
+    bool Accepted() const { return FAccepted; }
+
+    QFileSystemModel* FileSystem = nullptr;
+    QTreeView* ShellTreeView1 = nullptr;
+    QLineEdit* EditPath = nullptr;
+    QPushButton* ButtonOK = nullptr;
+    QPushButton* ButtonCancel = nullptr;
+
+    void ShellTreeView1Change();
+
+protected:
+    void FormShow() override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void ButtonOKClick();
+    bool FAccepted = false;
+};
+
+// Shows the folder picker modally with the caption " " + `prompt`; returns the chosen folder,
+// or empty when the user cancelled or closed it. The root folder comes back as "/".
+QString SelectFolder(const QString& prompt, QWidget* owner = nullptr);

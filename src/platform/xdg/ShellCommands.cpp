@@ -1,0 +1,244 @@
+#include "platform/xdg/ShellCommands.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <array>
+
+namespace platform {
+
+namespace {
+
+struct TVerbFiles {
+    TShellVerb Verb;
+    const char* Name;   // the menu text, also the Nautilus script's name
+    const char* Job;    // the command-line switch
+    const char* Entry;  // the desktop entry's file name
+    const char* Action; // the service menu's action
+};
+
+constexpr std::array<TVerbFiles, 3> Verbs = {{
+    {TShellVerb::ReadAloud, "Read Aloud", "/tts", "nurva-read-aloud.desktop", "ReadAloud"},
+    {TShellVerb::ReadToWav, "Read to WAV", "/ttw", "nurva-read-to-wav.desktop", "ReadToWav"},
+    {TShellVerb::ReadToMp3, "Read to MP3", "/ttm", "nurva-read-to-mp3.desktop", "ReadToMp3"},
+}};
+
+// The submenu of the service menu and the folder of the Nautilus scripts.
+const QString MenuName = QStringLiteral("Nurva");
+
+const TVerbFiles& Files(TShellVerb verb) {
+    for (const TVerbFiles& v : Verbs)
+        if (v.Verb == verb)
+            return v;
+    return Verbs[0];
+}
+
+QString EntryPath(const TVerbFiles& v) {
+    return GetTxtShellKey() + QLatin1String(v.Entry);
+}
+
+QString ServiceMenuPath() {
+    return XdgDataHome() + QStringLiteral("/kio/servicemenus/nurva-text.desktop");
+}
+
+QString ScriptFolder() {
+    return XdgDataHome() + QStringLiteral("/nautilus/scripts/") + MenuName;
+}
+
+QString ScriptPath(const TVerbFiles& v) {
+    return ScriptFolder() + QLatin1Char('/') + QLatin1String(v.Name);
+}
+
+// A file manager is used when its folder in the data home exists or it is installed.
+bool Used(const QString& folder, const QString& program) {
+    return QFileInfo(XdgDataHome() + QLatin1Char('/') + folder).isDir() ||
+           !QStandardPaths::findExecutable(program).isEmpty();
+}
+
+bool HasControlCharacter(const QString& text) {
+    for (QChar c : text)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return true;
+    return false;
+}
+
+// One argument of an Exec line in double quotes, then escaped once more as a string value.
+QString QuoteExecArgument(const QString& arg) {
+    QString quoted = QStringLiteral("\"");
+    for (QChar c : arg) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
+            c == QLatin1Char('\\'))
+            quoted += QLatin1Char('\\');
+        quoted += c;
+    }
+    quoted += QLatin1Char('"');
+    quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    // A percent sign is a field code even inside quotes.
+    quoted.replace(QLatin1Char('%'), QStringLiteral("%%"));
+    return quoted;
+}
+
+// A word for the shell, in single quotes.
+QString ShellQuote(const QString& word) {
+    return QLatin1Char('\'') + QString(word).replace(QLatin1Char('\''), QStringLiteral("'\\''")) +
+           QLatin1Char('\'');
+}
+
+// The Exec value of an installed desktop entry; empty when there is none.
+QString InstalledExec(const TVerbFiles& v) {
+    QFile file(EntryPath(v));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    bool inEntry = false;
+    for (const QByteArray& raw : file.readAll().split('\n')) {
+        const QByteArray line = raw.trimmed();
+        if (line.startsWith('['))
+            inEntry = line == "[Desktop Entry]";
+        else if (inEntry && line.startsWith("Exec="))
+            return QString::fromUtf8(line.mid(5));
+    }
+    return {};
+}
+
+// Temporary file and rename: a reader never sees half a file, and a failure leaves the old
+// one as it was.
+QString WriteFile(const QString& path, const QString& text, bool executable) {
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        return QStringLiteral("Cannot create the folder %1.").arg(folder);
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(text.toUtf8());
+        if (executable)
+            file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                QFileDevice::ExeOther);
+        if (file.commit())
+            return {};
+    }
+    return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+}
+
+QString RemoveFile(const QString& path) {
+    QFile file(path);
+    if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink())
+        return {};
+    if (file.remove())
+        return {};
+    return QStringLiteral("Cannot remove %1: %2").arg(path, file.errorString());
+}
+
+} // namespace
+
+QString XdgDataHome() {
+    const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!dataHome.isEmpty() && QDir::isAbsolutePath(dataHome))
+        return QDir::cleanPath(dataHome);
+    return QDir::homePath() + QStringLiteral("/.local/share");
+}
+
+QString GetTxtShellKey() {
+    return XdgDataHome() + QStringLiteral("/applications/");
+}
+
+QString DesktopExec(const QString& program, const QStringList& arguments) {
+    if (HasControlCharacter(program))
+        return {};
+    QString exec = QuoteExecArgument(program);
+    // GLib looks for the program under its path before it turns "%%" back into "%", and so
+    // drops such an entry; started through env, the path is only an argument.
+    if (program.contains(QLatin1Char('%')))
+        exec.prepend(QStringLiteral("env "));
+    for (const QString& arg : arguments)
+        exec += QLatin1Char(' ') + QuoteExecArgument(arg);
+    return exec + QStringLiteral(" %f");
+}
+
+bool TXdgShellCommands::Fail(const QString& error) {
+    FError = error;
+    return false;
+}
+
+bool TXdgShellCommands::Install(TShellVerb verb, const QString& program) {
+    FError.clear();
+    const TVerbFiles& v = Files(verb);
+    const QString exec = DesktopExec(program, {QLatin1String(v.Job)});
+    if (exec.isEmpty())
+        return Fail(
+            QStringLiteral("The program's path holds a control character: %1").arg(program));
+    const QString entry = QStringLiteral("[Desktop Entry]\n"
+                                         "Type=Application\n"
+                                         "Name=%1\n"
+                                         "Exec=%2\n"
+                                         "MimeType=text/plain;\n"
+                                         "NoDisplay=true\n"
+                                         "Terminal=false\n")
+                              .arg(QLatin1String(v.Name), exec);
+    if (QString error = WriteFile(EntryPath(v), entry, false); !error.isEmpty())
+        return Fail(error);
+    if (Used(QStringLiteral("nautilus"), QStringLiteral("nautilus"))) {
+        // Nautilus hands over the selected files by name, relative to the folder shown; made
+        // absolute, a name that starts with "-" is never taken for a switch.
+        const QString script =
+            QStringLiteral("#!/bin/sh\n"
+                           "# %1 with %2, for each selected file in turn.\n"
+                           "for f in \"$@\"; do\n"
+                           "    case $f in /*) ;; *) f=$PWD/$f ;; esac\n"
+                           "    %3 %4 \"$f\"\n"
+                           "done\n")
+                .arg(QLatin1String(v.Name), MenuName, ShellQuote(program), QLatin1String(v.Job));
+        if (QString error = WriteFile(ScriptPath(v), script, true); !error.isEmpty())
+            return Fail(error);
+    }
+    return WriteServiceMenu();
+}
+
+bool TXdgShellCommands::Remove(TShellVerb verb) {
+    FError.clear();
+    const TVerbFiles& v = Files(verb);
+    for (const QString& path : {EntryPath(v), ScriptPath(v)})
+        if (QString error = RemoveFile(path); !error.isEmpty())
+            return Fail(error);
+    QDir().rmdir(ScriptFolder()); // only when no script is left in it
+    return WriteServiceMenu();
+}
+
+bool TXdgShellCommands::Installed(TShellVerb verb) const {
+    return QFileInfo::exists(EntryPath(Files(verb)));
+}
+
+bool TXdgShellCommands::WriteServiceMenu() {
+    QString actions, groups;
+    for (const TVerbFiles& v : Verbs) {
+        const QString exec = InstalledExec(v);
+        if (exec.isEmpty())
+            continue;
+        actions += QLatin1String(v.Action) + QLatin1Char(';');
+        groups += QStringLiteral("\n[Desktop Action %1]\nName=%2\nExec=%3\n")
+                      .arg(QLatin1String(v.Action), QLatin1String(v.Name), exec);
+    }
+    const QString path = ServiceMenuPath();
+    QString error;
+    if (actions.isEmpty())
+        error = RemoveFile(path);
+    else if (QFileInfo::exists(path) || Used(QStringLiteral("kio"), QStringLiteral("dolphin")))
+        // Plasma runs a service menu of the user's only when it is executable.
+        error = WriteFile(path,
+                          QStringLiteral("[Desktop Entry]\n"
+                                         "Type=Service\n"
+                                         "Name=%1\n"
+                                         "MimeType=text/plain;\n"
+                                         "Actions=%2\n"
+                                         "X-KDE-ServiceTypes=KonqPopupMenu/Plugin\n"
+                                         "X-KDE-Submenu=%1\n")
+                                  .arg(MenuName, actions) +
+                              groups,
+                          true);
+    return error.isEmpty() || Fail(error);
+}
+
+} // namespace platform

@@ -1,0 +1,38 @@
+// The commands for text files the freedesktop way: a desktop entry per command for text/plain
+// (the "Open With" menu of every file manager), and where Dolphin or Nautilus are used, a KDE
+// service menu holding the installed commands in one submenu and one Nautilus script each.
+#pragma once
+
+#include "platform/Services.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// $XDG_DATA_HOME, or ~/.local/share when it is unset, empty or not absolute; no trailing "/".
+QString XdgDataHome();
+// The folder the commands' desktop entries go into, with a trailing "/"; computed each time.
+QString GetTxtShellKey();
+
+// The Exec value of a desktop entry (as written in the file) that runs `program` with
+// `arguments`, then the file (%f). The program is quoted (and started through env when its
+// path holds a "%"); empty when it holds a control character, which no Exec line can carry.
+QString DesktopExec(const QString& program, const QStringList& arguments);
+
+class TXdgShellCommands : public IShellCommands {
+public:
+    bool Install(TShellVerb verb, const QString& program) override;
+    bool Remove(TShellVerb verb) override;
+    bool Installed(TShellVerb verb) const override;
+    QString LastError() const override { return FError; }
+
+private:
+    bool Fail(const QString& error);
+    // Rewrites the service menu from the installed desktop entries; removes it when none is.
+    bool WriteServiceMenu();
+
+    QString FError;
+};
+
+} // namespace platform
