@@ -98,20 +98,18 @@ private slots:
 
     void listenSpeaksTheRowAsItStands() {
         QList<LexiconEntry> heard;
-        TFormLexicon form(nullptr, {}, FDir.filePath("x.txt"), [&](const LexiconEntry& e) {
+        TFormLexicon form(nullptr, {}, {}, [&](const LexiconEntry& e) {
             heard << e;
-            return heard.size() == 1 ? QString() : QString("There is no sound output.");
+            return QString();
         });
         form.AddEntry({"Nurva", "Nerva", false, true});
         form.AddEntry({"Zebra", ""});
-        Messages messages;
-        qobject_cast<QPushButton*>(form.ListEntries->cellWidget(0, TFormLexicon::ColListen))
+        qobject_cast<QPushButton*>(form.ListEntries->cellWidget(1, TFormLexicon::ColListen))
             ->click();
-        form.ButtonListenClick(1);
+        form.ButtonListenClick(0);
         QCOMPARE(heard.size(), 2);
-        QVERIFY(heard[0] == (LexiconEntry{"Nurva", "Nerva", false, true}));
-        QCOMPARE(heard[1].Say, QString("Zebra"));
-        QCOMPARE(messages.texts, QStringList{"There is no sound output."});
+        QVERIFY(heard[0] == (LexiconEntry{"Zebra", "Zebra"})); // not filled in: as it is
+        QVERIFY(heard[1] == (LexiconEntry{"Nurva", "Nerva", false, true}));
     }
 
     void engineOpensItForKindTwoOnly() {

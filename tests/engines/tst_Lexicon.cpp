@@ -81,10 +81,9 @@ private slots:
         lexicon.Parse("# mine\nNurva\tNerva\nNASA\tnasa\tcase\ning\tX\tpart, case\r\n\n"
                       "no tab here\n\tempty word\nGNU\t[[gn'u:\nBad\tx\tloud\n",
                       &problems);
-        QCOMPARE(lexicon.Entries.size(), std::size_t(3));
-        QVERIFY(lexicon.Entries[0] == (LexiconEntry{"Nurva", "Nerva", true, false}));
-        QVERIFY(lexicon.Entries[1] == (LexiconEntry{"NASA", "nasa", true, true}));
-        QVERIFY(lexicon.Entries[2] == (LexiconEntry{"ing", "X", false, true}));
+        std::vector<LexiconEntry> want = {
+            {"Nurva", "Nerva"}, {"NASA", "nasa", true, true}, {"ing", "X", false, true}};
+        QVERIFY(lexicon.Entries == want);
         QCOMPARE(problems.size(), 4);
         QVERIFY(problems[0].startsWith("line 6: no tab"));
         QVERIFY(problems[3].contains("unknown option \"loud\""));
@@ -94,17 +93,12 @@ private slots:
         QString error;
         QVERIFY(lexicon.Save(path, &error));
         Lexicon again;
-        problems.clear();
-        QVERIFY(again.Load(path, &problems, &error));
-        QVERIFY(again.Entries == lexicon.Entries);
-        QCOMPARE(again.Kept, lexicon.Kept);
-        QCOMPARE(problems.size(), 4);
+        QVERIFY(again.Load(path, nullptr, &error));
+        QVERIFY(again.Entries == want && again.Kept == lexicon.Kept);
 
         // A missing file is an empty lexicon; one that cannot be read says why.
-        QVERIFY(again.Load(FDir.filePath("none.txt"), &problems, &error));
-        QVERIFY(again.Entries.empty());
-        QVERIFY(!again.Load(FDir.path(), &problems, &error));
-        QVERIFY(!error.isEmpty());
+        QVERIFY(again.Load(FDir.filePath("none.txt"), &problems, &error) && again.Entries.empty());
+        QVERIFY(!again.Load(FDir.path(), &problems, &error) && !error.isEmpty());
     }
 
     void matchesWholeWordsAndCase() {
@@ -202,24 +196,6 @@ private slots:
         QCOMPARE(ReadBytes(path), before);
         QCOMPARE(QDir(FDir.path()).entryList({"saved.txt*"}, QDir::Files | QDir::Hidden),
                  QStringList{"saved.txt"});
-    }
-
-    void lexiconDialogIsOfferedOnlyWhenInstalled() {
-        Binding b;
-        QVERIFY(b.Bind(0, CLSID_AudioDestFile));
-        std::shared_ptr<ITTSDialogsA> dialogs;
-        std::shared_ptr<IUnknown> central = b.central;
-        QVERIFY(Succeeded(QueryInterface(central, dialogs)));
-        QCOMPARE(dialogs->LexiconDlg(nullptr, nullptr), TTSERR_NOTSUPPORTED);
-        QString title;
-        engines::SetLexiconDialog([&](HWND, const char* t, engines::LexiconListen listen) {
-            title = t;
-            return listen ? S_OK : E_FAIL;
-        });
-        QCOMPARE(dialogs->LexiconDlg(nullptr, "Words"), S_OK);
-        QCOMPARE(title, QString("Words"));
-        QCOMPARE(dialogs->AboutDlg(nullptr, nullptr), TTSERR_NOTSUPPORTED);
-        engines::SetLexiconDialog({});
     }
 };
 
