@@ -180,13 +180,20 @@ void Lexicon::Apply(std::string_view run, std::uint32_t sourceOffset, TextPiece&
     std::stable_sort(order.begin(), order.end(),
                      [](auto* a, auto* b) { return a->Word.size() > b->Word.size(); });
 
+    // Most positions start no entry: their first character tells at once.
+    std::vector<char16_t> firsts;
+    for (const LexiconEntry* e : order)
+        firsts.push_back(e->Word.front().toCaseFolded().unicode());
+
     const QStringView view(text);
     qsizetype pending = 0; // start of the original text not yet appended
     for (qsizetype i = 0; i < text.size();) {
         const LexiconEntry* hit = nullptr;
-        for (const LexiconEntry* e : order) {
+        const char16_t first = text[i].toCaseFolded().unicode();
+        for (std::size_t k = 0; k < order.size(); ++k) {
+            const LexiconEntry* e = order[k];
             const qsizetype n = e->Word.size();
-            if (i + n > text.size() ||
+            if (firsts[k] != first || i + n > text.size() ||
                 view.mid(i, n).compare(e->Word,
                                        e->MatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive) != 0)
                 continue;
