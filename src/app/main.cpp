@@ -3,12 +3,14 @@
 #include "CmdLine.h"
 #include "Engines.h"
 #include "KoUtils.h"
+#include "LexiconDialog.h"
 #include "WindowMain.h"
 
 #include <QCoreApplication>
 
 int main(int argc, char** argv) {
     engines::RegisterEngines(); // before any speech component, for both ways of running
+    engines::SetLexiconDialog(ShowLexiconDialog);
     // The arguments byte for byte: file names need not be UTF-8.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)

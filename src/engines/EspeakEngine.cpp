@@ -1,6 +1,8 @@
 #include "EspeakEngine.h"
 
 #include "ControlTags.h"
+#include "KoUtils.h"
+#include "Lexicon.h"
 #include "WordPositions.h"
 
 #include <QLocale>
@@ -89,6 +91,7 @@ struct Job {
     std::string text;
     bool tagged = false;
     std::shared_ptr<ITTSBufNotifySink> bufSink;
+    std::shared_ptr<const Lexicon> lexicon; // as it was when the text came
 };
 
 class Runtime {
@@ -280,7 +283,8 @@ void ApplyTag(CentralState& st, const ControlTag& tag) {
 class Speaker {
 public:
     Speaker(CentralState& state, const Job& job, int rate)
-        : FState(state), FJob(job), FRate(rate), FEpoch(job.epoch) {}
+        : FState(state), FJob(job), FRate(rate), FEpoch(job.epoch),
+          FPhonemes(job.lexicon && job.lexicon->HasPhonemes()) {}
 
     void Run();
     // The output failure that ended the job early, S_OK when none did.
@@ -307,6 +311,7 @@ private:
     const Job& FJob;
     int FRate;
     std::uint64_t FEpoch;
+    bool FPhonemes; // the lexicon says words with phonemes: espeak-ng reads [[...]]
     bool FFailed = false;
     HRESULT FFailure = S_OK;
     TextPiece FPiece;
@@ -414,7 +419,9 @@ void Speaker::SpeakPiece(bool endPause) {
     tSynth = &synth;
     const std::string& text = FPiece.Text();
     espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
-                 espeakCHARS_UTF8 | (endPause ? espeakENDPAUSE : 0), nullptr, nullptr);
+                 espeakCHARS_UTF8 | (endPause ? espeakENDPAUSE : 0) |
+                     (FPhonemes ? espeakPHONEMES : 0),
+                 nullptr, nullptr);
     tSynth = nullptr;
     if (Alive())
         tracker.Finish(synth.samples);
@@ -503,42 +510,49 @@ void Speaker::Run() {
                 ApplyTag(FState, *tag);
             continue;
         }
-        std::string_view run = item.text;
         auto offset = std::uint32_t(item.offset);
         if (item.text.size() == 1 && item.text[0] == '\\' && FJob.tagged &&
             FJob.text.compare(item.offset, 2, "\\\\") == 0) {
-            FPiece.AppendAt(run, offset); // an escaped backslash
+            FPiece.AppendAt(item.text, offset); // an escaped backslash
             continue;
         }
+        // What is spoken: the text with the lexicon's words replaced, each byte knowing where
+        // it came from.
+        TextPiece said;
+        if (FJob.lexicon)
+            FJob.lexicon->Apply(item.text, offset, said);
+        else
+            said.Append(item.text, offset);
+        const std::string_view run = said.Text();
+        std::size_t pos = 0;
         if (FEmphasisNext) {
             std::size_t end = FirstWordEnd(run);
             if (end == std::string_view::npos) {
-                FPiece.Append(run, offset);
+                FPiece.Append(said, 0, run.size());
                 continue;
             }
             SpeakPiece(EndsSentence(FPiece.Text()));
-            FPiece.Append(run.substr(0, end), offset);
+            FPiece.Append(said, 0, end);
             SpeakPiece(false);
             FEmphasisNext = false;
-            run.remove_prefix(end);
-            offset += std::uint32_t(end);
+            pos = end;
         }
-        while (!run.empty() && Alive()) {
-            std::size_t cut = CutPoint(run);
+        while (pos < run.size() && Alive()) {
+            const std::string_view rest = run.substr(pos);
+            std::size_t cut = CutPoint(rest);
             std::size_t room = kMaxPiece > FPiece.Size() ? kMaxPiece - FPiece.Size() : 0;
             if (cut == 0) {
-                if (run.size() <= room) {
-                    FPiece.Append(run, offset);
+                if (rest.size() <= room) {
+                    FPiece.Append(said, pos, rest.size());
                     break;
                 }
-                cut = run.size();
+                cut = rest.size();
             }
             if (!FPiece.Empty() && cut > room)
                 SpeakPiece(EndsSentence(FPiece.Text()));
-            FPiece.Append(run.substr(0, cut), offset);
+            FPiece.Append(said, pos, cut);
             SpeakPiece(EndsSentence(FPiece.Text()));
-            run.remove_prefix(cut);
-            offset += std::uint32_t(cut);
+            pos += cut;
         }
     }
     SpeakPiece(true);
@@ -728,13 +742,17 @@ public:
             return E_INVALIDARG;
         Job job;
         job.kind = Job::Kind::Text;
-        job.central = FState;
         job.tagged = (flags & TTSDATAFLAG_TAGGED) != 0;
         // The length counts the terminating NUL; the text ends at the first NUL in any case.
         job.text.assign(text ? text : "", text ? strnlen(text, length) : 0);
         if (bufSink && Failed(speech::QueryInterface(bufSink, job.bufSink)))
             return E_NOINTERFACE;
         (void)bufIid;
+        job.lexicon = CurrentLexicon();
+        return Queue(std::move(job));
+    }
+    HRESULT Queue(Job job) {
+        job.central = FState;
         if (!FState->Dest)
             return AUDERR_NODRIVER;
         if (HRESULT hr = FState->Dest->Open(); Failed(hr))
@@ -807,10 +825,48 @@ public:
         return S_OK;
     }
 
-    // ITTSDialogsA: espeak-ng has no dialogs of its own yet.
+    // ITTSDialogsA: of espeak-ng's own dialogs there is the lexicon, when the program has
+    // installed it.
     HRESULT AboutDlg(HWND, const char*) override { return TTSERR_NOTSUPPORTED; }
     HRESULT GeneralDlg(HWND, const char*) override { return TTSERR_NOTSUPPORTED; }
-    HRESULT LexiconDlg(HWND, const char*) override { return TTSERR_NOTSUPPORTED; }
+    HRESULT LexiconDlg(HWND parent, const char* title) override {
+        LexiconDialogHook dialog = LexiconDialog();
+        if (!dialog)
+            return TTSERR_NOTSUPPORTED;
+        // Listen speaks through a central of its own, with no sinks: the reading that may be
+        // going on hears nothing of it. It lives as long as the dialog holds the function.
+        auto listener = std::make_shared<std::shared_ptr<EspeakCentral>>();
+        const EspeakMode mode = FState->Mode;
+        Prosody prosody;
+        {
+            std::lock_guard lock(FState->Mutex);
+            prosody = FState->Current;
+        }
+        return dialog(parent, title, [listener, mode, prosody](const LexiconEntry& entry) {
+            if (!*listener) {
+                std::shared_ptr<IUnknown> dest;
+                HRESULT hr = SpeechPlatform::CreateInstance(CLSID_MMAudioDest, dest);
+                auto audio = std::dynamic_pointer_cast<IAudioDest>(dest);
+                if (Failed(hr) || !audio)
+                    return QStringLiteral("There is no sound output to listen with.");
+                *listener = std::make_shared<EspeakCentral>(mode, std::move(audio));
+                (*listener)->FState->Current = prosody;
+            }
+            (*listener)->AudioReset();
+            Job job;
+            job.kind = Job::Kind::Text;
+            job.text = entry.Word.toStdString();
+            auto only = std::make_shared<Lexicon>();
+            only->Entries.push_back(entry);
+            job.lexicon = std::move(only);
+            HRESULT hr = (*listener)->Queue(std::move(job));
+            if (Failed(hr)) {
+                std::string text = ResultText(hr);
+                return QString::fromStdString(text.empty() ? "The entry cannot be spoken." : text);
+            }
+            return QString();
+        });
+    }
     HRESULT TranslateDlg(HWND, const char*) override { return TTSERR_NOTSUPPORTED; }
 
 private:
@@ -856,6 +912,14 @@ public:
         std::shared_ptr<IAudioDest> dest = std::dynamic_pointer_cast<IAudioDest>(destination);
         if (!dest)
             return E_INVALIDARG;
+        // The lexicon is read when the first mode starts speaking for this process; a fault
+        // in it is told once and never stops speech.
+        static std::once_flag lexiconRead;
+        std::call_once(lexiconRead, [] {
+            QString message = ReloadLexicon();
+            if (!message.isEmpty())
+                KoUtils::ShowMessageBox(message, KoUtils::MB_ICONWARNING);
+        });
         central = std::make_shared<EspeakCentral>(*it, std::move(dest));
         return S_OK;
     }

@@ -15,6 +15,12 @@ void TextPiece::AppendAt(std::string_view bytes, std::uint32_t sourceOffset) {
     FSource.insert(FSource.end(), bytes.size(), sourceOffset);
 }
 
+void TextPiece::Append(const TextPiece& from, std::size_t pos, std::size_t count) {
+    FText.append(from.FText, pos, count);
+    FSource.insert(FSource.end(), from.FSource.begin() + std::ptrdiff_t(pos),
+                   from.FSource.begin() + std::ptrdiff_t(pos + count));
+}
+
 namespace {
 bool IsSpaceByte(unsigned char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';

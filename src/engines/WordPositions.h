@@ -20,6 +20,8 @@ public:
     void Append(std::string_view bytes, std::uint32_t sourceOffset);
     // Appends bytes that stand for one source position (an escape such as "\\").
     void AppendAt(std::string_view bytes, std::uint32_t sourceOffset);
+    // Appends `count` bytes of another piece from `pos`, with their source offsets.
+    void Append(const TextPiece& from, std::size_t pos, std::size_t count);
 
     const std::string& Text() const { return FText; }
     bool Empty() const { return FText.empty(); }

@@ -70,6 +70,10 @@ QString TProgramFolders::ConfigFile() const {
     return FConfigDir + QStringLiteral("config.ini");
 }
 
+QString TProgramFolders::LexiconFile() const {
+    return FConfigDir + QStringLiteral("lexicon.txt");
+}
+
 QString TProgramFolders::PlaylistFile() const {
     return FConfigDir + QStringLiteral("playlist.apl");
 }

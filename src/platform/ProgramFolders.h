@@ -32,6 +32,7 @@ public:
     TMode Mode() const { return FMode; }
     QString ConfigFile() const;   // config.ini
     QString PlaylistFile() const; // playlist.apl
+    QString LexiconFile() const;  // lexicon.txt, the voice's pronunciations
     // The documents' and audio's default folders, with their trailing "/".
     QString TxtDir() const;
     QString WavDir() const;

@@ -205,6 +205,24 @@ private slots:
         QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{"my out.mp3"});
     }
 
+    void conversionsApplyTheLexicon() {
+        // The lexicon beside the program; a line that is no entry is told and skipped.
+        QString app = NewFolder();
+        QVERIFY(QFile::copy(FExe, app + "/nurva"));
+        QFile::setPermissions(app + "/nurva", QFile::permissions(FExe));
+        Write(app + "/lexicon.txt", "Nurva\tZebra\nno entry\n");
+        QString dir = NewFolder();
+        Run r = Nurva({"/ttw", "Nurva reads.", "with.wav", "-w", "256"}, dir,
+                      QProcessEnvironment::systemEnvironment(), app + "/nurva");
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.contains("line 2: no tab"), qPrintable(r.out));
+        QCOMPARE(Nurva({"/ttw", "Zebra reads.", "zebra.wav", "-w", "256"}, dir).code, 0);
+        QCOMPARE(Nurva({"/ttw", "Nurva reads.", "without.wav", "-w", "256"}, dir).code, 0);
+        auto with = ReadWav(dir + "/with.wav"), zebra = ReadWav(dir + "/zebra.wav");
+        QVERIFY(with.valid && with.samples == zebra.samples);
+        QVERIFY(ReadWav(dir + "/without.wav").samples != zebra.samples);
+    }
+
     void failuresAreReportedAndLeaveNothing() {
         QString dir = NewFolder();
         // No encoder anywhere: the reason is on standard error, and no file is made.
