@@ -177,6 +177,14 @@ void TFormOption::CreatePages() {
     PageControl1 = Named(new QTabBar, "PageControl1");
     PageControl1->setExpanding(false);
     PageControl1->setDrawBase(true);
+    // The seven captions fit the dialog's width side by side.
+    PageControl1->setUsesScrollButtons(false);
+    PageControl1->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 3px 3px; margin-right: 1px; border: 1px solid palette(mid);"
+        " border-bottom: none; border-top-left-radius: 2px; border-top-right-radius: 2px;"
+        " background: palette(button); }"
+        "QTabBar::tab:selected { background: palette(window); margin-top: 0px; }"
+        "QTabBar::tab:!selected { margin-top: 2px; }"));
     PageControl1Pages = Named(new QStackedWidget, "PageControl1Pages");
     PageControl1Pages->setFrameShape(QFrame::StyledPanel);
     client->addWidget(PageControl1);
@@ -341,9 +349,13 @@ void TFormOption::CreateProsody() {
     Button7 = Button("Button7", QStringLiteral("Pronunciation Manager"),
                      QStringLiteral("You can edit the phonetics of mispronounced words and load or "
                                     "unload personal exception dictionaries"));
-    page->addLayout(Row({Button7, new QLabel(QStringLiteral(
-                                      "You can edit the phonetics of mispronounced words \n"
-                                      "and load or unload personal exception dictionaries."))}));
+    auto* note = new QLabel(QStringLiteral("You can edit the phonetics of mispronounced words "
+                                           "and load or unload personal exception dictionaries."));
+    note->setWordWrap(true);
+    Button7->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    auto* manager = Row({Button7, note}, false);
+    manager->setStretch(1, 1);
+    page->addLayout(manager);
     page->addStretch();
 }
 
