@@ -2,6 +2,7 @@
 // what its controls write and hand to the main window.
 #include "../mainwindow/MessageCapture.h"
 #include "AlarmLogic.h"
+#include "FakeServices.h"
 #include "Global.h"
 #include "Hotkeys.h"
 #include "Option.h"
@@ -126,6 +127,26 @@ private slots:
         QCOMPARE(FLog.TabChanges, 0);
         QCOMPARE(quiet->ActivePage(), 4);
         QCOMPARE(quiet->ComboBoxRealTime->currentText(), QStringLiteral("8 X"));
+    }
+
+    // The box shows whether "Read Aloud" is there; unchecked at opening it removes the others.
+    void fileManagerCommands() {
+        using platform::TShellVerb;
+        auto shell = std::make_shared<fake::TShellCommands>();
+        platform::TServices services = platform::SystemServices();
+        services.ShellCommands = shell;
+        platform::SetServices(services);
+        shell->Verbs = {TShellVerb::ReadToWav, TShellVerb::ReadToMp3};
+        auto d = Open();
+        QVERIFY(!d->CheckBoxContext->isChecked());
+        QVERIFY(shell->Verbs.empty());
+        d->CheckBoxContext->click();
+        QCOMPARE(shell->Verbs.size(), std::size_t(3));
+        d->close();
+        auto again = Open();
+        QVERIFY(again->CheckBoxContext->isChecked());
+        QCOMPARE(shell->Verbs.size(), std::size_t(3));
+        platform::SetServices(platform::SystemServices());
     }
 
     void mp3Pairs() {
