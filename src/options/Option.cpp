@@ -22,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -961,10 +962,35 @@ void TFormOption::AlarmOrReminderClick() {
 void TFormOption::Button4Click() {
     if (!FHost.Memo1)
         return;
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, FHost.Memo1->font(), this);
-    if (!ok)
+    QFontDialog FontDialog1(FHost.Memo1->font(), this);
+    FontDialog1.setOption(QFontDialog::DontUseNativeDialog);
+    // The toolkit's font dialog has no colour: its effects group gets a colour button.
+    QColor color = FHost.Memo1->palette().color(QPalette::Text);
+    for (QGroupBox* effects : FontDialog1.findChildren<QGroupBox*>()) {
+        if (!effects->layout() || effects->title() != QFontDialog::tr("Effects"))
+            continue;
+        auto* pick = new QPushButton(QStringLiteral("Color..."), effects);
+        pick->setObjectName(QStringLiteral("FontColor"));
+        auto swatch = [pick, &color] {
+            QPixmap p(14, 14);
+            p.fill(color);
+            pick->setIcon(QIcon(p));
+        };
+        swatch();
+        connect(pick, &QPushButton::clicked, &FontDialog1, [&FontDialog1, &color, swatch] {
+            const QColor c = QColorDialog::getColor(color, &FontDialog1);
+            if (c.isValid()) {
+                color = c;
+                swatch();
+            }
+        });
+        effects->layout()->addWidget(pick);
+        break;
+    }
+    if (FontDialog1.exec() != QDialog::Accepted)
         return;
+    const QFont font = FontDialog1.selectedFont();
+    Settings.MemoFontColor = StoredColor(color);
     Settings.MemoFontName = font.family();
     Settings.MemoFontSize = font.pointSize() > 0 ? font.pointSize() : Settings.MemoFontSize;
     Settings.MemoFontBold = font.bold();
