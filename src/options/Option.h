@@ -16,12 +16,9 @@
 
 class QAction;
 class QCheckBox;
-class QColorDialog;
 class QComboBox;
 class QDateEdit;
-class QFontDialog;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
