@@ -118,7 +118,7 @@ QToolButton* Ellipsis(const char* name, const QString& hint) {
 
 QPushButton* Button(const char* name, const QString& caption, const QString& hint) {
     auto* b = Named(new QPushButton(caption), name, hint);
-    b->setAutoDefault(false);
+    b->setAutoDefault(true); // Enter presses the focused button; elsewhere it closes the dialog
     return b;
 }
 
