@@ -42,6 +42,7 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 using KoUtils::Guarded;
 using mainwindow::CommandTable;
@@ -706,11 +707,13 @@ void TFormCvt::ActionToolsOptionsExecute() {
     host.ApplyEditorSettings = [this] { ApplyEditorSettings(); };
     host.ApplyBars = [this] { ApplyBarSettings(); };
     host.ApplyStayOnTop = [this] {
-        // Changing the flag hides a shown window.
-        const bool shown = isVisible();
-        setWindowFlag(Qt::WindowStaysOnTopHint, Settings.StayOnTop);
-        if (shown)
-            show();
+        // The window keeps its native window: made anew, it would lose the dialog that stands
+        // over it (and hide until shown again).
+        Qt::WindowFlags flags = windowFlags();
+        flags.setFlag(Qt::WindowStaysOnTopHint, Settings.StayOnTop);
+        overrideWindowFlags(flags);
+        if (QWindow* native = windowHandle())
+            native->setFlags(flags);
     };
     host.SetTrayActive = [this](bool on) { SysTray1->SetActive(on); };
     host.SetTimerAandR = [this](bool on) {

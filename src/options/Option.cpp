@@ -32,6 +32,7 @@
 #include <QTimeEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <exception>
 
@@ -667,7 +668,16 @@ void TFormOption::Connect() {
     connect(Button5, &QPushButton::clicked, this, &TFormOption::Button5Click);
     item(ComboBoxScrollBars, Settings.MemoScrollBars, [this] { Run(FHost.ApplyEditorSettings); });
     flag(CheckBoxWordWrap, Settings.MemoWordWrap, [this] { Run(FHost.ApplyEditorSettings); });
-    flag(CheckBoxStayOnTop, Settings.StayOnTop, [this] { Run(FHost.ApplyStayOnTop); });
+    flag(CheckBoxStayOnTop, Settings.StayOnTop, [this] {
+        Run(FHost.ApplyStayOnTop);
+        // The dialog goes to the main window's layer, or a window on top would cover it.
+        Qt::WindowFlags flags = windowFlags();
+        flags.setFlag(Qt::WindowStaysOnTopHint, Settings.StayOnTop);
+        overrideWindowFlags(flags);
+        if (QWindow* native = windowHandle())
+            native->setFlags(flags);
+        raise();
+    });
     flag(CheckBoxShowToolBar, Settings.ShowToolbar, [this] { Run(FHost.ApplyBars); });
     flag(CheckBoxShowStatusBar, Settings.ShowStatusBar, [this] { Run(FHost.ApplyBars); });
     flag(CheckBoxShowMainMenus, Settings.ShowMainMenus, [this] { Run(FHost.ApplyBars); });
