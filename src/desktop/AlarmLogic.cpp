@@ -173,6 +173,7 @@ TReminderEditor::TReminderEditor(QStringList& list) : FList(list) {
         }
         row.Date = cut < 0 ? key : key.first(cut);
         row.Time = cut < 0 ? QString() : key.sliced(cut + 1);
+        row.Line = line;
         Place(row);
     }
 }
@@ -189,11 +190,13 @@ int TReminderEditor::Place(TReminderRow row) {
 void TReminderEditor::Store() {
     FList.clear();
     for (const TReminderRow& r : FRows)
-        FList << r.Date + QLatin1Char(' ') + r.Time + QLatin1Char('=') + r.Message;
+        FList << (r.Line.isEmpty()
+                      ? r.Date + QLatin1Char(' ') + r.Time + QLatin1Char('=') + r.Message
+                      : r.Line);
 }
 
 int TReminderEditor::Add(const QDate& date, const QTime& time, const QString& message) {
-    const int index = Place({ShortDateText(date), LongTimeText(time), message});
+    const int index = Place({ShortDateText(date), LongTimeText(time), message, {}});
     Store();
     return index;
 }
@@ -203,7 +206,7 @@ bool TReminderEditor::Update(int row, const QDate& date, const QTime& time,
     if (row < 0 || row >= FRows.size())
         return false;
     FRows.removeAt(row);
-    Place({ShortDateText(date), LongTimeText(time), message});
+    Place({ShortDateText(date), LongTimeText(time), message, {}});
     Store();
     return true;
 }

@@ -50,7 +50,12 @@ struct TReminderRow {
     // parse, e.g. after a change of the regional formats).
     QDate ParsedDate() const;
     QTime ParsedTime() const;
-    bool operator==(const TReminderRow&) const = default;
+    // The list's line the row was read from, written back as it is while the row stays: a
+    // line that does not split into the current formats (or has no "=") keeps its exact text.
+    QString Line;
+    bool operator==(const TReminderRow& o) const {
+        return Date == o.Date && Time == o.Time && Message == o.Message;
+    }
 };
 
 // The reminder editor's effects on the list. The rows are kept sorted by the date text

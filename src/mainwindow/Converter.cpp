@@ -7,8 +7,10 @@
 #include "Global.h"
 #include "Hotkeys.h"
 #include "KoUtils.h"
+#include "Option.h"
 #include "Product.h"
 #include "Prompt.h"
+#include "SysTray.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,6 +42,7 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 using KoUtils::Guarded;
 using mainwindow::CommandTable;
@@ -136,6 +139,7 @@ void TFormCvt::CreateCommands() {
             &TFormCvt::ActionToolsBrowseWavExecute);
     connect(ActionToolsBrowseMp3, &QAction::triggered, this,
             &TFormCvt::ActionToolsBrowseMp3Execute);
+    connect(ActionToolsOptions, &QAction::triggered, this, &TFormCvt::ActionToolsOptionsExecute);
 }
 
 namespace {
@@ -497,22 +501,13 @@ void TFormCvt::FormCreate() {
     Guarded([this] { TrackBarSpd->setValue(Settings.Spd); });
     Guarded([this] { TrackBarVol->setValue(int(FServices.Volume->Get() >> 16)); });
     // 8.
-    Guarded([this] {
-        OpenDialogTxt.InitialDir = Settings.DefTxtPath;
-        SaveDialogTxt.InitialDir = Settings.DefTxtPath;
-        SaveDialogWav.InitialDir = Settings.DefWavPath;
-        SaveDialogMp3.InitialDir = Settings.DefMp3Path;
-    });
+    Guarded([this] { ApplyDialogFolders(); });
     // 9.
     Guarded([this] { ApplyHotkeys(); });
     // 10., 11., 12.
     Guarded([this] { ApplyTabSettings(); });
     Guarded([this] { ApplyEditorSettings(); });
-    Guarded([this] {
-        ToolBar->setVisible(Settings.ShowToolbar);
-        MainMenus->setVisible(Settings.ShowMainMenus);
-        PanelBottom->setVisible(Settings.ShowStatusBar);
-    });
+    Guarded([this] { ApplyBarSettings(); });
     // 13., 14.
     Guarded([this] { ActivateTray(); });
     Guarded([this] { ActivateClipboardMonitor(); });
@@ -548,6 +543,19 @@ void TFormCvt::ApplyTabSettings() {
     // Buttons and flat buttons look like a document-mode strip.
     TabControl1->setDocumentMode(Settings.TabStyle != 0);
     TabControl1->setDrawBase(Settings.TabStyle == 0);
+}
+
+void TFormCvt::ApplyDialogFolders() {
+    OpenDialogTxt.InitialDir = Settings.DefTxtPath;
+    SaveDialogTxt.InitialDir = Settings.DefTxtPath;
+    SaveDialogWav.InitialDir = Settings.DefWavPath;
+    SaveDialogMp3.InitialDir = Settings.DefMp3Path;
+}
+
+void TFormCvt::ApplyBarSettings() {
+    ToolBar->setVisible(Settings.ShowToolbar);
+    MainMenus->setVisible(Settings.ShowMainMenus);
+    PanelBottom->setVisible(Settings.ShowStatusBar);
 }
 
 void TFormCvt::ApplyEditorSettings() {
@@ -687,6 +695,37 @@ void TFormCvt::ActionToolsBrowseMp3Execute() {
     FServices.Desktop->Open(Settings.DefMp3Path);
 }
 
+// The options dialog changes the settings and, through these, what the window shows of them.
+void TFormCvt::ActionToolsOptionsExecute() {
+    ActionFileSaveExecute();
+    options::TOptionsHost host;
+    host.Memo1 = Memo1;
+    host.ActionList1 = ActionList1;
+    host.MSpeech1 = MSpeech1;
+    host.TabControl1Change = [this] { TabControl1Change(); };
+    host.ApplyFileDialogFolders = [this] { ApplyDialogFolders(); };
+    host.ApplyTabSettings = [this] { ApplyTabSettings(); };
+    host.ApplyEditorSettings = [this] { ApplyEditorSettings(); };
+    host.ApplyBars = [this] { ApplyBarSettings(); };
+    host.ApplyStayOnTop = [this] {
+        // The window keeps its native window: made anew, it would lose the dialog that stands
+        // over it (and hide until shown again).
+        Qt::WindowFlags flags = windowFlags();
+        flags.setFlag(Qt::WindowStaysOnTopHint, Settings.StayOnTop);
+        overrideWindowFlags(flags);
+        if (QWindow* native = windowHandle())
+            native->setFlags(flags);
+    };
+    host.SetTrayActive = [this](bool on) { SysTray1->SetActive(on); };
+    host.SetTimerAandR = [this](bool on) {
+        if (on)
+            TimerAandR->start();
+        else
+            TimerAandR->stop();
+    };
+    options::ShowOptionsDialog(host, this);
+}
+
 // --- Find and replace -----------------------------------------------------------------------
 
 void TFormCvt::ActionSearchFindExecute() {
@@ -807,7 +846,6 @@ void TFormCvt::ShowHotkeyNote() {
     note->show();
     FHotkeyNote.clear();
 }
-
 
 // --- The talking clock and the reminders ------------------------------------------------------
 

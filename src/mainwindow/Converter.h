@@ -149,6 +149,8 @@ private:
     void BindEditCommands();
     void ApplyEditorSettings();
     void ApplyTabSettings();
+    void ApplyDialogFolders();
+    void ApplyBarSettings();
     // The one writer of the status panel.
     void ShowStatus(const QString& text);
 
@@ -320,6 +322,7 @@ private:
     void ActionToolsBrowseTxtExecute();
     void ActionToolsBrowseWavExecute();
     void ActionToolsBrowseMp3Execute();
+    void ActionToolsOptionsExecute();
 
     void ActionSearchFindExecute();
     void ActionSearchReplaceExecute();

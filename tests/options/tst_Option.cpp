@@ -1,0 +1,329 @@
+// The options dialog against the settings, without a screen: what opening it does to them, and
+// what its controls write and hand to the main window.
+#include "../mainwindow/MessageCapture.h"
+#include "AlarmLogic.h"
+#include "FakeServices.h"
+#include "Global.h"
+#include "Hotkeys.h"
+#include "Option.h"
+#include "OptionControls.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimeEdit>
+#include <QtTest>
+
+using namespace settings;
+
+namespace {
+
+// What the dialog asked of the main window.
+struct THostLog {
+    int TabChanges = 0;
+    int Folders = 0;
+    QList<bool> Tray;
+    QList<bool> Timer;
+};
+
+// The user picks item `index` of a list.
+void Pick(QComboBox* list, int index) {
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+} // namespace
+
+class TestOption : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir FDir;
+    std::array<QAction*, HotkeyCount> FActions{};
+    THostLog FLog;
+
+    std::unique_ptr<TFormOption> Open(const std::function<void()>& tweak = {}) {
+        LoadDefaultSettings(FDir.path() + "/");
+        ReminderList.clear();
+        for (int n = 0; n < HotkeyCount; ++n)
+            FActions[n]->setShortcut(ShortCutToKey(TextToShortCut(HotkeyList[n])));
+        if (tweak)
+            tweak();
+        FLog = {};
+        options::TOptionsHost host;
+        host.ActionList1 = FActions;
+        host.TabControl1Change = [this] { ++FLog.TabChanges; };
+        host.ApplyFileDialogFolders = [this] { ++FLog.Folders; };
+        host.SetTrayActive = [this](bool on) { FLog.Tray << on; };
+        host.SetTimerAandR = [this](bool on) { FLog.Timer << on; };
+        auto dialog = std::make_unique<TFormOption>(host);
+        dialog->show();
+        return dialog;
+    }
+
+private slots:
+    void initTestCase() {
+        for (int n = 0; n < HotkeyCount; ++n)
+            FActions[n] = new QAction(QStringLiteral("Command %1").arg(n), this);
+    }
+
+    // The check boxes start checked and the settings turn them off: their handlers run.
+    void openingRules() {
+        auto d = Open([] {
+            Settings.Tray = false;
+            Settings.MiniToTray = true;
+            Settings.MiniStartup = true;
+            Settings.Repeat = false;
+            Settings.ShortPau = 20;
+            Settings.LongPau = 0;
+            Settings.IgnoreLen = 123456;
+            Settings.RealTime = 3000;
+            Settings.KHZ = QStringLiteral("44.1");
+            Settings.KBPS = QStringLiteral("nonsense");
+            Settings.LastOptionPage = 9;
+            Settings.Reminder = true;
+        });
+        QCOMPARE(FLog.Tray, QList<bool>{false});
+        QVERIFY(!Settings.MiniToTray && !Settings.MiniStartup);
+        QVERIFY(!d->CheckBoxMiniToTray->isEnabled() && !d->CheckBoxMiniStartup->isEnabled());
+        QCOMPARE(FLog.TabChanges, 1);
+        QCOMPARE(FLog.Timer, QList<bool>{true});
+        QVERIFY(d->GroupBoxReminder->isEnabled() && !d->GroupBoxAlarm->isEnabled());
+        // Numbers out of range come into it, and go back into the settings at once.
+        QCOMPARE(Settings.ShortPau, 9);
+        QCOMPARE(Settings.LongPau, 1);
+        QCOMPARE(d->seShortPau->Value(), 9);
+        QCOMPARE(Settings.IgnoreLen, 123456); // a field without range
+        QCOMPARE(d->ComboBoxRealTime->currentIndex(), -1);
+        QCOMPARE(Settings.RealTime, 3000);
+        QCOMPARE(d->ComboBoxKHZ->currentText(), QStringLiteral("44.1"));
+        QCOMPARE(d->ComboBoxKBPS->currentIndex(), -1);
+        QCOMPARE(d->ActivePage(), -1);
+        QCOMPARE(Settings.LastOptionPage, 9);
+        d->PageControl1->setCurrentIndex(2);
+        QCOMPARE(d->ActivePage(), 2);
+        QCOMPARE(Settings.LastOptionPage, 2);
+        // The tray back on frees the two boxes.
+        d->CheckBoxTray->click();
+        QCOMPARE(FLog.Tray, (QList<bool>{false, true}));
+        QVERIFY(d->CheckBoxMiniToTray->isEnabled());
+        d->close();
+        QVERIFY(!QFile::exists(FDir.path() + "/config.ini"));
+
+        // The same settings the other way round run nothing.
+        auto quiet = Open([] {
+            Settings.Repeat = true;
+            Settings.LastOptionPage = 4;
+        });
+        QCOMPARE(FLog.Tray, QList<bool>{});
+        QCOMPARE(FLog.TabChanges, 0);
+        QCOMPARE(quiet->ActivePage(), 4);
+        QCOMPARE(quiet->ComboBoxRealTime->currentText(), QStringLiteral("8 X"));
+    }
+
+    // The box shows whether "Read Aloud" is there; unchecked at opening it removes the others.
+    void fileManagerCommands() {
+        using platform::TShellVerb;
+        auto shell = std::make_shared<fake::TShellCommands>();
+        platform::TServices services = platform::SystemServices();
+        services.ShellCommands = shell;
+        platform::SetServices(services);
+        shell->Verbs = {TShellVerb::ReadToWav, TShellVerb::ReadToMp3};
+        auto d = Open();
+        QVERIFY(!d->CheckBoxContext->isChecked());
+        QVERIFY(shell->Verbs.empty());
+        d->CheckBoxContext->click();
+        QCOMPARE(shell->Verbs.size(), std::size_t(3));
+        d->close();
+        auto again = Open();
+        QVERIFY(again->CheckBoxContext->isChecked());
+        QCOMPARE(shell->Verbs.size(), std::size_t(3));
+        platform::SetServices(platform::SystemServices());
+    }
+
+    void mp3Pairs() {
+        Messages m;
+        auto d = Open(); // 22.05 kHz, 128 kbps
+        Pick(d->ComboBoxKBPS, d->ComboBoxKBPS->findText("320"));
+        QCOMPARE(m.texts, QStringList{"Only for 32KHZ~48KHZ Mode."});
+        QCOMPARE(m.flags, QList<int>{KoUtils::MB_ICONINFORMATION});
+        QCOMPARE(Settings.KBPS, QStringLiteral("128"));
+        QCOMPARE(d->ComboBoxKBPS->currentText(), QStringLiteral("128"));
+        Pick(d->ComboBoxKBPS, d->ComboBoxKBPS->findText("144"));
+        QCOMPARE(Settings.KBPS, QStringLiteral("144"));
+
+        Pick(d->ComboBoxKHZ, d->ComboBoxKHZ->findText("44.1"));
+        QCOMPARE(Settings.KHZ, QStringLiteral("44.1"));
+        QCOMPARE(Settings.KBPS, QStringLiteral("128")); // any new frequency resets the rate
+        m.texts.clear();
+        Pick(d->ComboBoxKBPS, d->ComboBoxKBPS->findText("144"));
+        QCOMPARE(m.texts, QStringList{"Only for 8KHZ~24KHZ Mode."});
+        QCOMPARE(Settings.KBPS, QStringLiteral("128"));
+        Pick(d->ComboBoxKBPS, d->ComboBoxKBPS->findText("320"));
+        QCOMPARE(Settings.KBPS, QStringLiteral("320"));
+
+        Pick(d->ComboBoxRealTime, d->ComboBoxRealTime->findText("32 X"));
+        QCOMPARE(Settings.RealTime, 32 * 256);
+    }
+
+    // A typed number stands until the field is left; a text that is not a number is the
+    // minimum.
+    void spinFields() {
+        auto d = Open();
+        QLineEdit* text = d->seSpd->findChild<QLineEdit*>();
+        text->setText("20");
+        QCOMPARE(Settings.DefSpd, 20);
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(d->seSpd, &out);
+        QCOMPARE(d->seSpd->Value(), 50);
+        QCOMPARE(Settings.DefSpd, 50);
+        text->setText("");
+        QCOMPARE(Settings.DefSpd, 50);
+        d->seSpd->stepBy(1000);
+        QCOMPARE(Settings.DefSpd, 500);
+    }
+
+    void folders() {
+        QCOMPARE(options::FolderFieldText("/"), QStringLiteral("/"));
+        QCOMPARE(options::FolderFieldText("/home/a/"), QStringLiteral("/home/a"));
+        QCOMPARE(options::FolderFieldText("/home/a"), QStringLiteral("/home/a"));
+        auto d = Open();
+        FLog.Folders = 0;
+        d->EditTxt->setText(options::FolderFieldText("/"));
+        QCOMPARE(Settings.DefTxtPath, QStringLiteral("/"));
+        d->EditWav->setText("/srv/audio files");
+        QCOMPARE(Settings.DefWavPath, QStringLiteral("/srv/audio files/"));
+        QCOMPARE(FLog.Folders, 2);
+        d->EditMp3->setText("");
+        QCOMPARE(Settings.DefMp3Path, QString());
+        QCOMPARE(FLog.Folders, 2);
+    }
+
+    void hotkeys() {
+        Messages m;
+        auto d = Open();
+        QCOMPARE(d->ComboBoxHotkeys->count(), HotkeyCount);
+        QCOMPARE(d->ComboBoxHotkeys->itemText(2), QStringLiteral("Command 2"));
+        Pick(d->ComboBoxHotkeys, 2);
+        QCOMPARE(d->HotKey1->text(), QStringLiteral("Ctrl+S"));
+
+        // Another command's key is refused, and the field shows the command's own again.
+        QTest::keyClick(d->HotKey1, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(d->HotKey1->text(), QStringLiteral("Ctrl+N"));
+        d->Button2Click();
+        QCOMPARE(m.texts, QStringList{"This Hotkey already exists!"});
+        QCOMPARE(d->HotKey1->text(), QStringLiteral("Ctrl+S"));
+        QCOMPARE(HotkeyList[2], QStringLiteral("Ctrl+S"));
+
+        // Shift alone counts as no modifier.
+        QTest::keyClick(d->HotKey1, Qt::Key_K, Qt::ShiftModifier);
+        QCOMPARE(d->HotKey1->text(), QStringLiteral("K"));
+        QTest::keyClick(d->HotKey1, Qt::Key_K, Qt::ShiftModifier | Qt::AltModifier);
+        d->Button2Click();
+        QCOMPARE(HotkeyList[2], QStringLiteral("Shift+Alt+K"));
+        QCOMPARE(FActions[2]->shortcut(), QKeySequence(Qt::SHIFT | Qt::ALT | Qt::Key_K));
+
+        // Clearing a key needs no check; the global box goes with a key only.
+        QTest::keyClick(d->HotKey1, Qt::Key_Backspace);
+        d->Button2Click();
+        QCOMPARE(HotkeyList[2], QString());
+        d->ComboBoxHotkeysChange();
+        QVERIFY(!d->CheckBoxGlobalHotkey->isEnabled());
+
+        Pick(d->ComboBoxHotkeys, 0);
+        QVERIFY(d->CheckBoxGlobalHotkey->isEnabled() && !d->CheckBoxGlobalHotkey->isChecked());
+        d->CheckBoxGlobalHotkey->click();
+        QVERIFY(GlobalHotkeyIDList[0] != 0);
+        d->CheckBoxGlobalHotkey->click();
+        QCOMPARE(GlobalHotkeyIDList[0], 0);
+        Pick(d->ComboBoxHotkeys, 21);
+        QVERIFY(d->CheckBoxGlobalHotkey->isChecked());
+
+        m.texts.clear();
+        d->Button3Click();
+        QCOMPARE(m.texts, QStringList{"Are you sure?"});
+        QCOMPARE(HotkeyList[2], QStringLiteral("Ctrl+S"));
+        QCOMPARE(FActions[2]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        QVERIFY(GlobalHotkeyIDList[21] != 0);
+    }
+
+    // Lines whose moment does not read in the current formats are shown and survive every
+    // change of the list.
+    void reminders() {
+        Messages m;
+        const QDateTime when(QDate(2030, 5, 6), QTime(7, 8, 9));
+        const QString good = desktop::ReminderKey(when) + "=Water the plants";
+        auto d = Open([&] {
+            Settings.Reminder = true;
+            ReminderList = {"zz garbage=kept as it is", good, "no equals sign"};
+        });
+        QTableWidget* list = d->ListViewReminderList;
+        QCOMPARE(list->rowCount(), 3);
+        QStringList messages;
+        for (int r = 0; r < 3; ++r)
+            messages << list->item(r, 2)->text();
+        QVERIFY(messages.contains("Water the plants"));
+        QVERIFY(messages.contains("kept as it is"));
+
+        d->DatePicker->setDate(QDate(2031, 1, 2));
+        d->TimePicker->setTime(QTime(10, 11, 12));
+        d->MemoReminder->setPlainText("two\nlines");
+        d->Button1Click();
+        QCOMPARE(list->rowCount(), 4);
+        QCOMPARE(ReminderList.size(), 4);
+        QVERIFY(ReminderList.contains("zz garbage=kept as it is"));
+        QVERIFY(ReminderList.contains(good));
+        QVERIFY(ReminderList.contains(
+            desktop::ReminderKey(QDateTime(QDate(2031, 1, 2), QTime(10, 11, 12))) + "=two\nlines"));
+        QVERIFY(std::any_of(ReminderList.begin(), ReminderList.end(),
+                            [](const QString& l) { return l.startsWith("no equals sign"); }));
+
+        // Selecting a row loads the editor; the unreadable one says so and loads nothing.
+        int goodRow = -1, badRow = -1;
+        for (int r = 0; r < list->rowCount(); ++r) {
+            if (list->item(r, 2)->text() == "Water the plants")
+                goodRow = r;
+            if (list->item(r, 2)->text() == "kept as it is")
+                badRow = r;
+        }
+        list->selectRow(goodRow);
+        QCOMPARE(d->DatePicker->date(), when.date());
+        QCOMPARE(d->TimePicker->time(), when.time());
+        QCOMPARE(d->MemoReminder->toPlainText(), QStringLiteral("Water the plants"));
+        QVERIFY(m.texts.isEmpty());
+        list->selectRow(badRow);
+        QCOMPARE(m.texts.size(), 1);
+        QCOMPARE(m.flags, QList<int>{KoUtils::MB_ICONERROR});
+        QCOMPARE(d->MemoReminder->toPlainText(), QStringLiteral("Water the plants"));
+
+        d->MemoReminder->setPlainText("Feed the cat");
+        list->selectRow(goodRow);
+        d->MemoReminder->setPlainText("Feed the cat");
+        d->Button6Click();
+        QVERIFY(ReminderList.contains(desktop::ReminderKey(when) + "=Feed the cat"));
+        QVERIFY(!ReminderList.contains(good));
+        QCOMPARE(ReminderList.size(), 4);
+
+        list->selectRow(0);
+        d->ListViewReminderListDblClick();
+        QCOMPARE(ReminderList.size(), 3);
+        d->ButtonDelClick(); // nothing selected now
+        QCOMPARE(ReminderList.size(), 3);
+
+        // Reminders off stops the timer, the alarm still off.
+        d->CheckBoxReminder->click();
+        QCOMPARE(FLog.Timer.last(), false);
+        QVERIFY(!Settings.Reminder && !d->GroupBoxReminder->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestOption)
+#include "tst_Option.moc"
