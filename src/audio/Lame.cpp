@@ -135,14 +135,7 @@ void TEncodeJob::Start(bool decode, const QString& input, const QString& output,
     FInput = input;
     FSaid.clear();
     FCancelled = false;
-    auto refuse = [this](const QString& why) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, why] {
-                emit finished({false, false, why});
-            },
-            Qt::QueuedConnection);
-    };
+    auto refuse = [this](const QString& why) { RefuseLater(this, why); };
     const QString lame = EncoderPath();
     if (lame.isEmpty())
         return refuse(MissingEncoderText());

@@ -49,6 +49,13 @@ bool OptionArguments(const Options& options, QStringList& arguments, QString& er
 // "The MP3 encoder could not convert ..." with the encoder's last words in it.
 QString FailureText(const QString& input, int exitCode, const QByteArray& said);
 
+// Reports a run that could not start: `owner`'s finished signal with `why`, once the caller has
+// had the chance to connect to it.
+template <class T> void RefuseLater(T* owner, const QString& why) {
+    QMetaObject::invokeMethod(
+        owner, [owner, why] { emit owner->finished({false, false, why}); }, Qt::QueuedConnection);
+}
+
 // A file beside `output` to write into, renamed to `output` by Commit. Removed by its
 // destructor unless committed.
 class TPartFile {

@@ -509,14 +509,7 @@ void TMp3Pipeline::Start(const QString& text, int count, const QString& worker,
     FState = std::make_shared<State>();
     State& s = *FState;
     s.Owner = this;
-    auto refuse = [this](const QString& why) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, why] {
-                emit finished({false, false, why});
-            },
-            Qt::QueuedConnection);
-    };
+    auto refuse = [this](const QString& why) { RefuseLater(this, why); };
     s.Encoder = EncoderPath();
     if (s.Encoder.isEmpty())
         return refuse(MissingEncoderText());
