@@ -53,7 +53,11 @@ QString FailureText(const QString& input, int exitCode, const QByteArray& said);
 // had the chance to connect to it.
 template <class T> void RefuseLater(T* owner, const QString& why) {
     QMetaObject::invokeMethod(
-        owner, [owner, why] { emit owner->finished({false, false, why}); }, Qt::QueuedConnection);
+        owner,
+        [owner, why] {
+            emit owner->finished({false, false, why});
+        },
+        Qt::QueuedConnection);
 }
 
 // A file beside `output` to write into, renamed to `output` by Commit. Removed by its
