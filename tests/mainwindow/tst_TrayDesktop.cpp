@@ -85,19 +85,25 @@ class TestTrayDesktop : public QObject {
         FTrayer.waitForFinished(2000);
     }
 
-    // Where the icon sits on the screen, once the host has taken it in.
+    // Where the icon sits on the screen, once the host has taken it in and stopped moving it
+    // (the panel finds its own size after the icon docks).
     static QPoint IconCentre() {
-        QPoint centre;
+        QPoint centre, last;
+        int still = 0;
         WaitFor(
             [&] {
+                centre = QPoint();
                 for (QWidget* w : QApplication::topLevelWidgets())
                     if (QByteArray(w->metaObject()->className()) == "QSystemTrayIconSys" &&
                         w->isVisible() && w->width() > 1)
                         centre = w->mapToGlobal(w->rect().center());
-                return !centre.isNull();
+                still = !centre.isNull() && centre == last ? still + 1 : 0;
+                last = centre;
+                QTest::qWait(100);
+                return still >= 5;
             },
             10000);
-        return centre;
+        return still >= 5 ? centre : QPoint();
     }
 
 private slots:
