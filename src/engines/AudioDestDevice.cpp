@@ -5,10 +5,7 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
-#include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QMediaDevices>
 #include <QThread>
 #include <QTimer>
@@ -47,23 +44,71 @@ double VolumeGain(DWORD volume) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// The audio thread: one for the process, and never ended. Ending it at exit would delete the
-// last sinks while Qt Multimedia tears its sound-server connection down, which crashes now
-// and then; the process's end takes the idle thread with it.
+// The audio thread: one for the process, ended by ShutdownAudio at the program's end.
+//
+// Sinks and players are deleted by the thread's keeper and nowhere else. Deleting a sink runs
+// the thread's pending events from inside the sink's destructor (the sound library does that),
+// so whatever is pending, a player's next step or a player's own deletion among them, may run
+// in the middle of it. A sink is therefore never deleted inside a player's step or inside the
+// deletion of its player: it is retired to the keeper, which owns it from then on, and the
+// keeper deletes what it holds in a call of its own from the thread's loop, where such events
+// find nothing half done. Sinks have no parent: a sink's parent also becomes the parent of the
+// library's own half of the sink, which would then go twice.
+
+class Keeper : public QObject {
+public:
+    // Takes `object` (a sink or a player of the audio thread) for deletion, from any thread.
+    void Retire(QObject* object) {
+        bool schedule;
+        {
+            std::lock_guard lock(FMutex);
+            FRetired.emplace_back(object);
+            schedule = !std::exchange(FScheduled, true);
+        }
+        if (schedule)
+            QMetaObject::invokeMethod(this, &Keeper::DeleteRetired, Qt::QueuedConnection);
+    }
+
+    // On the audio thread. Returns once nothing retired is left, including what the deletions
+    // retired themselves (a player retires its sink).
+    void DeleteRetired() {
+        for (;;) {
+            std::vector<std::unique_ptr<QObject>> batch;
+            {
+                std::lock_guard lock(FMutex);
+                batch.swap(FRetired);
+                FScheduled = false;
+            }
+            if (batch.empty())
+                return;
+            // A deletion may run another DeleteRetired from within: it takes only what was
+            // retired after this batch.
+            for (auto& object : batch)
+                object.reset();
+        }
+    }
+
+private:
+    std::mutex FMutex;
+    std::vector<std::unique_ptr<QObject>> FRetired;
+    bool FScheduled = false;
+};
 
 std::atomic<QThread*> gAudioThread{nullptr};
 // True while the audio thread waits for the sound server's answer (see HasAudioOutput).
 std::atomic<bool> gServerHung{false};
 
-QThread* AudioThread() {
-    static QThread* thread = [] {
+Keeper* AudioKeeper() {
+    static Keeper* keeper = [] {
         auto* t = new QThread;
         t->setObjectName(QStringLiteral("nurva-audio"));
+        auto* k = new Keeper;
+        k->moveToThread(t);
         t->start(QThread::TimeCriticalPriority);
         gAudioThread = t;
-        return t;
+        return k;
     }();
-    return thread;
+    return keeper;
 }
 
 } // namespace
@@ -168,7 +213,7 @@ void Player::OpenSink(const AudioFormat& format) {
     f.setSampleFormat(QAudioFormat::Int16);
     FRate = format.SampleRate;
     FFrameBytes = 2 * format.Channels;
-    FSink = new QAudioSink(device, f, this);
+    FSink = new QAudioSink(device, f); // owned here, then by the keeper
     FVolume = FVolumeSource->Get();
     FSink->setVolume(VolumeGain(FVolume));
     connect(FSink, &QAudioSink::stateChanged, this, &Player::OnState);
@@ -195,7 +240,7 @@ void Player::CloseSink() {
     FIo = nullptr;
     sink->disconnect(this);
     sink->stop();
-    sink->deleteLater();
+    AudioKeeper()->Retire(sink);
     FTick.stop();
 }
 
@@ -416,13 +461,11 @@ void ShutdownAudio() {
     // A thread stuck in a hung sound server is left behind: the process ends all the same.
     if (gServerHung)
         return;
-    // The players that released destinations left behind go now, with the sound server's
-    // connection still whole; then the thread ends.
-    QObject anchor;
-    anchor.moveToThread(t);
-    QMetaObject::invokeMethod(
-        &anchor, [] { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); },
-        Qt::BlockingQueuedConnection);
+    // What released destinations left behind goes now, on its own thread, with the sound
+    // server's connection still whole; then the thread ends. Sinks of destinations still held
+    // go with the process.
+    Keeper* keeper = AudioKeeper();
+    QMetaObject::invokeMethod(keeper, &Keeper::DeleteRetired, Qt::BlockingQueuedConnection);
     t->quit();
     t->wait(3000);
 }
@@ -437,14 +480,14 @@ void DeviceVolumeSet(DWORD volume) {
 
 AudioDestDevice::AudioDestDevice() : FShared(std::make_shared<Shared>()) {
     FPlayer = new Player(FShared);
-    FPlayer->moveToThread(AudioThread());
+    FPlayer->moveToThread(AudioKeeper()->thread());
 }
 
 AudioDestDevice::~AudioDestDevice() {
     Reset();
     // The player may be in the middle of a step (this destructor may even run inside one of
-    // its callbacks): it goes when its thread next comes round.
-    FPlayer->deleteLater();
+    // its callbacks): the keeper deletes it when its thread next comes round.
+    AudioKeeper()->Retire(FPlayer);
 }
 
 HRESULT AudioDestDevice::QueryInterface(const GUID& iid, std::shared_ptr<void>& out) {
@@ -480,16 +523,13 @@ bool HasAudioOutput() {
         auto answer = std::make_shared<std::promise<bool>>();
         gProbe = answer->get_future().share();
         probe = gProbe;
-        auto* asker = new QObject;
-        asker->moveToThread(AudioThread());
         gServerHung = true; // until the answer comes
         QMetaObject::invokeMethod(
-            asker,
-            [asker, answer] {
+            AudioKeeper(),
+            [answer] {
                 bool any = !QMediaDevices::audioOutputs().isEmpty();
                 gServerHung = false;
                 answer->set_value(any);
-                delete asker;
             },
             Qt::QueuedConnection);
     }

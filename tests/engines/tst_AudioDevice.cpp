@@ -11,8 +11,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
+#include <thread>
 
 using namespace speech;
 using namespace testsupport;
@@ -254,6 +258,44 @@ private slots:
         QCOMPARE(child.readAllStandardOutput().trimmed(), QByteArray::number(0x80008000u));
         dev->VolumeSet(0xFFFFFFFFu);
         platform::Services().Volume->Save();
+    }
+
+    // The owner lets go of the destination from its own thread when the end is told, as the
+    // window and the command line do when a reading ends: while the end is still being told
+    // (a slow listener; the release waits for it only so long) and just after.
+    void releasedAtTheEndFromAnotherThread() {
+        std::vector<std::int16_t> tone(2205);
+        for (std::size_t i = 0; i < tone.size(); ++i)
+            tone[i] = std::int16_t(8000 * std::sin(double(i) * 0.2));
+        for (int round = 0; round < 12; ++round) {
+            const bool slowEnd = round < 2;
+            auto dest = std::make_shared<engines::AudioDestDevice>();
+            QVERIFY(Succeeded(dest->Open()));
+            QVERIFY(Succeeded(dest->StreamStart({22050, 1})));
+            QVERIFY(Succeeded(dest->StreamWrite(tone.data(), tone.size())));
+            std::mutex m;
+            std::condition_variable cv;
+            bool ended = false, released = false;
+            QVERIFY(Succeeded(dest->StreamEnd([&](HRESULT) {
+                std::unique_lock lock(m);
+                ended = true;
+                cv.notify_all();
+                if (slowEnd)
+                    cv.wait_for(lock, std::chrono::seconds(10), [&] { return released; });
+            })));
+            std::thread owner([&] {
+                std::unique_lock lock(m);
+                cv.wait_for(lock, std::chrono::seconds(10), [&] { return ended; });
+                lock.unlock();
+                dest.reset();
+                lock.lock();
+                released = true;
+                cv.notify_all();
+            });
+            owner.join();
+            QVERIFY2(ended, qPrintable(QString("round %1").arg(round)));
+        }
+        Idle(500); // what the releases left behind goes meanwhile
     }
 
     // Last: the server goes away in the middle of a sentence.
