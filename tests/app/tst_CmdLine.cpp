@@ -11,8 +11,10 @@
 #include <QThread>
 #include <QtTest>
 
+#include <atomic>
 #include <csignal>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using testsupport::ReadBytes;
@@ -417,6 +419,53 @@ private slots:
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.contains("No sound output device is available"), qPrintable(r.err));
         QVERIFY(t.elapsed() < 30000);
+    }
+
+    // `/tts` back to back, NURVA_TTS_RUNS times (its own test entry sets it; skipped
+    // otherwise), half of them beside a busy processor: every run is heard and ends with 0.
+    void speaksAloudTimeAfterTime() {
+        const int runs = qEnvironmentVariableIntValue("NURVA_TTS_RUNS");
+        if (runs <= 0)
+            QSKIP("set NURVA_TTS_RUNS to run /tts that many times");
+        testsupport::PulseTestServer server;
+        QVERIFY2(server.Start(), qPrintable(server.Error()));
+        testsupport::MonitorRecorder rec;
+        QVERIFY(rec.Start(server.Monitor()));
+        const QString dir = NewFolder();
+        std::atomic<bool> busy{false}, quit{false};
+        std::vector<std::thread> burners;
+        for (int i = 0; i < 2; ++i)
+            burners.emplace_back([&] {
+                volatile std::uint64_t n = 0;
+                while (!quit)
+                    if (busy)
+                        n = n + 1;
+                    else
+                        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            });
+        QStringList failures;
+        int silent = 0;
+        for (int i = 0; i < runs; ++i) {
+            busy = i >= runs / 2;
+            rec.Poll();
+            rec.Clear();
+            Run r = Nurva({"/tts", "Hello there."}, dir);
+            rec.Poll();
+            if (r.code != 0)
+                failures << QString("run %1%2: exit %3 %4")
+                                .arg(i)
+                                .arg(busy ? " (busy)" : "")
+                                .arg(r.code)
+                                .arg(r.err.trimmed());
+            else if (rec.FirstLoud() == SIZE_MAX)
+                ++silent;
+        }
+        quit = true;
+        for (auto& t : burners)
+            t.join();
+        qInfo("%d runs, %d failed, %d not heard", runs, int(failures.size()), silent);
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
+        QCOMPARE(silent, 0);
     }
 
     // Fault family 1: an output that is the input, under any spelling, is refused and the

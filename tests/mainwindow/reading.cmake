@@ -10,7 +10,7 @@ nurva_add_test(tst_ReadingController SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_Readi
 # the window on a private X desktop.
 nurva_add_desktop_test(desktop_Reading tst_ReadingDesktop
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_ReadingDesktop.cpp
-  LIBS nurva_mainwindow nurva_audiomonitor LABELS sound TIMEOUT 240)
+  LIBS nurva_mainwindow nurva_audiomonitor LABELS sound TIMEOUT 420)
 
 # The talking clock and the reminders in the window, on a clock the test sets.
 nurva_add_test(tst_Alarm SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_Alarm.cpp

@@ -189,6 +189,38 @@ private slots:
         QVERIFY(heardWhileMoving >= seen.size() * 3 / 4);
         QVERIFY(!w->Memo1->isReadOnly());
     }
+
+    // Readings started and stopped in quick succession, stopped at every moment from before
+    // the first sound to after the last: each ends, the window stays whole and silent, and the
+    // reading after them all is heard to its end.
+    void startAndStopManyTimes() {
+        Messages m;
+        auto w = Window({{"note.txt", "Start, stop, and start again."}});
+        for (int round = 0; round < 40; ++round) {
+            w->ActionTTSExecute();
+            QVERIFY2(WaitFor([&] { return w->ActionStop->isEnabled(); }, 10000),
+                     qPrintable(QString("round %1 did not start").arg(round)));
+            QTest::qWait(round * 50 % 2300); // up to past the reading's end
+            if (w->ActionStop->isEnabled())
+                w->ActionStop->trigger();
+            QVERIFY2(WaitFor([&] { return Idle(*w); }, 10000),
+                     qPrintable(QString("round %1 did not end").arg(round)));
+        }
+        QTest::qWait(300);
+        FMonitor.Poll();
+        QVERIFY(FMonitor.Peak(NowMs() - 200, NowMs()) < 300);
+        FMonitor.Clear();
+        w->ActionTTSExecute();
+        QVERIFY(WaitFor([&] { return w->ActionStop->isEnabled(); }, 10000));
+        QVERIFY(WaitFor([&] { return Idle(*w); }, 20000));
+        QTest::qWait(200);
+        FMonitor.Poll();
+        const std::size_t first = FMonitor.FirstLoud(), last = FMonitor.LastLoud();
+        QVERIFY(first != SIZE_MAX);
+        const double heard = double(last - first) / MonitorRecorder::kRate;
+        QVERIFY2(heard > 1.0, qPrintable(QString::number(heard)));
+        QVERIFY2(m.texts.isEmpty(), qPrintable(m.texts.join('\n')));
+    }
 };
 
 QTEST_MAIN(TestReadingDesktop)
