@@ -7,13 +7,11 @@
 #include "Product.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QSocketNotifier>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <csignal>
@@ -170,23 +168,6 @@ bool TKoCmdLine::CheckOutputs(const QString& input, const QStringList& outputs) 
         }
     }
     return true;
-}
-
-QString TKoCmdLine::PlainName(const QString& name) {
-    if (KoUtils::IsPlainFileName(name))
-        return name;
-    // Qt hands names to programs as UTF-8, which cannot carry every byte: the encoder gets a
-    // link with a plain name, in a folder of this run's own.
-    if (!FLinks)
-        FLinks = std::make_unique<QTemporaryDir>();
-    const QString ext = ExtractFileExt(name);
-    const QString link = FLinks->filePath(QString::number(++FLinkCount) +
-                                          (KoUtils::IsPlainFileName(ext) ? ext : QString()));
-    const QString target = QDir::isAbsolutePath(name) ? name : QDir::currentPath() + u'/' + name;
-    if (!FLinks->isValid() || ::symlink(KoUtils::EncodeFileName(target).constData(),
-                                        KoUtils::EncodeFileName(link).constData()) != 0)
-        return name;
-    return link;
 }
 
 void TKoCmdLine::ParseSwitches() {
@@ -480,9 +461,8 @@ void TKoCmdLine::ConvertFile(bool toMp3) {
     if (!CheckOutputs(input, {output}))
         return;
     auto convert = toMp3 ? Lame::WavToMp3 : Lame::Mp3ToWav;
-    Lame::Result r =
-        convert(PlainName(input), PlainName(output), SwitchValues[swResample],
-                SwitchValues[swBitrate], SwitchValues[swMode], SwitchValues[swQuality]);
+    Lame::Result r = convert(input, output, SwitchValues[swResample], SwitchValues[swBitrate],
+                             SwitchValues[swMode], SwitchValues[swQuality]);
     if (!r.Ok)
         Fail(r.Error);
 }
