@@ -229,13 +229,26 @@ void TMSpeech::InitEngines() {
     try {
         Check(SpeechPlatform::CreateInstance(CLSID_TTSEnumerator, FEnum));
         Check(FEnum->Reset());
+    } catch (const std::exception&) {
+        FListed = true;
+        Initialized = false;
+        Enabled = false;
+    }
+}
+
+void TMSpeech::ListEngines() {
+    if (FListed)
+        return;
+    FListed = true;
+    try {
+        Check(FEnum->Reset());
         for (;;) {
             TTSMODEINFOA record;
             DWORD fetched = 0;
             Check(FEnum->Next(1, &record, fetched));
             if (fetched == 0)
                 break;
-            Engines.append(FieldText(record.szModeName, sizeof record.szModeName));
+            FEngines.append(FieldText(record.szModeName, sizeof record.szModeName));
         }
     } catch (const std::exception&) {
         Initialized = false;
@@ -243,9 +256,26 @@ void TMSpeech::InitEngines() {
     }
 }
 
-int TMSpeech::IndexOfEngine(const QString& name) const {
-    for (int i = 0; i < Engines.size(); ++i)
-        if (Engines[i].compare(name, Qt::CaseInsensitive) == 0)
+const QStringList& TMSpeech::Engines() {
+    ListEngines();
+    return FEngines;
+}
+
+QString TMSpeech::EngineName(int index) {
+    TTSMODEINFOA record;
+    if (index == 0 && !FListed)
+        return FetchMode(0, record) ? FieldText(record.szModeName, sizeof record.szModeName)
+                                    : QString();
+    return Engines().value(index);
+}
+
+int TMSpeech::IndexOfEngine(const QString& name) {
+    // The first match wins: when that is the first mode, the others need not be listed.
+    if (!FListed && EngineName(0).compare(name, Qt::CaseInsensitive) == 0)
+        return 0;
+    const QStringList& engines = Engines();
+    for (int i = 0; i < engines.size(); ++i)
+        if (engines[i].compare(name, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }
