@@ -9,6 +9,7 @@
 #include <mutex>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace speech {
 
@@ -242,13 +243,18 @@ void TMSpeech::ListEngines() {
     FListed = true;
     try {
         Check(FEnum->Reset());
+        // Many at a time: an engine that finds its first mode alone more cheaply than with the
+        // others then goes straight to listing them all.
+        constexpr DWORD kBatch = 16;
         for (;;) {
-            TTSMODEINFOA record;
+            std::vector<TTSMODEINFOA> records(kBatch);
             DWORD fetched = 0;
-            Check(FEnum->Next(1, &record, fetched));
-            if (fetched == 0)
+            const HRESULT hr = FEnum->Next(kBatch, records.data(), fetched);
+            for (DWORD i = 0; i < fetched && i < kBatch; ++i)
+                FEngines.append(FieldText(records[i].szModeName, sizeof records[i].szModeName));
+            Check(hr);
+            if (fetched < kBatch)
                 break;
-            FEngines.append(FieldText(record.szModeName, sizeof record.szModeName));
         }
     } catch (const std::exception&) {
         Initialized = false;
