@@ -54,7 +54,7 @@ struct Result {
 Result Convert(const QString& text, const QString& out, WORD pace) {
     TMSpeech s;
     s.Output = soFile;
-    s.SelectEngine(s.Engines.value(0));
+    s.SelectEngine(s.Engines().value(0));
     if (!s.Selected)
         qFatal("no engine");
     s.Filename = out;
@@ -146,7 +146,7 @@ int main(int argc, char** argv) {
         // Only the start matters here: stop the conversion once the first samples are out.
         TMSpeech s;
         s.Output = soFile;
-        s.SelectEngine(s.Engines.value(0));
+        s.SelectEngine(s.Engines().value(0));
         s.Filename = dir.filePath("first.wav");
         QElapsedTimer t;
         double first = -1;

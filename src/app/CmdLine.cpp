@@ -7,13 +7,11 @@
 #include "Product.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QSocketNotifier>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <csignal>
@@ -172,23 +170,6 @@ bool TKoCmdLine::CheckOutputs(const QString& input, const QStringList& outputs) 
     return true;
 }
 
-QString TKoCmdLine::PlainName(const QString& name) {
-    if (KoUtils::IsPlainFileName(name))
-        return name;
-    // Qt hands names to programs as UTF-8, which cannot carry every byte: the encoder gets a
-    // link with a plain name, in a folder of this run's own.
-    if (!FLinks)
-        FLinks = std::make_unique<QTemporaryDir>();
-    const QString ext = ExtractFileExt(name);
-    const QString link = FLinks->filePath(QString::number(++FLinkCount) +
-                                          (KoUtils::IsPlainFileName(ext) ? ext : QString()));
-    const QString target = QDir::isAbsolutePath(name) ? name : QDir::currentPath() + u'/' + name;
-    if (!FLinks->isValid() || ::symlink(KoUtils::EncodeFileName(target).constData(),
-                                        KoUtils::EncodeFileName(link).constData()) != 0)
-        return name;
-    return link;
-}
-
 void TKoCmdLine::ParseSwitches() {
     for (int j = 0; j < SwitchCount; ++j) {
         SwitchGiven[j] = false;
@@ -256,22 +237,23 @@ void TKoCmdLine::ListOrReport() {
     TMSpeech& s = CreateSpeech();
     QString text;
     if (!SwitchGiven[swEngine]) {
+        const QStringList& engines = s.Engines();
         text = QStringLiteral("All speech engines installed on your system:\r\n");
-        for (int i = 0; i < s.Engines.size(); ++i)
-            text += QStringLiteral("\r\n%1. %2").arg(i).arg(s.Engines[i]);
+        for (int i = 0; i < engines.size(); ++i)
+            text += QStringLiteral("\r\n%1. %2").arg(i).arg(engines[i]);
         KoUtils::ShowMessageBox(text, KoUtils::MB_ICONINFORMATION);
-        if (s.Engines.isEmpty())
+        if (engines.isEmpty())
             Fail(QStringLiteral("No speech engine is installed (install espeak-ng-data)."));
         return;
     }
     TMSpeechEngineInfo info;
     qint64 n = 0;
-    bool found = ToInt(SwitchValues[swEngine], n) && n >= 0 && n < s.Engines.size() &&
-                 s.GetEngineInfo(s.Engines[int(n)], info);
+    bool found =
+        ToInt(SwitchValues[swEngine], n) && n >= 0 && s.GetEngineInfo(s.EngineName(int(n)), info);
     if (!found) {
         SwitchValues[swEngine] = QStringLiteral("0");
         info = TMSpeechEngineInfo{};
-        if (s.Engines.isEmpty() || !s.GetEngineInfo(s.Engines[0], info))
+        if (!s.GetEngineInfo(s.EngineName(0), info))
             throw EMSpeechException(
                 QStringLiteral("No speech engine is installed (install espeak-ng-data)."));
     }
@@ -309,20 +291,25 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
     s.OnError = [this](TMSpeech*, std::int32_t, const QString& message) { Fail(message); };
     s.Output = output;
 
+    // Only a voice other than the first needs the list of all voices.
     qint64 n = 0;
     bool selected = false;
-    if (ToInt(SwitchValues[swEngine], n) && n >= 0 && n < s.Engines.size()) {
+    if (ToInt(SwitchValues[swEngine], n) && n > 0) {
         try {
-            s.SelectEngine(s.Engines[int(n)]);
-            selected = true;
+            const QString name = s.EngineName(int(n));
+            if (!name.isEmpty()) {
+                s.SelectEngine(name);
+                selected = true;
+            }
         } catch (const EMSpeechException&) {
         }
     }
     if (!selected) {
-        if (s.Engines.isEmpty())
+        const QString first = s.EngineName(0);
+        if (first.isEmpty())
             throw EMSpeechException(
                 QStringLiteral("No speech engine is installed (install espeak-ng-data)."));
-        s.SelectEngine(s.Engines[0]);
+        s.SelectEngine(first);
     }
 
     // The text is a file when argument 2 names one; something that is there but is not a
@@ -480,9 +467,8 @@ void TKoCmdLine::ConvertFile(bool toMp3) {
     if (!CheckOutputs(input, {output}))
         return;
     auto convert = toMp3 ? Lame::WavToMp3 : Lame::Mp3ToWav;
-    Lame::Result r =
-        convert(PlainName(input), PlainName(output), SwitchValues[swResample],
-                SwitchValues[swBitrate], SwitchValues[swMode], SwitchValues[swQuality]);
+    Lame::Result r = convert(input, output, SwitchValues[swResample], SwitchValues[swBitrate],
+                             SwitchValues[swMode], SwitchValues[swQuality]);
     if (!r.Ok)
         Fail(r.Error);
 }

@@ -58,8 +58,6 @@ private:
     bool CheckInput(const QString& name);
     // Refuses (with a message) outputs that are the input file, however they are spelt.
     bool CheckOutputs(const QString& input, const QStringList& outputs);
-    // The name, or a link to it with a plain name when Qt cannot pass its bytes to a program.
-    QString PlainName(const QString& name);
     void ListOrReport();
     void RunSpeech(speech::TSpeechOutput output);
     void SpeechStopped(speech::TMSpeech* sender);
@@ -69,8 +67,6 @@ private:
     speech::TMSpeech& CreateSpeech();
 
     QStringList FArgs;
-    std::unique_ptr<class QTemporaryDir> FLinks; // see PlainName
-    int FLinkCount = 0;
     QString FError; // the first failure; the job ends non-zero when set
     class QEventLoop* FLoop = nullptr;
 };

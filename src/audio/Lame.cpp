@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -66,8 +65,7 @@ QString FailureText(const QString& input, int exitCode, const QByteArray& said) 
 
 TPartFile::TPartFile(const QString& output) : FOutput(output) {
     QByteArray target = KoUtils::EncodeFileName(output);
-    // A name that is not UTF-8 reaches the encoder as a link with a plain name (see the command
-    // line): the file goes where the link points, under its real name.
+    // An output that is a link: the file goes where the link points, and the link stays.
     char link[4096];
     const ssize_t n = ::readlink(target.constData(), link, sizeof link);
     if (n > 0 && std::size_t(n) < sizeof link) {
@@ -152,7 +150,15 @@ void TEncodeJob::Start(bool decode, const QString& input, const QString& output,
     arguments = (decode ? QStringList{QStringLiteral("--decode"), QStringLiteral("--silent")}
                         : QStringList{QStringLiteral("--disptime"), QStringLiteral("1")}) +
                 arguments;
-    arguments << input << FPart->Path();
+    const QString from = EncoderName(input), to = EncoderName(FPart->Path());
+    if (from.isEmpty() || to.isEmpty()) {
+        FPart.reset();
+        FAliases.reset();
+        return refuse(QStringLiteral("The file %1 can not be handed to the MP3 encoder: no "
+                                     "temporary folder could be made.")
+                          .arg(from.isEmpty() ? input : output));
+    }
+    arguments << from << to;
 
     FProcess = new QProcess(this);
     FProcess->setStandardInputFile(QProcess::nullDevice());
@@ -169,6 +175,30 @@ void TEncodeJob::Start(bool decode, const QString& input, const QString& output,
         },
         Qt::QueuedConnection);
     FProcess->start(lame, arguments);
+}
+
+QString TEncodeJob::EncoderName(const QString& name) {
+    // The encoder takes a name that starts with "-" for an option.
+    if (KoUtils::IsPlainFileName(name))
+        return name.startsWith(u'-') ? QStringLiteral("./") + name : name;
+    // Programs get their arguments as UTF-8, which cannot carry every byte of a file name: the
+    // encoder gets a link with a plain name instead, in a folder of this run's own.
+    if (!FAliases)
+        FAliases = std::make_unique<QTemporaryDir>();
+    const QString ext = KoUtils::ExtractFileExt(name);
+    const QString alias = FAliases->filePath(QString::number(++FAliasCount) +
+                                             (KoUtils::IsPlainFileName(ext) ? ext : QString()));
+    QByteArray target = KoUtils::EncodeFileName(name);
+    if (!target.startsWith('/')) {
+        char cwd[4096];
+        if (!::getcwd(cwd, sizeof cwd))
+            return {};
+        target = QByteArray(cwd) + '/' + target;
+    }
+    if (!FAliases->isValid() || !KoUtils::IsPlainFileName(alias) ||
+        ::symlink(target.constData(), KoUtils::EncodeFileName(alias).constData()) != 0)
+        return {};
+    return alias;
 }
 
 void TEncodeJob::ReadProgress() {
@@ -197,8 +227,10 @@ void TEncodeJob::Done(int exitCode, QProcess::ExitStatus status) {
         return Finish({false, true, {}});
     if (status != QProcess::NormalExit)
         return Finish({false, false, FailureText(FInput, -1, FSaid)});
-    const QFileInfo written(FPart->Path());
-    if (exitCode != 0 || !written.isFile() || written.size() == 0)
+    struct stat written {};
+    if (exitCode != 0 ||
+        ::stat(KoUtils::EncodeFileName(FPart->Path()).constData(), &written) != 0 ||
+        !S_ISREG(written.st_mode) || written.st_size == 0)
         return Finish({false, false, FailureText(FInput, exitCode, FSaid)});
     QString error;
     if (!FPart->Commit(error))
@@ -222,6 +254,7 @@ void TEncodeJob::Finish(const Result& result) {
     }
     p->deleteLater();
     FPart.reset(); // removes what was not committed
+    FAliases.reset();
     emit finished(result);
 }
 

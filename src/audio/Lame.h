@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <memory>
 #include <optional>
@@ -98,12 +99,16 @@ signals:
     void finished(const Lame::Result& result);
 
 private:
+    // The name as the encoder can be given it; empty when that is not possible.
+    QString EncoderName(const QString& name);
     void ReadProgress();
     void Done(int exitCode, QProcess::ExitStatus status);
     void Finish(const Result& result);
 
     QProcess* FProcess = nullptr;
     std::unique_ptr<TPartFile> FPart;
+    std::unique_ptr<QTemporaryDir> FAliases; // plain names for the encoder, see EncoderName
+    int FAliasCount = 0;
     QString FInput;
     QByteArray FSaid; // the tail of what the encoder printed
     bool FCancelled = false;

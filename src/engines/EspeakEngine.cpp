@@ -5,6 +5,8 @@
 #include "Lexicon.h"
 #include "WordPositions.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QString>
 #include <QUuid>
@@ -16,10 +18,15 @@
 #include <condition_variable>
 #include <cstring>
 #include <deque>
+#include <functional>
 #include <future>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <thread>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace engines {
 
@@ -78,6 +85,52 @@ std::string Lower(std::string s) {
     return s;
 }
 
+// An installed voice, as espeak-ng lists it.
+struct VoiceEntry {
+    std::string Identifier; // the name espeak-ng knows it by, e.g. "gmw/en-US"
+    std::string Name;       // e.g. "English (America)"
+    std::string Language;   // its own language, lower case, e.g. "en-us"
+};
+
+bool OfLanguage(const std::string& voiceLanguage, const std::string& lang) {
+    return voiceLanguage == lang || voiceLanguage.rfind(lang + "-", 0) == 0;
+}
+
+// Reads a voice file the way espeak-ng's listing does: a keyword, blanks, the value, "//"
+// starts a comment; the first language is the voice's own. nullopt for a variant or a file
+// with no language.
+std::optional<VoiceEntry> ReadVoiceFile(const QString& path, const std::string& identifier) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    VoiceEntry v;
+    v.Identifier = identifier;
+    bool named = false;
+    while (!file.atEnd()) {
+        std::string line = file.readLine(4096).toStdString();
+        while (!line.empty() && std::isspace(static_cast<unsigned char>(line.back())))
+            line.pop_back();
+        if (const auto comment = line.find("//"); comment != std::string::npos)
+            line.erase(comment);
+        const auto end =
+            std::find_if(line.begin(), line.end(), [](unsigned char c) { return std::isspace(c); });
+        const std::string keyword(line.begin(), end);
+        std::string value(end, line.end());
+        value.erase(0, value.find_first_not_of(" \t"));
+        if (keyword == "name") {
+            v.Name = value;
+            named = true;
+        } else if (keyword == "language" && v.Language.empty()) {
+            v.Language = Lower(value.substr(0, value.find_first_of(" \t")));
+        }
+    }
+    if (v.Language.empty() || v.Language == "variant")
+        return std::nullopt;
+    if (!named)
+        v.Name = identifier;
+    return v;
+}
+
 // ---------------------------------------------------------------------------------------------
 // The worker: owns espeak-ng.
 
@@ -130,13 +183,27 @@ public:
         });
     }
 
-    // Set once by the constructor, before any speech: reading it never waits on the worker.
+    // Set once by the constructor, before any speech: reading them never waits on the worker.
     bool Ready() const { return FRate > 0; }
     int SampleRate() const { return FRate; }
-    const std::vector<const espeak_VOICE*>& Voices() const { return FVoices; }
+    const std::string& Version() const { return FVersion; }
+
+    // Every installed voice. Listing them reads every voice file, so it happens only when
+    // something asks, once; never from the worker itself.
+    const std::vector<VoiceEntry>& Voices() {
+        std::call_once(FListed, [this] {
+            Call([this] { ListVoices(); });
+            FHaveList = true;
+        });
+        return FVoices;
+    }
+    // The voices whose language is `lang` or one of its regions ("en": "en", "en-us", ...),
+    // reading only the files named for that language when the voices are not listed yet.
+    std::vector<VoiceEntry> VoicesOf(const std::string& lang);
 
     // On the worker only.
     void UseVoice(const std::string& voice);
+    bool LoadVoiceFile(const std::string& voice);
 
 private:
     Runtime() {
@@ -145,6 +212,7 @@ private:
     }
 
     void Initialize();
+    void ListVoices();
     void Loop();
 
     std::thread FThread;
@@ -152,15 +220,55 @@ private:
     std::condition_variable FWake;
     std::deque<Job> FJobs;
     int FRate = 0;
-    std::vector<const espeak_VOICE*> FVoices;
+    std::string FVersion;
+    std::string FDataFolder;
+    std::once_flag FListed;
+    std::atomic<bool> FHaveList{false};
+    std::vector<VoiceEntry> FVoices;
+    // The voice files, by path and identifier, found on the first VoicesOf.
+    std::mutex FFilesMutex;
+    bool FFilesFound = false;
+    std::vector<std::pair<QString, std::string>> FFiles;
     std::string FVoice;
 };
 
 void Runtime::UseVoice(const std::string& voice) {
     if (voice == FVoice)
         return;
-    if (espeak_SetVoiceByName(voice.c_str()) == EE_OK)
+    if ((!FHaveList && LoadVoiceFile(voice)) || espeak_SetVoiceByName(voice.c_str()) == EE_OK)
         FVoice = voice;
+}
+
+bool Runtime::LoadVoiceFile(const std::string& voice) {
+    // espeak-ng looks a voice up by its name in lower case: one whose file is named with
+    // capitals ("gmw/en-US") is found only after listing every voice. Given a file, it reads
+    // that alone, but it lower-cases that name too: it gets a link with a lower-case name.
+    const std::string identifier = voice.substr(0, voice.find('+'));
+    const std::string variant = voice.substr(identifier.size());
+    if (identifier == Lower(identifier))
+        return false; // found by its name at once
+    std::string file;
+    for (const char* folder : {"/voices/", "/lang/"}) {
+        file = FDataFolder + folder + identifier;
+        if (::access(file.c_str(), R_OK) == 0)
+            break;
+        file.clear();
+    }
+    static std::atomic<int> count{0};
+    const std::string dir = QDir::tempPath().toStdString() + "/nurva-voice-" +
+                            std::to_string(::getpid()) + "-" + std::to_string(++count);
+    const std::string link = dir + "/voice";
+    // espeak-ng keeps 60 bytes of the name.
+    if (file.empty() || link != Lower(link) || link.size() + variant.size() >= 60 ||
+        ::mkdir(dir.c_str(), 0700) != 0)
+        return false;
+    bool loaded = false;
+    if (::symlink(file.c_str(), link.c_str()) == 0) {
+        loaded = espeak_SetVoiceByFile((link + variant).c_str()) == EE_OK;
+        ::unlink(link.c_str());
+    }
+    ::rmdir(dir.c_str());
+    return loaded;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -580,14 +688,65 @@ void Runtime::Initialize() {
         return;
     FRate = rate;
     espeak_SetSynthCallback(&Speaker::Callback);
+    // The version is the result; the out-parameter is the data folder.
+    const char* dataFolder = nullptr;
+    const char* version = espeak_Info(&dataFolder);
+    FVersion = version ? version : "";
+    FDataFolder = dataFolder ? dataFolder : "";
+}
+
+void Runtime::ListVoices() {
     const espeak_VOICE** list = espeak_ListVoices(nullptr);
     for (; list && *list; ++list) {
         const espeak_VOICE* v = *list;
         // mbrola voices need a synthesiser that is not part of espeak-ng.
         if (!v->identifier || std::strncmp(v->identifier, "mb/", 3) == 0)
             continue;
-        FVoices.push_back(v);
+        FVoices.push_back({v->identifier, v->name ? v->name : v->identifier,
+                           Lower(PrimaryLanguage(v->languages))});
     }
+}
+
+std::vector<VoiceEntry> Runtime::VoicesOf(const std::string& lang) {
+    std::vector<VoiceEntry> out;
+    if (FHaveList) {
+        for (const VoiceEntry& v : FVoices)
+            if (OfLanguage(v.Language, lang))
+                out.push_back(v);
+        return out;
+    }
+    std::lock_guard lock(FFilesMutex);
+    if (!FFilesFound) {
+        FFilesFound = true;
+        // The folders espeak-ng lists voices from; mbrola voices are left out.
+        std::function<void(const QString&, const QString&)> find = [&](const QString& root,
+                                                                       const QString& sub) {
+            const QDir dir(sub.isEmpty() ? root : root + u'/' + sub);
+            for (const QFileInfo& e : dir.entryInfoList(QDir::Files | QDir::Dirs |
+                                                        QDir::NoDotAndDotDot | QDir::Hidden)) {
+                const QString identifier = sub.isEmpty() ? e.fileName() : sub + u'/' + e.fileName();
+                if (e.isDir()) {
+                    if (identifier != QLatin1String("mb"))
+                        find(root, identifier);
+                } else {
+                    FFiles.push_back({e.filePath(), identifier.toStdString()});
+                }
+            }
+        };
+        for (const char* folder : {"voices", "lang"})
+            find(QString::fromStdString(FDataFolder) + u'/' + QLatin1String(folder), {});
+    }
+    // espeak-ng names each voice file for its language ("en-US" speaks "en-us", "en" speaks
+    // "en-gb"): only the files of the language's name are read.
+    for (const auto& [path, identifier] : FFiles) {
+        const std::string name = identifier.substr(identifier.rfind('/') + 1);
+        if (Lower(name.substr(0, name.find('-'))) != lang)
+            continue;
+        if (auto v = ReadVoiceFile(path, identifier))
+            if (OfLanguage(v->Language, lang))
+                out.push_back(std::move(*v));
+    }
+    return out;
 }
 
 void Runtime::Loop() {
@@ -878,8 +1037,6 @@ private:
 
 class EspeakEnum : public ITTSEnumA, public std::enable_shared_from_this<EspeakEnum> {
 public:
-    EspeakEnum() : FModes(EspeakModes()) {}
-
     HRESULT QueryInterface(const GUID& iid, std::shared_ptr<void>& out) override {
         return QueryInterfaceOf<EspeakEnum, ITTSEnumA>(shared_from_this(), iid, out);
     }
@@ -888,8 +1045,8 @@ public:
         return S_OK;
     }
     HRESULT Skip(DWORD count) override {
-        if (FPos + count > FModes.size()) {
-            FPos = FModes.size();
+        if (FPos + count > Modes().size()) {
+            FPos = Modes().size();
             return S_FALSE;
         }
         FPos += count;
@@ -899,15 +1056,29 @@ public:
         fetched = 0;
         if (!records && count > 0)
             return E_POINTER;
-        while (fetched < count && FPos < FModes.size())
-            records[fetched++] = FModes[FPos++].Info;
+        // The first mode alone is what a job with the default voice asks for: it is found
+        // without listing every voice.
+        if (FPos == 0 && count == 1 && !FModes) {
+            if (const EspeakMode* first = First()) {
+                records[fetched++] = first->Info;
+                FPos = 1;
+            }
+            return fetched == count ? S_OK : S_FALSE;
+        }
+        while (fetched < count && FPos < Modes().size())
+            records[fetched++] = Modes()[FPos++].Info;
         return fetched == count ? S_OK : S_FALSE;
     }
     HRESULT Select(const GUID& modeId, std::shared_ptr<ITTSCentralA>& central,
                    const std::shared_ptr<IUnknown>& destination) override {
-        auto it = std::find_if(FModes.begin(), FModes.end(),
-                               [&](const EspeakMode& m) { return m.Info.gModeID == modeId; });
-        if (it == FModes.end())
+        const EspeakMode* mode = nullptr;
+        if (const EspeakMode* first = FModes ? nullptr : First();
+            first && first->Info.gModeID == modeId)
+            mode = first;
+        for (std::size_t i = 0; !mode && i < Modes().size(); ++i)
+            if (Modes()[i].Info.gModeID == modeId)
+                mode = &Modes()[i];
+        if (!mode)
             return TTSERR_INVALIDMODE;
         std::shared_ptr<IAudioDest> dest = std::dynamic_pointer_cast<IAudioDest>(destination);
         if (!dest)
@@ -920,49 +1091,58 @@ public:
             if (!message.isEmpty())
                 KoUtils::ShowMessageBox(message, KoUtils::MB_ICONWARNING);
         });
-        central = std::make_shared<EspeakCentral>(*it, std::move(dest));
+        central = std::make_shared<EspeakCentral>(*mode, std::move(dest));
         return S_OK;
     }
 
 private:
-    std::vector<EspeakMode> FModes;
+    const std::vector<EspeakMode>& Modes() {
+        if (!FModes)
+            FModes = EspeakModes();
+        return *FModes;
+    }
+    const EspeakMode* First() {
+        if (FModes)
+            return FModes->empty() ? nullptr : &FModes->front();
+        if (!FFirstKnown) {
+            FFirst = EspeakFirstMode();
+            FFirstKnown = true;
+        }
+        return FFirst ? &*FFirst : nullptr;
+    }
+
+    std::optional<std::vector<EspeakMode>> FModes; // listed on first need
+    std::optional<EspeakMode> FFirst;
+    bool FFirstKnown = false;
     std::size_t FPos = 0;
 };
 
 } // namespace
 
-std::vector<EspeakMode> EspeakModes(const std::string& localeName) {
-    auto& rt = Runtime::Instance();
-    if (!rt.Ready())
-        return {};
+namespace {
+
+// The language and region of a locale such as "de_AT", lower case; the system's when empty.
+void LocaleLanguage(const std::string& localeName, std::string& lang, std::string& region) {
+    QLocale locale =
+        localeName.empty() ? QLocale::system() : QLocale(QString::fromStdString(localeName));
+    std::string wanted = Lower(locale.name().toStdString()); // "de_at", "c"
+    lang = wanted.substr(0, wanted.find('_'));
+    region = wanted.find('_') == std::string::npos ? "" : wanted.substr(wanted.find('_') + 1);
+}
+
+// The voices as modes, in the order engines are numbered for `lang` and `region`.
+std::vector<EspeakMode> ModesOf(const std::vector<VoiceEntry>& voices, const std::string& lang,
+                                const std::string& region) {
     struct Entry {
         EspeakMode mode;
         int rank;
         std::string name;
     };
-    QLocale locale =
-        localeName.empty() ? QLocale::system() : QLocale(QString::fromStdString(localeName));
-    std::string wanted = Lower(locale.name().toStdString()); // "de_at", "c"
-    std::string lang = wanted.substr(0, wanted.find('_'));
-    std::string region =
-        wanted.find('_') == std::string::npos ? "" : wanted.substr(wanted.find('_') + 1);
-    bool known = false;
-    for (const espeak_VOICE* v : rt.Voices()) {
-        std::string l = Lower(PrimaryLanguage(v->languages));
-        if (l == lang || l.rfind(lang + "-", 0) == 0)
-            known = true;
-    }
-    if (!known) { // the C locale, or a language without a voice: English
-        lang = "en";
-        region.clear();
-    }
     const QUuid ns(QStringLiteral("{1b7c3f4e-8a5d-4e61-b2c9-7d0e3a6f5b18}"));
-    // The version is the result; the out-parameter is the data folder.
-    const char* dataFolder = nullptr;
-    const char* version = espeak_Info(&dataFolder);
+    const std::string& version = Runtime::Instance().Version();
     std::vector<Entry> entries;
-    for (const espeak_VOICE* v : rt.Voices()) {
-        std::string l = Lower(PrimaryLanguage(v->languages));
+    for (const VoiceEntry& v : voices) {
+        const std::string& l = v.Language;
         int rank = 3;
         if (!region.empty() && l == lang + "-" + region)
             rank = 0;
@@ -970,18 +1150,18 @@ std::vector<EspeakMode> EspeakModes(const std::string& localeName) {
             rank = 1;
         else if (l.rfind(lang + "-", 0) == 0)
             rank = 2;
-        std::string name = v->name ? v->name : v->identifier;
+        std::string name = v.Name;
         std::replace(name.begin(), name.end(), '_', ' ');
         for (int female = 0; female < 2; ++female) {
             EspeakMode m;
             TTSMODEINFOA& i = m.Info;
             std::string modeName = name + (female ? " Female" : " Male");
-            m.Voice = std::string(v->identifier) + (female ? "+f2" : "");
+            m.Voice = v.Identifier + (female ? "+f2" : "");
             m.Language = l;
             m.BasePitchHz = female ? 128 : 68;
             i.gEngineID = EngineGuid();
             CopyField(i.szMfgName, "eSpeak NG project");
-            CopyField(i.szProductName, std::string("eSpeak NG ") + (version ? version : ""));
+            CopyField(i.szProductName, "eSpeak NG " + version);
             i.gModeID = ToGuid(QUuid::createUuidV5(ns, QString::fromStdString(m.Voice)));
             CopyField(i.szModeName, modeName);
             CopyField(i.language.szDialect, l);
@@ -1008,6 +1188,44 @@ std::vector<EspeakMode> EspeakModes(const std::string& localeName) {
     for (auto& e : entries)
         out.push_back(std::move(e.mode));
     return out;
+}
+
+} // namespace
+
+std::vector<EspeakMode> EspeakModes(const std::string& localeName) {
+    auto& rt = Runtime::Instance();
+    if (!rt.Ready())
+        return {};
+    std::string lang, region;
+    LocaleLanguage(localeName, lang, region);
+    const std::vector<VoiceEntry>& voices = rt.Voices();
+    // The C locale, or a language without a voice: English.
+    if (std::none_of(voices.begin(), voices.end(),
+                     [&](const VoiceEntry& v) { return OfLanguage(v.Language, lang); })) {
+        lang = "en";
+        region.clear();
+    }
+    return ModesOf(voices, lang, region);
+}
+
+std::optional<EspeakMode> EspeakFirstMode(const std::string& localeName) {
+    auto& rt = Runtime::Instance();
+    if (!rt.Ready())
+        return std::nullopt;
+    std::string lang, region;
+    LocaleLanguage(localeName, lang, region);
+    // Every voice of the language ranks before the others, so the first mode is among them.
+    std::vector<VoiceEntry> voices = rt.VoicesOf(lang);
+    if (voices.empty()) {
+        lang = "en";
+        region.clear();
+        voices = rt.VoicesOf(lang);
+    }
+    if (voices.empty()) { // not even English: the first of all the voices
+        std::vector<EspeakMode> all = EspeakModes(localeName);
+        return all.empty() ? std::nullopt : std::optional<EspeakMode>(std::move(all.front()));
+    }
+    return ModesOf(voices, lang, region).front();
 }
 
 HRESULT CreateEspeakEnum(std::shared_ptr<IUnknown>& out) {

@@ -7,6 +7,7 @@
 
 #include "SpeechApi.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,9 @@ struct EspeakMode {
 // when nothing matches it), then the rest by language name, male before female. `localeName`
 // is a locale such as "de_AT"; empty means the system's.
 std::vector<EspeakMode> EspeakModes(const std::string& localeName = {});
+// The first of those modes, found by reading only the voices of the locale's language (when
+// the voices are not listed yet); nullopt when there is no voice.
+std::optional<EspeakMode> EspeakFirstMode(const std::string& localeName = {});
 
 // Creates the enumerator of the espeak-ng modes.
 speech::HRESULT CreateEspeakEnum(std::shared_ptr<speech::IUnknown>& out);

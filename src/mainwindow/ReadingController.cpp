@@ -27,7 +27,7 @@ void TReadingController::Start(const TReadingRequest& request) {
             QStringLiteral("An MP3 file is being written. Stop it first, or wait for it."));
     QString reserved; // an intermediate WAV made for this start
     try {
-        const QStringList& engines = FSpeech->Engines;
+        const QStringList& engines = FSpeech->Engines();
         if (engines.isEmpty())
             throw speech::EMSpeechException(QStringLiteral(
                 "No speech engine is installed. Install espeak-ng to hear the documents."));

@@ -66,7 +66,7 @@ void TFormCvt::CreateVoiceControls() {
 }
 
 void TFormCvt::FillEngineList() {
-    const QStringList& engines = MSpeech1->Engines;
+    const QStringList& engines = MSpeech1->Engines();
     ComboBoxExEngines->clear();
     ComboBoxExEngines->addItems(engines);
     KoUtils::Guarded([this] {

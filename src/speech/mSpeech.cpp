@@ -9,6 +9,7 @@
 #include <mutex>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace speech {
 
@@ -229,13 +230,31 @@ void TMSpeech::InitEngines() {
     try {
         Check(SpeechPlatform::CreateInstance(CLSID_TTSEnumerator, FEnum));
         Check(FEnum->Reset());
+    } catch (const std::exception&) {
+        FListed = true;
+        Initialized = false;
+        Enabled = false;
+    }
+}
+
+void TMSpeech::ListEngines() {
+    if (FListed)
+        return;
+    FListed = true;
+    try {
+        Check(FEnum->Reset());
+        // Many at a time: an engine that finds its first mode alone more cheaply than with the
+        // others then goes straight to listing them all.
+        constexpr DWORD kBatch = 16;
         for (;;) {
-            TTSMODEINFOA record;
+            std::vector<TTSMODEINFOA> records(kBatch);
             DWORD fetched = 0;
-            Check(FEnum->Next(1, &record, fetched));
-            if (fetched == 0)
+            const HRESULT hr = FEnum->Next(kBatch, records.data(), fetched);
+            for (DWORD i = 0; i < fetched && i < kBatch; ++i)
+                FEngines.append(FieldText(records[i].szModeName, sizeof records[i].szModeName));
+            Check(hr);
+            if (fetched < kBatch)
                 break;
-            Engines.append(FieldText(record.szModeName, sizeof record.szModeName));
         }
     } catch (const std::exception&) {
         Initialized = false;
@@ -243,9 +262,26 @@ void TMSpeech::InitEngines() {
     }
 }
 
-int TMSpeech::IndexOfEngine(const QString& name) const {
-    for (int i = 0; i < Engines.size(); ++i)
-        if (Engines[i].compare(name, Qt::CaseInsensitive) == 0)
+const QStringList& TMSpeech::Engines() {
+    ListEngines();
+    return FEngines;
+}
+
+QString TMSpeech::EngineName(int index) {
+    TTSMODEINFOA record;
+    if (index == 0 && !FListed)
+        return FetchMode(0, record) ? FieldText(record.szModeName, sizeof record.szModeName)
+                                    : QString();
+    return Engines().value(index);
+}
+
+int TMSpeech::IndexOfEngine(const QString& name) {
+    // The first match wins: when that is the first mode, the others need not be listed.
+    if (!FListed && EngineName(0).compare(name, Qt::CaseInsensitive) == 0)
+        return 0;
+    const QStringList& engines = Engines();
+    for (int i = 0; i < engines.size(); ++i)
+        if (engines[i].compare(name, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }

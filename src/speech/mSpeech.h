@@ -108,8 +108,14 @@ public:
     QString Filename;
     TSpeechOutput Output = soGeneral;
 
+    // The mode names of all installed engine modes; index = engine number. Listed on first
+    // call: listing can cost the engine much (reading every voice), and a job that speaks
+    // with the first mode or a named one does without it.
+    const QStringList& Engines();
+    // Engine `index`'s name, empty when there is none. Engine 0 is found without listing.
+    QString EngineName(int index);
+
     // Read by callers.
-    QStringList Engines;
     bool Initialized = false;
     bool Selected = false;
     bool Paused = false;
@@ -134,7 +140,8 @@ private:
     friend class TTSBufNotifySink;
 
     void InitEngines();
-    int IndexOfEngine(const QString& name) const;
+    void ListEngines();
+    int IndexOfEngine(const QString& name);
     bool FetchMode(int index, TTSMODEINFOA& record);
     void PrepareSelect();
     void BindEngine();
@@ -165,6 +172,8 @@ private:
     std::unique_ptr<TTSMODEINFOA> FModeInfo;
     DWORD FRegKey = 0;
     QStringList FText;
+    QStringList FEngines;
+    bool FListed = false;
     static constexpr int kPiecesAhead = 3;
     TPieceSource FPieces;  // null when the text has no more pieces
     int FPiecesQueued = 0; // handed to the engine and not yet done

@@ -609,6 +609,15 @@ private slots:
         QVERIFY(exists("caf\xe9.wav"));
         QVERIFY(exists("caf\xe9.mp3"));
         QVERIFY(exists("d\xe9j\xe0.wav"));
+        // Into a folder whose name is not UTF-8 either; what the encoder was handed goes with
+        // the job.
+        const QString tmp = NewFolder();
+        QCOMPARE(sh(QString("mkdir \"$(printf 'f\\351')\" && TMPDIR='%1' \"$1\" /wtm "
+                            "\"$(printf 'caf\\351.wav')\" \"$(printf 'f\\351/x\\351.mp3')\"")
+                        .arg(tmp)),
+                 0);
+        QVERIFY(exists("f\xe9/x\xe9.mp3"));
+        QVERIFY(QDir(tmp).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
 
         Write(dir + "/-s.txt", "A name like a switch.");
         QCOMPARE(Nurva({"/ttw", "-s.txt", "-w", "256"}, dir).code, 0);

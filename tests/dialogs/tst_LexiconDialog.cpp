@@ -113,8 +113,8 @@ private slots:
         engines::RegisterEngines();
         engines::SetLexiconDialog(ShowLexiconDialog);
         TMSpeech speech;
-        QVERIFY(!speech.Engines.isEmpty());
-        speech.SelectEngine(speech.Engines[0]);
+        QVERIFY(!speech.Engines().isEmpty());
+        speech.SelectEngine(speech.Engines()[0]);
         QWidget owner;
         bool shown = false;
         QTimer::singleShot(0, [&] {

@@ -53,7 +53,7 @@ class TestAudioDevice : public QObject {
                 lastError = code;
             };
             speech.Output = soGeneral;
-            speech.SelectEngine(speech.Engines.value(0));
+            speech.SelectEngine(speech.Engines().value(0));
         }
     };
 
@@ -187,7 +187,7 @@ private slots:
             }
             qint64 stoppedAt = NowMs();
             if (round == 2) {
-                c.speech.SelectEngine(c.speech.Engines.value(0)); // as every new reading does
+                c.speech.SelectEngine(c.speech.Engines().value(0)); // as every new reading does
             } else {
                 c.speech.Stop();
                 QVERIFY(!c.speech.Paused);

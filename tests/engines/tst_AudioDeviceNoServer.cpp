@@ -20,7 +20,7 @@ private slots:
         int stops = 0;
         speech.OnStop = [&](TMSpeech*) { ++stops; };
         speech.Output = soGeneral;
-        speech.SelectEngine(speech.Engines.value(0));
+        speech.SelectEngine(speech.Engines().value(0));
         QVERIFY(speech.Selected);
         QElapsedTimer t;
         t.start();

@@ -43,6 +43,25 @@ private slots:
         QVERIFY(FDir.isValid());
     }
 
+    // Runs before anything lists the voices: the first mode, found from the files of the
+    // locale's language alone, is the one the whole list puts first, for every locale.
+    void firstModeWithoutListing() {
+        const auto locales = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                      QLocale::AnyTerritory);
+        std::vector<std::pair<std::string, std::string>> firsts;
+        for (const QLocale& l : locales) {
+            const std::string name = l.name().toStdString();
+            auto first = engines::EspeakFirstMode(name);
+            QVERIFY(first);
+            firsts.emplace_back(name, first->Voice + " " + first->Info.szModeName);
+        }
+        for (const auto& [locale, voice] : firsts)
+            QVERIFY2(engines::EspeakModes(locale).front().Voice + " " +
+                             engines::EspeakModes(locale).front().Info.szModeName ==
+                         voice,
+                     qPrintable(QString::fromStdString(locale + ": " + voice)));
+    }
+
     void modesAreStableAndOrdered() {
         auto modes = engines::EspeakModes("C");
         QVERIFY2(modes.size() > 20, "espeak-ng voices are installed");

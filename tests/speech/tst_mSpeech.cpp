@@ -35,7 +35,7 @@ private slots:
     void enumerationAndLookup() {
         TMSpeech s;
         QVERIFY(s.Initialized && s.Enabled);
-        QCOMPARE(s.Engines, QStringList({"Alpha Male", "Beta Female", "alpha male", "Gamma"}));
+        QCOMPARE(s.Engines(), QStringList({"Alpha Male", "Beta Female", "alpha male", "Gamma"}));
         // Names match without letter case; the first of two equal names wins.
         s.SelectEngine("ALPHA MALE");
         QVERIFY(s.Selected);
@@ -45,7 +45,7 @@ private slots:
 
         CurrentScript().modeNames.clear();
         TMSpeech none;
-        QVERIFY(none.Initialized && none.Engines.isEmpty());
+        QVERIFY(none.Initialized && none.Engines().isEmpty());
         QCOMPARE(ErrorOf([&] { none.SelectEngine("Alpha Male"); }),
                  QString("Specified Speech Engine not found"));
     }
@@ -53,8 +53,8 @@ private slots:
     void failedEnumerationDisables() {
         CurrentScript().failNextAfter = 2;
         TMSpeech s;
+        QCOMPARE(s.Engines().size(), 2); // what came before the failure stays
         QVERIFY(!s.Initialized && !s.Enabled);
-        QCOMPARE(s.Engines.size(), 2);  // what came before the failure stays
         s.SpeakText("nothing happens"); // disabled: no exception, no call
         QVERIFY(CurrentLog().texts.empty());
         // A stored Enabled overrides the failure; speaking then says why it can't.
@@ -63,10 +63,20 @@ private slots:
         QCOMPARE(ErrorOf([&] { s.SelectEngine("Alpha Male"); }),
                  QString("Speech Engine not initialized"));
 
+        // The first mode is found and bound without listing the others.
+        scripted::Install();
+        CurrentScript().modeNames = {"Alpha Male", "Beta Female"};
+        CurrentScript().failNextAfter = 1;
+        TMSpeech lazy;
+        QCOMPARE(lazy.EngineName(0), QString("Alpha Male"));
+        lazy.SelectEngine("ALPHA MALE");
+        QVERIFY(lazy.Selected && lazy.Initialized);
+        QVERIFY(lazy.EngineName(1).isEmpty() && !lazy.Initialized); // listing them failed
+
         scripted::Install();
         CurrentScript().failEnumerator = true;
         TMSpeech t;
-        QVERIFY(!t.Initialized && !t.Enabled && t.Engines.isEmpty());
+        QVERIFY(!t.Initialized && !t.Enabled && t.Engines().isEmpty());
     }
 
     void refusedBindingsLeaveItUnselected() {
