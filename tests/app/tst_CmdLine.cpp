@@ -450,6 +450,7 @@ private slots:
             rec.Poll();
             rec.Clear();
             Run r = Nurva({"/tts", "Hello there."}, dir);
+            QTest::qWait(150); // the recording comes in on the event loop
             rec.Poll();
             if (r.code != 0)
                 failures << QString("run %1%2: exit %3 %4")
