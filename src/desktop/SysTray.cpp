@@ -129,7 +129,7 @@ void TSysTray::PopupAtCursor(QPoint pos, std::function<void()> closed) {
         closed();
         return;
     }
-    emit menu->aboutToShow(); // the menu's owner fills in its captions before it is measured
+    emit OnPopup(); // the menu's own aboutToShow comes too late: it is already placed by then
     QPoint at = pos;
     const int width = menu->sizeHint().width();
     if (PopupAlign == TPopupAlign::Right)

@@ -138,8 +138,13 @@ private slots:
         Click(icon, {"click", "1"});
         QTRY_VERIFY(w->isVisible());
 
+        // Each opening runs the caption step once, and the menu announces itself once.
+        QSignalSpy popups(w->SysTray1, &desktop::TSysTray::OnPopup);
+        QSignalSpy shows(w->PopupMenuTray, &QMenu::aboutToShow);
         Click(icon, {"click", "3"});
         QTRY_VERIFY(w->PopupMenuTray->isVisible());
+        QCOMPARE(popups.count(), 1);
+        QCOMPARE(shows.count(), 1);
         QCOMPARE(w->PopupMenuTray->actions().first()->text(), QString("Hide Main Window"));
         QVERIFY(std::abs(w->PopupMenuTray->geometry().right() - icon.x()) <= 2);
         Run("xdotool", {"key", "Escape"});
