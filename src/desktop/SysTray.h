@@ -78,6 +78,9 @@ private:
     // Opens PopupMenu at the cursor; `closed` runs once it has closed (at once when it cannot
     // open).
     void PopupAtCursor(QPoint pos, std::function<void()> closed);
+
+private slots:
+    // Looks at the desktop's tray again while the icon is active.
     void WatchTray();
 };
 
