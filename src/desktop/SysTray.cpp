@@ -1,6 +1,8 @@
 #include "SysTray.h"
 
 #include <QCursor>
+#include <QDBusConnection>
+#include <QDBusServiceWatcher>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
@@ -9,9 +11,10 @@
 namespace desktop {
 
 namespace {
-// How often a desktop's tray is looked for while the icon is active: trays come and go with
-// panels and extensions, and the toolkit does not tell.
-constexpr int TrayWatchMs = 2000;
+// Trays come and go with panels and extensions. The desktop tells of it where it can (below);
+// a slow look now and then covers a desktop that tells nothing.
+constexpr int TrayWatchMs = 30000;
+const QString NotifierWatcher = QStringLiteral("org.kde.StatusNotifierWatcher");
 } // namespace
 
 TSysTray::TSysTray(QObject* owner)
@@ -19,6 +22,30 @@ TSysTray::TSysTray(QObject* owner)
     connect(FIcon, &QSystemTrayIcon::activated, this, &TSysTray::TrayActivated);
     FTrayWatch->setInterval(TrayWatchMs);
     connect(FTrayWatch, &QTimer::timeout, this, &TSysTray::WatchTray);
+
+    // The X tray: the X11 platform plugin follows the owner of the screen's tray selection
+    // (_NET_SYSTEM_TRAY_S<screen>) and reports when it changes, by a signal of its native
+    // interface (what the toolkit's own tray icon listens to). That interface is a QObject
+    // whose class the public headers only name, hence the cast.
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        auto* native = reinterpret_cast<QObject*>(QGuiApplication::platformNativeInterface());
+        if (native && native->metaObject()->indexOfSignal("systemTrayWindowChanged(QScreen*)") >= 0)
+            connect(native, SIGNAL(systemTrayWindowChanged(QScreen*)), this, SLOT(WatchTray()));
+    }
+    // The notifier tray: its watcher service on the session bus, and the hosts (panels) that
+    // register with it.
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected()) {
+        auto* watcher = new QDBusServiceWatcher(NotifierWatcher, bus,
+                                                QDBusServiceWatcher::WatchForRegistration |
+                                                    QDBusServiceWatcher::WatchForUnregistration,
+                                                this);
+        connect(watcher, &QDBusServiceWatcher::serviceRegistered, this, &TSysTray::WatchTray);
+        connect(watcher, &QDBusServiceWatcher::serviceUnregistered, this, &TSysTray::WatchTray);
+        for (const char* host : {"StatusNotifierHostRegistered", "StatusNotifierHostUnregistered"})
+            bus.connect(NotifierWatcher, QStringLiteral("/StatusNotifierWatcher"), NotifierWatcher,
+                        QLatin1String(host), this, SLOT(WatchTray()));
+    }
 }
 
 TSysTray::~TSysTray() {
@@ -81,6 +108,8 @@ bool TSysTray::ModifyIcon() {
 }
 
 void TSysTray::WatchTray() {
+    if (!FActive)
+        return;
     const bool now = Available();
     if (now == FAvailable)
         return;
@@ -129,7 +158,7 @@ void TSysTray::PopupAtCursor(QPoint pos, std::function<void()> closed) {
         closed();
         return;
     }
-    emit menu->aboutToShow(); // the menu's owner fills in its captions before it is measured
+    emit OnPopup(); // the menu's own aboutToShow comes too late: it is already placed by then
     QPoint at = pos;
     const int width = menu->sizeHint().width();
     if (PopupAlign == TPopupAlign::Right)

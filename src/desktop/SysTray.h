@@ -55,6 +55,9 @@ signals:
     // coordinates). When the click opens the menu, this comes after the menu has closed.
     void OnIconMouseDown(Qt::MouseButton button, QPoint pos);
     void OnIconDoubleClick(Qt::MouseButton button, QPoint pos);
+    // PopupMenu is about to open from a click: its owner sets its captions now, before the
+    // menu is measured and placed. Once per opening.
+    void OnPopup();
     // The desktop's tray came or went while the icon was active.
     void availabilityChanged(bool available);
 
@@ -75,6 +78,9 @@ private:
     // Opens PopupMenu at the cursor; `closed` runs once it has closed (at once when it cannot
     // open).
     void PopupAtCursor(QPoint pos, std::function<void()> closed);
+
+private slots:
+    // Looks at the desktop's tray again while the icon is active.
     void WatchTray();
 };
 

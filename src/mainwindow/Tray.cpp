@@ -25,7 +25,6 @@ void TFormCvt::CreateTray() {
     PopupMenuTray->addActions({ActionReadClipboard, ActionToolsOptions});
     PopupMenuTray->addSeparator();
     PopupMenuTray->addAction(ActionFileExit);
-    connect(PopupMenuTray, &QMenu::aboutToShow, this, &TFormCvt::PopupMenuTrayPopup);
     connect(ActionToolsShowMain, &QAction::triggered, this, &TFormCvt::ActionToolsShowMainExecute);
 
     SysTray1 = new desktop::TSysTray(this);
@@ -36,6 +35,7 @@ void TFormCvt::CreateTray() {
     SysTray1->PopupMode = desktop::pmRightClick;
     SysTray1->PopupAlign = desktop::TPopupAlign::Right;
     connect(SysTray1, &desktop::TSysTray::OnIconMouseDown, this, &TFormCvt::SysTray1IconMouseDown);
+    connect(SysTray1, &desktop::TSysTray::OnPopup, this, &TFormCvt::PopupMenuTrayPopup);
     connect(SysTray1, &desktop::TSysTray::availabilityChanged, this,
             &TFormCvt::SysTray1AvailabilityChanged);
 }

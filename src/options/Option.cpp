@@ -131,6 +131,15 @@ QGroupBox* Group(const QString& title, const char* name = nullptr) {
     return g;
 }
 
+// A path field and its "..." button on one line, the field taking the width.
+QHBoxLayout* PathRow(QLineEdit* edit, QToolButton* button) {
+    auto* r = new QHBoxLayout;
+    r->setContentsMargins(0, 0, 0, 0);
+    r->addWidget(edit, 1);
+    r->addWidget(button);
+    return r;
+}
+
 QHBoxLayout* Row(std::initializer_list<QWidget*> widgets, bool stretch = true) {
     auto* r = new QHBoxLayout;
     r->setSpacing(4);
@@ -490,31 +499,22 @@ void TFormOption::CreateAlarm() {
     grid->addWidget(ComboBoxAlarmStyle, 2, 1);
 
     NotebookAlarmStyle = Named(new QStackedWidget, "NotebookAlarmStyle");
-    auto* date = new QWidget;
-    date->setObjectName(QStringLiteral("Date"));
+    auto* date = Named(new QWidget, "Date");
     CheckBoxAlarmDate =
         Check("CheckBoxAlarmDate", "And the Date", "Say the time and the date", false);
     auto* d = Row({CheckBoxAlarmDate});
     d->setContentsMargins(0, 0, 0, 0);
     date->setLayout(d);
-    auto* text = new QWidget;
-    text->setObjectName(QStringLiteral("Text"));
+    auto* text = Named(new QWidget, "Text");
     EditAlarmTxtFile =
         PathField("EditAlarmTxtFile", QStringLiteral("Select a specified .txt file"));
     SpeedButton4 = Ellipsis("SpeedButton4", QStringLiteral("Select a specified .txt file"));
-    auto* t = new QHBoxLayout(text);
-    t->setContentsMargins(0, 0, 0, 0);
-    t->addWidget(EditAlarmTxtFile, 1);
-    t->addWidget(SpeedButton4);
-    auto* sound = new QWidget;
-    sound->setObjectName(QStringLiteral("Sound"));
+    text->setLayout(PathRow(EditAlarmTxtFile, SpeedButton4));
+    auto* sound = Named(new QWidget, "Sound");
     EditAlarmWavFile =
         PathField("EditAlarmWavFile", QStringLiteral("Select a specified .wav file"));
     SpeedButton5 = Ellipsis("SpeedButton5", QStringLiteral("Select a specified .wav file"));
-    auto* s = new QHBoxLayout(sound);
-    s->setContentsMargins(0, 0, 0, 0);
-    s->addWidget(EditAlarmWavFile, 1);
-    s->addWidget(SpeedButton5);
+    sound->setLayout(PathRow(EditAlarmWavFile, SpeedButton5));
     NotebookAlarmStyle->addWidget(date);
     NotebookAlarmStyle->addWidget(text);
     NotebookAlarmStyle->addWidget(sound);

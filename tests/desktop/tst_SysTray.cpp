@@ -1,6 +1,7 @@
 // The tray icon's own rules: the tooltip's length, and no needless work on the desktop's tray.
 #include "SysTray.h"
 
+#include <QMenu>
 #include <QtTest>
 
 class TestSysTray : public QObject {
@@ -31,6 +32,36 @@ private slots:
         QCOMPARE(tray.NativeIcon()->toolTip(), QString("Reading story Aloud | NURVA"));
         tray.SetActive(false);
         QCOMPARE(tray.ShellCalls(), 3);
+    }
+
+    // A right click opens the menu at the cursor, right-aligned: the owner hears OnPopup once,
+    // early enough that a caption it sets there is measured, the menu's own aboutToShow comes
+    // once too, and the click is reported after the menu has closed.
+    void popupFromClick() {
+        desktop::TSysTray tray;
+        QMenu menu;
+        QAction* first = menu.addAction("Show");
+        tray.PopupMenu = &menu;
+        int popups = 0, shows = 0;
+        connect(&tray, &desktop::TSysTray::OnPopup, [&] {
+            ++popups;
+            first->setText("A caption much longer than the one before");
+        });
+        connect(&menu, &QMenu::aboutToShow, [&] { ++shows; });
+        QSignalSpy clicks(&tray, &desktop::TSysTray::OnIconMouseDown);
+        QCursor::setPos(500, 300);
+
+        emit tray.NativeIcon()->activated(QSystemTrayIcon::Context);
+        QTRY_VERIFY(menu.isVisible());
+        QCOMPARE(popups, 1);
+        QCOMPARE(shows, 1);
+        QVERIFY2(std::abs(menu.geometry().right() - 500) <= 2,
+                 qPrintable(QString::number(menu.geometry().right())));
+        QVERIFY(clicks.isEmpty());
+        menu.close();
+        QTRY_COMPARE(clicks.count(), 1);
+        QCOMPARE(clicks[0][0].value<Qt::MouseButton>(), Qt::RightButton);
+        QCOMPARE(popups, 1);
     }
 };
 

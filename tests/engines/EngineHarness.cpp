@@ -46,4 +46,19 @@ bool Binding::WaitStop(int timeoutMs) {
     return true;
 }
 
+Wav Binding::SpeakToWav(const std::string& text, const QString& path, WORD pace) {
+    if (!central && !Bind(0, CLSID_AudioDestFile))
+        return {};
+    std::shared_ptr<IAudioFile> file;
+    QueryInterface(destination, file);
+    if (!file || Failed(file->Set(path.toStdU16String(), 1)))
+        return {};
+    file->RealTimeSet(pace);
+    recorder->stops = 0;
+    if (Failed(Speak(text)) || !WaitStop(60000))
+        return {};
+    file->Flush();
+    return ReadWav(path);
+}
+
 } // namespace testsupport

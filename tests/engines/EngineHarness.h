@@ -3,6 +3,7 @@
 #pragma once
 
 #include "SpeechApi.h"
+#include "TestSupport.h"
 
 #include <QElapsedTimer>
 
@@ -83,6 +84,10 @@ struct Binding {
     speech::HRESULT Speak(const std::string& text);
     // Waits (without an event loop: the recorder is called on the engine's threads).
     bool WaitStop(int timeoutMs);
+    // Speaks `text` into the WAV file `path` at the writing pace `pace` (0: as fast as it
+    // goes), binding mode 0 to a file destination first when nothing is bound yet, and returns
+    // what was written; not valid when any step fails.
+    Wav SpeakToWav(const std::string& text, const QString& path, speech::WORD pace = 0);
 };
 
 } // namespace testsupport

@@ -21,20 +21,8 @@ class TestEspeakEngine : public QObject {
     // Speaks `text` with mode 0 into a new WAV file and returns what was written.
     Wav SpeakToWav(const std::string& text, Binding* keep = nullptr, WORD pace = 0) {
         Binding local;
-        Binding& b = keep ? *keep : local;
-        if (!b.central && !b.Bind(0, CLSID_AudioDestFile))
-            return {};
-        std::shared_ptr<IAudioFile> file;
-        QueryInterface(b.destination, file);
-        QString path = FDir.filePath(QString("out%1.wav").arg(++FCount));
-        if (Failed(file->Set(path.toStdU16String(), 1)))
-            return {};
-        file->RealTimeSet(pace);
-        b.recorder->stops = 0;
-        if (Failed(b.Speak(text)) || !b.WaitStop(60000))
-            return {};
-        file->Flush();
-        return ReadWav(path);
+        return (keep ? *keep : local)
+            .SpeakToWav(text, FDir.filePath(QString("out%1.wav").arg(++FCount)), pace);
     }
 
 private slots:

@@ -49,21 +49,11 @@ class TestLexicon : public QObject {
     // Speaks `text` with mode 0 into a new WAV file, with the word marks in `words`.
     Wav Speak(const std::string& text, std::vector<std::uint32_t>* words = nullptr) {
         Binding b;
-        if (!b.Bind(0, CLSID_AudioDestFile))
-            return {};
-        std::shared_ptr<IAudioFile> file;
-        QueryInterface(b.destination, file);
-        QString path = FDir.filePath(QString("out%1.wav").arg(++FCount));
-        if (Failed(file->Set(path.toStdU16String(), 1)))
-            return {};
-        file->RealTimeSet(0);
-        if (Failed(b.Speak(text)) || !b.WaitStop(60000))
-            return {};
-        file->Flush();
-        if (words)
+        Wav wav = b.SpeakToWav(text, FDir.filePath(QString("out%1.wav").arg(++FCount)));
+        if (words && wav.valid)
             for (auto& w : b.recorder->words)
                 words->push_back(w.offset);
-        return ReadWav(path);
+        return wav;
     }
 
 private slots:

@@ -138,8 +138,13 @@ private slots:
         Click(icon, {"click", "1"});
         QTRY_VERIFY(w->isVisible());
 
+        // Each opening runs the caption step once, and the menu announces itself once.
+        QSignalSpy popups(w->SysTray1, &desktop::TSysTray::OnPopup);
+        QSignalSpy shows(w->PopupMenuTray, &QMenu::aboutToShow);
         Click(icon, {"click", "3"});
         QTRY_VERIFY(w->PopupMenuTray->isVisible());
+        QCOMPARE(popups.count(), 1);
+        QCOMPARE(shows.count(), 1);
         QCOMPARE(w->PopupMenuTray->actions().first()->text(), QString("Hide Main Window"));
         QVERIFY(std::abs(w->PopupMenuTray->geometry().right() - icon.x()) <= 2);
         Run("xdotool", {"key", "Escape"});
@@ -177,7 +182,8 @@ private slots:
     }
 
     // Without a tray nothing hides the window: minimising keeps it on the task bar, and the
-    // start-up setting shows it; the settings stay as they were, for a desktop with a tray.
+    // start-up setting shows it; the settings stay as they were, for a desktop with a tray. A
+    // tray that comes later is noticed and takes the icon.
     void withoutTray() {
         QTRY_VERIFY_WITH_TIMEOUT(!desktop::TSysTray::Available(), 10000);
         auto w = Window([] { Settings.MiniStartup = true; });
@@ -187,6 +193,12 @@ private slots:
         QTest::qWait(300);
         QVERIFY(w->isVisible());
         QVERIFY(Settings.MiniToTray && Settings.MiniStartup);
+
+        QSignalSpy trays(w->SysTray1, &desktop::TSysTray::availabilityChanged);
+        QVERIFY2(StartTrayHost(), "trayer did not start or offers no tray");
+        QTRY_COMPARE_WITH_TIMEOUT(trays.count(), 1, 10000);
+        QCOMPARE(trays[0][0].toBool(), true);
+        QVERIFY2(!IconCentre().isNull(), "the icon did not appear in the late tray");
     }
 
     // The desktop's media controls play, pause, resume and stop a reading (heard on the sound
