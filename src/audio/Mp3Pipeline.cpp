@@ -226,7 +226,7 @@ QStringList SplitPieces(const QString& text, int count) {
 
 // --- The running pipeline ------------------------------------------------------------------
 
-struct TMp3Pipeline::State {
+struct TMp3Pipeline::State : std::enable_shared_from_this<TMp3Pipeline::State> {
     struct Piece {
         QString TextFile, Wav;
         std::unique_ptr<TPartFile> Spill; // where a later piece is encoded
@@ -262,17 +262,20 @@ struct TMp3Pipeline::State {
         if (owner)
             QMetaObject::invokeMethod(
                 owner.data(),
-                [owner, call, self = this] {
+                [owner, call, self = shared_from_this()] {
                     // Only while this is the owner's run: a later Start has a run of its own.
-                    if (owner && owner->FState.get() == self)
+                    if (owner && owner->FState == self)
                         call(owner.data());
                 },
                 Qt::QueuedConnection);
     }
 
+    // The receiver may start the next run, which lets go of this one.
     void Deliver() {
-        if (!Delivered.exchange(true) && Owner)
-            emit Owner->finished(Final);
+        if (Delivered.exchange(true) || !Owner)
+            return;
+        const Result result = Final;
+        emit Owner->finished(result);
     }
 
     void Fail(const QString& why) {
@@ -614,8 +617,9 @@ void TMp3Pipeline::Cancel(bool wait) {
         FState->Changed.notify_all();
     }
     if (wait && FState->Driver.joinable()) {
-        FState->Driver.join();
-        FState->Deliver();
+        const std::shared_ptr<State> state = FState; // the receiver may start another run
+        state->Driver.join();
+        state->Deliver();
     }
 }
 

@@ -8,7 +8,11 @@
 //
 // The pieces are joined in the silence at a paragraph's end: each piece but the last gives up
 // about as much of its trailing silence as the encoder adds at a junction (its delay and the
-// padding of the last frame), so the joined file is as long as one encoding of the whole text.
+// padding of the last frame), so the joined file is as long as one encoding of the pieces'
+// speech. (The silence where two pieces meet is the same as in one synthesis of the whole text;
+// but the engine times the words of a piece it starts afresh a little differently than it
+// would after what came before, a few tenths of a second per hour either way, and no cut at
+// the junction can know by how much.)
 // No piece writes the encoder's tag frame, so the file is one plain constant-rate stream whose
 // length and seek positions players compute from its size.
 #pragma once
