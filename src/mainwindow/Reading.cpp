@@ -260,13 +260,17 @@ void TFormCvt::FinishStop(bool ended, const mainwindow::TReading& finished) {
 // conversion leaves none.
 void TFormCvt::RunMp3Step() {
     ShowStatus(QStringLiteral("Converting..."));
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     QString mp3;
     if (FReading->Mp3Ready() && !Settings.AutoName)
         mp3 = RunSaveDialog(this, "Convert into Mp3 File", "Mp3 Files(*.mp3)", "mp3",
                             SaveDialogMp3.InitialDir, FLastMp3Name);
-    const mainwindow::TMp3Result result = FReading->FinishMp3(mp3);
+    mainwindow::TMp3Result result;
+    {
+        // Into another file system the file is copied.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        result = FReading->FinishMp3(mp3);
+    }
     if (result.State == mainwindow::TMp3Result::NothingSpoken)
         ShowStatus(QStringLiteral(" Nothing was spoken, so no MP3 file was written."));
     else if (result.State == mainwindow::TMp3Result::Cancelled)
@@ -319,10 +323,10 @@ void TFormCvt::ActionStopExecute() {
 // --- Following the spoken word --------------------------------------------------------------
 
 void TFormCvt::TimerWordPositionTimer() {
-    // The engine's index into the text as handed over; exact after letters that take more
-    // than one byte.
     if (FReading->Converting())
         return; // no word to follow: the gauge shows the conversion's progress
+    // The engine's index into the text as handed over; exact after letters that take more
+    // than one byte.
     const int spoken = FReading->SpokenPosition();
     GaugeWordPosition->setValue(spoken);
     if (!Settings.Highlight || (ReadKind != rkDocument && ReadKind != rkPart) ||
