@@ -15,7 +15,6 @@
 #include <cstring>
 #include <deque>
 #include <fcntl.h>
-#include <limits>
 #include <mutex>
 #include <poll.h>
 #include <spawn.h>
@@ -160,8 +159,6 @@ std::optional<QString> TPieceCutter::Next(bool& last) {
     Fill(seen);
     if (!FWhole && QStringView(FBuffer).first(std::min(seen, FBuffer.size())).contains(u'\\'))
         FWhole = true;
-    if (FWhole)
-        Fill(std::numeric_limits<qsizetype>::max());
     if (FWhole || (FEnd && FBuffer.size() <= FSize + FSize / 2)) {
         FDone = last = true;
         return std::exchange(FBuffer, QString());
@@ -198,6 +195,14 @@ std::optional<QString> TPieceCutter::Next(bool& last) {
     return piece;
 }
 
+std::optional<QString> TPieceCutter::Rest() {
+    if (!FDone || FEnd)
+        return std::nullopt;
+    std::optional<QString> chunk = FChunks();
+    FEnd = !chunk;
+    return chunk;
+}
+
 namespace {
 
 // Hands out `text` as one chunk.
@@ -221,6 +226,8 @@ QStringList SplitPieces(const QString& text, int count) {
     bool last = false;
     while (std::optional<QString> piece = cutter.Next(last))
         pieces << *piece;
+    while (std::optional<QString> more = cutter.Rest())
+        pieces.last() += *more;
     return pieces;
 }
 
@@ -362,6 +369,7 @@ void TMp3Pipeline::State::Drive() {
 int TMp3Pipeline::State::Take(QString& error) {
     // One slot at a time, so that pieces are cut in order.
     std::lock_guard cutting(CutterMutex);
+    int k;
     {
         std::unique_lock lock(Mutex);
         // Bounded look-ahead: no piece starts more than one round ahead of the writing.
@@ -369,37 +377,41 @@ int TMp3Pipeline::State::Take(QString& error) {
                      [&] { return Cancelled || Cut || int(Pieces.size()) < Head + Parallel; });
         if (Cancelled || Cut)
             return -1;
+        k = int(Pieces.size()); // only this slot adds pieces now
     }
     bool last = false;
-    std::optional<QString> text;
+    QFile file(Folder.filePath(QStringLiteral("%1.txt").arg(k)));
     try {
-        text = Cutter->Next(last);
+        std::optional<QString> text = Cutter->Next(last);
+        if (!text) {
+            std::lock_guard lock(Mutex);
+            Cut = true;
+            Changed.notify_all();
+            return -1;
+        }
+        // With its byte order mark, so that the worker reads it as UTF-8 whatever it holds.
+        bool ok = file.open(QIODevice::WriteOnly) && file.write("\xEF\xBB\xBF") == 3 &&
+                  file.write(text->toUtf8()) >= 0;
+        text.reset();
+        // A last piece may go on in chunks (see TPieceCutter::Rest).
+        while (ok && !Cancelled)
+            if (std::optional<QString> more = Cutter->Rest())
+                ok = file.write(more->toUtf8()) >= 0;
+            else
+                break;
+        if (!ok || !file.flush()) {
+            error = QStringLiteral("The text could not be handed over: %1").arg(file.errorString());
+            return -1;
+        }
+        file.close();
     } catch (const std::exception& e) {
         error = QString::fromUtf8(e.what());
         return -1;
     }
-    if (!text) {
-        std::lock_guard lock(Mutex);
-        Cut = true;
-        Changed.notify_all();
-        return -1;
-    }
-    const int k = [&] {
-        std::lock_guard lock(Mutex);
-        return int(Pieces.size());
-    }();
     Piece p;
-    p.TextFile = Folder.filePath(QStringLiteral("%1.txt").arg(k));
+    p.TextFile = file.fileName();
     p.Wav = Folder.filePath(QStringLiteral("%1.wav").arg(k));
     p.Last = last;
-    QFile file(p.TextFile);
-    // With its byte order mark, so that the worker reads it as UTF-8 whatever it holds.
-    if (!file.open(QIODevice::WriteOnly) || file.write("\xEF\xBB\xBF") != 3 ||
-        file.write(text->toUtf8()) < 0 || !file.flush()) {
-        error = QStringLiteral("The text could not be handed over: %1").arg(file.errorString());
-        return -1;
-    }
-    text.reset();
     if (k > 0) {
         p.Spill = std::make_unique<TPartFile>(Output);
         if (p.Spill->Path().isEmpty()) {

@@ -41,7 +41,8 @@ int PipelineCount(unsigned writingSpeed);
 // ending at a blank line, else at a sentence's end, else at a blank; together they are the text.
 // Where the pieces end depends on the text alone, not on its chunks. Only about one and a half
 // pieces are held at a time. From the first control tag on the text stays whole: a tag's
-// setting runs on past any cut, and a worker would not know it.
+// setting runs on past any cut, and a worker would not know it. That last piece is handed out
+// in chunks: Next gives its start, Rest the chunks after it.
 class TPieceCutter {
 public:
     // The next chunk; nullopt at the end. May throw std::exception with a message.
@@ -50,6 +51,8 @@ public:
     // The next piece, with `last` set on the last one; nullopt after it. A text with nothing
     // in it is one empty piece.
     std::optional<QString> Next(bool& last);
+    // After the last piece, what more belongs to it, a chunk at a time; nullopt at the end.
+    std::optional<QString> Rest();
 
 private:
     void Fill(qsizetype size);

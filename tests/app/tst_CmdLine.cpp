@@ -356,6 +356,8 @@ private slots:
             bool last = false;
             while (auto piece = cutter.Next(last))
                 pieces << *piece;
+            while (auto more = cutter.Rest()) // the last piece may go on in chunks
+                pieces.last() += *more;
             return last ? pieces : QStringList{"no last piece"};
         };
         const QStringList whole = Lame::SplitPieces(text, 5);
