@@ -12,7 +12,6 @@
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QSocketNotifier>
-#include <QThread>
 
 #include <csignal>
 #include <fcntl.h>
@@ -412,13 +411,17 @@ void TKoCmdLine::SpeakToMp3() {
         output = ChangeFileExt(text, QStringLiteral(".mp3"));
     if (fromFile && !CheckOutputs(text, {output}))
         return;
+    // A file is read in chunks as the workers need its pieces: memory stays flat in its size.
+    std::shared_ptr<settings::TDocumentReader> reader;
+    qint64 expected = text.size();
     if (fromFile) {
         try {
-            text = settings::ReadDocument(text).value_or(QString());
+            reader = std::make_shared<settings::TDocumentReader>(text);
         } catch (const settings::EFileError& e) {
             return Fail(QStringLiteral("Can't load the file ") + text + QStringLiteral(": ") +
                         e.Message());
         }
+        expected = QFileInfo(text).size();
     }
 
     QStringList switches;
@@ -430,8 +433,7 @@ void TKoCmdLine::SpeakToMp3() {
         w = 8;
     switches << QStringLiteral("-w") << QString::number(w);
     // Only the low 16 bits of 256 * w travel: 0 is no cap (see RunSpeech).
-    const bool capped = (quint32(w * 256) & 0xFFFF) != 0;
-    const int parallel = capped ? 1 : std::max(1, QThread::idealThreadCount());
+    const int parallel = Lame::PipelineCount(quint32(w * 256));
 
     Lame::TMp3Pipeline pipeline;
     Lame::Result result;
@@ -442,11 +444,15 @@ void TKoCmdLine::SpeakToMp3() {
         done = true;
         loop.quit();
     });
-    pipeline.Start(text, Lame::PieceCount(text.size(), parallel),
-                   QCoreApplication::applicationFilePath(), switches, output,
-                   {SwitchValues[swResample], SwitchValues[swBitrate], SwitchValues[swMode],
-                    SwitchValues[swQuality]},
-                   parallel);
+    const Lame::Options options{SwitchValues[swResample], SwitchValues[swBitrate],
+                                SwitchValues[swMode], SwitchValues[swQuality]};
+    const int count = Lame::PieceCount(expected, parallel);
+    const QString worker = QCoreApplication::applicationFilePath();
+    if (reader)
+        pipeline.Start([reader] { return reader->Next(); }, expected, count, worker, switches,
+                       output, options, parallel);
+    else
+        pipeline.Start(text, count, worker, switches, output, options, parallel);
     text = QString(); // in the workers' files now
     TInterruptions interruptions([&] { pipeline.Cancel(); });
     if (!done)

@@ -63,15 +63,25 @@ QString FailureText(const QString& input, int exitCode, const QByteArray& said) 
 
 // --- The file being written ----------------------------------------------------------------
 
-TPartFile::TPartFile(const QString& output) : FOutput(output) {
+namespace {
+
+// The file system's name for an output. An output that is a link: the file goes where the link
+// points, and the link stays.
+QByteArray TargetOf(const QString& output) {
     QByteArray target = KoUtils::EncodeFileName(output);
-    // An output that is a link: the file goes where the link points, and the link stays.
     char link[4096];
     const ssize_t n = ::readlink(target.constData(), link, sizeof link);
     if (n > 0 && std::size_t(n) < sizeof link) {
         const QByteArray to(link, qsizetype(n));
         target = to.startsWith('/') ? to : target.left(target.lastIndexOf('/') + 1) + to;
     }
+    return target;
+}
+
+} // namespace
+
+TPartFile::TPartFile(const QString& output) : FOutput(output) {
+    const QByteArray target = TargetOf(output);
     FTarget = target;
     const qsizetype slash = target.lastIndexOf('/');
     const QByteArray dir =
@@ -111,6 +121,33 @@ bool TPartFile::Commit(QString& error) {
                     .arg(FOutput, QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
+    FPath.clear();
+    return true;
+}
+
+bool TPartFile::CommitAs(const QString& output, QString& error) {
+    if (FPath.isEmpty())
+        return false;
+    const QByteArray target = TargetOf(output);
+    if (target == FTarget)
+        return Commit(error);
+    // Beside the new name first, so that it too holds either the old file or the whole new one.
+    TPartFile there(output);
+    if (there.Path().isEmpty()) {
+        error = QStringLiteral("The file %1 can not be written in its folder.").arg(output);
+        return false;
+    }
+    const QByteArray from = KoUtils::EncodeFileName(FPath);
+    if (std::rename(from.constData(), KoUtils::EncodeFileName(there.Path()).constData()) != 0) {
+        QFile::remove(there.Path());
+        if (!QFile::copy(FPath, there.Path())) {
+            error = QStringLiteral("The file %1 could not be written.").arg(output);
+            return false;
+        }
+    }
+    if (!there.Commit(error))
+        return false;
+    ::unlink(from.constData());
     FPath.clear();
     return true;
 }

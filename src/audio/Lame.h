@@ -74,6 +74,8 @@ public:
     // Puts the written file under its final name; the final name keeps the permissions of a
     // file that was there, else those a new file gets.
     bool Commit(QString& error);
+    // The same under another name, in any folder.
+    bool CommitAs(const QString& output, QString& error);
 
 private:
     QString FOutput, FPath;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <algorithm>
 #include <atomic>
@@ -12,6 +13,7 @@
 #include <condition_variable>
 #include <csignal>
 #include <cstring>
+#include <deque>
 #include <fcntl.h>
 #include <mutex>
 #include <poll.h>
@@ -132,65 +134,111 @@ int PieceCount(qsizetype length, int parallel) {
     return int(std::max<qsizetype>({1, byCores, bySize}));
 }
 
-QList<qsizetype> PieceEnds(const QString& text, int count) {
-    // A control tag's setting runs on past any cut, and a worker would not know it.
-    if (text.contains(u'\\'))
-        count = 1;
-    QList<qsizetype> ends;
-    qsizetype from = 0;
-    for (int i = 1; i < count && from < text.size(); ++i) {
-        const qsizetype want = text.size() * i / count;
-        if (want <= from)
-            continue;
-        // The nearest cut before or after `want` within a quarter piece, the best kind first.
-        const qsizetype reach = std::max<qsizetype>(1, text.size() / count / 4);
-        auto cutAfter = [&](auto isCut) -> qsizetype {
-            for (qsizetype d = 0; d <= reach; ++d)
-                for (qsizetype at : {want - d, want + d})
-                    if (at > from + 1 && at + 1 < text.size() && isCut(at))
-                        return at + 1;
-            return -1;
-        };
-        auto sentenceEnd = [&](qsizetype at) {
-            return QStringView(u".!?").contains(text[at - 1]) ||
-                   (text[at - 1] == u'\r' && QStringView(u".!?").contains(text[at - 2]));
-        };
-        // A blank line: the engine speaks each paragraph on its own, so both sides of such a
-        // cut sound exactly as they do in the whole.
-        qsizetype cut = cutAfter([&](qsizetype at) {
-            return text[at] == u'\n' &&
-                   (text[at - 1] == u'\n' || (text[at - 1] == u'\r' && text[at - 2] == u'\n'));
-        });
-        if (cut < 0)
-            cut = cutAfter([&](qsizetype at) { return text[at] == u'\n' && sentenceEnd(at); });
-        if (cut < 0)
-            cut = cutAfter([&](qsizetype at) { return text[at].isSpace() && sentenceEnd(at); });
-        if (cut < 0)
-            cut = cutAfter([&](qsizetype at) { return text[at].isSpace(); });
-        if (cut < 0)
-            cut = want;
-        ends << cut;
-        from = cut;
-    }
-    ends << text.size();
-    return ends;
+int PipelineCount(unsigned writingSpeed) {
+    return (writingSpeed & 0xFFFF) != 0 ? 1 : std::max(1, QThread::idealThreadCount());
 }
 
+TPieceCutter::TPieceCutter(Chunks chunks, qsizetype size)
+    : FChunks(std::move(chunks)), FSize(std::max<qsizetype>(size, 16)) {}
+
+void TPieceCutter::Fill(qsizetype size) {
+    while (!FEnd && FBuffer.size() < size) {
+        std::optional<QString> chunk = FChunks();
+        if (chunk)
+            FBuffer += *chunk;
+        else
+            FEnd = true;
+    }
+}
+
+std::optional<QString> TPieceCutter::Next(bool& last) {
+    if (FDone)
+        return std::nullopt;
+    // Every decision looks at the first `seen` characters only, so the chunks don't matter.
+    const qsizetype want = FSize, reach = FSize / 4, seen = FSize + FSize / 2 + 2;
+    Fill(seen);
+    if (!FWhole && QStringView(FBuffer).first(std::min(seen, FBuffer.size())).contains(u'\\'))
+        FWhole = true;
+    if (FWhole || (FEnd && FBuffer.size() <= FSize + FSize / 2)) {
+        FDone = last = true;
+        return std::exchange(FBuffer, QString());
+    }
+    const QString& t = FBuffer;
+    // The nearest cut before or after `want` within a quarter piece, the best kind first.
+    auto cutAfter = [&](auto isCut) -> qsizetype {
+        for (qsizetype d = 0; d <= reach; ++d)
+            for (qsizetype at : {want - d, want + d})
+                if (at > 1 && isCut(at))
+                    return at + 1;
+        return -1;
+    };
+    auto sentenceEnd = [&](qsizetype at) {
+        return QStringView(u".!?").contains(t[at - 1]) ||
+               (t[at - 1] == u'\r' && QStringView(u".!?").contains(t[at - 2]));
+    };
+    // A blank line: the engine speaks each paragraph on its own, so both sides of such a cut
+    // sound exactly as they do in the whole.
+    qsizetype cut = cutAfter([&](qsizetype at) {
+        return t[at] == u'\n' && (t[at - 1] == u'\n' || (t[at - 1] == u'\r' && t[at - 2] == u'\n'));
+    });
+    if (cut < 0)
+        cut = cutAfter([&](qsizetype at) { return t[at] == u'\n' && sentenceEnd(at); });
+    if (cut < 0)
+        cut = cutAfter([&](qsizetype at) { return t[at].isSpace() && sentenceEnd(at); });
+    if (cut < 0)
+        cut = cutAfter([&](qsizetype at) { return t[at].isSpace(); });
+    if (cut < 0)
+        cut = t[want - 1].isHighSurrogate() ? want + 1 : want; // never inside a character
+    last = false;
+    QString piece = FBuffer.first(cut);
+    FBuffer.remove(0, cut);
+    return piece;
+}
+
+std::optional<QString> TPieceCutter::Rest() {
+    if (!FDone || FEnd)
+        return std::nullopt;
+    std::optional<QString> chunk = FChunks();
+    FEnd = !chunk;
+    return chunk;
+}
+
+namespace {
+
+// Hands out `text` as one chunk.
+TPieceCutter::Chunks ChunksOf(const QString& text) {
+    return [text = QString(text), given = false]() mutable -> std::optional<QString> {
+        if (std::exchange(given, true))
+            return std::nullopt;
+        return std::exchange(text, QString());
+    };
+}
+
+qsizetype PieceSize(qint64 length, int count) {
+    return qsizetype((length + std::max(1, count) - 1) / std::max(1, count));
+}
+
+} // namespace
+
 QStringList SplitPieces(const QString& text, int count) {
+    TPieceCutter cutter(ChunksOf(text), PieceSize(text.size(), count));
     QStringList pieces;
-    qsizetype from = 0;
-    for (qsizetype end : PieceEnds(text, count))
-        pieces << text.mid(from, end - from), from = end;
+    bool last = false;
+    while (std::optional<QString> piece = cutter.Next(last))
+        pieces << *piece;
+    while (std::optional<QString> more = cutter.Rest())
+        pieces.last() += *more;
     return pieces;
 }
 
 // --- The running pipeline ------------------------------------------------------------------
 
-struct TMp3Pipeline::State {
+struct TMp3Pipeline::State : std::enable_shared_from_this<TMp3Pipeline::State> {
     struct Piece {
         QString TextFile, Wav;
         std::unique_ptr<TPartFile> Spill; // where a later piece is encoded
-        enum { Waiting, Running, Done, Failed } Stage = Waiting;
+        enum { Running, Done, Failed } Stage = Running;
+        bool Last = false;
         pid_t Worker = -1, Encoder = -1;
     };
 
@@ -198,16 +246,20 @@ struct TMp3Pipeline::State {
     QString WorkerProgram, Encoder, Output;
     QStringList WorkerSwitches, EncoderArguments;
     int Parallel = 1;
+    bool CommitAtEnd = true;
     QTemporaryDir Folder{QDir::tempPath() + QStringLiteral("/nurva-mp3-XXXXXX")};
     std::unique_ptr<TPartFile> Part;
-    std::vector<Piece> Pieces;
+    std::unique_ptr<TPieceCutter> Cutter; // under CutterMutex
+    std::deque<Piece> Pieces;             // grows under Mutex; a piece stays where it is
     std::thread Driver;
 
-    std::mutex Mutex;
+    std::mutex CutterMutex, Mutex;
     std::condition_variable Changed;
-    int Next = 0, Head = 0;
-    std::atomic<bool> Cancelled{false}, Running{false};
+    int Head = 0;
+    bool Cut = false; // every piece is handed out
+    std::atomic<bool> Cancelled{false}, Running{false}, Delivered{false};
     QString Error;
+    Result Final;
     std::atomic<qint64> Relayed{0};
     qint64 Expected = 1;
     std::atomic<int> Percent{-1};
@@ -217,11 +269,20 @@ struct TMp3Pipeline::State {
         if (owner)
             QMetaObject::invokeMethod(
                 owner.data(),
-                [owner, call] {
-                    if (owner)
+                [owner, call, self = shared_from_this()] {
+                    // Only while this is the owner's run: a later Start has a run of its own.
+                    if (owner && owner->FState == self)
                         call(owner.data());
                 },
                 Qt::QueuedConnection);
+    }
+
+    // The receiver may start the next run, which lets go of this one.
+    void Deliver() {
+        if (Delivered.exchange(true) || !Owner)
+            return;
+        const Result result = Final;
+        emit Owner->finished(result);
     }
 
     void Fail(const QString& why) {
@@ -242,6 +303,7 @@ struct TMp3Pipeline::State {
 
     void Drive();
     void Slot();
+    int Take(QString& error);
     bool RunPiece(int k, QString& error);
     bool Relay(int from, int to, bool trimEnd, pid_t worker, bool& heard);
 };
@@ -254,19 +316,23 @@ void TMp3Pipeline::State::Drive() {
         ::open(QFile::encodeName(Part->Path()).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
     if (out < 0)
         Fail(QStringLiteral("The file %1 can not be written in its folder.").arg(Output));
-    for (int k = 0; k < int(Pieces.size()) && !Cancelled; ++k) {
+    for (int k = 0; !Cancelled; ++k) {
         std::unique_lock lock(Mutex);
-        Changed.wait(lock, [&] { return Cancelled || Pieces[k].Stage >= Piece::Done; });
-        if (Cancelled)
+        Changed.wait(lock, [&] {
+            return Cancelled || (Cut && k >= int(Pieces.size())) ||
+                   (k < int(Pieces.size()) && Pieces[k].Stage >= Piece::Done);
+        });
+        if (Cancelled || k >= int(Pieces.size()))
             break;
+        Piece& piece = Pieces[k];
         lock.unlock();
         if (k > 0) {
-            if (!AppendFile(out, Pieces[k].Spill->Path())) {
+            if (!AppendFile(out, piece.Spill->Path())) {
                 Fail(QStringLiteral("The file %1 could not be written: %2")
                          .arg(Output, QString::fromLocal8Bit(std::strerror(errno))));
                 break;
             }
-            Pieces[k].Spill.reset();
+            piece.Spill.reset();
         }
         lock.lock();
         Head = k + 1;
@@ -283,33 +349,92 @@ void TMp3Pipeline::State::Drive() {
         t.join();
     Result result;
     if (!Cancelled) {
-        result.Ok = Part->Commit(result.Error);
+        result.Ok = !CommitAtEnd || Part->Commit(result.Error);
     } else if (Error.isEmpty()) {
         result.Cancelled = true;
     } else {
         result.Error = Error;
     }
-    Part.reset();
+    if (!result.Ok)
+        Part.reset();
     Pieces.clear();
+    Cutter.reset();
+    Final = result;
     Running = false;
-    Post([result](TMp3Pipeline* p) { emit p->finished(result); });
+    Post([this](TMp3Pipeline*) { Deliver(); });
+}
+
+// Cuts the next piece and hands it to a worker's text file; its index, or -1 when there is
+// none (or no more may start).
+int TMp3Pipeline::State::Take(QString& error) {
+    // One slot at a time, so that pieces are cut in order.
+    std::lock_guard cutting(CutterMutex);
+    int k;
+    {
+        std::unique_lock lock(Mutex);
+        // Bounded look-ahead: no piece starts more than one round ahead of the writing.
+        Changed.wait(lock,
+                     [&] { return Cancelled || Cut || int(Pieces.size()) < Head + Parallel; });
+        if (Cancelled || Cut)
+            return -1;
+        k = int(Pieces.size()); // only this slot adds pieces now
+    }
+    bool last = false;
+    QFile file(Folder.filePath(QStringLiteral("%1.txt").arg(k)));
+    try {
+        std::optional<QString> text = Cutter->Next(last);
+        if (!text) {
+            std::lock_guard lock(Mutex);
+            Cut = true;
+            Changed.notify_all();
+            return -1;
+        }
+        // With its byte order mark, so that the worker reads it as UTF-8 whatever it holds.
+        bool ok = file.open(QIODevice::WriteOnly) && file.write("\xEF\xBB\xBF") == 3 &&
+                  file.write(text->toUtf8()) >= 0;
+        text.reset();
+        // A last piece may go on in chunks (see TPieceCutter::Rest).
+        while (ok && !Cancelled)
+            if (std::optional<QString> more = Cutter->Rest())
+                ok = file.write(more->toUtf8()) >= 0;
+            else
+                break;
+        if (!ok || !file.flush()) {
+            error = QStringLiteral("The text could not be handed over: %1").arg(file.errorString());
+            return -1;
+        }
+        file.close();
+    } catch (const std::exception& e) {
+        error = QString::fromUtf8(e.what());
+        return -1;
+    }
+    Piece p;
+    p.TextFile = file.fileName();
+    p.Wav = Folder.filePath(QStringLiteral("%1.wav").arg(k));
+    p.Last = last;
+    if (k > 0) {
+        p.Spill = std::make_unique<TPartFile>(Output);
+        if (p.Spill->Path().isEmpty()) {
+            error = QStringLiteral("The file %1 can not be written in its folder.").arg(Output);
+            return -1;
+        }
+    }
+    std::lock_guard lock(Mutex);
+    Pieces.push_back(std::move(p));
+    Cut = last;
+    Changed.notify_all();
+    return k;
 }
 
 void TMp3Pipeline::State::Slot() {
     for (;;) {
-        int k;
-        {
-            std::unique_lock lock(Mutex);
-            // Bounded look-ahead: no piece starts more than one round ahead of the writing.
-            Changed.wait(lock, [&] {
-                return Cancelled || Next >= int(Pieces.size()) || Next < Head + Parallel;
-            });
-            if (Cancelled || Next >= int(Pieces.size()))
-                return;
-            k = Next++;
-            Pieces[k].Stage = Piece::Running;
-        }
         QString error;
+        const int k = Take(error);
+        if (k < 0) {
+            if (!error.isEmpty())
+                Fail(error);
+            return;
+        }
         const bool ok = RunPiece(k, error);
         if (!ok && !Cancelled)
             Fail(error);
@@ -320,8 +445,11 @@ void TMp3Pipeline::State::Slot() {
 }
 
 bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
-    Piece& p = Pieces[k];
-    const bool last = k + 1 == int(Pieces.size());
+    Piece& p = [&]() -> Piece& {
+        std::lock_guard lock(Mutex);
+        return Pieces[k];
+    }();
+    const bool last = p.Last;
     const QString target = k == 0 ? Part->Path() : p.Spill->Path();
     auto log = [&](const char* kind) {
         const QByteArray name =
@@ -484,28 +612,59 @@ TMp3Pipeline::~TMp3Pipeline() {
     Cancel();
     if (FState && FState->Driver.joinable())
         FState->Driver.join();
+    Discard();
 }
 
 bool TMp3Pipeline::Running() const {
     return FState && FState->Running;
 }
 
-void TMp3Pipeline::Cancel() {
+void TMp3Pipeline::Cancel(bool wait) {
     if (!FState)
         return;
-    std::lock_guard lock(FState->Mutex);
-    FState->Cancelled = true;
-    FState->KillLocked();
-    FState->Changed.notify_all();
+    {
+        std::lock_guard lock(FState->Mutex);
+        FState->Cancelled = true;
+        FState->KillLocked();
+        FState->Changed.notify_all();
+    }
+    if (wait && FState->Driver.joinable()) {
+        const std::shared_ptr<State> state = FState; // the receiver may start another run
+        state->Driver.join();
+        state->Deliver();
+    }
+}
+
+bool TMp3Pipeline::Commit(const QString& output, QString& error) {
+    if (!FState || FState->Running || !FState->Part) {
+        error = QStringLiteral("No MP3 file is ready for %1.").arg(output);
+        return false;
+    }
+    const bool ok = FState->Part->CommitAs(output, error);
+    FState->Part.reset();
+    return ok;
+}
+
+void TMp3Pipeline::Discard() {
+    if (FState && !FState->Running)
+        FState->Part.reset();
 }
 
 void TMp3Pipeline::Start(const QString& text, int count, const QString& worker,
                          const QStringList& workerSwitches, const QString& output,
-                         const Options& options, int parallel) {
+                         const Options& options, int parallel, bool commit) {
+    Start(ChunksOf(text), text.size(), count, worker, workerSwitches, output, options, parallel,
+          commit);
+}
+
+void TMp3Pipeline::Start(TPieceCutter::Chunks chunks, qint64 expected, int count,
+                         const QString& worker, const QStringList& workerSwitches,
+                         const QString& output, const Options& options, int parallel, bool commit) {
     if (FState && FState->Driver.joinable()) {
         Cancel();
         FState->Driver.join();
     }
+    Discard();
     FState = std::make_shared<State>();
     State& s = *FState;
     s.Owner = this;
@@ -523,33 +682,14 @@ void TMp3Pipeline::Start(const QString& text, int count, const QString& worker,
     s.WorkerSwitches = workerSwitches;
     s.Output = output;
     s.Parallel = std::max(1, parallel);
+    s.CommitAtEnd = commit;
     s.Part = std::make_unique<TPartFile>(output);
-    if (s.Part->Path().isEmpty() || !s.Folder.isValid())
+    if (s.Part->Path().isEmpty() || !s.Folder.isValid()) {
+        s.Part.reset();
         return refuse(QStringLiteral("The file %1 can not be written in its folder.").arg(output));
-    qint64 chars = 0;
-    const QList<qsizetype> ends = PieceEnds(text, count);
-    s.Pieces.resize(std::size_t(ends.size()));
-    for (int k = 0; k < int(s.Pieces.size()); ++k) {
-        State::Piece& p = s.Pieces[k];
-        p.TextFile = s.Folder.filePath(QStringLiteral("%1.txt").arg(k));
-        p.Wav = s.Folder.filePath(QStringLiteral("%1.wav").arg(k));
-        QFile file(p.TextFile);
-        const qsizetype from = k ? ends[k - 1] : 0;
-        const QStringView piece = QStringView(text).mid(from, ends[k] - from);
-        chars += piece.size();
-        // With its byte order mark, so that the worker reads it as UTF-8 whatever it holds.
-        if (!file.open(QIODevice::WriteOnly) || file.write("\xEF\xBB\xBF") != 3 ||
-            file.write(piece.toUtf8()) < 0 || !file.flush())
-            return refuse(
-                QStringLiteral("The text could not be handed over: %1").arg(file.errorString()));
-        if (k > 0) {
-            p.Spill = std::make_unique<TPartFile>(output);
-            if (p.Spill->Path().isEmpty())
-                return refuse(
-                    QStringLiteral("The file %1 can not be written in its folder.").arg(output));
-        }
     }
-    s.Expected = std::max<qint64>(1, qint64(double(chars) * kBytesPerChar));
+    s.Cutter = std::make_unique<TPieceCutter>(std::move(chunks), PieceSize(expected, count));
+    s.Expected = std::max<qint64>(1, qint64(double(expected) * kBytesPerChar));
     // A reader that went away must end a write with an error, not the process.
     std::signal(SIGPIPE, SIG_IGN);
     s.Running = true;

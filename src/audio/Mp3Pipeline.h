@@ -8,7 +8,11 @@
 //
 // The pieces are joined in the silence at a paragraph's end: each piece but the last gives up
 // about as much of its trailing silence as the encoder adds at a junction (its delay and the
-// padding of the last frame), so the joined file is as long as one encoding of the whole text.
+// padding of the last frame), so the joined file is as long as one encoding of the pieces'
+// speech. (The silence where two pieces meet is the same as in one synthesis of the whole text;
+// but the engine times the words of a piece it starts afresh a little differently than it
+// would after what came before, a few tenths of a second per hour either way, and no cut at
+// the junction can know by how much.)
 // No piece writes the encoder's tag frame, so the file is one plain constant-rate stream whose
 // length and seek positions players compute from its size.
 #pragma once
@@ -19,7 +23,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 namespace Lame {
 
@@ -27,12 +33,37 @@ namespace Lame {
 // A junction can be off by half an encoder frame, so pieces are long enough for that to stay
 // far below a tenth of a second per hour.
 int PieceCount(qsizetype length, int parallel);
-// Cuts `text` into `count` pieces of about equal length, each ending at a blank line, else at a
-// sentence's end, else at a blank; together they are the text. A text with control tags stays
-// whole.
+// How many pipelines run at once for a writing speed in 1/256 of real time (the file
+// destination's value; 0 is no cap): one per core without a cap, else one.
+int PipelineCount(unsigned writingSpeed);
+
+// Cuts a text, handed over in chunks of any size, into pieces of about `size` characters, each
+// ending at a blank line, else at a sentence's end, else at a blank; together they are the text.
+// Where the pieces end depends on the text alone, not on its chunks. Only about one and a half
+// pieces are held at a time. From the first control tag on the text stays whole: a tag's
+// setting runs on past any cut, and a worker would not know it. That last piece is handed out
+// in chunks: Next gives its start, Rest the chunks after it.
+class TPieceCutter {
+public:
+    // The next chunk; nullopt at the end. May throw std::exception with a message.
+    using Chunks = std::function<std::optional<QString>()>;
+    TPieceCutter(Chunks chunks, qsizetype size);
+    // The next piece, with `last` set on the last one; nullopt after it. A text with nothing
+    // in it is one empty piece.
+    std::optional<QString> Next(bool& last);
+    // After the last piece, what more belongs to it, a chunk at a time; nullopt at the end.
+    std::optional<QString> Rest();
+
+private:
+    void Fill(qsizetype size);
+    Chunks FChunks;
+    qsizetype FSize;
+    QString FBuffer;
+    bool FEnd = false, FWhole = false, FDone = false;
+};
+
+// The pieces TPieceCutter makes of `text` in `count` pieces of about equal length.
 QStringList SplitPieces(const QString& text, int count);
-// Where those pieces end, as offsets into `text`.
-QList<qsizetype> PieceEnds(const QString& text, int count);
 
 class TMp3Pipeline : public QObject {
     Q_OBJECT
@@ -40,15 +71,26 @@ public:
     explicit TMp3Pipeline(QObject* parent = nullptr);
     ~TMp3Pipeline() override;
 
-    // Cuts `text` into `count` pieces (SplitPieces) and hands them to the workers: `worker`
-    // and `workerSwitches` are the program that speaks a piece, as
-    // `worker /ttw TEXTFILE OUT.wav workerSwitches...`. The text is not needed once this
-    // returns. Always ends in exactly one finished(), delivered through the event loop of the
-    // thread that started it.
+    // Hands the text's pieces (TPieceCutter, `count` pieces for `expected` characters) to the
+    // workers as they are needed: `worker` and `workerSwitches` are the program that speaks a
+    // piece, as `worker /ttw TEXTFILE OUT.wav workerSwitches...`. Always ends in exactly one
+    // finished(), delivered through the event loop of the thread that started it. With
+    // `commit` false a finished file waits for Commit or Discard instead of taking its name.
+    void Start(TPieceCutter::Chunks chunks, qint64 expected, int count, const QString& worker,
+               const QStringList& workerSwitches, const QString& output, const Options& options,
+               int parallel, bool commit = true);
+    // The same for a text in memory; the text is not needed once this returns.
     void Start(const QString& text, int count, const QString& worker,
                const QStringList& workerSwitches, const QString& output, const Options& options,
-               int parallel);
-    void Cancel();
+               int parallel, bool commit = true);
+    // Puts a file finished without its name under `output` (any folder); false with `error`
+    // when it can't.
+    bool Commit(const QString& output, QString& error);
+    // Removes a file finished without its name.
+    void Discard();
+    // Ends a run: its workers are killed and nothing is left of its files. With `wait`,
+    // finished() has come when this returns.
+    void Cancel(bool wait = false);
     bool Running() const;
 
 signals:

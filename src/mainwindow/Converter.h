@@ -240,11 +240,9 @@ private:
     // key, which never converts or advances.
     void BeginReading(const QString& text, bool report, bool freeText);
     void UnlockAfterReading();
-    bool RunMp3Step();
+    void RunMp3Step();
     void Mp3Progress(int percent);
-    void Mp3Done(const mainwindow::TMp3Result& result);
     void FinishStop(bool ended, const mainwindow::TReading& finished);
-    mainwindow::TReading FMp3Reading; // the conversion whose MP3 is being encoded
     QString AutoOutputName(TReadKind kind, const QString& extension) const;
 
 public:

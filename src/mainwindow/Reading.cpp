@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTabBar>
@@ -74,7 +75,6 @@ void TFormCvt::CreateReadingCommands() {
     connect(FReading, &mainwindow::TReadingController::paused, this, [this] { UpdateStatus(); });
     connect(FReading, &mainwindow::TReadingController::stopped, this, &TFormCvt::MSpeech1Stop);
     connect(FReading, &mainwindow::TReadingController::mp3Progress, this, &TFormCvt::Mp3Progress);
-    connect(FReading, &mainwindow::TReadingController::mp3Done, this, &TFormCvt::Mp3Done);
 }
 
 // --- Starting -------------------------------------------------------------------------------
@@ -156,6 +156,8 @@ void TFormCvt::BeginReading(const QString& text, bool report, bool freeText) {
     request.EngineIndex = Settings.EngineIndex;
     request.Speed = Settings.Spd;
     request.RealTime = Settings.RealTime;
+    request.Khz = Settings.KHZ;
+    request.Kbps = Settings.KBPS;
     if (mode != 0) {
         request.AutoWav = AutoOutputName(ReadKind, QStringLiteral(".wav"));
         request.AutoMp3 = AutoOutputName(ReadKind, QStringLiteral(".mp3"));
@@ -199,11 +201,14 @@ void TFormCvt::MSpeech1Start(speech::TMSpeech*) {
         Memo1->setReadOnly(true);
         FLocked = true;
     }
-    ActionPause->setEnabled(true);
+    // A conversion into MP3 is spoken by workers: it shows how much is done, not the word, and
+    // it can be stopped but not paused.
+    const bool converting = FReading->Converting();
+    ActionPause->setEnabled(!converting);
     ActionStop->setEnabled(true);
     ComboBoxExEngines->setEnabled(false);
     TrackBarSpd->setEnabled(false);
-    GaugeWordPosition->setMaximum(std::max(1, FReading->SpokenLength()));
+    GaugeWordPosition->setMaximum(converting ? 100 : std::max(1, FReading->SpokenLength()));
     GaugeWordPosition->setValue(0);
     TimerWordPosition->start();
     UpdateStatus();
@@ -231,9 +236,9 @@ void TFormCvt::UnlockAfterReading() {
 
 void TFormCvt::MSpeech1Stop(bool ended) {
     const mainwindow::TReading finished = FReading->Current();
-    if (ended && finished.Mode == 2 && RunMp3Step())
-        return; // the steps after it follow when the encoder is done
     UnlockAfterReading();
+    if (ended && finished.Mode == 2)
+        RunMp3Step();
     FinishStop(ended, finished);
 }
 
@@ -250,40 +255,33 @@ void TFormCvt::FinishStop(bool ended, const mainwindow::TReading& finished) {
     UpdateStatus();
 }
 
-// Encodes the finished WAV file into MP3 under the names fixed at the start. The encoder runs
-// while the window goes on: the gauge and the status follow it, Stop cancels it, and the read
-// commands stay locked until it is done. False when there was nothing to encode.
-bool TFormCvt::RunMp3Step() {
+// Names the finished conversion's MP3 file: the automatic name fixed at its start, or the one
+// the user picks. The file was written while the text was spoken; a stopped or failed
+// conversion leaves none.
+void TFormCvt::RunMp3Step() {
     ShowStatus(QStringLiteral("Converting..."));
     QString mp3;
-    if (!Settings.AutoName)
+    if (FReading->Mp3Ready() && !Settings.AutoName)
         mp3 = RunSaveDialog(this, "Convert into Mp3 File", "Mp3 Files(*.mp3)", "mp3",
                             SaveDialogMp3.InitialDir, FLastMp3Name);
-    FMp3Reading = FReading->Current();
-    TimerWordPosition->stop();
-    ActionPause->setEnabled(false);
-    ActionStop->setEnabled(true);
-    GaugeWordPosition->setMaximum(100);
-    GaugeWordPosition->setValue(0);
-    const std::optional<mainwindow::TMp3Result> at_once =
-        FReading->StartMp3(mp3, Settings.KHZ, Settings.KBPS);
-    if (at_once && at_once->State == mainwindow::TMp3Result::NothingSpoken)
+    mainwindow::TMp3Result result;
+    {
+        // Into another file system the file is copied.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        result = FReading->FinishMp3(mp3);
+    }
+    if (result.State == mainwindow::TMp3Result::NothingSpoken)
         ShowStatus(QStringLiteral(" Nothing was spoken, so no MP3 file was written."));
-    return !at_once;
+    else if (result.State == mainwindow::TMp3Result::Cancelled)
+        ShowStatus(QStringLiteral(" Stopped: no MP3 file was written."));
+    else if (result.State == mainwindow::TMp3Result::Failed)
+        KoUtils::ShowMessageBox(result.Error, KoUtils::MB_ICONERROR);
 }
 
 void TFormCvt::Mp3Progress(int percent) {
     GaugeWordPosition->setValue(percent);
     ShowStatus(QStringLiteral("Converting... %1%").arg(percent));
-}
-
-void TFormCvt::Mp3Done(const mainwindow::TMp3Result& result) {
-    UnlockAfterReading();
-    if (result.State == mainwindow::TMp3Result::Cancelled)
-        ShowStatus(QStringLiteral(" Stopped: no MP3 file was written."));
-    else if (result.State == mainwindow::TMp3Result::Failed)
-        KoUtils::ShowMessageBox(result.Error, KoUtils::MB_ICONERROR);
-    FinishStop(true, FMp3Reading);
 }
 
 // --- Pause, resume and stop -----------------------------------------------------------------
@@ -325,6 +323,8 @@ void TFormCvt::ActionStopExecute() {
 // --- Following the spoken word --------------------------------------------------------------
 
 void TFormCvt::TimerWordPositionTimer() {
+    if (FReading->Converting())
+        return; // no word to follow: the gauge shows the conversion's progress
     // The engine's index into the text as handed over; exact after letters that take more
     // than one byte.
     const int spoken = FReading->SpokenPosition();

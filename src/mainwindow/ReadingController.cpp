@@ -1,12 +1,13 @@
 #include "ReadingController.h"
 
-#include "AudioDestFile.h"
 #include "Document.h"
 #include "KoUtils.h"
 #include "Lame.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -16,16 +17,13 @@ TReadingController::TReadingController(speech::TMSpeech* speech, QObject* parent
     : QObject(parent), FSpeech(speech) {
     FSpeech->OnStart = [this](speech::TMSpeech*) { emit started(); };
     FSpeech->OnStop = [this](speech::TMSpeech*) { OnStop(); };
-    connect(&FEncoder, &Lame::TEncodeJob::progress, this, &TReadingController::mp3Progress);
-    connect(&FEncoder, &Lame::TEncodeJob::finished, this, &TReadingController::Mp3Finished);
+    connect(&FPipeline, &Lame::TMp3Pipeline::progress, this, &TReadingController::mp3Progress);
+    connect(&FPipeline, &Lame::TMp3Pipeline::finished, this,
+            &TReadingController::ConversionFinished);
 }
 
 void TReadingController::Start(const TReadingRequest& request) {
     FReplaced = false;
-    if (EncodingMp3())
-        throw speech::EMSpeechException(
-            QStringLiteral("An MP3 file is being written. Stop it first, or wait for it."));
-    QString reserved; // an intermediate WAV made for this start
     try {
         const QStringList& engines = FSpeech->Engines();
         if (engines.isEmpty())
@@ -40,18 +38,14 @@ void TReadingController::Start(const TReadingRequest& request) {
         FReplaced = true;
         Abandon();
         FSpeech->SelectEngine(engines[request.EngineIndex]);
+        if (request.Mode == 2)
+            return StartConversion(request);
 
-        QString wav = request.AutoWav, mp3;
+        QString wav = request.AutoWav;
         if (request.Mode == 1 && request.AskWav) {
             const QString chosen = request.AskWav();
             if (!chosen.isEmpty())
                 wav = chosen;
-        } else if (request.Mode == 2) {
-            // Never over a file that is already there: it is deleted after the encoding.
-            reserved = ReserveIntermediate(request.AutoWav);
-            if (!reserved.isEmpty())
-                wav = reserved;
-            mp3 = request.AutoMp3;
         }
         if (request.Mode != 0) {
             FSpeech->Filename = wav;
@@ -72,11 +66,10 @@ void TReadingController::Start(const TReadingRequest& request) {
         FSpeech->SetText(lines);
         FSpeech->SetSpeed(std::uint32_t(request.Speed));
         FActive = true;
-        FCurrent = TReading{request.Mode, request.Kind, request.FreeText, wav, mp3};
+        FCurrent = TReading{request.Mode, request.Kind, request.FreeText,
+                            request.Mode == 1 ? wav : QString(), QString()};
         FSpeech->Speak();
     } catch (const std::exception& e) {
-        if (!reserved.isEmpty())
-            QFile::remove(reserved);
         if (FReplaced)
             FActive = false; // nothing runs any more: no stop will come
         if (FReplaced && request.Mode != 0 &&
@@ -87,12 +80,99 @@ void TReadingController::Start(const TReadingRequest& request) {
     }
 }
 
-// A reading replaced before its end never reports a stop: its intermediate WAV would be left
-// behind half written.
-void TReadingController::Abandon() {
-    if (FActive && FCurrent.Mode == 2 && !FCurrent.Wav.isEmpty())
-        QFile::remove(FCurrent.Wav);
+namespace {
+QString gWorker;
+}
+
+void TReadingController::SetWorkerProgram(const QString& path) {
+    gWorker = path;
+}
+
+// The text goes to worker processes of this program in pieces, each spoken straight into an
+// encoder; the file waits for its name until the MP3 step.
+void TReadingController::StartConversion(const TReadingRequest& request) {
+    FCurrent = TReading{2, request.Kind, request.FreeText, QString(), request.AutoMp3};
+    FMp3Request = request;
+    FMp3Retried = false;
+    FMp3 = {TMp3Result::Cancelled, {}};
+    FSpokenStarts.clear();
+    FTextStarts.clear();
+    FSpokenLength = 0;
+    FActive = true;
+    const int run = ++FRun;
+    if (request.Text.trimmed().isEmpty()) {
+        // Nothing to speak: the stop follows as the engine's would, after this start.
+        FMp3 = {TMp3Result::NothingSpoken, {}};
+        QTimer::singleShot(0, this, [this, run] {
+            if (run == FRun && FActive && FMp3.State == TMp3Result::NothingSpoken) {
+                FActive = false;
+                emit stopped(true);
+            }
+        });
+    } else {
+        RunPipeline(request.Khz, request.Kbps);
+    }
+    emit started();
+}
+
+void TReadingController::RunPipeline(const QString& khz, const QString& kbps) {
+    const TReadingRequest& r = FMp3Request;
+    // The workers speak with this reading's voice and speed; their writing speed is a whole
+    // multiple of real time (256 is no cap, as the file destination's 0).
+    const unsigned realTime = unsigned(r.RealTime) & 0xFFFF;
+    const int times = realTime == 0 ? 256 : std::max(1, int(realTime + 128) / 256);
+    const QStringList switches{QStringLiteral("-e"), QString::number(r.EngineIndex),
+                               QStringLiteral("-s"), QString::number(r.Speed),
+                               QStringLiteral("-w"), QString::number(times)};
+    const int parallel = Lame::PipelineCount(realTime);
+    const QString worker = gWorker.isEmpty() ? QCoreApplication::applicationFilePath() : gWorker;
+    FPipeline.Start(r.Text, Lame::PieceCount(r.Text.size(), parallel), worker, switches,
+                    FCurrent.Mp3, {khz, kbps, QStringLiteral("s"), QStringLiteral("5")}, parallel,
+                    false);
+}
+
+void TReadingController::ConversionFinished(const Lame::Result& result) {
+    if (!Converting()) {
+        FPipeline.Discard(); // a conversion replaced by another reading
+        return;
+    }
+    if (!result.Ok && !result.Cancelled && !FMp3Retried) {
+        // The stored rate or bit rate may be one the encoder refuses.
+        FMp3Retried = true;
+        RunPipeline(QStringLiteral("automatic"), QStringLiteral("128"));
+        return;
+    }
+    if (result.Ok)
+        FMp3 = {TMp3Result::Written, {}};
+    else if (result.Cancelled)
+        FMp3 = {TMp3Result::Cancelled, {}};
+    else
+        FMp3 = {TMp3Result::Failed, QStringLiteral("The MP3 file %1 could not be written.\n\n%2")
+                                        .arg(FCurrent.Mp3, result.Error)};
+    FMp3Request.Text = QString();
     FActive = false;
+    emit stopped(true);
+}
+
+TMp3Result TReadingController::FinishMp3(const QString& chosen) {
+    TMp3Result result = std::exchange(FMp3, TMp3Result{TMp3Result::Cancelled, {}});
+    if (result.State != TMp3Result::Written)
+        return result;
+    const QString mp3 = chosen.isEmpty() ? FCurrent.Mp3 : chosen;
+    QString error;
+    if (!FPipeline.Commit(mp3, error))
+        return {TMp3Result::Failed,
+                QStringLiteral("The MP3 file %1 could not be written.\n\n%2").arg(mp3, error)};
+    return result;
+}
+
+// A reading replaced before its end never reports a stop; a conversion's workers end with it.
+void TReadingController::Abandon() {
+    const bool converting = Converting();
+    FActive = false;
+    if (converting)
+        FPipeline.Cancel(true);
+    FPipeline.Discard();
 }
 
 void TReadingController::OnStop() {
@@ -106,7 +186,8 @@ void TReadingController::OnStop() {
 }
 
 void TReadingController::Pause() {
-    FSpeech->Pause();
+    if (!Converting())
+        FSpeech->Pause();
 }
 
 void TReadingController::Resume() {
@@ -114,8 +195,8 @@ void TReadingController::Resume() {
 }
 
 void TReadingController::Stop() {
-    if (EncodingMp3())
-        return CancelMp3();
+    if (Converting())
+        return FPipeline.Cancel(true); // its stop comes before this returns
     if (FSpeech->Paused)
         FSpeech->Resume();
     FSpeech->Stop();
@@ -137,47 +218,6 @@ int TReadingController::TextPosition(int spoken) const {
     return FTextStarts[line] + std::clamp(spoken - FSpokenStarts[line], 0, std::max(0, length));
 }
 
-std::optional<TMp3Result> TReadingController::StartMp3(const QString& chosen, const QString& khz,
-                                                       const QString& kbps) {
-    FMp3Wav = FCurrent.Wav;
-    FMp3 = chosen.isEmpty() ? FCurrent.Mp3 : chosen;
-    const QFileInfo spoken(FMp3Wav);
-    if (!spoken.isFile() || spoken.size() <= engines::AudioDestFile::HeaderSize) {
-        // A conversion stopped before the first word: there is nothing to encode.
-        QFile::remove(FMp3Wav);
-        return TMp3Result{TMp3Result::NothingSpoken, {}};
-    }
-    FMp3Retried = false;
-    FEncoder.Start(false, FMp3Wav, FMp3, {khz, kbps, QStringLiteral("s"), QStringLiteral("5")});
-    return std::nullopt;
-}
-
-void TReadingController::CancelMp3() {
-    FEncoder.Cancel();
-}
-
-void TReadingController::Mp3Finished(const Lame::Result& result) {
-    if (!result.Ok && !result.Cancelled && !FMp3Retried) {
-        // The stored rate or bit rate may be one the encoder refuses.
-        FMp3Retried = true;
-        FEncoder.Start(false, FMp3Wav, FMp3,
-                       {QStringLiteral("automatic"), QStringLiteral("128"), QStringLiteral("s"),
-                        QStringLiteral("5")});
-        return;
-    }
-    TMp3Result done;
-    if (result.Ok || result.Cancelled) {
-        QFile::remove(FMp3Wav);
-        done.State = result.Ok ? TMp3Result::Written : TMp3Result::Cancelled;
-    } else {
-        done = {TMp3Result::Failed,
-                QStringLiteral("The MP3 file %1 could not be written.\n\n%2\n\nThe spoken text is "
-                               "kept in %3.")
-                    .arg(FMp3, result.Error, FMp3Wav)};
-    }
-    emit mp3Done(done);
-}
-
 QString TReadingController::AutoOutputName(TReadKind kind, const QString& extension,
                                            const QString& document, const QString& folder) {
     if ((kind == rkDocument || kind == rkPart) && !document.isEmpty()) {
@@ -185,20 +225,6 @@ QString TReadingController::AutoOutputName(TReadKind kind, const QString& extens
         return folder + (kind == rkPart ? QStringLiteral("PartOf") : QString()) + name;
     }
     return folder + QStringLiteral("Clipboard") + extension;
-}
-
-QString TReadingController::ReserveIntermediate(const QString& wanted) {
-    const QString stem = KoUtils::ChangeFileExt(wanted, QString());
-    for (int n = 0; n < 1000; ++n) {
-        const QString name = n == 0 ? wanted : QStringLiteral("%1-%2.wav").arg(stem).arg(n);
-        QFile f(name);
-        if (f.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return name;
-        const QFileInfo taken(name);
-        if (!taken.exists() && !taken.isSymLink())
-            return {}; // the folder refuses it: nothing to reserve
-    }
-    return {};
 }
 
 } // namespace mainwindow

@@ -1,11 +1,14 @@
-// The reading controller: one reading at a time, aloud, into a WAV file or into an MP3 file,
-// on the speech component. It fixes a reading's output names when it starts, maps the
-// engine's word index back into the text, and encodes the MP3 file when a conversion ends.
+// The reading controller: one reading at a time, aloud or into a WAV file on the speech
+// component, or into an MP3 file through the conversion pipeline (worker processes of this
+// program speak the text's pieces straight into the encoder; no WAV file is written). It fixes a
+// reading's output names when it starts, maps the engine's word index back into the text, and
+// names the MP3 file when a conversion ends.
 // It knows no widget and no command: the window decides what a start or a stop means for
 // the editor, the status and the playlist.
 #pragma once
 
 #include "Lame.h"
+#include "Mp3Pipeline.h"
 #include "mSpeech.h"
 
 #include <QObject>
@@ -31,6 +34,8 @@ struct TReadingRequest {
     QString AutoWav, AutoMp3;
     // Mode 1: asks for the WAV file's name once the engine is free; empty keeps AutoWav.
     std::function<QString()> AskWav;
+    // Mode 2: the encoder's sample rate and bit rate.
+    QString Khz = QStringLiteral("22.05"), Kbps = QStringLiteral("128");
 };
 
 // The reading the engine is on, or was on last.
@@ -38,7 +43,7 @@ struct TReading {
     int Mode = 0;
     TReadKind Kind = rkNone;
     bool FreeText = false;
-    QString Wav; // the file the engine writes, modes 1 and 2
+    QString Wav; // the file the engine writes, mode 1
     QString Mp3; // the automatic MP3 name, mode 2
 };
 
@@ -59,6 +64,8 @@ public:
     bool StartReplaced() const { return FReplaced; }
     // Started, and its stop has not arrived.
     bool Active() const { return FActive; }
+    // An MP3 conversion runs: it has no word positions and no pause, only progress.
+    bool Converting() const { return FActive && FCurrent.Mode == 2; }
     const TReading& Current() const { return FCurrent; }
 
     void Pause();
@@ -73,21 +80,21 @@ public:
     int SpokenLength() const { return FSpokenLength; }
     int TextPosition(int spoken) const;
 
-    // Starts encoding the finished conversion's WAV into `mp3` (the automatic name when empty);
-    // mp3Done follows, or, when there is nothing to encode, the result comes back at once. The
-    // WAV goes once the MP3 file is written, or when the encoding is cancelled; a failed
-    // encoding keeps it. Nothing is left under the MP3 name unless it was written whole.
-    std::optional<TMp3Result> StartMp3(const QString& mp3, const QString& khz, const QString& kbps);
-    bool EncodingMp3() const { return FEncoder.Running(); }
-    void CancelMp3();
+    // The MP3 step of a conversion that has stopped: puts its file under `mp3` (the automatic
+    // name when empty), or tells why there is none. Nothing is ever left under an MP3 name
+    // unless it was written whole.
+    TMp3Result FinishMp3(const QString& mp3);
+    // A stopped conversion has a file waiting for its name.
+    bool Mp3Ready() const { return FMp3.State == TMp3Result::Written; }
+
+    // The program that speaks a conversion's pieces, as its "/ttw" job: this program itself
+    // unless set.
+    static void SetWorkerProgram(const QString& path);
 
     // "<folder><name>.ext" for a document's reading ("PartOf" before the name for a part),
     // "<folder>Clipboard.ext" for anything else.
     static QString AutoOutputName(TReadKind kind, const QString& extension, const QString& document,
                                   const QString& folder);
-    // Reserves a name for an intermediate WAV file that nothing else owns: `wanted` when it is
-    // free, else the first free "name-N.wav" beside it. Empty when the folder can't be written.
-    static QString ReserveIntermediate(const QString& wanted);
 
 signals:
     void started();
@@ -96,13 +103,15 @@ signals:
     // The engine stopped. `ended`: the reading that was started came to its end (its output
     // is complete); false for the stop of a reading that was replaced or never began.
     void stopped(bool ended);
+    // How much of a conversion is done.
     void mp3Progress(int percent);
-    void mp3Done(const mainwindow::TMp3Result& result);
 
 private:
     void Abandon();
     void OnStop();
-    void Mp3Finished(const Lame::Result& result);
+    void StartConversion(const TReadingRequest& request);
+    void RunPipeline(const QString& khz, const QString& kbps);
+    void ConversionFinished(const Lame::Result& result);
 
     speech::TMSpeech* FSpeech;
     TReading FCurrent;
@@ -110,9 +119,11 @@ private:
     bool FReplaced = false;
     std::vector<int> FSpokenStarts, FTextStarts;
     int FSpokenLength = 0;
-    Lame::TEncodeJob FEncoder;
-    QString FMp3, FMp3Wav; // the encoding's output and input
+    Lame::TMp3Pipeline FPipeline;
+    TReadingRequest FMp3Request;                // the running conversion's, for a retry
+    TMp3Result FMp3{TMp3Result::Cancelled, {}}; // how the last conversion ended
     bool FMp3Retried = false;
+    int FRun = 0; // counts conversions, so that a late report of an old one is known
 };
 
 } // namespace mainwindow

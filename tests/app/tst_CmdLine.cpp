@@ -335,6 +335,50 @@ private slots:
         QVERIFY(sizes[1] > 0 && sizes[1] < sizes[0] / 2);
     }
 
+    void piecesDependOnTheTextAlone() {
+        // /ttm cuts a file as its reader hands it over, in chunks: the pieces must be those of
+        // the whole text, each ending at a blank line. From a control tag on, the text stays
+        // whole (a tag's setting runs on past any cut).
+        QString text;
+        for (int i = 0; i < 400; ++i)
+            text += QString("Paragraph %1 says a few words. It ends here.\n\n").arg(i);
+        auto cut = [](const QString& t, qsizetype chunk, int count) {
+            qsizetype at = 0;
+            Lame::TPieceCutter cutter(
+                [&]() -> std::optional<QString> {
+                    if (at >= t.size())
+                        return std::nullopt;
+                    at += chunk;
+                    return t.mid(at - chunk, chunk);
+                },
+                (t.size() + count - 1) / count);
+            QStringList pieces;
+            bool last = false;
+            while (auto piece = cutter.Next(last))
+                pieces << *piece;
+            while (auto more = cutter.Rest()) // the last piece may go on in chunks
+                pieces.last() += *more;
+            return last ? pieces : QStringList{"no last piece"};
+        };
+        const QStringList whole = Lame::SplitPieces(text, 5);
+        QCOMPARE(whole.size(), 5);
+        QCOMPARE(whole.join(QString()), text);
+        for (const QString& piece : whole.mid(0, 4))
+            QVERIFY(piece.endsWith(".\n\n"));
+        for (qsizetype chunk : {7, 1000, 100000})
+            QCOMPARE(cut(text, chunk, 5), whole);
+
+        const qsizetype tag = text.indexOf("Paragraph 200");
+        const QString tagged = text.left(tag) + "\\Pau=500\\" + text.mid(tag);
+        const QStringList pieces = cut(tagged, 7, 5);
+        QCOMPARE(pieces.join(QString()), tagged);
+        QVERIFY2(pieces.size() >= 2 && pieces.size() < 5,
+                 qPrintable(QString::number(pieces.size())));
+        for (const QString& piece : pieces.mid(0, pieces.size() - 1))
+            QVERIFY(!piece.contains(u'\\'));
+        QCOMPARE(Lame::SplitPieces(QString(), 3), QStringList{QString()});
+    }
+
     void joinedMp3IsOneStream() {
         // Long enough for a piece per core. Decoded, the joined file is as long as one encoding
         // of the same speech, and where the pieces meet there is silence, not a click.

@@ -5,12 +5,17 @@ nurva_add_test(tst_Reading SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_Reading.cpp
 # The reading controller on its own, without a window.
 nurva_add_test(tst_ReadingController SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_ReadingController.cpp
   LIBS nurva_mainwindow nurva_scriptedengine)
+# Conversions into MP3 run the program itself as their workers.
+add_dependencies(tst_Reading nurva)
+add_dependencies(tst_ReadingController nurva)
 
 # The window reading for real: espeak-ng heard on a private sound server, the real encoder,
 # the window on a private X desktop.
 nurva_add_desktop_test(desktop_Reading tst_ReadingDesktop
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_ReadingDesktop.cpp
-  LIBS nurva_mainwindow nurva_audiomonitor LABELS sound TIMEOUT 420)
+  LIBS nurva_mainwindow nurva_audiomonitor LABELS sound TIMEOUT 420
+  ENV NURVA_APPDIR=${NURVA_APPDIR})
+add_dependencies(tst_ReadingDesktop nurva)
 
 # The talking clock and the reminders in the window, on a clock the test sets.
 nurva_add_test(tst_Alarm SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_Alarm.cpp

@@ -6,6 +6,7 @@
 #include "Global.h"
 #include "KoUtils.h"
 #include "MessageCapture.h"
+#include "ReadingController.h"
 #include "TestSupport.h"
 #include "WindowFixture.h"
 
@@ -29,6 +30,7 @@ class TestReadingDesktop : public QObject {
     PulseTestServer FServer;
     MonitorRecorder FMonitor;
     QTemporaryDir FConfig;
+    QString FProgram; // the program itself, which speaks the conversions' pieces
     std::unique_ptr<QTemporaryDir> FDir;
     QString App() const { return FDir->path() + "/"; }
 
@@ -57,6 +59,8 @@ private slots:
         qputenv("XDG_CONFIG_HOME", FConfig.path().toLocal8Bit());
         QVERIFY2(FServer.Start(), qPrintable(FServer.Error()));
         engines::RegisterEngines();
+        FProgram = qEnvironmentVariable("NURVA_APPDIR") + "/nurva";
+        mainwindow::TReadingController::SetWorkerProgram(FProgram);
         QVERIFY(FMonitor.Start(FServer.Monitor()));
     }
 
@@ -130,21 +134,36 @@ private slots:
         QVERIFY(FMonitor.Peak(spans[2].to + 300, NowMs()) < 300);
     }
 
+    // The workers speak what the editor holds (not the file on disk) with the window's voice
+    // and speed: the MP3 file is as long as that speech, and no WAV file is left.
     void mp3FromTheWindow() {
         Messages m;
-        auto w = Window({{"story.txt", "A short story, converted into an MP3 file."}});
+        auto w = Window({{"story.txt", "Yes."}}, [] { Settings.Spd = 260; });
+        const QString text = "A short story, typed into the window and converted into an MP3 "
+                             "file before it was ever saved.\n\nIt has a second paragraph.";
+        w->Memo1->setPlainText(text);
         w->ActionTTMExecute();
         const QString mp3 = App() + "mp3/story.mp3";
         QVERIFY2(WaitFor([&] { return Idle(*w) && QFile::exists(mp3); }, 60000),
                  qPrintable(m.texts.join('\n')));
         QVERIFY(m.texts.isEmpty());
-        QCOMPARE(QDir(App() + "wav").entryList(QDir::Files), QStringList());
+        QCOMPARE(QDir(App() + "wav").entryList(QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(QDir(App() + "mp3").entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"story.mp3"});
         const QString decoded = App() + "decoded.wav";
         QCOMPARE(QProcess::execute("lame", {"--quiet", "--decode", mp3, decoded}), 0);
         Wav wav = ReadWav(decoded);
         QVERIFY(wav.valid);
-        QVERIFY2(wav.seconds() > 1.0, qPrintable(QString::number(wav.seconds())));
-        QVERIFY(Rms(wav.samples) > 0.01);
+
+        // The same text and speed spoken by the program's own file job.
+        WriteBytes(App() + "typed.txt", text.toUtf8());
+        QCOMPARE(QProcess::execute(FProgram, {"/ttw", App() + "typed.txt", App() + "typed.wav",
+                                              "-s", "260", "-w", "256"}),
+                 0);
+        const double expected = SoundingSeconds(ReadWav(App() + "typed.wav"));
+        QVERIFY2(
+            expected > 3 && std::abs(SoundingSeconds(wav) - expected) < 0.05,
+            qPrintable(QString("%1 s, expected %2 s").arg(SoundingSeconds(wav)).arg(expected)));
     }
 
     // While a paragraph with accented words is heard, the editor's selection stands on the
