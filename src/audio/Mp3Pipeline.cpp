@@ -1,8 +1,9 @@
 #include "Mp3Pipeline.h"
 
+#include "KoUtils.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QThread>
@@ -51,9 +52,9 @@ void LastLineOf(int fd, QString& line) {
 }
 
 pid_t Spawn(const QString& program, const QStringList& arguments, int in, int out, int err) {
-    std::vector<QByteArray> bytes{QFile::encodeName(program)};
+    std::vector<QByteArray> bytes{KoUtils::EncodeFileName(program)};
     for (const QString& a : arguments)
-        bytes.push_back(QFile::encodeName(a));
+        bytes.push_back(KoUtils::EncodeFileName(a));
     std::vector<char*> argv;
     for (QByteArray& b : bytes)
         argv.push_back(b.data());
@@ -101,7 +102,7 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
 }
 
 bool AppendFile(int to, const QString& from) {
-    const int fd = ::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(KoUtils::EncodeFileName(from).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
     bool ok = true;
@@ -313,7 +314,7 @@ void TMp3Pipeline::State::Drive() {
     for (int s = 0; s < Parallel; ++s)
         lanes.emplace_back([this] { Slot(); });
     const int out =
-        ::open(QFile::encodeName(Part->Path()).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
+        ::open(KoUtils::EncodeFileName(Part->Path()).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
     if (out < 0)
         Fail(QStringLiteral("The file %1 can not be written in its folder.").arg(Output));
     for (int k = 0; !Cancelled; ++k) {
@@ -453,13 +454,13 @@ bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
     const QString target = k == 0 ? Part->Path() : p.Spill->Path();
     auto log = [&](const char* kind) {
         const QByteArray name =
-            QFile::encodeName(Folder.filePath(QStringLiteral("%1.%2.log").arg(k).arg(kind)));
+            KoUtils::EncodeFileName(Folder.filePath(QStringLiteral("%1.%2.log").arg(k).arg(kind)));
         return ::open(name.constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     };
     const int workerLog = log("worker"), encoderLog = log("encoder");
     const int null = ::open("/dev/null", O_RDWR | O_CLOEXEC);
     int toEncoder[2] = {-1, -1};
-    const QByteArray wav = QFile::encodeName(p.Wav);
+    const QByteArray wav = KoUtils::EncodeFileName(p.Wav);
     if (workerLog < 0 || encoderLog < 0 || null < 0 || ::mkfifo(wav.constData(), 0600) != 0 ||
         ::pipe2(toEncoder, O_CLOEXEC) != 0) {
         error = QStringLiteral("The MP3 conversion could not be prepared: %1")
@@ -505,9 +506,11 @@ bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
     // An encoder that refused its options ends first, and the worker then fails to write:
     // the encoder's words are the ones that say why. A worker that said nothing at all failed
     // on its own, and the encoder only missed its input.
-    const QFileInfo written(target);
+    struct stat written {};
+    if (::stat(KoUtils::EncodeFileName(target).constData(), &written) != 0)
+        written.st_size = 0;
     const bool workerFirst = workerCode != 0 && !heard;
-    if (!workerFirst && (encoderCode != 0 || (workerCode == 0 && (!ok || written.size() == 0)))) {
+    if (!workerFirst && (encoderCode != 0 || (workerCode == 0 && (!ok || written.st_size == 0)))) {
         error =
             FailureText(QStringLiteral("the spoken text"), encoderCode, encoderSaid.toLocal8Bit());
         return false;

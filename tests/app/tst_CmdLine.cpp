@@ -663,6 +663,9 @@ private slots:
                  0);
         QVERIFY(exists("f\xe9/x\xe9.mp3"));
         QVERIFY(QDir(tmp).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        QCOMPARE(sh("\"$1\" /ttm \"$(printf 'caf\\351.txt')\" \"$(printf 'f\\351/t\\351.mp3')\""),
+                 0);
+        QVERIFY(exists("f\xe9/t\xe9.mp3"));
 
         Write(dir + "/-s.txt", "A name like a switch.");
         QCOMPARE(Nurva({"/ttw", "-s.txt", "-w", "256"}, dir).code, 0);
@@ -671,6 +674,8 @@ private slots:
         QVERIFY(QFileInfo(dir + "/-x.mp3").size() > 1000);
         QCOMPARE(Nurva({"/mtw", "-x.mp3", "-b", "64"}, dir).code, 0);
         CheckSpeech(dir + "/-x.wav", 5);
+        QCOMPARE(Nurva({"/ttm", "-s.txt", "-y.mp3"}, dir).code, 0);
+        QVERIFY(QFileInfo(dir + "/-y.mp3").size() > 1000);
     }
 
     // Fault family 9: what is reported is what is meant.
