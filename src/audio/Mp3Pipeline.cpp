@@ -259,6 +259,7 @@ struct TMp3Pipeline::State : std::enable_shared_from_this<TMp3Pipeline::State> {
     int Head = 0;
     bool Cut = false; // every piece is handed out
     std::atomic<bool> Cancelled{false}, Running{false}, Delivered{false};
+    bool Paused = false; // under Mutex
     QString Error;
     Result Final;
     std::atomic<qint64> Relayed{0};
@@ -295,11 +296,12 @@ struct TMp3Pipeline::State : std::enable_shared_from_this<TMp3Pipeline::State> {
         Changed.notify_all();
     }
 
-    void KillLocked() {
+    void KillLocked() { SignalLocked(SIGKILL); }
+    void SignalLocked(int signal) {
         for (Piece& p : Pieces)
             for (pid_t pid : {p.Worker, p.Encoder})
                 if (pid > 0)
-                    ::kill(pid, SIGKILL);
+                    ::kill(pid, signal);
     }
 
     void Drive();
@@ -482,6 +484,10 @@ bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
                       null, workerLog);
             p.Encoder = Spawn(Encoder, EncoderArguments + QStringList{QStringLiteral("-"), target},
                               toEncoder[0], null, encoderLog);
+            if (Paused)
+                for (pid_t pid : {p.Worker, p.Encoder})
+                    if (pid > 0)
+                        ::kill(pid, SIGSTOP);
         }
     }
     ::close(toEncoder[0]);
@@ -620,6 +626,23 @@ TMp3Pipeline::~TMp3Pipeline() {
 
 bool TMp3Pipeline::Running() const {
     return FState && FState->Running;
+}
+
+void TMp3Pipeline::Pause(bool paused) {
+    if (!FState)
+        return;
+    std::lock_guard lock(FState->Mutex);
+    if (FState->Paused == paused)
+        return;
+    FState->Paused = paused;
+    FState->SignalLocked(paused ? SIGSTOP : SIGCONT);
+}
+
+bool TMp3Pipeline::Paused() const {
+    if (!FState)
+        return false;
+    std::lock_guard lock(FState->Mutex);
+    return FState->Paused;
 }
 
 void TMp3Pipeline::Cancel(bool wait) {

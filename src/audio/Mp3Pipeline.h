@@ -92,6 +92,10 @@ public:
     // finished() has come when this returns.
     void Cancel(bool wait = false);
     bool Running() const;
+    // Holds a run where it is, and lets it go on: its workers and encoders are stopped and
+    // continued (pieces started meanwhile start stopped).
+    void Pause(bool paused);
+    bool Paused() const;
 
 signals:
     void progress(int percent);

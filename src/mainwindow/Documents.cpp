@@ -93,7 +93,7 @@ void TFormCvt::ChangeTab(bool reload) {
     if (reload)
         ShowDocument();
     // 5. A document being read goes on with the newly chosen one, in the same mode.
-    if (ReadKind == rkDocument && !MSpeech1->Paused) {
+    if (ReadKind == rkDocument && !FReading->Paused()) {
         ActionStopExecute();
         // Called directly: the read commands are disabled while a document is read.
         using THandler = void (TFormCvt::*)();

@@ -201,10 +201,9 @@ void TFormCvt::MSpeech1Start(speech::TMSpeech*) {
         Memo1->setReadOnly(true);
         FLocked = true;
     }
-    // A conversion into MP3 is spoken by workers: it shows how much is done, not the word, and
-    // it can be stopped but not paused.
+    // A conversion into MP3 is spoken by workers: it shows how much is done, not the word.
     const bool converting = FReading->Converting();
-    ActionPause->setEnabled(!converting);
+    ActionPause->setEnabled(true);
     ActionStop->setEnabled(true);
     ComboBoxExEngines->setEnabled(false);
     TrackBarSpd->setEnabled(false);
@@ -385,7 +384,7 @@ void TFormCvt::UpdateStatus() {
     }
     ShowStatus(s);
     FTrayTip = s + QStringLiteral(" | ") + QLatin1String(product::ShortName);
-    if (MSpeech1->Paused)
+    if (FReading->Paused())
         FTrayTip += QStringLiteral(" [Paused]");
     else if (!ActionStop->isEnabled())
         FTrayTip += QStringLiteral(" [Stopped]");

@@ -187,10 +187,14 @@ void TReadingController::OnStop() {
 
 void TReadingController::Pause() {
     if (!Converting())
-        FSpeech->Pause();
+        return FSpeech->Pause();
+    FPipeline.Pause(true);
+    emit paused();
 }
 
 void TReadingController::Resume() {
+    if (Converting())
+        return FPipeline.Pause(false);
     FSpeech->Resume();
 }
 

@@ -64,7 +64,7 @@ public:
     bool StartReplaced() const { return FReplaced; }
     // Started, and its stop has not arrived.
     bool Active() const { return FActive; }
-    // An MP3 conversion runs: it has no word positions and no pause, only progress.
+    // An MP3 conversion runs: it has no word positions, only progress.
     bool Converting() const { return FActive && FCurrent.Mode == 2; }
     const TReading& Current() const { return FCurrent; }
 
@@ -72,7 +72,7 @@ public:
     void Resume();
     // Ends the reading; a paused one is resumed first so that its stop arrives.
     void Stop();
-    bool Paused() const { return FSpeech->Paused; }
+    bool Paused() const { return Converting() ? FPipeline.Paused() : FSpeech->Paused; }
 
     // Where the engine is, as an index into the spoken text, and that index as a position in
     // the text as it was given (the engine's lines end in CR LF, the text's in one character).

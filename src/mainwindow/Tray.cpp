@@ -111,11 +111,11 @@ void TFormCvt::CreateMediaControls() {
     connect(MediaControls1, &TMediaControls::play, this, [=, this] {
         if (!reading())
             run(ActionTTS);
-        else if (MSpeech1->Paused)
+        else if (FReading->Paused())
             run(ActionPause);
     });
     connect(MediaControls1, &TMediaControls::pause, this, [=, this] {
-        if (reading() && !MSpeech1->Paused)
+        if (reading() && !FReading->Paused())
             run(ActionPause);
     });
     connect(MediaControls1, &TMediaControls::stop, this, [=, this] { run(ActionStop); });
@@ -130,7 +130,7 @@ void TFormCvt::UpdateMediaControls() {
     if (!MediaControls1)
         return;
     using desktop::TPlayback;
-    MediaControls1->SetPlayback(MSpeech1->Paused          ? TPlayback::Paused
+    MediaControls1->SetPlayback(FReading->Paused()        ? TPlayback::Paused
                                 : ActionStop->isEnabled() ? TPlayback::Playing
                                                           : TPlayback::Stopped);
     const int tab = TabControl1->currentIndex();

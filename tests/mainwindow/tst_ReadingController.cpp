@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 using mainwindow::TMp3Result;
 using mainwindow::TReadingController;
 using mainwindow::TReadingRequest;
@@ -348,6 +350,54 @@ private slots:
         QCOMPARE(failed.State, TMp3Result::Failed);
         QVERIFY2(failed.Error.contains(failing.AutoMp3), qPrintable(failed.Error));
         QCOMPARE(Files("mp3"), (QStringList{"fast.mp3", "story.mp3"}));
+    }
+
+    // A paused conversion holds its workers and encoders where they are (stopped processes),
+    // goes on to a whole file after Resume, and a Stop while paused leaves nothing.
+    void pausedConversionHoldsAndGoesOn() {
+        // Children of this process in each state ('T': stopped).
+        auto children = [](char state) {
+            int n = 0;
+            for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
+                const QByteArray stat = ReadBytes("/proc/" + pid + "/stat");
+                const qsizetype close = stat.lastIndexOf(')');
+                const QList<QByteArray> f = stat.mid(close + 2).split(' ');
+                if (close > 0 && f.size() > 1 && f[1].toLongLong() == ::getpid() &&
+                    f[0].startsWith(state))
+                    ++n;
+            }
+            return n;
+        };
+        QSignalSpy stopped(FReading.get(), &TReadingController::stopped);
+        QSignalSpy progress(FReading.get(), &TReadingController::mp3Progress);
+        for (bool resume : {true, false}) {
+            stopped.clear();
+            TReadingRequest request =
+                Request("A sentence spoken at the pace of a listener, paused and then continued.",
+                        2, resume ? "resumed" : "stopped");
+            request.RealTime = 256; // real time: a few seconds to pause in
+            FReading->Start(request);
+            QVERIFY(progress.wait(30000));
+            FReading->Pause();
+            QVERIFY(FReading->Paused());
+            QVERIFY2(QTest::qWaitFor([&] { return children('T') >= 2; }, 5000),
+                     qPrintable(QString::number(children('T'))));
+            QCOMPARE(stopped.count(), 0);
+            if (resume) {
+                FReading->Resume();
+                QVERIFY(!FReading->Paused());
+                QVERIFY(stopped.wait(60000));
+                QCOMPARE(children('T'), 0);
+                QCOMPARE(FReading->FinishMp3({}).State, TMp3Result::Written);
+                QVERIFY(Seconds(Mp3("resumed.mp3")) > 2);
+            } else {
+                FReading->Stop();
+                QCOMPARE(stopped.count(), 1);
+                QVERIFY(QTest::qWaitFor([&] { return children('T') == 0; }, 5000));
+                QCOMPARE(FReading->FinishMp3({}).State, TMp3Result::Cancelled);
+            }
+        }
+        QCOMPARE(Files("mp3"), QStringList{"resumed.mp3"});
     }
 
     void encoderRetriesWithItsOwnRate() {
