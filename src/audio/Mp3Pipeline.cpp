@@ -298,10 +298,13 @@ struct TMp3Pipeline::State : std::enable_shared_from_this<TMp3Pipeline::State> {
 
     void KillLocked() { SignalLocked(SIGKILL); }
     void SignalLocked(int signal) {
-        for (Piece& p : Pieces)
-            for (pid_t pid : {p.Worker, p.Encoder})
-                if (pid > 0)
-                    ::kill(pid, signal);
+        for (const Piece& p : Pieces)
+            Signal(p, signal);
+    }
+    static void Signal(const Piece& p, int signal) {
+        for (pid_t pid : {p.Worker, p.Encoder})
+            if (pid > 0)
+                ::kill(pid, signal);
     }
 
     void Drive();
@@ -485,9 +488,7 @@ bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
             p.Encoder = Spawn(Encoder, EncoderArguments + QStringList{QStringLiteral("-"), target},
                               toEncoder[0], null, encoderLog);
             if (Paused)
-                for (pid_t pid : {p.Worker, p.Encoder})
-                    if (pid > 0)
-                        ::kill(pid, SIGSTOP);
+                Signal(p, SIGSTOP);
         }
     }
     ::close(toEncoder[0]);
