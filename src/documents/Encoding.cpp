@@ -1,0 +1,45 @@
+#include "Encoding.h"
+
+#include <QStringDecoder>
+
+#include <uchardet/uchardet.h>
+
+namespace documents {
+
+bool IsWesternEncoding(QByteArrayView name) {
+    const QByteArray n = name.toByteArray().toUpper();
+    return n.isEmpty() || n == "ASCII" || n == "ISO-8859-1" || n == "WINDOWS-1252" ||
+           n == "ISO-8859-15";
+}
+
+QByteArray DetectEncoding(QByteArrayView bytes) {
+    uchardet_t detector = uchardet_new();
+    if (!detector)
+        return "WINDOWS-1252";
+    // A few hundred kilobytes tell the encoding as well as the whole of a long book.
+    const qsizetype n = std::min<qsizetype>(bytes.size(), 512 * 1024);
+    QByteArray name;
+    if (uchardet_handle_data(detector, bytes.data(), size_t(n)) == 0) {
+        uchardet_data_end(detector);
+        name = uchardet_get_charset(detector);
+    }
+    uchardet_delete(detector);
+    if (IsWesternEncoding(name) || !QStringDecoder(name.constData()).isValid())
+        return "WINDOWS-1252";
+    return name;
+}
+
+bool IsUtf8(QByteArrayView bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    (void)QString(utf8.decode(bytes));
+    return !utf8.hasError();
+}
+
+QString DecodeNamed(QByteArrayView bytes, const QByteArray& name) {
+    QStringDecoder decoder(name.constData());
+    if (!decoder.isValid())
+        decoder = QStringDecoder(QStringDecoder::Latin1);
+    return decoder.decode(bytes);
+}
+
+} // namespace documents
