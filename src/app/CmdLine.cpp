@@ -1,6 +1,7 @@
 #include "CmdLine.h"
 
 #include "Document.h"
+#include "Importer.h"
 #include "KoUtils.h"
 #include "Lame.h"
 #include "Mp3Pipeline.h"
@@ -110,11 +111,13 @@ private:
 TKoCmdLine::TKoCmdLine(const QStringList& arguments) : FArgs(arguments) {}
 
 QStringList TKoCmdLine::Documents(const QStringList& arguments) {
-    // Text as the desktop sees it (by name and content): what "Open With" offers the program
-    // for. Sound files and other programs' files are no documents.
+    // Text as the desktop sees it (by name and content), and the documents the importers
+    // read: what "Open With" offers the program for. Sound files and other programs' files are
+    // no documents.
     auto isText = [](const QString& path) {
         return IsFile(path) &&
-               QMimeDatabase().mimeTypeForFile(path).inherits(QStringLiteral("text/plain"));
+               (QMimeDatabase().mimeTypeForFile(path).inherits(QStringLiteral("text/plain")) ||
+                documents::IsImported(path));
     };
     if (arguments.size() < 2 || IsJob(arguments[1]) || !isText(arguments[1]))
         return {};

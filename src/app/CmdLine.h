@@ -34,8 +34,8 @@ public:
     // The usage text printed with the help.
     static QString UsageText();
     // The files a start names for the window to open (as the desktop passes them): when the
-    // first argument is no job but an existing text file, every argument that names one, made
-    // absolute; else none, and the arguments are a job of the command line.
+    // first argument is no job but an existing text file or document, every argument that names
+    // one, made absolute; else none, and the arguments are a job of the command line.
     static QStringList Documents(const QStringList& arguments);
 
 private:

@@ -654,7 +654,7 @@ void TFormCvt::dropEvent(QDropEvent* event) {
 }
 
 void TFormCvt::DropFiles(const QStringList& paths) {
-    // Text files join the playlist once each.
+    // Text files and documents the importers read join the playlist once each.
     if (FDocuments.Add(paths, true) > 0)
         RebuildTabs();
 }

@@ -199,6 +199,7 @@ private:
     void UpdateNavigation();
     void MoveCurrent(int target);
     bool SaveEditorTo(const QString& path, QString* notice);
+    bool SaveImportedTab(int i);
     void ShowLoaded(const mainwindow::TLoadedDocument& loaded);
     int SavableTab();
 

@@ -1,8 +1,10 @@
 #include "DocumentList.h"
 
+#include "Importer.h"
 #include "KoUtils.h"
 #include "Product.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace mainwindow {
@@ -11,6 +13,23 @@ TLoadedDocument TDocumentList::Show(const QString& path) {
     FShownPath = path;
     FUnloaded.clear();
     TLoadedDocument result;
+    if (QFileInfo(path).isFile() && documents::IsImported(path)) {
+        result.Imported = true;
+        try {
+            documents::TImportedDocument doc = documents::Import(path);
+            result.Text = std::move(doc.Text);
+            result.Imported = true;
+            doc.Text.clear();
+            FImported.insert(path, doc);
+        } catch (const documents::EImportError& e) {
+            FImported.remove(path);
+            FUnloaded = e.Message();
+            result.State = TLoadedDocument::Unloaded;
+            result.Error = FUnloaded;
+        }
+        return result;
+    }
+    FImported.remove(path);
     try {
         settings::TDocumentFormat format;
         std::optional<QString> text = settings::ReadDocument(path, &format);
@@ -65,14 +84,82 @@ QString TDocumentList::New(const QString& folder) {
 }
 
 QString TDocumentList::Save(const QString& path, const QString& text) {
+    if (FImported.contains(path) || (QFileInfo(path).isFile() && documents::IsImported(path)))
+        throw settings::EFileError(
+            QStringLiteral("Cannot write \"%1\": it is a document of its own format, which "
+                           "plain text would destroy; save the text as a .txt file.")
+                .arg(path));
     const settings::TDocumentFormat format = FFormats.value(FShownPath);
     settings::TextEncoding written = format.Encoding;
     settings::WriteFileAtomically(path, settings::EncodeDocument(text, format, &written));
-    FFormats.insert(path, settings::TDocumentFormat{written, format.LineEnd});
+    settings::TDocumentFormat now = format;
+    now.Encoding = written;
+    FFormats.insert(path, now);
     if (written == format.Encoding)
         return {};
-    return QStringLiteral(
-        "saved as UTF-8, since Windows-1252 cannot hold every character of the text");
+    return QStringLiteral("saved as UTF-8, since %1 cannot hold every character of the text")
+        .arg(format.Encoding == settings::TextEncoding::Detected ? QString::fromLatin1(format.Codec)
+                                                                 : QStringLiteral("Windows-1252"));
+}
+
+namespace {
+// "<folder>/<name>.txt", or "<name> (2).txt" and on when that is taken.
+QString FreeTextName(const QString& folder, const QString& base, const QStringList& listed) {
+    for (int n = 1; n < 1000; ++n) {
+        const QString name = folder + base + (n == 1 ? QString() : QStringLiteral(" (%1)").arg(n)) +
+                             QStringLiteral(".txt");
+        if (!QFileInfo::exists(name) && !QFileInfo(name).isSymLink() && !listed.contains(name))
+            return name;
+    }
+    return {};
+}
+} // namespace
+
+QString TDocumentList::SaveAsName(int i) const {
+    if (!ValidIndex(i))
+        return {};
+    const QString& path = FPlaylist[i];
+    if (!FImported.contains(path))
+        return path;
+    const QFileInfo info(path);
+    return info.absolutePath() + u'/' + info.completeBaseName() + QStringLiteral(".txt");
+}
+
+QString TDocumentList::SaveImported(int i, const QString& text, const QString& folder) {
+    if (!ValidIndex(i))
+        throw settings::EFileError(QStringLiteral("Cannot save: there is no such document."));
+    const QString source = FPlaylist[i];
+    const QFileInfo info(source);
+    const QString base = info.completeBaseName();
+    const QByteArray bytes = settings::EncodeDocument(text, settings::TDocumentFormat{});
+    QString written;
+    QString firstError;
+    for (const QString& dir : {info.absolutePath() + u'/', folder}) {
+        const QString name = FreeTextName(dir, base, FPlaylist);
+        if (name.isEmpty())
+            continue;
+        try {
+            QDir().mkpath(dir);
+            settings::CreateNewFile(name, bytes);
+            written = name;
+            break;
+        } catch (const settings::EFileError& e) {
+            if (firstError.isEmpty())
+                firstError = e.Message();
+        }
+    }
+    if (written.isEmpty())
+        throw settings::EFileError(firstError.isEmpty()
+                                       ? QStringLiteral("Cannot find a free name for the text of "
+                                                        "\"%1\".")
+                                             .arg(source)
+                                       : firstError);
+    FImported.remove(source);
+    FFormats.insert(written, settings::TDocumentFormat{});
+    FPlaylist[i] = written;
+    if (FShownPath == source)
+        FShownPath = written;
+    return written;
 }
 
 int TDocumentList::SavedAs(int i, const QString& chosen) {
@@ -94,7 +181,9 @@ int TDocumentList::Add(const QStringList& paths, bool textOnly) {
     int added = 0;
     for (const QString& path : paths) {
         const QFileInfo info(path);
-        if (textOnly && KoUtils::ExtractFileExt(info.fileName()).toLower() != QLatin1String(".txt"))
+        if (textOnly &&
+            KoUtils::ExtractFileExt(info.fileName()).toLower() != QLatin1String(".txt") &&
+            !documents::IsImported(path))
             continue;
         const QString full = info.absoluteFilePath();
         if (FPlaylist.contains(full))
@@ -120,6 +209,11 @@ void TDocumentList::CloseAll(const QString& folder) {
 
 QString TDocumentList::Caption(const QString& path) {
     return QFileInfo(path).completeBaseName().replace(u'&', QStringLiteral("&&"));
+}
+
+QString TDocumentList::TabCaption(const QString& path) const {
+    const QString title = FImported.value(path).Title;
+    return title.isEmpty() ? Caption(path) : QString(title).replace(u'&', QStringLiteral("&&"));
 }
 
 QString TDocumentList::StatusText(int i) const {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Document.h"
+#include "Imported.h"
 
 #include <QHash>
 #include <QString>
@@ -21,6 +22,9 @@ struct TLoadedDocument {
     QString Text;
     // Unloaded: why. Created: why the new file could not be written, if it could not.
     QString Error;
+    // Loaded from a document of another format (EPUB, PDF, ...): its text is never written
+    // back to it.
+    bool Imported = false;
 };
 
 class TDocumentList {
@@ -46,15 +50,31 @@ public:
     // and shows it, empty. Throws EFileError, and then nothing has changed.
     QString New(const QString& folder);
     // Writes the editor's `text` to `path` in the shown document's encoding and line ends.
-    // Throws EFileError, and then the old file is as it was. Returns a notice when the text was
-    // saved as UTF-8 since its encoding cannot hold it, else an empty string.
+    // Throws EFileError, and then the old file is as it was; a document of another format is
+    // never written over. Returns a notice when the text was saved as UTF-8 since its encoding
+    // cannot hold it, else an empty string.
     QString Save(const QString& path, const QString& text);
+    // The shown document was imported: its text, and whatever the user changed in it, is saved
+    // to a text file of its own, never over the document.
+    bool ShownImported() const { return FImported.contains(FShownPath); }
+    // Writes `text` as the imported document at `i` to a new text file named after it, beside
+    // it or, when that folder cannot be written, in `folder` (with its trailing "/"); the entry
+    // becomes that file. Returns its path. Throws EFileError, and then nothing has changed.
+    QString SaveImported(int i, const QString& text, const QString& folder);
+    // The name Save As offers for the shown document: an imported one's text file.
+    QString SaveAsName(int i) const;
+    // What the importer found in an imported document (title, author, chapters with their
+    // positions in the text as loaded); empty for plain text.
+    documents::TImportedDocument Structure(const QString& path) const {
+        return FImported.value(path);
+    }
     // The shown document at index `i` was saved as `chosen`: it is renamed in place, or, when
     // another entry already names that file, that entry goes and the document becomes the last
     // one. Returns its new index.
     int SavedAs(int i, const QString& chosen);
 
-    // Appends the files not listed yet (made absolute); `textOnly` takes ".txt" files only.
+    // Appends the files not listed yet (made absolute); `textOnly` takes ".txt" files and
+    // documents the importers read only.
     // Names are compared as the file system does: exactly. Returns how many were added.
     int Add(const QStringList& paths, bool textOnly = false);
     // Removes entry `i`; an empty list gets "untitled.txt" in `folder` so there is always a tab.
@@ -64,12 +84,16 @@ public:
 
     // The tab caption: the file's name without its extension; "&" is no mnemonic there.
     static QString Caption(const QString& path);
+    // The tab caption of an entry: an imported document's title once it is known, else Caption.
+    QString TabCaption(const QString& path) const;
     // " path [size Bytes]", or why the shown document could not be loaded.
     QString StatusText(int i) const;
 
 private:
     QStringList& FPlaylist;
     QHash<QString, settings::TDocumentFormat> FFormats; // as each file was last read or written
+    // Imported documents as last loaded, without their text (the editor holds that).
+    QHash<QString, documents::TImportedDocument> FImported;
     QString FShownPath;
     QString FUnloaded;
 };

@@ -2,6 +2,7 @@
 #include "Converter.h"
 
 #include "Global.h"
+#include "Importer.h"
 #include "KoUtils.h"
 
 #include <QAction>
@@ -20,6 +21,12 @@ using settings::Settings;
 namespace {
 
 const char* const TextFilter = "Text Files(*.txt);;All Files(*.*)";
+
+// The open dialog offers every document the importers read beside plain text.
+QString OpenFilter() {
+    return QStringLiteral("Documents(*.txt %1);;").arg(documents::NamePatterns().join(u' ')) +
+           QString::fromLatin1(TextFilter);
+}
 
 // Right clicks on the tab strip go to TabControl1MouseUp.
 class TTabMouseFilter : public QObject {
@@ -125,7 +132,39 @@ void TFormCvt::UpdateNavigation() {
 void TFormCvt::KeepEdits() {
     if (FDocuments.ShownPath().isEmpty() || DocumentUnloaded() || !Memo1->document()->isModified())
         return;
-    SaveEditorTo(FDocuments.ShownPath(), nullptr);
+    if (FDocuments.ShownImported())
+        SaveImportedTab(int(Playlist.indexOf(FDocuments.ShownPath())));
+    else
+        SaveEditorTo(FDocuments.ShownPath(), nullptr);
+}
+
+// An imported document's text goes to a text file of its own, which the tab then shows; the
+// user is told where, and the document itself is never written.
+bool TFormCvt::SaveImportedTab(int i) {
+    if (!FDocuments.ValidIndex(i))
+        return false;
+    const QString source = Playlist[i];
+    const QString title =
+        FDocuments.TabCaption(source).replace(QStringLiteral("&&"), QStringLiteral("&"));
+    QString text = Memo1->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    QString written;
+    try {
+        written = FDocuments.SaveImported(i, text, Settings.DefTxtPath);
+    } catch (const settings::EFileError& e) {
+        KoUtils::ShowMessageBox(e.Message(), KoUtils::MB_ICONERROR);
+        return false;
+    }
+    Memo1->document()->setModified(false);
+    if (TabControl1->count() > i)
+        TabControl1->setTabText(i, mainwindow::TDocumentList::Caption(written));
+    ShowStatus(QStringLiteral(" Saved as ") + written);
+    KoUtils::ShowMessageBox(QStringLiteral("The text of \"%1\" was saved as a text file of its "
+                                           "own:\n\n%2\n\n%3 itself is left as it was; the tab "
+                                           "now holds the text file.")
+                                .arg(title, written, QFileInfo(source).fileName()),
+                            KoUtils::MB_ICONINFORMATION);
+    return true;
 }
 
 // Loads the current document into the editor. A file that exists but cannot be loaded leaves
@@ -140,6 +179,9 @@ void TFormCvt::ShowDocument() {
         return;
     }
     ShowLoaded(FDocuments.Show(Playlist[i]));
+    // An imported document names itself once it is read.
+    if (i < TabControl1->count())
+        TabControl1->setTabText(i, FDocuments.TabCaption(Playlist[i]));
 }
 
 void TFormCvt::ShowLoaded(const mainwindow::TLoadedDocument& loaded) {
@@ -149,7 +191,9 @@ void TFormCvt::ShowLoaded(const mainwindow::TLoadedDocument& loaded) {
     else
         Memo1->setPlainText(loaded.Text); // keeps no undo history of the load
     Memo1->setReadOnly(unloaded);
-    if (loaded.State == mainwindow::TLoadedDocument::Created && !loaded.Error.isEmpty())
+    const bool refused = unloaded && loaded.Imported; // a document that cannot be imported
+    if ((loaded.State == mainwindow::TLoadedDocument::Created || refused) &&
+        !loaded.Error.isEmpty())
         KoUtils::ShowMessageBox(loaded.Error, KoUtils::MB_ICONERROR);
 }
 
@@ -161,7 +205,7 @@ void TFormCvt::FillTabs() {
     for (int k = TabControl1->count() - 1; k >= 0; --k)
         TabControl1->removeTab(k);
     for (const QString& path : std::as_const(Playlist))
-        TabControl1->addTab(mainwindow::TDocumentList::Caption(path));
+        TabControl1->addTab(FDocuments.TabCaption(path));
     if (TabControl1->count() > 0)
         TabControl1->setCurrentIndex(
             remembered >= 0 && remembered < TabControl1->count() ? remembered : 0);
@@ -224,7 +268,7 @@ void TFormCvt::OpenDocuments(const QStringList& paths) {
 
 void TFormCvt::ActionFileOpenExecute() {
     QFileDialog dialog(this, QStringLiteral("Open File(s) to Read"), OpenDialogTxt.InitialDir,
-                       QString::fromLatin1(TextFilter));
+                       OpenFilter());
     dialog.setObjectName(QStringLiteral("OpenDialogTxt"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFiles);
@@ -269,6 +313,10 @@ void TFormCvt::ActionFileSaveExecute() {
     const int i = SavableTab();
     if (i < 0)
         return;
+    if (FDocuments.ShownImported()) {
+        SaveImportedTab(i);
+        return;
+    }
     QString notice;
     if (SaveEditorTo(Playlist[i], &notice) && !notice.isEmpty())
         ShowStatus(QStringLiteral(" ") + Playlist[i] + QStringLiteral(": ") + notice);
@@ -284,7 +332,7 @@ void TFormCvt::ActionFileSaveAsExecute() {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
-    dialog.selectFile(Playlist[i]);
+    dialog.selectFile(FDocuments.SaveAsName(i));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString chosen = QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();

@@ -1,9 +1,12 @@
 #include "Document.h"
 
+#include "Encoding.h"
+#include "Importer.h"
 #include "KoUtils.h"
 
 #include <QFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <cerrno>
 #include <cstring>
@@ -38,6 +41,14 @@ std::optional<QString> ReadDocument(const QString& path, TDocumentFormat* format
             return std::nullopt;
         TDocumentFormat f;
         QString text = DecodeText(*bytes, &f.Encoding, true);
+        if (f.Encoding == TextEncoding::Windows1252) {
+            const QByteArray codec = documents::DetectEncoding(*bytes);
+            if (!documents::IsWesternEncoding(codec)) {
+                text = documents::DecodeNamed(*bytes, codec);
+                f.Encoding = TextEncoding::Detected;
+                f.Codec = codec;
+            }
+        }
         bytes.reset(); // the text is all that is kept
         if (text.contains(QChar(0)))
             throw EFileError(QStringLiteral("Cannot read \"%1\": it is not a text file").arg(path));
@@ -60,6 +71,19 @@ QByteArray EncodeDocument(QString text, const TDocumentFormat& format, TextEncod
         text.replace(u'\n', QStringLiteral("\r\n"));
     else if (format.LineEnd == TLineEnd::Cr)
         text.replace(u'\n', u'\r');
+    if (format.Encoding == TextEncoding::Detected) {
+        // Kept only while every character has a form in it and the bytes read back the same.
+        QStringEncoder encoder(format.Codec.constData());
+        if (encoder.isValid()) {
+            const QByteArray bytes = encoder.encode(text);
+            if (!encoder.hasError() && documents::DecodeNamed(bytes, format.Codec) == text) {
+                if (written)
+                    *written = TextEncoding::Detected;
+                return bytes;
+            }
+        }
+        return EncodeText(text, TextEncoding::Utf8, written);
+    }
     return EncodeText(text, format.Encoding, written);
 }
 
@@ -148,6 +172,15 @@ TDocumentReader::TDocumentReader(const QString& path) : FPath(path) {
     auto fail = [&](const QString& why) {
         return EFileError(QStringLiteral("Cannot read \"%1\": %2").arg(path, why));
     };
+    if (documents::IsImported(path)) {
+        try {
+            FPending = documents::Import(path).Text;
+        } catch (const documents::EImportError& e) {
+            throw EFileError(e.Message());
+        }
+        FEnd = true;
+        return;
+    }
     const int fd = ::open(KoUtils::EncodeFileName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         throw fail(QString::fromLocal8Bit(std::strerror(errno)));
@@ -197,7 +230,18 @@ TDocumentReader::TDocumentReader(const QString& path) : FPath(path) {
         FEncoding = TextEncoding::Windows1252;
     if (!FFile.seek(bom))
         throw fail(FFile.errorString());
-    if (FEncoding != TextEncoding::Windows1252)
+    if (FEncoding == TextEncoding::Windows1252) {
+        // Its start tells whether it is of another encoding than Windows-1252.
+        const QByteArray start = FFile.read(512 * 1024);
+        if (!FFile.seek(bom))
+            throw fail(FFile.errorString());
+        const QByteArray codec = documents::DetectEncoding(start);
+        if (!documents::IsWesternEncoding(codec)) {
+            FEncoding = TextEncoding::Detected;
+            FDecoder = std::make_unique<QStringDecoder>(codec.constData());
+        }
+    }
+    if (FEncoding != TextEncoding::Windows1252 && !FDecoder)
         FDecoder = std::make_unique<QStringDecoder>(DecoderFor(FEncoding),
                                                     QStringDecoder::Flag::ConvertInitialBom);
 }

@@ -20,10 +20,13 @@ namespace settings {
 
 enum class TLineEnd { Lf, CrLf, Cr };
 
-// How a document was stored, so that a save writes it back the same way.
+// How a document was stored, so that a save writes it back the same way. A text that is not
+// UTF-8 is Windows-1252 unless its bytes plainly are of another encoding (Windows-1251,
+// Shift-JIS, GB18030, ...): then Encoding is Windows1252 no longer but Detected, named by Codec.
 struct TDocumentFormat {
     TextEncoding Encoding = TextEncoding::Utf8;
     TLineEnd LineEnd = TLineEnd::Lf;
+    QByteArray Codec; // the detected encoding's name, when Encoding is Detected
 };
 
 // An editor holds a document about four times its size; beyond this a document is refused
@@ -52,7 +55,8 @@ QStringList SplitLines(const QString& text, std::vector<int>* starts = nullptr);
 // the same encodings as ReadDocument, but memory stays flat and the first piece is there at
 // once. Opening reads the file through once to choose its encoding and to refuse what is not
 // text, so a refusal comes before anything is spoken. Names may hold any bytes (see
-// KoUtils::DecodeFileName). Throws EFileError.
+// KoUtils::DecodeFileName). A document of another format (EPUB, PDF, ...) is imported whole
+// when opened, and its text given in the same pieces. Throws EFileError.
 class TDocumentReader {
 public:
     explicit TDocumentReader(const QString& path);

@@ -20,7 +20,8 @@ public:
     QString Message() const { return QString::fromStdString(what()); }
 };
 
-enum class TextEncoding { Utf8, Windows1252, Utf8Bom, Utf16LE, Utf16BE };
+// Detected: an encoding told from the bytes of a document (see TDocumentFormat::Codec).
+enum class TextEncoding { Utf8, Windows1252, Utf8Bom, Utf16LE, Utf16BE, Detected };
 
 // A byte-order mark decides (UTF-8, or UTF-16 when `utf16` allows it); else UTF-8 when the
 // bytes are valid UTF-8; otherwise Windows-1252, the code page that files of the program's

@@ -134,6 +134,14 @@ QString RemoveFile(const QString& path) {
 
 } // namespace
 
+QString ShellCommandMimeTypes() {
+    return QStringLiteral(
+        "text/plain;text/markdown;text/html;application/xhtml+xml;application/epub+zip;application/"
+        "pdf;application/vnd.oasis.opendocument.text;application/"
+        "vnd.openxmlformats-officedocument.wordprocessingml.document;application/"
+        "x-fictionbook+xml;application/rtf;text/rtf;");
+}
+
 QString XdgDataHome() {
     const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
     if (!dataHome.isEmpty() && QDir::isAbsolutePath(dataHome))
@@ -174,10 +182,10 @@ bool TXdgShellCommands::Install(TShellVerb verb, const QString& program) {
                                          "Type=Application\n"
                                          "Name=%1\n"
                                          "Exec=%2\n"
-                                         "MimeType=text/plain;\n"
+                                         "MimeType=%3\n"
                                          "NoDisplay=true\n"
                                          "Terminal=false\n")
-                              .arg(QLatin1String(v.Name), exec);
+                              .arg(QLatin1String(v.Name), exec, ShellCommandMimeTypes());
     if (QString error = WriteFile(EntryPath(v), entry, false); !error.isEmpty())
         return Fail(error);
     if (Used(QStringLiteral("nautilus"), QStringLiteral("nautilus"))) {
@@ -231,11 +239,11 @@ bool TXdgShellCommands::WriteServiceMenu() {
                           QStringLiteral("[Desktop Entry]\n"
                                          "Type=Service\n"
                                          "Name=%1\n"
-                                         "MimeType=text/plain;\n"
+                                         "MimeType=%3\n"
                                          "Actions=%2\n"
                                          "X-KDE-ServiceTypes=KonqPopupMenu/Plugin\n"
                                          "X-KDE-Submenu=%1\n")
-                                  .arg(MenuName, actions) +
+                                  .arg(MenuName, actions, ShellCommandMimeTypes()) +
                               groups,
                           true);
     return error.isEmpty() || Fail(error);

@@ -1,6 +1,7 @@
-// The commands for text files the freedesktop way: a desktop entry per command for text/plain
-// (the "Open With" menu of every file manager), and where Dolphin or Nautilus are used, a KDE
-// service menu holding the installed commands in one submenu and one Nautilus script each.
+// The commands for text files the freedesktop way: a desktop entry per command for plain text and
+// the documents the reader imports (the "Open With" menu of every file manager), and where Dolphin
+// or Nautilus are used, a KDE service menu holding the installed commands in one submenu and one
+// Nautilus script each.
 #pragma once
 
 #include "platform/Services.h"
@@ -14,6 +15,9 @@ namespace platform {
 QString XdgDataHome();
 // The folder the commands' desktop entries go into, with a trailing "/"; computed each time.
 QString GetTxtShellKey();
+
+// The MimeType value of the commands' entries: plain text and every format the reader imports.
+QString ShellCommandMimeTypes();
 
 // The Exec value of a desktop entry (as written in the file) that runs `program` with
 // `arguments`, then the file (%f). The program is quoted (and started through env when its

@@ -1,0 +1,4 @@
+// Fuzz target: the Rtf reader on any bytes (see FuzzReader.h).
+#include "FuzzReader.h"
+
+NURVA_FUZZ_READER(RtfReader)
