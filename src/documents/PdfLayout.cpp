@@ -205,7 +205,12 @@ QList<qsizetype> LayOutPages(QList<TPdfPage> pages, TTextBuilder& out) {
         const qsizetype written = out.Empty() ? 0 : out.Size() + 2;
         starts.append(open.isEmpty() ? written : written + open.size() + 1);
         const QList<TBlock> blocks = Ordered(Blocks(page.Lines));
+        double lastTop = -1; // of the block before, on this page
         for (const TBlock& block : blocks) {
+            // Text goes on from one block to the next only at the top of a page or a column;
+            // below another block on the same column, a block is a paragraph of its own.
+            const bool freshColumn = lastTop < 0 || block.Box.top() < lastTop - body;
+            lastTop = block.Box.top();
             const double left = block.Box.left();
             // A block of one or two lines set larger than the body is a heading.
             if (block.Lines.size() <= 2 && block.Lines.front().Box.height() > body * 1.2) {
@@ -232,7 +237,7 @@ QList<qsizetype> LayOutPages(QList<TPdfPage> pages, TTextBuilder& out) {
                 const bool spaced = k > 0 && pitch > 0 &&
                                     line.Box.top() - block.Lines[k - 1].Box.top() > pitch * 1.2;
                 // A new block begins a paragraph unless the one under way plainly goes on.
-                const bool continues = k == 0 && !open.isEmpty() && !indented &&
+                const bool continues = k == 0 && freshColumn && !open.isEmpty() && !indented &&
                                        (!EndsSentence(open) || EndsHyphenated(open));
                 if ((k == 0 && !continues) || indented || spaced)
                     endParagraph();
