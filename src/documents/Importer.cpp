@@ -3,12 +3,19 @@
 #include "Readers.h"
 #include "Zip.h"
 
+#include "KoUtils.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMimeDatabase>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <new>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace documents {
 
@@ -64,14 +71,35 @@ const TReader* ReaderFor(const QString& path, const QByteArray& data) {
     return named;
 }
 
+namespace {
+// Opens a regular file only: a pipe or a device is never waited on or read for ever. Names keep
+// every byte (KoUtils::DecodeFileName). -1 with errno set otherwise.
+int OpenRegular(const QString& path) {
+    const int fd =
+        ::open(KoUtils::EncodeFileName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    return fd;
+}
+} // namespace
+
 bool IsImported(const QString& path) {
     if (BySuffix(path))
         return true;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const int fd = OpenRegular(path);
+    if (fd < 0)
         return false;
-    const QByteArray head = file.read(8);
-    return head.startsWith("%PDF-") || head.startsWith("{\\rtf") || IsZip(head);
+    char head[8] = {};
+    const ssize_t n = ::read(fd, head, sizeof head);
+    ::close(fd);
+    const QByteArray bytes(head, n > 0 ? qsizetype(n) : 0);
+    return bytes.startsWith("%PDF-") || bytes.startsWith("{\\rtf") || IsZip(bytes);
 }
 
 TImportedDocument Import(const QString& path) {
@@ -79,11 +107,15 @@ TImportedDocument Import(const QString& path) {
     auto fail = [&](const QString& why) {
         return EImportError(QStringLiteral("%1 cannot be opened. %2").arg(name, why));
     };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const int fd = OpenRegular(path);
+    if (fd < 0)
+        throw fail(errno == EINVAL ? QStringLiteral("It is not a regular file.")
+                                   : QString::fromLocal8Bit(std::strerror(errno)) + u'.');
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         throw fail(file.errorString() + u'.');
-    if (!QFileInfo(path).isFile())
-        throw fail(QStringLiteral("It is not a regular file."));
+    }
     const qint64 size = file.size();
     if (size > MaxImportFileSize)
         throw fail(QStringLiteral("It is %1, and documents larger than %2 are not opened.")

@@ -9,6 +9,23 @@
 
 namespace mainwindow {
 
+documents::TImportedDocument TDocumentList::ImportCached(const QString& path) {
+    constexpr int Kept = 3;
+    const QFileInfo info(path);
+    const auto cached = FImportCache.constFind(path);
+    if (cached != FImportCache.cend() && cached->Size == info.size() &&
+        cached->Modified == info.lastModified())
+        return cached->Document;
+    FImportCache.remove(path);
+    FImportOrder.removeAll(path);
+    documents::TImportedDocument doc = documents::Import(path);
+    FImportCache.insert(path, {info.size(), info.lastModified(), doc});
+    FImportOrder.append(path);
+    while (FImportOrder.size() > Kept)
+        FImportCache.remove(FImportOrder.takeFirst());
+    return doc;
+}
+
 TLoadedDocument TDocumentList::Show(const QString& path) {
     FShownPath = path;
     FUnloaded.clear();
@@ -16,7 +33,7 @@ TLoadedDocument TDocumentList::Show(const QString& path) {
     if (QFileInfo(path).isFile() && documents::IsImported(path)) {
         result.Imported = true;
         try {
-            documents::TImportedDocument doc = documents::Import(path);
+            documents::TImportedDocument doc = ImportCached(path);
             result.Text = std::move(doc.Text);
             result.Imported = true;
             doc.Text.clear();

@@ -5,6 +5,7 @@
 #include "Document.h"
 #include "Imported.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -94,6 +95,16 @@ private:
     QHash<QString, settings::TDocumentFormat> FFormats; // as each file was last read or written
     // Imported documents as last loaded, without their text (the editor holds that).
     QHash<QString, documents::TImportedDocument> FImported;
+    // The last few imports whole, so that coming back to a tab does not import it again while
+    // its file is unchanged.
+    struct TCachedImport {
+        qint64 Size = -1;
+        QDateTime Modified;
+        documents::TImportedDocument Document;
+    };
+    QHash<QString, TCachedImport> FImportCache;
+    QStringList FImportOrder; // oldest first
+    documents::TImportedDocument ImportCached(const QString& path);
     QString FShownPath;
     QString FUnloaded;
 };

@@ -122,6 +122,17 @@ private slots:
         QVERIFY(!doc.Text.contains(QLatin1String("Book of Rivers")));
     }
 
+    // A web page gives what a browser shows, in the encoding its bytes are in when it does not
+    // declare one.
+    void webPagesGiveTheVisibleText() {
+        QCOMPARE(Imported("hidden.html").Text.split(QStringLiteral("\n\n")),
+                 QStringList({"Visible Heading", "Visible paragraph one.",
+                              "Visible paragraph two with an end."}));
+        QCOMPARE(
+            Imported("russian.html").Text,
+            QStringLiteral("Река поднялась ночью, и никто не спал.\n\nУтром моста уже не было."));
+    }
+
     void notesFollowTheirParagraph_data() {
         QTest::addColumn<QString>("file");
         QTest::newRow("Word") << "notes.docx";

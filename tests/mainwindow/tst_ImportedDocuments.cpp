@@ -11,6 +11,7 @@
 
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QScopeGuard>
@@ -34,6 +35,12 @@ struct OpenAnswer {
     explicit OpenAnswer(const QStringList& files) {
         timer.setInterval(5);
         QObject::connect(&timer, &QTimer::timeout, [this, files] {
+            // The dialog's own question whether to replace a file: yes.
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                if (QAbstractButton* yes = box->button(QMessageBox::Yes))
+                    yes->click();
+                return;
+            }
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             if (!dialog || dialog->property("answered").toBool())
                 return;
@@ -101,6 +108,17 @@ private slots:
             w.Memo1->toPlainText().startsWith("A Quiet River\n\nAnna Hale\n\nThe First Chapter"));
         QVERIFY(!w.Memo1->isReadOnly());
         QVERIFY(m.texts.isEmpty());
+
+        // Save As onto the book itself: refused, the book stays as it was.
+        {
+            OpenAnswer answer({epub});
+            w.ActionFileSaveAs->trigger();
+            QCOMPARE(answer.dialogs, 1);
+        }
+        QCOMPARE(m.texts.size(), 1);
+        QVERIFY2(m.texts[0].contains("of its own format"), qPrintable(m.texts[0]));
+        QCOMPARE(ReadBytes(epub), epubBytes);
+        m.texts.clear();
 
         // Save: the text goes beside the book, the book stays, and the user is told where.
         w.Memo1->moveCursor(QTextCursor::End);
