@@ -9,6 +9,7 @@
 
 #include "TestSupport.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
