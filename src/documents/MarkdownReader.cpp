@@ -9,6 +9,8 @@
 
 #include <md4c.h>
 
+#include <QRegularExpression>
+
 #include <libxml/HTMLparser.h>
 
 namespace documents {
@@ -190,6 +192,19 @@ void TakeMetadata(QByteArray& text, TImportedDocument& doc) {
     doc.Author.clear();
 }
 
+// Footnotes as pandoc and many other tools write them ("text[^1]", "[^1]: the note") are not
+// CommonMark: their marks would be read aloud. Where a document defines notes, the marks go; the
+// notes stay where they are written, as paragraphs near the end.
+void DropNoteMarks(QByteArray& text) {
+    static const QRegularExpression definition(QStringLiteral(R"((^|\n)\[\^[^\]\s]{1,40}\]:)"));
+    static const QRegularExpression mark(QStringLiteral(R"(\[\^[^\]\s]{1,40}\]:?)"));
+    QString s = QString::fromUtf8(text);
+    if (!definition.match(s).hasMatch())
+        return;
+    s.remove(mark);
+    text = s.toUtf8();
+}
+
 class TMarkdownReader : public TReader {
 public:
     QString Name() const override { return QStringLiteral("Markdown"); }
@@ -206,6 +221,7 @@ public:
         TakeMetadata(text, doc);
         if (!IsUtf8(text))
             text = DecodeNamed(text, DetectEncoding(text)).toUtf8();
+        DropNoteMarks(text);
         TState state;
         MD_PARSER parser{};
         parser.flags = MD_DIALECT_GITHUB;

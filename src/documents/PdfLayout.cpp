@@ -244,7 +244,9 @@ QList<qsizetype> LayOutPages(QList<TPdfPage> pages, TTextBuilder& out) {
                 if (open.isEmpty())
                     open = text;
                 else if (EndsHyphenated(open) && text.front().isLower())
-                    open = open.chopped(1) + text;
+                    open = open.chopped(1) + text; // a word the line's end broke
+                else if (EndsHyphenated(open))
+                    open += text; // a hyphen of the word itself: "Jean-" "Paul"
                 else
                     open += u' ' + text;
             }
