@@ -1,5 +1,6 @@
 #include "Encoding.h"
 
+#include <QList>
 #include <QStringDecoder>
 
 #include <uchardet/uchardet.h>
@@ -26,6 +27,20 @@ QByteArray DetectEncoding(QByteArrayView bytes) {
     uchardet_delete(detector);
     if (IsWesternEncoding(name) || !QStringDecoder(name.constData()).isValid())
         return "WINDOWS-1252";
+    // Other code pages of Latin letters share most accented letters with Windows-1252, and a
+    // few of them ("café") tell the detector too little: they win over the Part's code page
+    // only on enough evidence. Other scripts read as Windows-1252 would be mojibake throughout.
+    static const QList<QByteArray> latin = {
+        "ISO-8859-2",   "ISO-8859-3",   "ISO-8859-4",        "ISO-8859-9",   "ISO-8859-10",
+        "ISO-8859-13",  "ISO-8859-14",  "ISO-8859-16",       "WINDOWS-1250", "WINDOWS-1254",
+        "WINDOWS-1257", "WINDOWS-1258", "MAC-CENTRALEUROPE", "IBM852",       "VISCII"};
+    if (latin.contains(name.toUpper())) {
+        qsizetype high = 0;
+        for (qsizetype i = 0; i < n; ++i)
+            high += static_cast<unsigned char>(bytes[i]) >= 0x80;
+        if (high < 64)
+            return "WINDOWS-1252";
+    }
     return name;
 }
 

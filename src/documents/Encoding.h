@@ -10,7 +10,9 @@ namespace documents {
 
 // The name (as QStringDecoder and iconv know it) of the encoding `bytes` look like, or
 // "WINDOWS-1252" when nothing more likely can be told: Western European text, the code page
-// of the program's Windows origins, covers what uchardet calls ASCII and ISO-8859-1 too.
+// of the program's Windows origins, covers what uchardet calls ASCII and ISO-8859-1 too. Another
+// code page of Latin letters (Central European, Turkish, ...) needs a few dozen non-ASCII bytes
+// to win over it.
 QByteArray DetectEncoding(QByteArrayView bytes);
 // True when the encoding name is one Windows-1252 covers (ASCII, Latin-1, Windows-1252).
 bool IsWesternEncoding(QByteArrayView name);

@@ -39,42 +39,18 @@ bool PageNumber(const QString& text) {
     return number.match(text.trimmed()).hasMatch();
 }
 
-// Leaves out what repeats at the top or bottom of the pages: running headers and footers
-// (the same words on neighbouring pages or on a third of all pages) and page numbers.
-void DropRunningLines(QList<TPdfPage>& pages) {
-    auto inZone = [](const TPdfPage& p, const TPdfLine& l) {
-        return p.Height > 0 &&
-               (l.Box.bottom() < p.Height * Zone || l.Box.top() > p.Height * (1 - Zone));
-    };
-    QList<QSet<QString>> keys(pages.size());
-    QHash<QString, int> count;
-    for (int i = 0; i < pages.size(); ++i) {
-        for (const TPdfLine& l : std::as_const(pages[i].Lines))
-            if (inZone(pages[i], l))
-                keys[i].insert(Key(l.Text));
-        for (const QString& k : std::as_const(keys[i]))
-            ++count[k];
-    }
-    const int n = int(pages.size());
-    for (int i = 0; i < n; ++i) {
-        auto repeated = [&](const QString& k) {
-            if (count.value(k) < 2)
-                return false;
-            if (n >= 3 && count.value(k) * 3 >= n)
-                return true;
-            for (int d : {-2, -1, 1, 2})
-                if (i + d >= 0 && i + d < n && keys[i + d].contains(k))
-                    return true;
-            return false;
-        };
-        QList<TPdfLine>& lines = pages[i].Lines;
-        lines.erase(std::remove_if(lines.begin(), lines.end(),
-                                   [&](const TPdfLine& l) {
-                                       return inZone(pages[i], l) &&
-                                              (PageNumber(l.Text) || repeated(Key(l.Text)));
-                                   }),
-                    lines.end());
-    }
+bool InZone(const TPdfPage& p, const TPdfLine& l) {
+    return p.Height > 0 &&
+           (l.Box.bottom() < p.Height * Zone || l.Box.top() > p.Height * (1 - Zone));
+}
+
+// The keys of the lines at the top and bottom of a page.
+QSet<QString> ZoneKeys(const TPdfPage& page) {
+    QSet<QString> keys;
+    for (const TPdfLine& l : page.Lines)
+        if (InZone(page, l))
+            keys.insert(Key(l.Text));
+    return keys;
 }
 
 struct TBlock {
@@ -185,75 +161,118 @@ bool EndsHyphenated(const QString& text) {
 
 } // namespace
 
-QList<qsizetype> LayOutPages(QList<TPdfPage> pages, TTextBuilder& out) {
-    DropRunningLines(pages);
-    // The usual height and spacing of the body's lines, for telling headings and paragraphs.
-    QList<double> heights, pitches;
-    for (const TPdfPage& p : std::as_const(pages))
-        for (const TPdfLine& l : p.Lines)
-            heights.append(l.Box.height());
-    const double body = std::max(1.0, Median(heights));
-    QList<qsizetype> starts;
-    QString open; // the paragraph under way: it may go on past a page or column
-    auto endParagraph = [&] {
-        if (!open.isEmpty())
-            out.AddParagraph(open);
-        open.clear();
+TPdfLayout::TPdfLayout(TTextBuilder& out) : FOut(out) {}
+
+void TPdfLayout::AddPage(TPdfPage page) {
+    FKeys.append(ZoneKeys(page));
+    for (const TPdfLine& l : std::as_const(page.Lines))
+        ++FHeights[int(std::lround(l.Box.height() * 2))];
+    FWaiting.append(std::move(page));
+    // A page is laid out once the two after it are known: running lines repeat on neighbours.
+    while (FWaiting.size() > 2)
+        LayOutNext();
+}
+
+void TPdfLayout::Finish() {
+    while (!FWaiting.isEmpty())
+        LayOutNext();
+    EndParagraph();
+}
+
+void TPdfLayout::EndParagraph() {
+    if (!FOpen.isEmpty())
+        FOut.AddParagraph(FOpen);
+    FOpen.clear();
+}
+
+// Running headers and footers (the same words at the top or bottom of a neighbouring page, or of
+// the page after next, as left and right pages alternate) and page numbers are left out.
+void TPdfLayout::DropRunningLines(TPdfPage& page, int index) const {
+    auto repeated = [&](const QString& key) {
+        for (int d : {-2, -1, 1, 2})
+            if (index + d >= 0 && index + d < FKeys.size() && FKeys[index + d].contains(key))
+                return true;
+        return false;
     };
-    for (const TPdfPage& page : std::as_const(pages)) {
-        // Where this page's words begin: after the paragraph under way, when one goes on.
-        const qsizetype written = out.Empty() ? 0 : out.Size() + 2;
-        starts.append(open.isEmpty() ? written : written + open.size() + 1);
-        const QList<TBlock> blocks = Ordered(Blocks(page.Lines));
-        double lastTop = -1; // of the block before, on this page
-        for (const TBlock& block : blocks) {
-            // Text goes on from one block to the next only at the top of a page or a column;
-            // below another block on the same column, a block is a paragraph of its own.
-            const bool freshColumn = lastTop < 0 || block.Box.top() < lastTop - body;
-            lastTop = block.Box.top();
-            const double left = block.Box.left();
-            // A block of one or two lines set larger than the body is a heading.
-            if (block.Lines.size() <= 2 && block.Lines.front().Box.height() > body * 1.2) {
-                endParagraph();
-                QString title;
-                for (const TPdfLine& l : block.Lines)
-                    title += l.Text.trimmed() + u' ';
-                const double size = block.Lines.front().Box.height() / body;
-                out.BeginHeading(size > 1.6 ? 1 : size > 1.35 ? 2 : 3);
-                out.Append(title);
-                out.EndHeading();
+    page.Lines.erase(std::remove_if(page.Lines.begin(), page.Lines.end(),
+                                    [&](const TPdfLine& l) {
+                                        return InZone(page, l) &&
+                                               (PageNumber(l.Text) || repeated(Key(l.Text)));
+                                    }),
+                     page.Lines.end());
+}
+
+void TPdfLayout::LayOutNext() {
+    TPdfPage page = FWaiting.takeFirst();
+    const int index = int(FStarts.size());
+    DropRunningLines(page, index);
+    // The body's height: the most common one of all lines so far.
+    int common = 0, most = 0;
+    for (auto it = FHeights.cbegin(); it != FHeights.cend(); ++it)
+        if (it.value() > most) {
+            most = it.value();
+            common = it.key();
+        }
+    const double body = std::max(1.0, common / 2.0);
+    QString& open = FOpen; // the paragraph under way: it may go on past a page or column
+    // Where this page's words begin: after the paragraph under way, when one goes on.
+    const qsizetype written = FOut.Empty() ? 0 : FOut.Size() + 2;
+    FStarts.append(open.isEmpty() ? written : written + open.size() + 1);
+    const QList<TBlock> blocks = Ordered(Blocks(page.Lines));
+    double lastTop = -1; // of the block before, on this page
+    for (const TBlock& block : blocks) {
+        // Text goes on from one block to the next only at the top of a page or a column;
+        // below another block on the same column, a block is a paragraph of its own.
+        const bool freshColumn = lastTop < 0 || block.Box.top() < lastTop - body;
+        lastTop = block.Box.top();
+        const double left = block.Box.left();
+        // A block of one or two lines set larger than the body is a heading.
+        if (block.Lines.size() <= 2 && block.Lines.front().Box.height() > body * 1.2) {
+            EndParagraph();
+            QString title;
+            for (const TPdfLine& l : block.Lines)
+                title += l.Text.trimmed() + u' ';
+            const double size = block.Lines.front().Box.height() / body;
+            FOut.BeginHeading(size > 1.6 ? 1 : size > 1.35 ? 2 : 3);
+            FOut.Append(title);
+            FOut.EndHeading();
+            continue;
+        }
+        QList<double> gaps;
+        for (int k = 1; k < block.Lines.size(); ++k)
+            gaps.append(block.Lines[k].Box.top() - block.Lines[k - 1].Box.top());
+        const double pitch = Median(gaps);
+        for (int k = 0; k < block.Lines.size(); ++k) {
+            const TPdfLine& line = block.Lines[k];
+            const QString text = line.Text.trimmed();
+            if (text.isEmpty())
                 continue;
-            }
-            QList<double> gaps;
-            for (int k = 1; k < block.Lines.size(); ++k)
-                gaps.append(block.Lines[k].Box.top() - block.Lines[k - 1].Box.top());
-            const double pitch = Median(gaps);
-            for (int k = 0; k < block.Lines.size(); ++k) {
-                const TPdfLine& line = block.Lines[k];
-                const QString text = line.Text.trimmed();
-                if (text.isEmpty())
-                    continue;
-                const bool indented = line.Box.left() > left + 0.8 * body;
-                const bool spaced = k > 0 && pitch > 0 &&
-                                    line.Box.top() - block.Lines[k - 1].Box.top() > pitch * 1.2;
-                // A new block begins a paragraph unless the one under way plainly goes on.
-                const bool continues = k == 0 && freshColumn && !open.isEmpty() && !indented &&
-                                       (!EndsSentence(open) || EndsHyphenated(open));
-                if ((k == 0 && !continues) || indented || spaced)
-                    endParagraph();
-                if (open.isEmpty())
-                    open = text;
-                else if (EndsHyphenated(open) && text.front().isLower())
-                    open = open.chopped(1) + text; // a word the line's end broke
-                else if (EndsHyphenated(open))
-                    open += text; // a hyphen of the word itself: "Jean-" "Paul"
-                else
-                    open += u' ' + text;
-            }
+            const bool indented = line.Box.left() > left + 0.8 * body;
+            const bool spaced =
+                k > 0 && pitch > 0 && line.Box.top() - block.Lines[k - 1].Box.top() > pitch * 1.2;
+            // A new block begins a paragraph unless the one under way plainly goes on.
+            const bool continues = k == 0 && freshColumn && !open.isEmpty() && !indented &&
+                                   (!EndsSentence(open) || EndsHyphenated(open));
+            if ((k == 0 && !continues) || indented || spaced)
+                EndParagraph();
+            if (open.isEmpty())
+                open = text;
+            else if (EndsHyphenated(open) && text.front().isLower())
+                open = open.chopped(1) + text; // a word the line's end broke
+            else if (EndsHyphenated(open))
+                open += text; // a hyphen of the word itself: "Jean-" "Paul"
+            else
+                open += u' ' + text;
         }
     }
-    endParagraph();
-    return starts;
+}
+
+QList<qsizetype> LayOutPages(QList<TPdfPage> pages, TTextBuilder& out) {
+    TPdfLayout layout(out);
+    for (TPdfPage& page : pages)
+        layout.AddPage(std::move(page));
+    layout.Finish();
+    return layout.PageStarts();
 }
 
 QList<TChapter> PlaceBookmarks(const QString& text, const QList<qsizetype>& pageStarts,

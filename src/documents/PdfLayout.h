@@ -6,8 +6,10 @@
 
 #include "TextBuilder.h"
 
+#include <QHash>
 #include <QList>
 #include <QRectF>
+#include <QSet>
 #include <QString>
 
 namespace documents {
@@ -28,6 +30,31 @@ struct TPdfBookmark {
     QString Title;
     int Page = 0; // 0-based
     int Level = 1;
+};
+
+// Lays the pages out as they come, holding only the last few: memory stays flat in the
+// document's length.
+class TPdfLayout {
+public:
+    explicit TPdfLayout(TTextBuilder& out);
+    // The next page, in the document's order.
+    void AddPage(TPdfPage page);
+    // After the last page: the rest is written.
+    void Finish();
+    // Where each page's text starts in the text written.
+    const QList<qsizetype>& PageStarts() const { return FStarts; }
+
+private:
+    void LayOutNext();
+    void DropRunningLines(TPdfPage& page, int index) const;
+    void EndParagraph();
+
+    TTextBuilder& FOut;
+    QList<TPdfPage> FWaiting;   // added, not yet laid out
+    QList<QSet<QString>> FKeys; // of every page so far: its lines at the top and bottom
+    QHash<int, int> FHeights;   // line height in half points -> lines of that height
+    QList<qsizetype> FStarts;
+    QString FOpen;
 };
 
 // Writes the pages' text to `out` and returns where each page's text starts in it.

@@ -60,8 +60,8 @@ public:
         if (count <= 0)
             throw EImportError(QStringLiteral("%1 has no pages.").arg(Kind));
 
-        QList<TPdfPage> pages;
-        pages.reserve(count);
+        TTextBuilder out;
+        TPdfLayout layout(out);
         qsizetype size = 0;
         for (int i = 0; i < count; ++i) {
             std::unique_ptr<Poppler::Page> page(pdf->page(i));
@@ -88,7 +88,7 @@ public:
             if (size > MaxImportedText)
                 throw EImportError(
                     QStringLiteral("%1 holds more text than the editor can hold.").arg(Kind));
-            pages.append(std::move(p));
+            layout.AddPage(std::move(p));
         }
         if (size == 0)
             throw EImportError(QStringLiteral("%1 holds only images of its pages, no text (it is "
@@ -96,8 +96,8 @@ public:
                                               "until a text recognition program has added the "
                                               "text.")
                                    .arg(Kind));
-        TTextBuilder out;
-        const QList<qsizetype> starts = LayOutPages(std::move(pages), out);
+        layout.Finish();
+        const QList<qsizetype> starts = layout.PageStarts();
         out.Finish(doc);
         QList<TPdfBookmark> bookmarks;
         Outline(pdf->outline(), 1, bookmarks);

@@ -46,6 +46,13 @@ void TTextBuilder::AppendTo(QString& target, QStringView text) {
     }
 }
 
+void TTextBuilder::Add(QString part) {
+    if (part.isEmpty())
+        return;
+    FSize = NextPosition() + part.size();
+    FParts.append(std::move(part));
+}
+
 void TTextBuilder::Append(QStringView text) {
     AppendTo(Target(), text);
     Check();
@@ -70,20 +77,12 @@ void TTextBuilder::EndParagraph() {
             FNote += u' ';
         return;
     }
-    QString para = FPara.trimmed();
+    Add(FPara.trimmed());
     FPara.clear();
-    if (!para.isEmpty()) {
-        if (!FText.isEmpty())
-            FText += QStringLiteral("\n\n");
-        FText += para;
-    }
     if (FHeadingLevel > 0)
         return; // the notes of a heading follow the paragraph after it
-    for (const QString& note : std::as_const(FNotes)) {
-        if (!FText.isEmpty())
-            FText += QStringLiteral("\n\n");
-        FText += note;
-    }
+    for (QString& note : FNotes)
+        Add(std::move(note));
     FNotes.clear();
     Check();
 }
@@ -99,8 +98,7 @@ void TTextBuilder::EndHeading() {
     const QString title = FPara.trimmed();
     const int level = FHeadingLevel;
     if (!title.isEmpty()) {
-        const qsizetype at = FText.isEmpty() ? 0 : FText.size() + 2;
-        FChapters.append({at, QString(title).replace(u'\n', u' '), level});
+        FChapters.append({NextPosition(), QString(title).replace(u'\n', u' '), level});
     }
     EndParagraph();
     FHeadingLevel = 0;
@@ -130,10 +128,8 @@ void TTextBuilder::AppendDocument(const TImportedDocument& part) {
     EndParagraph();
     if (part.Text.isEmpty())
         return;
-    if (!FText.isEmpty())
-        FText += QStringLiteral("\n\n");
-    const qsizetype offset = FText.size();
-    FText += part.Text;
+    const qsizetype offset = NextPosition();
+    Add(part.Text);
     for (TChapter chapter : part.Chapters) {
         chapter.Position += offset;
         FChapters.append(chapter);
@@ -147,15 +143,13 @@ void TTextBuilder::Finish(TImportedDocument& into) {
     if (FHeadingLevel > 0)
         EndHeading();
     EndParagraph();
-    for (const QString& note : std::as_const(FNotes)) {
-        if (!FText.isEmpty())
-            FText += QStringLiteral("\n\n");
-        FText += note;
-    }
+    for (QString& note : FNotes)
+        Add(std::move(note));
     FNotes.clear();
-    into.Text = std::move(FText);
+    into.Text = FParts.join(QStringLiteral("\n\n"));
     into.Chapters = std::move(FChapters);
-    FText.clear();
+    FParts.clear();
+    FSize = 0;
     FChapters.clear();
 }
 
