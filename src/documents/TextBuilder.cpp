@@ -46,13 +46,6 @@ void TTextBuilder::AppendTo(QString& target, QStringView text) {
     }
 }
 
-void TTextBuilder::Add(QString part) {
-    if (part.isEmpty())
-        return;
-    FSize = NextPosition() + part.size();
-    FParts.append(std::move(part));
-}
-
 void TTextBuilder::Append(QStringView text) {
     AppendTo(Target(), text);
     Check();
@@ -77,12 +70,20 @@ void TTextBuilder::EndParagraph() {
             FNote += u' ';
         return;
     }
-    Add(FPara.trimmed());
+    QString para = FPara.trimmed();
     FPara.clear();
+    if (!para.isEmpty()) {
+        if (!FText.isEmpty())
+            FText += QStringLiteral("\n\n");
+        FText += para;
+    }
     if (FHeadingLevel > 0)
         return; // the notes of a heading follow the paragraph after it
-    for (QString& note : FNotes)
-        Add(std::move(note));
+    for (const QString& note : std::as_const(FNotes)) {
+        if (!FText.isEmpty())
+            FText += QStringLiteral("\n\n");
+        FText += note;
+    }
     FNotes.clear();
     Check();
 }
@@ -98,7 +99,8 @@ void TTextBuilder::EndHeading() {
     const QString title = FPara.trimmed();
     const int level = FHeadingLevel;
     if (!title.isEmpty()) {
-        FChapters.append({NextPosition(), QString(title).replace(u'\n', u' '), level});
+        const qsizetype at = FText.isEmpty() ? 0 : FText.size() + 2;
+        FChapters.append({at, QString(title).replace(u'\n', u' '), level});
     }
     EndParagraph();
     FHeadingLevel = 0;
@@ -128,8 +130,10 @@ void TTextBuilder::AppendDocument(const TImportedDocument& part) {
     EndParagraph();
     if (part.Text.isEmpty())
         return;
-    const qsizetype offset = NextPosition();
-    Add(part.Text);
+    if (!FText.isEmpty())
+        FText += QStringLiteral("\n\n");
+    const qsizetype offset = FText.size();
+    FText += part.Text;
     for (TChapter chapter : part.Chapters) {
         chapter.Position += offset;
         FChapters.append(chapter);
@@ -143,13 +147,15 @@ void TTextBuilder::Finish(TImportedDocument& into) {
     if (FHeadingLevel > 0)
         EndHeading();
     EndParagraph();
-    for (QString& note : FNotes)
-        Add(std::move(note));
+    for (const QString& note : std::as_const(FNotes)) {
+        if (!FText.isEmpty())
+            FText += QStringLiteral("\n\n");
+        FText += note;
+    }
     FNotes.clear();
-    into.Text = FParts.join(QStringLiteral("\n\n"));
+    into.Text = std::move(FText);
     into.Chapters = std::move(FChapters);
-    FParts.clear();
-    FSize = 0;
+    FText.clear();
     FChapters.clear();
 }
 

@@ -39,9 +39,8 @@ public:
     void AppendDocument(const TImportedDocument& part);
 
     // True while nothing has been written yet (white space does not count).
-    bool Empty() const { return FParts.isEmpty() && FPara.isEmpty(); }
-    // The length of the text so far: what is finished, and the paragraph under way.
-    qsizetype Size() const { return FSize + FPara.size(); }
+    bool Empty() const { return FText.isEmpty() && FPara.isEmpty(); }
+    qsizetype Size() const { return FText.size() + FPara.size(); }
 
     // Ends what is open and hands over the text and the chapters; the builder is empty after.
     void Finish(TImportedDocument& into);
@@ -50,15 +49,8 @@ private:
     QString& Target() { return FNoteDepth > 0 ? FNote : FPara; }
     void AppendTo(QString& target, QStringView text);
     void Check() const;
-    // Adds a finished paragraph (or a part of paragraphs) to the text.
-    void Add(QString part);
-    // Where the next part added starts.
-    qsizetype NextPosition() const { return FParts.isEmpty() ? 0 : FSize + 2; }
 
-    // The finished paragraphs, joined by empty lines only at the end: the text is then made in
-    // one allocation of its final size, not grown step by step to twice that.
-    QStringList FParts;
-    qsizetype FSize = 0; // of the finished paragraphs, joined
+    QString FText;
     QString FPara;
     QString FNote;
     QStringList FNotes;
