@@ -1,24 +1,33 @@
 #include "CmdLine.h"
 
+#include "Chapters.h"
+#include "Conversion.h"
+#include "DesktopNotice.h"
 #include "Document.h"
 #include "Importer.h"
+#include "IniFile.h"
 #include "KoUtils.h"
 #include "Lame.h"
 #include "Mp3Pipeline.h"
 #include "Product.h"
+#include "VoiceSwitch.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
-#include <QSocketNotifier>
+#include <QTemporaryFile>
 
-#include <csignal>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
-#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 #ifndef NURVA_VERSION
 #define NURVA_VERSION "0.0"
@@ -51,8 +60,8 @@ bool IsFile(const QString& path) {
 }
 
 bool IsJob(const QString& argument) {
-    static const QStringList jobs = {"/e",   "/tts", "/ttw",   "/ttm",      "/wtm",
-                                     "/mtw", "/?",   "--help", "--version", "-h"};
+    static const QStringList jobs = {"/e",   "/tts", "/ttw",   "/ttm",      "/wtm",   "/mtw",
+                                     "/?",   "--help", "--version", "-h", "--piece"};
     return jobs.contains(argument.toLower());
 }
 
@@ -62,49 +71,6 @@ bool ToInt(const QString& text, qint64& value) {
     value = text.trimmed().toLongLong(&ok);
     return ok && value >= INT32_MIN && value <= INT32_MAX;
 }
-
-// While it lives, an interruption (Ctrl+C, a hang-up, kill) runs `stop` from the event loop
-// instead of ending the process at once: a conversion then ends its workers and leaves no
-// unfinished file beside its output.
-class TInterruptions {
-public:
-    explicit TInterruptions(std::function<void()> stop) {
-        if (::pipe2(FPipe, O_CLOEXEC | O_NONBLOCK) != 0)
-            return;
-        FNotifier = std::make_unique<QSocketNotifier>(FPipe[0], QSocketNotifier::Read);
-        QObject::connect(FNotifier.get(), &QSocketNotifier::activated, [this, stop] {
-            char c;
-            while (::read(FPipe[0], &c, 1) > 0) {
-            }
-            stop();
-        });
-        struct sigaction action {};
-        action.sa_handler = [](int) {
-            const char c = 1;
-            [[maybe_unused]] ssize_t n = ::write(FPipe[1], &c, 1);
-        };
-        sigemptyset(&action.sa_mask);
-        for (std::size_t i = 0; i < std::size(kSignals); ++i)
-            ::sigaction(kSignals[i], &action, &FOld[i]);
-    }
-    ~TInterruptions() {
-        if (!FNotifier)
-            return;
-        for (std::size_t i = 0; i < std::size(kSignals); ++i)
-            ::sigaction(kSignals[i], &FOld[i], nullptr);
-        FNotifier.reset();
-        ::close(FPipe[0]);
-        ::close(FPipe[1]);
-    }
-    TInterruptions(const TInterruptions&) = delete;
-    TInterruptions& operator=(const TInterruptions&) = delete;
-
-private:
-    static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
-    static inline int FPipe[2] = {-1, -1};
-    struct sigaction FOld[std::size(kSignals)]{};
-    std::unique_ptr<QSocketNotifier> FNotifier;
-};
 
 } // namespace
 
@@ -126,6 +92,30 @@ QStringList TKoCmdLine::Documents(const QStringList& arguments) {
         if (isText(argument))
             documents << QFileInfo(argument).absoluteFilePath();
     return documents;
+}
+
+QStringList TKoCmdLine::WithoutQtOptions(const QStringList& arguments) {
+    static const QStringList valued = {
+        "platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+        "qwindowgeometry", "geometry", "qwindowicon", "icon", "qwindowtitle", "title",
+        "display", "style", "stylesheet", "session", "name"};
+    static const QStringList flags = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    QStringList rest = arguments.mid(0, 1);
+    int i = 1;
+    while (i < arguments.size()) {
+        QString a = arguments[i];
+        if (!a.startsWith(u'-') || a == QLatin1String("-") || a == QLatin1String("--"))
+            break;
+        a = a.mid(a.startsWith(QLatin1String("--")) ? 2 : 1);
+        const QString name = a.section(u'=', 0, 0);
+        if (flags.contains(name))
+            i += 1;
+        else if (valued.contains(name))
+            i += a.contains(u'=') ? 1 : 2;
+        else
+            break;
+    }
+    return rest + arguments.mid(std::min<qsizetype>(i, arguments.size()));
 }
 
 TKoCmdLine::~TKoCmdLine() = default;
@@ -186,6 +176,34 @@ void TKoCmdLine::ParseSwitches() {
             }
 }
 
+void TKoCmdLine::ParseMoreSwitches() {
+    // As the table's switches: anywhere, in any letter case, later ones win.
+    for (auto& [name, value] : FMore)
+        value.reset();
+    for (int i = 1; i < FArgs.size(); ++i)
+        for (auto& [name, value] : FMore)
+            if (FArgs[i].toLower() == QLatin1String(name))
+                value = Arg(i + 1);
+}
+
+bool TKoCmdLine::IsSwitch(const QString& argument) const {
+    const QString a = argument.toLower();
+    for (const char* name : SwitchNames)
+        if (a == QLatin1String(name))
+            return true;
+    for (const auto& [name, value] : FMore)
+        if (a == QLatin1String(name))
+            return true;
+    return false;
+}
+
+std::optional<QString> TKoCmdLine::More(const char* name) const {
+    for (const auto& [n, value] : FMore)
+        if (QLatin1String(n) == QLatin1String(name))
+            return value;
+    return std::nullopt;
+}
+
 void TKoCmdLine::Fail(const QString& message) {
     if (FError.isEmpty())
         FError = message;
@@ -194,15 +212,18 @@ void TKoCmdLine::Fail(const QString& message) {
 int TKoCmdLine::Execute() {
     try {
         ParseSwitches();
+        ParseMoreSwitches();
         const QString job = Arg(1).toLower();
         if (job == QLatin1String("/e"))
             ListOrReport();
         else if (job == QLatin1String("/tts"))
             RunSpeech(soGeneral);
         else if (job == QLatin1String("/ttw"))
-            RunSpeech(soFile);
+            SpeakToFile(false);
         else if (job == QLatin1String("/ttm"))
-            SpeakToMp3();
+            SpeakToFile(true);
+        else if (job == QLatin1String("--piece"))
+            RunSpeech(soFile); // a piece of a conversion, spoken by a worker into its pipe
         else if (job == QLatin1String("/wtm"))
             ConvertFile(true);
         else if (job == QLatin1String("/mtw"))
@@ -214,9 +235,11 @@ int TKoCmdLine::Execute() {
             KoUtils::ShowMessageBox(QStringLiteral("nurva " NURVA_VERSION),
                                     KoUtils::MB_ICONINFORMATION);
         else {
-            // Not a job: the manual opens (where a desktop can show it), the usage goes to
-            // standard error, and the exit code tells a script it asked for nothing known.
-            KoUtils::ShellOpen(KoUtils::Folders().Manual());
+            // Not a job: the usage goes to standard error, and the exit code tells a script it
+            // asked for nothing known. The manual opens only where nobody reads that: a start
+            // from the desktop (never a text browser in a terminal or a script).
+            if (StartedFromDesktop())
+                KoUtils::ShellOpen(KoUtils::Folders().Manual());
             KoUtils::ShowMessageBox(UsageText(), KoUtils::MB_ICONERROR);
             return 2;
         }
@@ -226,7 +249,26 @@ int TKoCmdLine::Execute() {
     if (FError.isEmpty())
         return 0;
     KoUtils::ShowMessageBox(FError, KoUtils::MB_ICONERROR);
-    return 1;
+    // Started from the file manager, the job has no terminal to say it in.
+    if (Arg(1).toLower() != QLatin1String("--piece") && StartedFromDesktop())
+        ShowDesktopNotice(QStringLiteral("%1 could not %2").arg(KoUtils::ApplicationTitle(), JobText()),
+                          FError);
+    return FUsage ? 2 : 1;
+}
+
+QString TKoCmdLine::JobText() const {
+    const QString job = Arg(1).toLower();
+    if (job == QLatin1String("/tts"))
+        return QStringLiteral("speak");
+    if (QStringList{"/ttw", "/ttm", "/wtm", "/mtw"}.contains(job))
+        return QStringLiteral("convert %1").arg(QFileInfo(Arg(2)).fileName());
+    return QStringLiteral("do %1").arg(Arg(1));
+}
+
+void TKoCmdLine::Refuse(const QString& message) {
+    if (FError.isEmpty())
+        FUsage = true;
+    Fail(message);
 }
 
 TMSpeech& TKoCmdLine::CreateSpeech() {
@@ -296,7 +338,14 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
     // Only a voice other than the first needs the list of all voices.
     qint64 n = 0;
     bool selected = false;
-    if (ToInt(SwitchValues[swEngine], n) && n > 0) {
+    if (const std::optional<QString> v = More("-v")) {
+        QString error;
+        n = VoiceNumber(s, *v, error);
+        if (n < 0)
+            return Refuse(error);
+        s.SelectEngine(s.EngineName(int(n)));
+        selected = true;
+    } else if (ToInt(SwitchValues[swEngine], n) && n > 0) {
         try {
             const QString name = s.EngineName(int(n));
             if (!name.isEmpty()) {
@@ -337,17 +386,22 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
             s.Filename = QStringLiteral("output.wav");
         if (fromFile && !CheckOutputs(t, {s.Filename}))
             return;
-        // The writing speed in 1/256 of real time. Only the low 16 bits travel, so "-w 256"
-        // sends 0: no cap, as fast as the engine can.
-        WORD speed = 2048;
-        qint64 w = 0;
-        if (SwitchGiven[swWriteSpeed] && ToInt(SwitchValues[swWriteSpeed], w))
-            speed = WORD(quint32(w * 256) & 0xFFFF);
         std::shared_ptr<IUnknown> dest;
         s.GetInterface(0, dest);
         std::shared_ptr<IAudioFile> file;
         if (dest && Succeeded(QueryInterface(dest, file)))
-            file->RealTimeSet(speed);
+            file->RealTimeSet(WritingSpeed());
+        // A worker tells where each word's sound starts, for the subtitles.
+        if (const std::optional<QString> words = More("--words")) {
+            std::FILE* log = std::fopen(KoUtils::EncodeFileName(*words).constData(), "w");
+            if (!log)
+                return Fail(QStringLiteral("The words could not be kept in %1.").arg(*words));
+            FWordLog.reset(log);
+            s.RecordWordTimes([log](std::uint64_t frame, const QString& word) {
+                std::fprintf(log, "%llu\t%s\n", static_cast<unsigned long long>(frame),
+                             word.toUtf8().constData());
+            });
+        }
     }
 
     // A file is read and spoken in pieces, in any of the window's encodings: memory stays
@@ -384,6 +438,8 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
     if (Busy)
         loop.exec();
     FLoop = nullptr;
+    if (FWordLog && (std::fflush(FWordLog.get()) != 0 || std::ferror(FWordLog.get())))
+        Fail(QStringLiteral("The words could not be kept in %1.").arg(*More("--words")));
 }
 
 void TKoCmdLine::SpeechStopped(TMSpeech*) {
@@ -392,78 +448,274 @@ void TKoCmdLine::SpeechStopped(TMSpeech*) {
         FLoop->quit();
 }
 
-// Text to MP3 with no WAV file in between: the program runs itself as the speaking workers of
-// the conversion pipeline, one per core when the writing speed has no cap.
-void TKoCmdLine::SpeakToMp3() {
-    QString text = Arg(2);
-    if (text.trimmed().isEmpty())
-        text = QString::fromLatin1(product::Greeting);
-    // A folder, a device or a pipe is refused rather than spoken as its name.
-    if (KindOf(text) == TFileKind::Other) {
-        CheckInput(text);
-        return;
+WORD TKoCmdLine::WritingSpeed() const {
+    // In 1/256 of real time. Only the low 16 bits travel, so "-w 256" sends 0: no cap, as fast
+    // as the engine can; "-w max" says so in words.
+    if (!SwitchGiven[swWriteSpeed])
+        return 2048;
+    if (SwitchValues[swWriteSpeed].trimmed().toLower() == QLatin1String("max"))
+        return 0;
+    qint64 w = 0;
+    return ToInt(SwitchValues[swWriteSpeed], w) ? WORD(quint32(w * 256) & 0xFFFF) : WORD(2048);
+}
+
+// Standard input into a temporary file, so that it is read as any text file is.
+bool TKoCmdLine::ReadStandardInput(QTemporaryFile& file) {
+    if (::fcntl(0, F_GETFD) < 0) {
+        Fail(QStringLiteral("Standard input is closed: there is no text to speak."));
+        return false;
     }
-    const bool fromFile = IsFile(text);
-    if (fromFile)
-        text = FileArg(2);
-    QString output = QStringLiteral("output.mp3");
-    const QString ext = ExtractFileExt(Arg(3)).toLower();
-    if (ext == QLatin1String(".wav") || ext == QLatin1String(".mp3"))
-        output = ChangeFileExt(FileArg(3), QStringLiteral(".mp3"));
-    else if (fromFile)
-        output = ChangeFileExt(text, QStringLiteral(".mp3"));
-    if (fromFile && !CheckOutputs(text, {output}))
-        return;
-    // A file is read in chunks as the workers need its pieces: memory stays flat in its size.
-    std::shared_ptr<settings::TDocumentReader> reader;
-    qint64 expected = text.size();
-    if (fromFile) {
-        try {
-            reader = std::make_shared<settings::TDocumentReader>(text);
-        } catch (const settings::EFileError& e) {
-            return Fail(QStringLiteral("Can't load the file ") + text + QStringLiteral(": ") +
-                        e.Message());
+    if (!file.open()) {
+        Fail(QStringLiteral("Standard input could not be kept: %1").arg(file.errorString()));
+        return false;
+    }
+    std::vector<char> buffer(1 << 16);
+    qint64 total = 0;
+    for (;;) {
+        const ssize_t n = ::read(0, buffer.data(), buffer.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            Fail(QStringLiteral("Standard input could not be read: %1")
+                     .arg(QString::fromLocal8Bit(std::strerror(errno))));
+            return false;
         }
-        expected = QFileInfo(text).size();
+        if (n == 0)
+            break;
+        if (file.write(buffer.data(), n) != n) {
+            Fail(QStringLiteral("Standard input could not be kept: %1").arg(file.errorString()));
+            return false;
+        }
+        total += n;
+    }
+    if (total == 0 || !file.flush()) {
+        Fail(QStringLiteral("Nothing came on standard input: there is no text to speak."));
+        return false;
+    }
+    return true;
+}
+
+audio::TFormat TKoCmdLine::StoredFormat() {
+    // The one setting the command line heeds: the format chosen in the options, for a /ttm
+    // that names no output.
+    settings::TIniFile ini;
+    ini.LoadFromFile(KoUtils::Folders().ConfigFile());
+    const std::optional<audio::TFormat> f =
+        audio::FormatOfKey(ini.ReadString(QStringLiteral("Convert"), QStringLiteral("Format"),
+                                          QStringLiteral("mp3")));
+    return f && *f != audio::TFormat::Wav ? *f : audio::TFormat::Mp3;
+}
+
+// Text into an audio file through the speaking workers, one per core when the writing speed
+// has no cap: "/ttw" writes WAV, "/ttm" MP3 or the format its output's name asks for.
+void TKoCmdLine::SpeakToFile(bool compressed) {
+    using audio::TFormat;
+    // The text: standard input ("-"), a file, or the words themselves.
+    QTemporaryFile piped(QDir::tempPath() + QStringLiteral("/nurva-input-XXXXXX.txt"));
+    QString text = Arg(2);
+    QString input; // the file the text comes from
+    const bool fromStdin = text == QLatin1String("-");
+    if (fromStdin) {
+        if (!ReadStandardInput(piped))
+            return;
+        input = piped.fileName();
+    } else {
+        if (text.trimmed().isEmpty())
+            text = QString::fromLatin1(product::Greeting);
+        // A folder, a device or a pipe is refused rather than spoken as its name.
+        if (KindOf(text) == TFileKind::Other) {
+            CheckInput(text);
+            return;
+        }
+        if (IsFile(text))
+            input = FileArg(2);
     }
 
-    QStringList switches;
-    for (Switch sw : {swEngine, swSpeed, swPitch})
-        if (SwitchGiven[sw])
-            switches << QString::fromLatin1(SwitchNames[sw]) << SwitchValues[sw];
-    qint64 w = 8;
-    if (SwitchGiven[swWriteSpeed] && !ToInt(SwitchValues[swWriteSpeed], w))
-        w = 8;
-    switches << QStringLiteral("-w") << QString::number(w);
-    // Only the low 16 bits of 256 * w travel: 0 is no cap (see RunSpeech).
-    const int parallel = Lame::PipelineCount(quint32(w * 256));
+    // The output, argument 3 unless that is a switch; its name says the format.
+    const QString given = IsSwitch(Arg(3)) ? QString() : Arg(3);
+    TFormat format = compressed ? StoredFormat() : TFormat::Wav;
+    QString output;
+    if (given == QLatin1String("-")) {
+        output = given;
+        format = compressed ? TFormat::Mp3 : TFormat::Wav;
+    } else if (!given.isEmpty()) {
+        std::optional<TFormat> asked = audio::FormatOfName(given);
+        if (asked == TFormat::Wav || asked == TFormat::Mp3) {
+            // As ever: "/ttw TEXT OUT.mp3" writes OUT.wav, "/ttm TEXT OUT.wav" OUT.mp3.
+            format = compressed ? TFormat::Mp3 : TFormat::Wav;
+            output = ChangeFileExt(FileArg(3), audio::ExtensionOf(format));
+        } else if (asked && compressed) {
+            format = *asked;
+            output = FileArg(3);
+        } else {
+            return Refuse(
+                QStringLiteral("The output %1 does not end in %2, the audio %3 writes; nothing was "
+                               "written.")
+                    .arg(given,
+                         compressed ? QStringLiteral(".mp3, .opus, .ogg or .flac")
+                                    : QStringLiteral(".wav"),
+                         Arg(1)));
+        }
+    } else {
+        const QString ext = audio::ExtensionOf(format);
+        output = !input.isEmpty() && !fromStdin ? ChangeFileExt(input, ext)
+                                                : QStringLiteral("output") + ext;
+    }
+    const bool toPipe = output == QLatin1String("-");
 
-    Lame::TMp3Pipeline pipeline;
-    Lame::Result result;
-    bool done = false;
-    QEventLoop loop;
-    connect(&pipeline, &Lame::TMp3Pipeline::finished, &loop, [&](const Lame::Result& r) {
-        result = r;
-        done = true;
-        loop.quit();
-    });
-    const Lame::Options options{SwitchValues[swResample], SwitchValues[swBitrate],
-                                SwitchValues[swMode], SwitchValues[swQuality]};
-    const int count = Lame::PieceCount(expected, parallel);
-    const QString worker = QCoreApplication::applicationFilePath();
-    if (reader)
-        pipeline.Start([reader] { return reader->Next(); }, expected, count, worker, switches,
-                       output, options, parallel);
-    else
-        pipeline.Start(text, count, worker, switches, output, options, parallel);
-    text = QString(); // in the workers' files now
-    TInterruptions interruptions([&] { pipeline.Cancel(); });
-    if (!done)
-        loop.exec();
-    if (result.Cancelled)
-        Fail(QStringLiteral("The conversion was interrupted; no MP3 file was written."));
-    else if (!result.Ok)
-        Fail(result.Error);
+    Lame::TTarget target;
+    target.Format = format;
+    if (const std::optional<QString> sub = More("-sub")) {
+        for (const QString& name : sub->split(u',', Qt::SkipEmptyParts)) {
+            const std::optional<audio::TSubtitleFormat> f = audio::SubtitleFormatOfName(name);
+            if (!f)
+                return Refuse(QStringLiteral("\"-sub %1\": the subtitles are srt, vtt or lrc.")
+                                  .arg(*sub));
+            target.Subtitles << *f;
+        }
+        if (target.Subtitles.isEmpty())
+            return Refuse(QStringLiteral("\"-sub\" needs srt, vtt or lrc."));
+        if (toPipe)
+            return Refuse(QStringLiteral("Subtitles go beside an output file, and standard output "
+                                         "has no name."));
+    }
+    double minutes = 0;
+    if (const std::optional<QString> ch = More("-ch")) {
+        const QString mode = ch->section(u':', 0, 0).trimmed().toLower();
+        const QString every = ch->section(u':', 1);
+        bool ok = true;
+        if (!every.isEmpty())
+            minutes = every.toDouble(&ok);
+        if (mode == QLatin1String("split"))
+            target.Chapters = Lame::TTarget::Split;
+        else if (mode == QLatin1String("marks"))
+            target.Chapters = Lame::TTarget::Marks;
+        if (target.Chapters == Lame::TTarget::Whole || !ok || minutes < 0 || !std::isfinite(minutes))
+            return Refuse(QStringLiteral("\"-ch %1\": chapters are \"split\" (a file each) or "
+                                         "\"marks\" (one file), with \":N\" for parts of N "
+                                         "minutes.")
+                              .arg(*ch));
+        if (toPipe)
+            return Refuse(QStringLiteral("Chapters need an output file, not standard output."));
+    }
+
+    // The voice: by name or language, or by number as ever.
+    TMSpeech& s = CreateSpeech();
+    QStringList switches;
+    int voice = -1;
+    if (const std::optional<QString> v = More("-v")) {
+        QString error;
+        voice = VoiceNumber(s, *v, error);
+        if (voice < 0)
+            return Refuse(error);
+        switches << QStringLiteral("-e") << QString::number(voice);
+    }
+    for (Switch sw : {swEngine, swSpeed, swPitch})
+        if (SwitchGiven[sw] && (sw != swEngine || voice < 0))
+            switches << QString::fromLatin1(SwitchNames[sw]) << SwitchValues[sw];
+    switches << QStringLiteral("-w")
+             << (SwitchGiven[swWriteSpeed] ? SwitchValues[swWriteSpeed] : QStringLiteral("8"));
+
+    // The text as the workers get it: a plain text file read in chunks as they need it (memory
+    // stays flat), a document imported whole, or the words of the command line.
+    TConversionRequest r;
+    QString title = QFileInfo(input).completeBaseName();
+    if (fromStdin)
+        title.clear();
+    documents::TImportedDocument document;
+    bool imported = false;
+    if (!input.isEmpty()) {
+        try {
+            if (!fromStdin && documents::IsImported(input)) {
+                document = documents::Import(input);
+                imported = true;
+                r.Text = std::exchange(document.Text, QString());
+                if (!document.Title.isEmpty())
+                    title = document.Title;
+            } else if (target.Chapters != Lame::TTarget::Whole) {
+                r.Text = settings::ReadDocument(input).value_or(QString());
+            } else {
+                r.Reader = std::make_shared<settings::TDocumentReader>(input);
+            }
+        } catch (const std::exception& e) {
+            const QString why = QString::fromUtf8(e.what());
+            if (fromStdin)
+                return Fail(QStringLiteral("Standard input holds no text that can be read: %1")
+                                .arg(why));
+            Fail(QStringLiteral("Can't load the file ") + input + QStringLiteral(": ") + why);
+            if (compressed)
+                return;
+            // As ever, a WAV then says what went wrong.
+            r = TConversionRequest();
+            r.Text = QStringLiteral("Can't load the file ") + input;
+            input.clear();
+        }
+    } else {
+        r.Text = text;
+        title = text.simplified().left(60);
+    }
+    r.Expected = r.Reader ? QFileInfo(input).size() : r.Text.size();
+
+    QStringList outputs{output};
+    if (target.Chapters != Lame::TTarget::Whole) {
+        const double wpm = SwitchGiven[swSpeed] ? SwitchValues[swSpeed].toDouble() : 175;
+        QList<chapters::TChapterStart> found;
+        if (minutes > 0)
+            found = chapters::EveryMinutes(r.Text, minutes, 16.0 * std::clamp(wpm, 50.0, 500.0) / 175);
+        else
+            found = imported ? chapters::FromDocument(document) : chapters::FindHeadings(r.Text);
+        document = documents::TImportedDocument();
+        if (found.isEmpty())
+            return Fail(QStringLiteral("The text has no chapters: no headings such as \"Chapter "
+                                       "1\" were found. \"-ch %1:30\" cuts it into parts of about "
+                                       "30 minutes instead.")
+                            .arg(target.Chapters == Lame::TTarget::Split ? "split" : "marks"));
+        found = chapters::FromStart(found, r.Text, title.isEmpty() ? QStringLiteral("Opening") : title);
+        const QString base = output.left(output.size() - KoUtils::ExtractFileExt(output).size());
+        for (int i = 0; i < found.size(); ++i) {
+            Lame::TBreak b{found[i].Position, found[i].Title, QString()};
+            if (target.Chapters == Lame::TTarget::Split) {
+                b.Output = chapters::ChapterFileName(base, i + 1, int(found.size()), b.Title,
+                                                     audio::ExtensionOf(format));
+                outputs << b.Output;
+            }
+            target.Breaks << b;
+        }
+        if (target.Chapters == Lame::TTarget::Split) {
+            r.Playlist = base + QStringLiteral(".m3u");
+            outputs << r.Playlist;
+            outputs.removeFirst();
+        }
+    }
+    for (const QString& out : QStringList(outputs))
+        for (audio::TSubtitleFormat f : target.Subtitles)
+            outputs << ChangeFileExt(out, audio::MakeSubtitleWriter(f)->Extension());
+    if (!input.isEmpty() && !fromStdin && !CheckOutputs(input, outputs))
+        return;
+
+    if (format != TFormat::Wav) {
+        target.Tags.Title = title;
+        target.Tags.Artist = s.EngineName(voice >= 0 ? voice : 0);
+        qint64 n = 0;
+        if (voice < 0 && SwitchGiven[swEngine] && ToInt(SwitchValues[swEngine], n) && n > 0 &&
+            !s.EngineName(int(n)).isEmpty())
+            target.Tags.Artist = s.EngineName(int(n));
+        if (target.Chapters == Lame::TTarget::Split)
+            target.Tags.Album = title;
+    }
+    r.Output = output;
+    r.WorkerSwitches = switches;
+    r.Mp3 = {SwitchValues[swResample], SwitchValues[swBitrate], SwitchValues[swMode],
+             SwitchValues[swQuality]};
+    if (format == TFormat::Opus || format == TFormat::Vorbis) {
+        qint64 kbps = 0;
+        if (SwitchGiven[swBitrate] && ToInt(SwitchValues[swBitrate], kbps) && kbps > 0)
+            target.Kbps = int(kbps);
+    }
+    r.Target = target;
+    r.Parallel = Lame::PipelineCount(WritingSpeed());
+    if (const QString error = RunConversion(std::move(r)); !error.isEmpty())
+        Fail(error);
 }
 
 void TKoCmdLine::ConvertFile(bool toMp3) {
@@ -471,8 +723,12 @@ void TKoCmdLine::ConvertFile(bool toMp3) {
     if (!CheckInput(input))
         return;
     const QString ext = toMp3 ? QStringLiteral(".mp3") : QStringLiteral(".wav");
-    QString output =
-        ExtractFileExt(Arg(3)).toLower() == ext ? FileArg(3) : ChangeFileExt(input, ext);
+    const QString given = IsSwitch(Arg(3)) ? QString() : Arg(3);
+    if (!given.isEmpty() && ExtractFileExt(given).toLower() != ext)
+        return Refuse(QStringLiteral("The output %1 does not end in %2, the audio %3 writes; nothing "
+                                     "was written.")
+                          .arg(given, ext, Arg(1)));
+    QString output = given.isEmpty() ? ChangeFileExt(input, ext) : FileArg(3);
     if (!CheckOutputs(input, {output}))
         return;
     auto convert = toMp3 ? Lame::WavToMp3 : Lame::Mp3ToWav;
@@ -490,31 +746,38 @@ QString TKoCmdLine::UsageText() {
                "  /e                 list the installed voices (with -e N: describe voice N)\n"
                "  /tts TEXT          speak TEXT aloud (a file name, or the words themselves)\n"
                "  /ttw TEXT [OUT]    speak TEXT into a WAV file\n"
-               "  /ttm TEXT [OUT]    speak TEXT into an MP3 file\n"
+               "  /ttm TEXT [OUT]    speak TEXT into an MP3, Opus (.opus), Vorbis (.ogg) or FLAC\n"
+               "                     (.flac) file, as OUT's name says\n"
                "  /wtm IN.wav [OUT]  convert a WAV file to MP3\n"
                "  /mtw IN.mp3 [OUT]  convert an MP3 file to WAV\n"
                "\n"
-               "The output is OUT when it ends in .wav or .mp3, else the text file's name with "
-               ".wav or\n"
-               ".mp3, else output.wav in the current folder.\n"
+               "TEXT \"-\" reads standard input; OUT \"-\" writes the WAV (/ttw) or MP3 (/ttm)\n"
+               "to standard output. Without OUT the output is the text file's name with .wav or\n"
+               "the options' format, else output.wav (output.mp3) in the current folder. An OUT\n"
+               "that ends in none of the job's formats is an error.\n"
                "\n"
                "Switches (anywhere, in any letter case):\n"
                "  -e N      voice number (default 0)\n"
+               "  -v VOICE  voice by name or language, as espeak-ng takes it (en-gb, fr+f2)\n"
                "  -s WPM    speed in words per minute\n"
                "  -p HZ     pitch in hertz\n"
                "  -w X      writing speed as a multiple of real time (default 8);\n"
-               "            -w 256 converts as fast as the engine can\n"
+               "            -w max (or 256) converts as fast as the engine can, on every core\n"
                "  -r KHZ    MP3 resample frequency (default automatic: the encoder chooses)\n"
-               "  -b KBPS   MP3 bit rate (default 128)\n"
+               "  -b KBPS   MP3 bit rate (default 128); Opus and Vorbis take it too\n"
                "  -m MODE   MP3 mode letter (default s)\n"
                "  -q Q      MP3 quality 0-9 (default 5)\n"
+               "  -sub F    timed subtitles beside the output: srt, vtt or lrc (or a list: srt,lrc)\n"
+               "  -ch split one file per chapter, numbered and tagged, with an .m3u playlist\n"
+               "  -ch marks one file with chapter marks; \"split:N\" or \"marks:N\" makes\n"
+               "            parts of about N minutes\n"
                "\n"
                "Other forms:\n"
                "  FILE...            open the reader's window with these text files\n"
                "  --help, -h, /?     print this text\n"
                "  --version          print the version\n"
                "\n"
-               "Exit codes: 0 done, 1 the job failed, 2 no such job.\n"
+               "Exit codes: 0 done, 1 the job failed, 2 no such job or a wrong argument.\n"
                "The manual is %2; see also the manual page nurva(1).\n")
         .arg(KoUtils::ApplicationTitle().toLower(), KoUtils::Folders().Manual());
 }

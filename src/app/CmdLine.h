@@ -1,16 +1,23 @@
 // TKoCmdLine: the command-line converter. One job per run: list or describe the engines,
-// speak a file or a sentence, convert it into WAV or MP3, convert between WAV and MP3, or
-// show the help or the version. It reads no settings; every value comes from the arguments or the
+// speak a file or a sentence, convert it into WAV, MP3, Opus, Vorbis or FLAC, convert between
+// WAV and MP3, or show the help or the version. It reads no settings but one (the format a
+// "/ttm" without an output name writes); every other value comes from the arguments or the
 // defaults.
 #pragma once
 
+#include "Encoder.h"
 #include "mSpeech.h"
 
 #include <QObject>
 #include <QStringList>
 
 #include <array>
+#include <cstdio>
 #include <memory>
+#include <optional>
+#include <utility>
+
+class QTemporaryFile;
 
 class TKoCmdLine : public QObject {
     Q_OBJECT
@@ -23,10 +30,17 @@ public:
     explicit TKoCmdLine(const QStringList& arguments);
     ~TKoCmdLine() override;
 
-    // Runs the job; returns the process's exit code: 0 when the job did what was asked.
+    // Runs the job; returns the process's exit code: 0 when the job did what was asked, 1 when
+    // it failed, 2 when the command line asks for what no job does.
     int Execute();
 
     std::array<bool, SwitchCount> SwitchGiven{};
+private:
+    struct TFileCloser {
+        void operator()(std::FILE* f) const { std::fclose(f); }
+    };
+    std::unique_ptr<std::FILE, TFileCloser> FWordLog; // outlives the speech component
+public:
     std::array<QString, SwitchCount> SwitchValues;
     std::unique_ptr<speech::TMSpeech> Speech;
     bool Busy = false;
@@ -37,6 +51,9 @@ public:
     // first argument is no job but an existing text file or document, every argument that names
     // one, made absolute; else none, and the arguments are a job of the command line.
     static QStringList Documents(const QStringList& arguments);
+    // The arguments without Qt's own options (-platform, -style, -geometry, ...) that come
+    // first: the window takes those.
+    static QStringList WithoutQtOptions(const QStringList& arguments);
 
 private:
     enum Switch {
@@ -51,6 +68,12 @@ private:
     };
 
     void ParseSwitches();
+    // The switches beyond the table: "-v" (a voice by name or language), "-sub" (subtitles),
+    // "-ch" (chapters), and the workers' "--words".
+    void ParseMoreSwitches();
+    bool IsSwitch(const QString& argument) const;
+    std::optional<QString> More(const char* name) const;
+    speech::WORD WritingSpeed() const;
     QString Arg(int i) const;
     // Argument i as a file name: "./" before a name that starts with "-".
     QString FileArg(int i) const;
@@ -61,12 +84,20 @@ private:
     void ListOrReport();
     void RunSpeech(speech::TSpeechOutput output);
     void SpeechStopped(speech::TMSpeech* sender);
-    void SpeakToMp3();
+    void SpeakToFile(bool compressed);
+    bool ReadStandardInput(QTemporaryFile& file);
+    static audio::TFormat StoredFormat();
+    // A failure of the command line itself (exit code 2).
+    void Refuse(const QString& message);
+    QString JobText() const;
     void ConvertFile(bool toMp3);
     void Fail(const QString& message);
     speech::TMSpeech& CreateSpeech();
 
     QStringList FArgs;
     QString FError; // the first failure; the job ends non-zero when set
+    bool FUsage = false; // that failure is the command line's
+    std::array<std::pair<const char*, std::optional<QString>>, 4> FMore{
+        {{"-v", {}}, {"-sub", {}}, {"-ch", {}}, {"--words", {}}}};
     class QEventLoop* FLoop = nullptr;
 };

@@ -12,7 +12,9 @@
 #include <QPushButton>
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <csignal>
+#include <cstring>
 #include <cstdio>
 #include <functional>
 #include <sys/socket.h>
@@ -111,8 +113,11 @@ int HandToRunningReader(const QStringList& files) {
 int RunWindowedReader(int argc, char** argv, const QStringList& documents) {
     if (KoUtils::IsAlreadyRunning())
         return HandToRunningReader(documents);
+    const bool platformGiven = std::any_of(argv + 1, argv + argc, [](const char* a) {
+        return std::strncmp(a, "-platform", 9) == 0 || std::strncmp(a, "--platform", 10) == 0;
+    });
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !platformGiven) {
         std::fputs("The reader's window needs a desktop (no DISPLAY is set). The command line "
                    "works without one: run it with /? to see how.\n",
                    stderr);

@@ -15,12 +15,14 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << KoUtils::DecodeFileName(QByteArray(argv[i]));
-    const QStringList documents = TKoCmdLine::Documents(arguments);
-    if (argc > 1 && documents.isEmpty()) {
+    // Qt's own options first (-platform, -style, ...) are the window's.
+    const QStringList rest = TKoCmdLine::WithoutQtOptions(arguments);
+    const QStringList documents = TKoCmdLine::Documents(rest);
+    if (rest.size() > 1 && documents.isEmpty()) {
         QCoreApplication app(argc, argv);
         int code;
         {
-            TKoCmdLine cmd(arguments);
+            TKoCmdLine cmd(rest);
             code = cmd.Execute();
         }
         engines::ExitProgram(code);

@@ -95,6 +95,8 @@ TPartFile::TPartFile(const QString& output) : FOutput(output) {
     if (fd >= 0) {
         ::close(fd);
         FPath = KoUtils::DecodeFileName(part);
+    } else {
+        FWhy = QString::fromLocal8Bit(std::strerror(errno));
     }
 }
 

@@ -10,6 +10,7 @@
 // that was there stays as it was).
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QProcess>
 #include <QString>
@@ -20,6 +21,12 @@
 #include <optional>
 
 namespace Lame {
+
+// A file a conversion wrote.
+struct TWrittenFile {
+    QString Path, Title;
+    double Seconds = 0;
+};
 
 struct Result {
     bool Ok = false;
@@ -69,8 +76,9 @@ public:
     ~TPartFile();
     TPartFile(const TPartFile&) = delete;
     TPartFile& operator=(const TPartFile&) = delete;
-    // Empty when the folder can't be written.
+    // Empty when the folder can't be written; Why() then says why.
     const QString& Path() const { return FPath; }
+    const QString& Why() const { return FWhy; }
     // Puts the written file under its final name; the final name keeps the permissions of a
     // file that was there, else those a new file gets.
     bool Commit(QString& error);
@@ -78,7 +86,7 @@ public:
     bool CommitAs(const QString& output, QString& error);
 
 private:
-    QString FOutput, FPath;
+    QString FOutput, FPath, FWhy;
     QByteArray FTarget; // the final name, as the file system has it
 };
 

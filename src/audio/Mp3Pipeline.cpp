@@ -40,6 +40,9 @@ constexpr double kJunctionSeconds = 0.084;
 constexpr int kSilence = 64;
 // Speech runs at about 16 characters a second; only for the progress shown.
 constexpr double kBytesPerChar = 22050.0 * 2 / 16.0;
+// What an MP3 decoder gives before the first sample when the file has no tag frame to say so:
+// the encoder's delay and the decoder's (576 + 529 samples at the engine's rate).
+constexpr double kMp3Delay = 1105.0 / 22050;
 
 void LastLineOf(int fd, QString& line) {
     const off_t size = ::lseek(fd, 0, SEEK_END);
@@ -139,8 +142,10 @@ int PipelineCount(unsigned writingSpeed) {
     return (writingSpeed & 0xFFFF) != 0 ? 1 : std::max(1, QThread::idealThreadCount());
 }
 
-TPieceCutter::TPieceCutter(Chunks chunks, qsizetype size)
-    : FChunks(std::move(chunks)), FSize(std::max<qsizetype>(size, 16)) {}
+TPieceCutter::TPieceCutter(Chunks chunks, qsizetype size, QList<qint64> breaks)
+    : FChunks(std::move(chunks)), FSize(std::max<qsizetype>(size, 16)), FBreaks(std::move(breaks)) {
+    std::sort(FBreaks.begin(), FBreaks.end());
+}
 
 void TPieceCutter::Fill(qsizetype size) {
     while (!FEnd && FBuffer.size() < size) {
@@ -152,18 +157,42 @@ void TPieceCutter::Fill(qsizetype size) {
     }
 }
 
+QString TPieceCutter::Take(qsizetype count) {
+    QString piece = FBuffer.first(count);
+    FBuffer.remove(0, count);
+    FOffset += count;
+    return piece;
+}
+
 std::optional<QString> TPieceCutter::Next(bool& last) {
     if (FDone)
         return std::nullopt;
+    FRestStop = -2; // no Rest for this piece unless it is handed out in chunks
     // Every decision looks at the first `seen` characters only, so the chunks don't matter.
     const qsizetype want = FSize, reach = FSize / 4, seen = FSize + FSize / 2 + 2;
     Fill(seen);
+    FStart = FOffset;
+    while (FBreak < FBreaks.size() && FBreaks[FBreak] <= FOffset)
+        ++FBreak;
+    // A chapter begins a piece of its own.
+    qint64 stop = FBreak < FBreaks.size() ? FBreaks[FBreak] - FOffset : -1;
+    if (FEnd && stop >= FBuffer.size())
+        stop = -1; // past the end: no chapter starts there
     if (!FWhole && QStringView(FBuffer).first(std::min(seen, FBuffer.size())).contains(u'\\'))
         FWhole = true;
-    if (FWhole || (FEnd && FBuffer.size() <= FSize + FSize / 2)) {
-        FDone = last = true;
-        return std::exchange(FBuffer, QString());
+    const bool rest = FWhole || (FEnd && FBuffer.size() <= FSize + FSize / 2);
+    last = false;
+    FEndsChapter = stop >= 0;
+    if (stop >= 0 && stop < FBuffer.size() && (rest || stop <= want + reach))
+        return Take(stop);
+    if (rest) {
+        if (stop < 0)
+            FDone = last = true;
+        // Whole up to the next chapter or the end: what the buffer holds, then Rest's chunks.
+        FRestStop = stop < 0 ? -1 : FOffset + stop;
+        return Take(FBuffer.size());
     }
+    FEndsChapter = false;
     const QString& t = FBuffer;
     // The nearest cut before or after `want` within a quarter piece, the best kind first.
     auto cutAfter = [&](auto isCut) -> qsizetype {
@@ -190,17 +219,31 @@ std::optional<QString> TPieceCutter::Next(bool& last) {
         cut = cutAfter([&](qsizetype at) { return t[at].isSpace(); });
     if (cut < 0)
         cut = t[want - 1].isHighSurrogate() ? want + 1 : want; // never inside a character
-    last = false;
-    QString piece = FBuffer.first(cut);
-    FBuffer.remove(0, cut);
-    return piece;
+    return Take(cut);
 }
 
 std::optional<QString> TPieceCutter::Rest() {
-    if (!FDone || FEnd)
+    if (FRestStop == -2)
         return std::nullopt;
+    if (!FBuffer.isEmpty() || FEnd || (FRestStop >= 0 && FOffset >= FRestStop)) {
+        FRestStop = -2;
+        FDone = FDone || (FEnd && FBuffer.isEmpty());
+        return std::nullopt;
+    }
     std::optional<QString> chunk = FChunks();
-    FEnd = !chunk;
+    if (!chunk) {
+        FEnd = true;
+        FDone = FRestStop < 0;
+        FRestStop = -2;
+        return std::nullopt;
+    }
+    if (FRestStop >= 0 && FOffset + chunk->size() > FRestStop) {
+        // The next chapter starts inside: it waits for the next piece.
+        const qsizetype keep = qsizetype(FRestStop - FOffset);
+        FBuffer = chunk->mid(keep);
+        chunk->truncate(keep);
+    }
+    FOffset += chunk->size();
     return chunk;
 }
 
@@ -236,20 +279,50 @@ QStringList SplitPieces(const QString& text, int count) {
 
 struct TMp3Pipeline::State : std::enable_shared_from_this<TMp3Pipeline::State> {
     struct Piece {
-        QString TextFile, Wav;
-        std::unique_ptr<TPartFile> Spill; // where a later piece is encoded
+        QString TextFile, Wav, Words;
+        std::unique_ptr<TPartFile> Spill; // where a piece's MP3 or samples go
         enum { Running, Done, Failed } Stage = Running;
         bool Last = false;
+        bool EndsFile = false; // a split book's next chapter follows: no junction to join
+        qint64 Start = 0;      // where it starts in the text
+        // Under Mutex while it runs: what the worker's stream says, and how much has been passed.
+        audio::TPcmFormat Format;
+        bool FormatKnown = false;
+        qint64 Frames = 0, Bytes = 0;
         pid_t Worker = -1, Encoder = -1;
+    };
+
+    // The file being written (one of a split book's).
+    struct OutputFile {
+        QString Name;
+        std::unique_ptr<TPartFile> Part;
+        int Fd = -1;                             // MP3: where the pieces are appended
+        std::unique_ptr<audio::TEncoder> Coder;  // the other formats
+        audio::TTags Tags;
+        qint64 Frames = 0;
+        int Rate = 22050;
+        struct Subtitle {
+            std::unique_ptr<audio::TSubtitleWriter> Writer;
+            std::unique_ptr<TPartFile> Part;
+            QFile File;
+            int Cues = 0;
+        };
+        std::vector<std::unique_ptr<Subtitle>> Subtitles;
+        std::unique_ptr<audio::TCueBuilder> Cues;
     };
 
     QPointer<TMp3Pipeline> Owner;
     QString WorkerProgram, Encoder, Output;
     QStringList WorkerSwitches, EncoderArguments;
+    TTarget Target;
+    bool Pcm = false;    // written by an encoder in this process
+    bool ToPipe = false; // standard output
     int Parallel = 1;
     bool CommitAtEnd = true;
     QTemporaryDir Folder{QDir::tempPath() + QStringLiteral("/nurva-mp3-XXXXXX")};
-    std::unique_ptr<TPartFile> Part;
+    std::unique_ptr<TPartFile> Part; // the first (or only) file's
+    // Subtitles waiting for the audio file's name, with their extensions.
+    std::vector<std::pair<QString, std::unique_ptr<TPartFile>>> SubtitleParts;
     std::unique_ptr<TPieceCutter> Cutter; // under CutterMutex
     std::deque<Piece> Pieces;             // grows under Mutex; a piece stays where it is
     std::thread Driver;
@@ -262,6 +335,7 @@ struct TMp3Pipeline::State : std::enable_shared_from_this<TMp3Pipeline::State> {
     bool Paused = false; // under Mutex
     QString Error;
     Result Final;
+    QList<TWrittenFile> Written; // the files of a run that ended well
     std::atomic<qint64> Relayed{0};
     qint64 Expected = 1;
     std::atomic<int> Percent{-1};
@@ -307,46 +381,71 @@ struct TMp3Pipeline::State : std::enable_shared_from_this<TMp3Pipeline::State> {
                 ::kill(pid, signal);
     }
 
+    QString WriteError(const QString& name) const {
+        if (ToPipe && name == Output)
+            return errno == EPIPE ? QStringLiteral("Standard output was closed before the end.")
+                                  : QStringLiteral("Standard output could not be written: %1")
+                                        .arg(QString::fromLocal8Bit(std::strerror(errno)));
+        return QStringLiteral("The file %1 could not be written: %2")
+            .arg(name, QString::fromLocal8Bit(std::strerror(errno)));
+    }
+
     void Drive();
+    bool Consume(Piece& piece, int k, OutputFile& file);
+    bool OpenFile(OutputFile& file, int chapter);
+    bool FinishFile(OutputFile& file);
+    void AddWords(const Piece& piece, OutputFile& file);
     void Slot();
     int Take(QString& error);
     bool RunPiece(int k, QString& error);
-    bool Relay(int from, int to, bool trimEnd, pid_t worker, bool& heard);
+    bool Relay(int from, int to, bool trimEnd, Piece& piece, bool& heard);
 };
 
 void TMp3Pipeline::State::Drive() {
     std::vector<std::thread> lanes;
     for (int s = 0; s < Parallel; ++s)
         lanes.emplace_back([this] { Slot(); });
-    const int out =
-        ::open(KoUtils::EncodeFileName(Part->Path()).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
-    if (out < 0)
-        Fail(QStringLiteral("The file %1 can not be written in its folder.").arg(Output));
+    OutputFile file;
+    int chapter = -1; // the chapter the next piece starts, in Target.Breaks
     for (int k = 0; !Cancelled; ++k) {
-        std::unique_lock lock(Mutex);
-        Changed.wait(lock, [&] {
-            return Cancelled || (Cut && k >= int(Pieces.size())) ||
-                   (k < int(Pieces.size()) && Pieces[k].Stage >= Piece::Done);
-        });
-        if (Cancelled || k >= int(Pieces.size()))
-            break;
-        Piece& piece = Pieces[k];
-        lock.unlock();
-        if (k > 0) {
-            if (!AppendFile(out, piece.Spill->Path())) {
-                Fail(QStringLiteral("The file %1 could not be written: %2")
-                         .arg(Output, QString::fromLocal8Bit(std::strerror(errno))));
+        Piece* piece = nullptr;
+        {
+            std::unique_lock lock(Mutex);
+            // The samples of a piece are taken while it is spoken; an MP3 piece once it is done.
+            Changed.wait(lock, [&] {
+                return Cancelled || (Cut && k >= int(Pieces.size())) ||
+                       (k < int(Pieces.size()) && (Pcm || Pieces[k].Stage >= Piece::Done));
+            });
+            if (Cancelled || k >= int(Pieces.size()))
                 break;
-            }
-            piece.Spill.reset();
+            piece = &Pieces[k];
         }
-        lock.lock();
+        while (chapter + 1 < Target.Breaks.size() &&
+               Target.Breaks[chapter + 1].Position <= piece->Start)
+            ++chapter;
+        const bool split = Target.Chapters == TTarget::Split;
+        if (k == 0 || (split && chapter >= 0 && Target.Breaks[chapter].Position == piece->Start)) {
+            if (k > 0 && !FinishFile(file))
+                break;
+            if (!OpenFile(file, split ? chapter : -1))
+                break;
+        }
+        if (Target.Chapters == TTarget::Marks && chapter >= 0 &&
+            Target.Breaks[chapter].Position == piece->Start)
+            file.Tags.Chapters.append({double(file.Frames) / file.Rate,
+                                       Target.Breaks[chapter].Title});
+        if (!Consume(*piece, k, file))
+            break;
+        AddWords(*piece, file);
+        file.Frames += piece->Frames;
+        std::lock_guard lock(Mutex);
         Head = k + 1;
         Changed.notify_all();
     }
-    if (out >= 0 && ::close(out) != 0)
-        Fail(QStringLiteral("The file %1 could not be written: %2")
-                 .arg(Output, QString::fromLocal8Bit(std::strerror(errno))));
+    if (!Cancelled)
+        FinishFile(file);
+    else if (file.Fd >= 0 && file.Fd != 1)
+        ::close(file.Fd);
     {
         std::lock_guard lock(Mutex);
         Changed.notify_all();
@@ -355,19 +454,237 @@ void TMp3Pipeline::State::Drive() {
         t.join();
     Result result;
     if (!Cancelled) {
-        result.Ok = !CommitAtEnd || Part->Commit(result.Error);
+        result.Ok = true;
     } else if (Error.isEmpty()) {
         result.Cancelled = true;
     } else {
         result.Error = Error;
     }
-    if (!result.Ok)
+    if (!result.Ok) {
         Part.reset();
+        SubtitleParts.clear();
+    }
     Pieces.clear();
     Cutter.reset();
     Final = result;
     Running = false;
     Post([this](TMp3Pipeline*) { Deliver(); });
+}
+
+bool TMp3Pipeline::State::OpenFile(OutputFile& file, int chapter) {
+    file = OutputFile();
+    file.Name = chapter >= 0 ? Target.Breaks[chapter].Output : Output;
+    file.Tags = Target.Tags;
+    if (chapter >= 0) {
+        file.Tags.Title = Target.Breaks[chapter].Title;
+        file.Tags.Track = chapter + 1;
+        file.Tags.Tracks = int(Target.Breaks.size());
+    }
+    QString path;
+    if (ToPipe) {
+        path = QStringLiteral("-");
+    } else {
+        file.Part = chapter > 0 ? std::make_unique<TPartFile>(file.Name) : std::move(Part);
+        if (!file.Part || file.Part->Path().isEmpty()) {
+            Fail(QStringLiteral("The file %1 can not be written in its folder.").arg(file.Name));
+            return false;
+        }
+        path = file.Part->Path();
+    }
+    if (!Pcm) {
+        file.Fd = ToPipe ? 1
+                         : ::open(KoUtils::EncodeFileName(path).constData(),
+                                  O_WRONLY | O_APPEND | O_CLOEXEC);
+        if (file.Fd < 0) {
+            Fail(QStringLiteral("The file %1 can not be written in its folder.").arg(file.Name));
+            return false;
+        }
+    }
+    for (audio::TSubtitleFormat format : Target.Subtitles) {
+        auto s = std::make_unique<OutputFile::Subtitle>();
+        s->Writer = audio::MakeSubtitleWriter(format);
+        const QString name = KoUtils::ChangeFileExt(file.Name, s->Writer->Extension());
+        s->Part = std::make_unique<TPartFile>(name);
+        s->File.setFileName(s->Part->Path());
+        if (s->Part->Path().isEmpty() || !s->File.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            s->File.write(s->Writer->Begin(file.Tags)) < 0) {
+            Fail(QStringLiteral("The subtitles %1 can not be written in their folder.").arg(name));
+            return false;
+        }
+        file.Subtitles.push_back(std::move(s));
+    }
+    if (!file.Subtitles.empty()) {
+        OutputFile* f = &file;
+        file.Cues = std::make_unique<audio::TCueBuilder>([this, f](const audio::TCue& cue) {
+            for (auto& s : f->Subtitles)
+                if (s->File.write(s->Writer->Cue(++s->Cues, cue)) < 0)
+                    Fail(QStringLiteral("The subtitles %1 could not be written: %2")
+                             .arg(s->File.fileName(), s->File.errorString()));
+        });
+    }
+    return true;
+}
+
+// Takes a piece's MP3 or samples into the file. The samples of the piece being spoken are
+// taken as they come.
+bool TMp3Pipeline::State::Consume(Piece& piece, int k, OutputFile& file) {
+    if (!Pcm) {
+        if (piece.Spill) {
+            if (!AppendFile(file.Fd, piece.Spill->Path())) {
+                Fail(WriteError(file.Name));
+                return false;
+            }
+            piece.Spill.reset();
+        }
+        file.Rate = piece.Format.Rate;
+        return true;
+    }
+    const int in = ::open(KoUtils::EncodeFileName(piece.Spill->Path()).constData(),
+                          O_RDONLY | O_CLOEXEC);
+    if (in < 0) {
+        Fail(QStringLiteral("The spoken text could not be read back: %1")
+                 .arg(QString::fromLocal8Bit(std::strerror(errno))));
+        return false;
+    }
+    std::vector<std::int16_t> buffer(1 << 15);
+    qint64 taken = 0;
+    bool ok = true;
+    for (;;) {
+        qint64 available;
+        bool done;
+        audio::TPcmFormat format;
+        {
+            std::unique_lock lock(Mutex);
+            Changed.wait_for(lock, std::chrono::milliseconds(250), [&] {
+                return Cancelled || piece.Stage != Piece::Running || piece.Bytes > taken;
+            });
+            if (Cancelled) {
+                ok = false;
+                break;
+            }
+            available = piece.Bytes - taken;
+            done = piece.Stage != Piece::Running;
+            format = piece.Format;
+            if (available == 0 && done)
+                break;
+            if (available == 0 || !piece.FormatKnown)
+                continue;
+        }
+        if (!file.Coder) {
+            file.Rate = format.Rate;
+            file.Coder = audio::MakeEncoder(Target.Format);
+            if (!file.Coder->Open(ToPipe ? QStringLiteral("-") : file.Part->Path(), format,
+                                  Target.Kbps)) {
+                Fail(file.Coder->Error());
+                ok = false;
+                break;
+            }
+        } else if (format.Rate != file.Rate) {
+            Fail(QStringLiteral("Piece %1 was spoken at another rate than the first.").arg(k + 1));
+            ok = false;
+            break;
+        }
+        const std::size_t frame = std::size_t(format.Channels) * 2;
+        const std::size_t want = std::min<std::size_t>(buffer.size() * 2, std::size_t(available));
+        const ssize_t n = ::pread(in, buffer.data(), want / frame * frame, off_t(taken));
+        if (n <= 0) {
+            Fail(QStringLiteral("The spoken text could not be read back: %1")
+                     .arg(QString::fromLocal8Bit(std::strerror(n < 0 ? errno : EIO))));
+            ok = false;
+            break;
+        }
+        if (!file.Coder->Write(buffer.data(), std::size_t(n) / frame)) {
+            Fail(file.Coder->Error());
+            ok = false;
+            break;
+        }
+        taken += n;
+    }
+    ::close(in);
+    piece.Spill.reset();
+    return ok;
+}
+
+// The words of a piece, where its worker wrote them: "frame<TAB>word" a line.
+void TMp3Pipeline::State::AddWords(const Piece& piece, OutputFile& file) {
+    if (!file.Cues || piece.Words.isEmpty())
+        return;
+    QFile words(piece.Words);
+    if (!words.open(QIODevice::ReadOnly))
+        return;
+    // An MP3 decoder gives the encoder's delay before the first sample.
+    const double delay = Pcm ? 0.0 : kMp3Delay;
+    while (!words.atEnd()) {
+        const QByteArray line = words.readLine(4096);
+        const qsizetype tab = line.indexOf('\t');
+        if (tab <= 0)
+            continue;
+        const qint64 frame = line.left(tab).toLongLong();
+        file.Cues->Add(double(file.Frames + frame) / file.Rate + delay,
+                       QString::fromUtf8(line.mid(tab + 1).trimmed()));
+    }
+    words.close();
+    words.remove();
+}
+
+bool TMp3Pipeline::State::FinishFile(OutputFile& file) {
+    const double seconds = double(file.Frames) / file.Rate + (Pcm ? 0.0 : kMp3Delay);
+    bool ok = true;
+    if (file.Coder && !file.Coder->Close()) {
+        Fail(file.Coder->Error());
+        ok = false;
+    } else if (Pcm && !file.Coder && !ToPipe) {
+        // Nothing was spoken at all: an encoder still writes its empty file.
+        file.Coder = audio::MakeEncoder(Target.Format);
+        if (!file.Coder->Open(file.Part->Path(), {}, Target.Kbps) || !file.Coder->Close()) {
+            Fail(file.Coder->Error());
+            ok = false;
+        }
+    }
+    if (file.Fd >= 0 && file.Fd != 1 && ::close(file.Fd) != 0 && ok) {
+        Fail(WriteError(file.Name));
+        ok = false;
+    }
+    file.Fd = -1;
+    if (!ok)
+        return false;
+    if (file.Cues)
+        file.Cues->Finish(seconds);
+    for (auto& s : file.Subtitles) {
+        if (s->File.write(s->Writer->End(seconds)) < 0 || !s->File.flush()) {
+            Fail(QStringLiteral("The subtitles %1 could not be written: %2")
+                     .arg(s->File.fileName(), s->File.errorString()));
+            return false;
+        }
+        s->File.close();
+    }
+    file.Tags.Seconds = seconds;
+    QString error;
+    if (!ToPipe && !audio::WriteTags(file.Part->Path(), Target.Format, file.Tags, error)) {
+        Fail(error);
+        return false;
+    }
+    // The subtitles take their names first: the audio file's name is the sign that all is there.
+    for (auto& s : file.Subtitles) {
+        if (!CommitAtEnd)
+            SubtitleParts.emplace_back(s->Writer->Extension(), std::move(s->Part));
+        else if (!s->Part->Commit(error)) {
+            Fail(error);
+            return false;
+        }
+    }
+    if (!ToPipe) {
+        if (CommitAtEnd) {
+            if (!file.Part->Commit(error)) {
+                Fail(error);
+                return false;
+            }
+        } else {
+            Part = std::move(file.Part);
+        }
+    }
+    Written.append({file.Name, file.Tags.Title, seconds});
+    return true;
 }
 
 // Cuts the next piece and hands it to a worker's text file; its index, or -1 when there is
@@ -387,6 +704,8 @@ int TMp3Pipeline::State::Take(QString& error) {
     }
     bool last = false;
     QFile file(Folder.filePath(QStringLiteral("%1.txt").arg(k)));
+    qint64 start = 0;
+    bool endsChapter = false;
     try {
         std::optional<QString> text = Cutter->Next(last);
         if (!text) {
@@ -395,16 +714,18 @@ int TMp3Pipeline::State::Take(QString& error) {
             Changed.notify_all();
             return -1;
         }
+        start = Cutter->Start();
         // With its byte order mark, so that the worker reads it as UTF-8 whatever it holds.
         bool ok = file.open(QIODevice::WriteOnly) && file.write("\xEF\xBB\xBF") == 3 &&
                   file.write(text->toUtf8()) >= 0;
         text.reset();
-        // A last piece may go on in chunks (see TPieceCutter::Rest).
+        // A piece may go on in chunks (see TPieceCutter::Rest).
         while (ok && !Cancelled)
             if (std::optional<QString> more = Cutter->Rest())
                 ok = file.write(more->toUtf8()) >= 0;
             else
                 break;
+        endsChapter = Cutter->EndsChapter();
         if (!ok || !file.flush()) {
             error = QStringLiteral("The text could not be handed over: %1").arg(file.errorString());
             return -1;
@@ -417,9 +738,15 @@ int TMp3Pipeline::State::Take(QString& error) {
     Piece p;
     p.TextFile = file.fileName();
     p.Wav = Folder.filePath(QStringLiteral("%1.wav").arg(k));
+    if (!Target.Subtitles.isEmpty())
+        p.Words = Folder.filePath(QStringLiteral("%1.words").arg(k));
     p.Last = last;
-    if (k > 0) {
-        p.Spill = std::make_unique<TPartFile>(Output);
+    p.Start = start;
+    p.EndsFile = endsChapter && Target.Chapters == TTarget::Split;
+    const bool direct = k == 0 && !Pcm && !ToPipe && Target.Chapters != TTarget::Split;
+    if (!direct) {
+        p.Spill = std::make_unique<TPartFile>(ToPipe ? Folder.filePath(QStringLiteral("out"))
+                                                     : Output);
         if (p.Spill->Path().isEmpty()) {
             error = QStringLiteral("The file %1 can not be written in its folder.").arg(Output);
             return -1;
@@ -455,20 +782,25 @@ bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
         std::lock_guard lock(Mutex);
         return Pieces[k];
     }();
-    const bool last = p.Last;
-    const QString target = k == 0 ? Part->Path() : p.Spill->Path();
+    const bool last = p.Last || p.EndsFile;
+    const QString target = p.Spill ? p.Spill->Path() : Part->Path();
     auto log = [&](const char* kind) {
         const QByteArray name =
             KoUtils::EncodeFileName(Folder.filePath(QStringLiteral("%1.%2.log").arg(k).arg(kind)));
         return ::open(name.constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     };
-    const int workerLog = log("worker"), encoderLog = log("encoder");
+    const int workerLog = log("worker"), encoderLog = Pcm ? -1 : log("encoder");
     const int null = ::open("/dev/null", O_RDWR | O_CLOEXEC);
     int toEncoder[2] = {-1, -1};
     const QByteArray wav = KoUtils::EncodeFileName(p.Wav);
-    if (workerLog < 0 || encoderLog < 0 || null < 0 || ::mkfifo(wav.constData(), 0600) != 0 ||
-        ::pipe2(toEncoder, O_CLOEXEC) != 0) {
-        error = QStringLiteral("The MP3 conversion could not be prepared: %1")
+    const bool prepared =
+        workerLog >= 0 && (Pcm || encoderLog >= 0) && null >= 0 &&
+        ::mkfifo(wav.constData(), 0600) == 0 &&
+        (Pcm ? (toEncoder[1] = ::open(KoUtils::EncodeFileName(target).constData(),
+                                      O_WRONLY | O_TRUNC | O_CLOEXEC)) >= 0
+             : ::pipe2(toEncoder, O_CLOEXEC) == 0);
+    if (!prepared) {
+        error = QStringLiteral("The conversion could not be prepared: %1")
                     .arg(QString::fromLocal8Bit(std::strerror(errno)));
         for (int fd : {workerLog, encoderLog, null, toEncoder[0], toEncoder[1]})
             if (fd >= 0)
@@ -479,37 +811,58 @@ bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
     // the stream can't leave this side waiting.
     const int fromWorker = ::open(wav.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     {
+        QStringList arguments = QStringList{QStringLiteral("--piece"), p.TextFile, p.Wav} +
+                                WorkerSwitches;
+        if (!p.Words.isEmpty())
+            arguments << QStringLiteral("--words") << p.Words;
         std::lock_guard lock(Mutex);
         if (!Cancelled) {
-            p.Worker =
-                Spawn(WorkerProgram,
-                      QStringList{QStringLiteral("/ttw"), p.TextFile, p.Wav} + WorkerSwitches, null,
-                      null, workerLog);
-            p.Encoder = Spawn(Encoder, EncoderArguments + QStringList{QStringLiteral("-"), target},
-                              toEncoder[0], null, encoderLog);
+            p.Worker = Spawn(WorkerProgram, arguments, null, null, workerLog);
+            if (!Pcm)
+                p.Encoder =
+                    Spawn(Encoder, EncoderArguments + QStringList{QStringLiteral("-"), target},
+                          toEncoder[0], null, encoderLog);
             if (Paused)
                 Signal(p, SIGSTOP);
         }
     }
-    ::close(toEncoder[0]);
-    bool ok = p.Worker > 0 && p.Encoder > 0 && fromWorker >= 0;
+    if (toEncoder[0] >= 0)
+        ::close(toEncoder[0]);
+    bool ok = p.Worker > 0 && (Pcm || p.Encoder > 0) && fromWorker >= 0;
     bool heard = false;
     if (ok)
-        ok = Relay(fromWorker, toEncoder[1], !last, p.Worker, heard);
-    ::close(toEncoder[1]);
+        ok = Relay(fromWorker, toEncoder[1], !last, p, heard);
+    if (::close(toEncoder[1]) != 0 && Pcm && ok) {
+        error = WriteError(Output);
+        ok = false;
+    }
     if (fromWorker >= 0)
         ::close(fromWorker);
     const int workerCode = p.Worker > 0 ? WaitFor(p.Worker) : -1;
-    const int encoderCode = p.Encoder > 0 ? WaitFor(p.Encoder) : -1;
+    const int encoderCode = p.Encoder > 0 ? WaitFor(p.Encoder) : (Pcm ? 0 : -1);
     {
         std::lock_guard lock(Mutex);
         p.Worker = p.Encoder = -1;
     }
     QString workerSaid, encoderSaid;
     LastLineOf(workerLog, workerSaid);
-    LastLineOf(encoderLog, encoderSaid);
+    if (encoderLog >= 0)
+        LastLineOf(encoderLog, encoderSaid);
     for (int fd : {workerLog, encoderLog, null})
-        ::close(fd);
+        if (fd >= 0)
+            ::close(fd);
+    if (Pcm) {
+        if (workerCode != 0) {
+            error = QStringLiteral("The text could not be spoken (exit code %1%2).")
+                        .arg(workerCode)
+                        .arg(workerSaid.isEmpty() ? QString() : QStringLiteral(": ") + workerSaid);
+            return false;
+        }
+        if (!ok && error.isEmpty())
+            error = QStringLiteral("The spoken text could not be kept: %1")
+                        .arg(QString::fromLocal8Bit(std::strerror(errno)));
+        return ok;
+    }
     // An encoder that refused its options ends first, and the worker then fails to write:
     // the encoder's words are the ones that say why. A worker that said nothing at all failed
     // on its own, and the encoder only missed its input.
@@ -531,15 +884,28 @@ bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
     return true;
 }
 
-// Passes the worker's WAV stream to the encoder. With `trimEnd`, holds back the last stretch of
-// samples and drops the silent ones among them at the end.
-bool TMp3Pipeline::State::Relay(int from, int to, bool trimEnd, pid_t worker, bool& heard) {
+// Passes the worker's WAV stream on: to the encoder whole, or only its samples into the piece's
+// file. With `trimEnd`, holds back the last stretch of samples and drops the silent ones among
+// them at the end.
+bool TMp3Pipeline::State::Relay(int from, int to, bool trimEnd, Piece& piece, bool& heard) {
     std::vector<char> buffer(1 << 16);
     QByteArray held;           // the header until it is complete, then the samples held back
     qsizetype headerLeft = -1; // bytes of header still to pass; -1 until "data" is found
     int frameBytes = 2;
     qsizetype hold = 0;
     bool opened = false;
+    const bool samplesOnly = Pcm;
+    trimEnd = trimEnd && !Pcm;
+    auto pass = [&](const char* data, qsizetype size, qsizetype samples) {
+        if (!WriteAll(to, data, std::size_t(size)))
+            return false;
+        std::lock_guard lock(Mutex);
+        piece.Frames += samples / frameBytes;
+        piece.Bytes += samples;
+        if (Pcm)
+            Changed.notify_all();
+        return true;
+    };
     for (;;) {
         if (Cancelled)
             return false;
@@ -550,8 +916,9 @@ bool TMp3Pipeline::State::Relay(int from, int to, bool trimEnd, pid_t worker, bo
         if (ready <= 0) {
             // A worker that ended before it opened the stream sends nothing ever.
             siginfo_t info{};
-            if (!opened && ::waitid(P_PID, id_t(worker), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
-                info.si_pid == worker)
+            if (!opened &&
+                ::waitid(P_PID, id_t(piece.Worker), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+                info.si_pid == piece.Worker)
                 break;
             continue;
         }
@@ -575,33 +942,43 @@ bool TMp3Pipeline::State::Relay(int from, int to, bool trimEnd, pid_t worker, bo
             if (data < 0 || held.size() < data + 8)
                 continue;
             const qsizetype fmt = held.indexOf("fmt ");
+            audio::TPcmFormat format;
             if (fmt >= 0 && fmt + 24 <= held.size()) {
                 const auto* f = reinterpret_cast<const unsigned char*>(held.constData() + fmt);
-                const int channels = f[10] | (f[11] << 8);
-                const int rate = f[12] | (f[13] << 8) | (f[14] << 16);
-                frameBytes = std::max(1, channels) * 2;
-                hold = qsizetype(kJunctionSeconds * rate) * frameBytes;
+                format.Channels = std::max(1, f[10] | (f[11] << 8));
+                format.Rate = f[12] | (f[13] << 8) | (f[14] << 16);
+                frameBytes = format.Channels * 2;
+                hold = qsizetype(kJunctionSeconds * format.Rate) * frameBytes;
+            }
+            {
+                std::lock_guard lock(Mutex);
+                piece.Format = format;
+                piece.FormatKnown = true;
             }
             headerLeft = data + 8;
+            if (samplesOnly) {
+                held.remove(0, headerLeft);
+                headerLeft = 0;
+            }
         }
         // Everything but the held-back stretch goes on now.
         const qsizetype keep = trimEnd ? hold : 0;
-        qsizetype pass = held.size() - keep;
-        pass = std::max<qsizetype>(std::min(pass, held.size()), headerLeft);
-        pass = headerLeft + (pass - headerLeft) / frameBytes * frameBytes;
-        if (pass > 0) {
-            if (!WriteAll(to, held.constData(), std::size_t(pass)))
+        qsizetype size = held.size() - keep;
+        size = std::max<qsizetype>(std::min(size, held.size()), headerLeft);
+        size = headerLeft + (size - headerLeft) / frameBytes * frameBytes;
+        if (size > 0) {
+            if (!pass(held.constData(), size, size - headerLeft))
                 return false;
-            held.remove(0, pass);
+            held.remove(0, size);
             headerLeft = 0;
         }
     }
     if (headerLeft != 0 && !held.isEmpty())
-        return WriteAll(to, held.constData(), std::size_t(held.size()));
+        return samplesOnly || WriteAll(to, held.constData(), std::size_t(held.size()));
     // The end: silent samples of the held-back stretch are dropped.
     qsizetype end = held.size() / frameBytes * frameBytes;
     const auto* s = reinterpret_cast<const std::int16_t*>(held.constData());
-    while (end > 0) {
+    while (trimEnd && end > 0) {
         bool quiet = true;
         for (int c = 0; c < frameBytes / 2; ++c)
             quiet = quiet && std::abs(int(s[(end - frameBytes) / 2 + c])) < kSilence;
@@ -611,7 +988,7 @@ bool TMp3Pipeline::State::Relay(int from, int to, bool trimEnd, pid_t worker, bo
     }
     if (!trimEnd)
         end = held.size();
-    return WriteAll(to, held.constData(), std::size_t(end));
+    return pass(held.constData(), end, end);
 }
 
 // --- The object ----------------------------------------------------------------------------
@@ -623,6 +1000,10 @@ TMp3Pipeline::~TMp3Pipeline() {
     if (FState && FState->Driver.joinable())
         FState->Driver.join();
     Discard();
+}
+
+QList<TWrittenFile> TMp3Pipeline::Files() const {
+    return FState && !FState->Running ? FState->Written : QList<TWrittenFile>();
 }
 
 bool TMp3Pipeline::Running() const {
@@ -664,29 +1045,37 @@ void TMp3Pipeline::Cancel(bool wait) {
 
 bool TMp3Pipeline::Commit(const QString& output, QString& error) {
     if (!FState || FState->Running || !FState->Part) {
-        error = QStringLiteral("No MP3 file is ready for %1.").arg(output);
+        error = QStringLiteral("No file is ready for %1.").arg(output);
         return false;
     }
+    for (const auto& [extension, part] : FState->SubtitleParts)
+        if (!part->CommitAs(KoUtils::ChangeFileExt(output, extension), error))
+            return false;
+    FState->SubtitleParts.clear();
     const bool ok = FState->Part->CommitAs(output, error);
     FState->Part.reset();
     return ok;
 }
 
 void TMp3Pipeline::Discard() {
-    if (FState && !FState->Running)
+    if (FState && !FState->Running) {
         FState->Part.reset();
+        FState->SubtitleParts.clear();
+    }
 }
 
 void TMp3Pipeline::Start(const QString& text, int count, const QString& worker,
                          const QStringList& workerSwitches, const QString& output,
-                         const Options& options, int parallel, bool commit) {
+                         const Options& options, int parallel, bool commit,
+                         const TTarget& target) {
     Start(ChunksOf(text), text.size(), count, worker, workerSwitches, output, options, parallel,
-          commit);
+          commit, target);
 }
 
 void TMp3Pipeline::Start(TPieceCutter::Chunks chunks, qint64 expected, int count,
                          const QString& worker, const QStringList& workerSwitches,
-                         const QString& output, const Options& options, int parallel, bool commit) {
+                         const QString& output, const Options& options, int parallel, bool commit,
+                         const TTarget& target) {
     if (FState && FState->Driver.joinable()) {
         Cancel();
         FState->Driver.join();
@@ -696,26 +1085,51 @@ void TMp3Pipeline::Start(TPieceCutter::Chunks chunks, qint64 expected, int count
     State& s = *FState;
     s.Owner = this;
     auto refuse = [this](const QString& why) { RefuseLater(this, why); };
-    s.Encoder = EncoderPath();
-    if (s.Encoder.isEmpty())
-        return refuse(MissingEncoderText());
-    QString error;
-    if (!OptionArguments(options, s.EncoderArguments, error))
-        return refuse(error);
-    // No tag frame: each piece would carry one of its own in the middle of the file.
-    s.EncoderArguments =
-        QStringList{QStringLiteral("--silent"), QStringLiteral("-t")} + s.EncoderArguments;
+    s.Target = target;
+    s.Pcm = target.Format != audio::TFormat::Mp3;
+    s.ToPipe = output == QLatin1String("-");
+    if (s.ToPipe)
+        s.Target.Subtitles.clear(); // there is no name to put them beside
+    if (s.ToPipe && target.Format != audio::TFormat::Wav && target.Format != audio::TFormat::Mp3)
+        return refuse(QStringLiteral("Only WAV and MP3 can be written to standard output."));
+    if (const QString missing = audio::Unavailable(target.Format); !missing.isEmpty())
+        return refuse(missing);
+    if (!s.Pcm) {
+        s.Encoder = EncoderPath();
+        if (s.Encoder.isEmpty())
+            return refuse(MissingEncoderText());
+        QString error;
+        if (!OptionArguments(options, s.EncoderArguments, error))
+            return refuse(error);
+        // No tag frame: each piece would carry one of its own in the middle of the file.
+        s.EncoderArguments =
+            QStringList{QStringLiteral("--silent"), QStringLiteral("-t")} + s.EncoderArguments;
+    }
     s.WorkerProgram = worker;
     s.WorkerSwitches = workerSwitches;
     s.Output = output;
     s.Parallel = std::max(1, parallel);
     s.CommitAtEnd = commit;
-    s.Part = std::make_unique<TPartFile>(output);
-    if (s.Part->Path().isEmpty() || !s.Folder.isValid()) {
-        s.Part.reset();
-        return refuse(QStringLiteral("The file %1 can not be written in its folder.").arg(output));
+    const QString first = target.Chapters == TTarget::Split && !target.Breaks.isEmpty()
+                              ? target.Breaks.first().Output
+                              : output;
+    if (!s.ToPipe) {
+        s.Part = std::make_unique<TPartFile>(first);
+        if (s.Part->Path().isEmpty()) {
+            const QString why = s.Part->Why();
+            s.Part.reset();
+            return refuse(
+                QStringLiteral("The file %1 can not be written in its folder: %2").arg(first, why));
+        }
     }
-    s.Cutter = std::make_unique<TPieceCutter>(std::move(chunks), PieceSize(expected, count));
+    if (!s.Folder.isValid())
+        return refuse(QStringLiteral("No temporary folder could be made in %1.")
+                          .arg(QDir::tempPath()));
+    QList<qint64> breaks;
+    if (target.Chapters != TTarget::Whole)
+        for (const TBreak& b : target.Breaks)
+            breaks << b.Position;
+    s.Cutter = std::make_unique<TPieceCutter>(std::move(chunks), PieceSize(expected, count), breaks);
     s.Expected = std::max<qint64>(1, qint64(double(expected) * kBytesPerChar));
     // A reader that went away must end a write with an error, not the process.
     std::signal(SIGPIPE, SIG_IGN);

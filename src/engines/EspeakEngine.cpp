@@ -311,6 +311,7 @@ struct CentralState {
     bool StreamOpen = false; // the destination has a stream started
     int PendingJobs = 0;     // text jobs queued or being spoken
     QWORD StreamPos = 0;     // samples handed to the destination in this stream
+    QWORD StreamBase = 0;    // samples of the streams before it, since the binding
 
     std::vector<Sink> SinksCopy() {
         std::lock_guard lock(Mutex);
@@ -448,7 +449,12 @@ void Speaker::Mark(QWORD position, std::uint32_t sourceOffset) {
     std::weak_ptr<ITTSBufNotifySink> sink = FJob.bufSink;
     std::weak_ptr<CentralState> weak = FJob.central;
     std::uint64_t epoch = FEpoch;
-    FState.Dest->StreamMark(position, [sink, weak, epoch, sourceOffset] {
+    QWORD at;
+    {
+        std::lock_guard lock(FState.Mutex);
+        at = FState.StreamBase + position;
+    }
+    FState.Dest->StreamMark(position, [sink, weak, epoch, sourceOffset, at] {
         auto s = sink.lock();
         auto state = weak.lock();
         if (!s || !state)
@@ -458,7 +464,7 @@ void Speaker::Mark(QWORD position, std::uint32_t sourceOffset) {
             if (state->Epoch != epoch)
                 return;
         }
-        s->WordPosition(0, sourceOffset);
+        s->WordPosition(at, sourceOffset);
     });
 }
 
@@ -781,8 +787,10 @@ void Runtime::Loop() {
                 continue;
             open = st.StreamOpen;
             st.StreamOpen = true;
-            if (!open)
+            if (!open) {
+                st.StreamBase += st.StreamPos;
                 st.StreamPos = 0;
+            }
         }
         if (!open) {
             AudioFormat format{FRate, 1};

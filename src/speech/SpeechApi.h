@@ -206,7 +206,8 @@ public:
     virtual HRESULT TextDataDone(QWORD timeStamp, DWORD flags) = 0;
     virtual HRESULT TextDataStarted(QWORD timeStamp) = 0;
     virtual HRESULT BookMark(QWORD timeStamp, DWORD markNum) = 0;
-    // `byteOffset`: offset in the text block of the word now being heard (or written).
+    // `byteOffset`: offset in the text block of the word now being heard (or written);
+    // `timeStamp`: the sample frame, counted from the binding's first, where its sound starts.
     virtual HRESULT WordPosition(QWORD timeStamp, DWORD byteOffset) = 0;
 };
 

@@ -3,9 +3,11 @@
 #include <QMetaObject>
 #include <QPointer>
 
+#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <deque>
 #include <mutex>
 #include <optional>
 #include <utility>
@@ -137,6 +139,8 @@ public:
     }
     HRESULT TextDataDone(QWORD, DWORD) override {
         std::lock_guard lock(FLink->Mutex);
+        if (!FTexts.empty())
+            FTexts.pop_front();
         if (FLink->Owner) {
             TMSpeech* owner = FLink->Owner;
             owner->Deliver(FGeneration, [owner] { owner->PieceDone(); });
@@ -145,7 +149,23 @@ public:
     }
     HRESULT TextDataStarted(QWORD) override { return S_OK; }
     HRESULT BookMark(QWORD, DWORD) override { return S_OK; }
-    HRESULT WordPosition(QWORD, DWORD byteOffset) override {
+    HRESULT WordPosition(QWORD timeStamp, DWORD byteOffset) override {
+        if (FWordTimes) {
+            // Into a file, a text's words are all written before its TextDataDone.
+            QString word;
+            {
+                std::lock_guard lock(FLink->Mutex);
+                if (!FTexts.empty()) {
+                    const QByteArray& text = FTexts.front();
+                    qsizetype end = std::min<qsizetype>(byteOffset, text.size());
+                    while (end < text.size() && !std::isspace(static_cast<unsigned char>(text[end])))
+                        ++end;
+                    word = QString::fromUtf8(text.mid(byteOffset, end - qsizetype(byteOffset)));
+                }
+            }
+            if (!word.isEmpty())
+                FWordTimes(timeStamp, word);
+        }
         std::lock_guard lock(FLink->Mutex);
         // Written into a file at many times real time, words would wake the owner for every
         // one of them: there, only the latest word of each short stretch goes on, and the
@@ -168,6 +188,16 @@ public:
         FPaced = paced;
     }
 
+    // Every word goes to `record` with its place in the samples (see RecordWordTimes); the
+    // texts it is in are queued here in the order the engine gets them.
+    void SetWordTimes(TWordTimeEvent record) { FWordTimes = std::move(record); }
+    void Queue(const QByteArray& text) {
+        if (!FWordTimes)
+            return;
+        std::lock_guard lock(FLink->Mutex);
+        FTexts.push_back(text);
+    }
+
     // The word position that was held back, if any.
     std::optional<DWORD> TakeUnsent() {
         std::lock_guard lock(FLink->Mutex);
@@ -184,6 +214,8 @@ private:
     DWORD FLatest = 0;
     bool FUnsent = false;
     bool FPaced = false;
+    TWordTimeEvent FWordTimes; // set before the texts are queued, read on the engine's thread
+    std::deque<QByteArray> FTexts;
 };
 
 namespace {
@@ -456,6 +488,8 @@ int TMSpeech::FeedPieces() {
             break;
         }
         const QByteArray utf8 = piece->toUtf8();
+        if (FBufSink)
+            FBufSink->Queue(utf8);
         std::shared_ptr<IUnknown> bufSink = FBufSink;
         HRESULT hr = FCentral->TextData(CHARSET_TEXT, TTSDATAFLAG_TAGGED, utf8.constData(),
                                         DWORD(utf8.size() + 1), bufSink, IID_ITTSBufNotifySink);
@@ -490,8 +524,11 @@ void TMSpeech::SpeakText(const QString& text) {
     if (Output == soFile)
         OpenFile();
     FSpokenUtf8 = text.toUtf8();
-    if (FBufSink)
+    if (FBufSink) {
         FBufSink->SetPaced(Output == soFile);
+        FBufSink->SetWordTimes(Output == soFile ? FWordTimes : nullptr);
+        FBufSink->Queue(FSpokenUtf8);
+    }
     FScanByte = 0;
     FScanChar = 0;
     WordOffset = 0;

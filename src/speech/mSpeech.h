@@ -98,6 +98,12 @@ public:
     using TPieceSource = std::function<std::optional<QString>()>;
     void SpeakPieces(TPieceSource next);
 
+    // File output: `record` hears every word as it is written, on the engine's thread, with the
+    // sample frame of the file where its sound starts and the word as the text writes it. Set
+    // before Speak.
+    using TWordTimeEvent = std::function<void(std::uint64_t frame, const QString& word)>;
+    void RecordWordTimes(TWordTimeEvent record) { FWordTimes = std::move(record); }
+
     void SetText(const QStringList& lines) { FText = lines; }
     const QStringList& Text() const { return FText; }
     QString Version() const;
@@ -173,6 +179,7 @@ private:
     DWORD FRegKey = 0;
     QStringList FText;
     QStringList FEngines;
+    TWordTimeEvent FWordTimes;
     bool FListed = false;
     static constexpr int kPiecesAhead = 3;
     TPieceSource FPieces;  // null when the text has no more pieces

@@ -1,0 +1,12 @@
+// "-v VOICE": a voice by name or language, as espeak-ng's own command line takes it: a voice's
+// name ("English (Great Britain) Female", "english_(great_britain)"), a language or dialect
+// ("en-gb", "fr"), a voice file ("gmw/en-GB"), and "+f..." or "+m..." after any of them for a
+// female or a male voice.
+#pragma once
+
+#include "mSpeech.h"
+
+#include <QString>
+
+// The engine number of the voice `spec` names, or -1 with `error` saying there is none.
+int VoiceNumber(speech::TMSpeech& speech, const QString& spec, QString& error);
