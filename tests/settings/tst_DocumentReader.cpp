@@ -50,6 +50,12 @@ private slots:
         // Valid UTF-8 everywhere but at the very end: the whole file is Windows-1252.
         QByteArray late = prose.toUtf8() + "\x96 end";
         QTest::newRow("windows-1252 found late") << late;
+        // Cut off inside its last character: the decoder holds those bytes back, waiting for
+        // the rest, and the file is Windows-1252 all the same.
+        QTest::newRow("utf8 cut in a character") << prose.toUtf8() + "\xe2\x82";
+        // A last byte of UTF-16 without its pair is a damaged character, not nothing.
+        QStringEncoder odd(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+        QTest::newRow("utf16 with an odd byte") << QByteArray(odd.encode(prose)) + "A";
         QTest::newRow("empty") << QByteArray();
     }
 
