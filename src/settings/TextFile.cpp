@@ -119,11 +119,12 @@ QByteArray EncodeText(const QString& text, TextEncoding preferred, TextEncoding*
             }
         }
         // The bytes must read back as this very text: bytes that happen to be valid UTF-8
-        // would be taken for UTF-8, and a text beginning with "\u00EF\u00BB\u00BF" (EF BB BF)
-        // would lose it to the reader as a byte-order mark.
+        // would be taken for UTF-8, a text beginning with "\u00EF\u00BB\u00BF" (EF BB BF)
+        // would lose it to the reader as a byte-order mark, and one beginning with
+        // "\u00FF\u00FE" or "\u00FE\u00FF" would be read as UTF-16 by the document reader.
         if (ok) {
             TextEncoding readAs;
-            if (DecodeText(out, &readAs) == text && readAs == TextEncoding::Windows1252)
+            if (DecodeText(out, &readAs, true) == text && readAs == TextEncoding::Windows1252)
                 return out;
         }
     }
