@@ -169,10 +169,11 @@ bool TagOrEnd(QByteArrayView window, qint64 at, qint64 end) {
            rest.startsWith("LYRICSBEGIN") || rest.startsWith("ID3");
 }
 
-// The length of the free-format frame at `at`: up to the next header of its stream.
+// The length of the free-format frame at `at`: up to the next header of its stream. (Headers of
+// other streams between come in no more than a few kinds, so the search stays short.)
 int FreeFormatBytes(QByteArrayView window, qint64 at, const TMp3Frame& first) {
     constexpr qint64 kLongest = 8192; // a free-format frame at 640 kbit/s and 8 kHz is shorter
-    const qint64 last = std::min<qint64>(window.size() - 4, at + kLongest);
+    const qint64 last = std::min(window.size() - 4, at + kLongest);
     for (qint64 next = at + 4; next <= last; ++next) {
         const auto f = ReadMp3Frame(window.sliced(next, 4));
         if (f && SameStream(*f, first))
