@@ -61,7 +61,13 @@ QString DecodeText(QByteArrayView bytes, TextEncoding* used, bool utf16) {
                              KeepFeff);
         if (used)
             *used = enc;
-        return utf16.decode(bytes.sliced(2));
+        // A last byte without its pair is a damaged character (the decoder would drop a lone
+        // one after the mark, and mark any other).
+        const QByteArrayView units = bytes.sliced(2);
+        QString text = utf16.decode(units.first(units.size() & ~qsizetype(1)));
+        if (units.size() % 2)
+            text += QChar(QChar::ReplacementCharacter);
+        return text;
     }
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         bytes = bytes.sliced(3);

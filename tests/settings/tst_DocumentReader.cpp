@@ -56,6 +56,7 @@ private slots:
         // A last byte of UTF-16 without its pair is a damaged character, not nothing.
         QStringEncoder odd(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
         QTest::newRow("utf16 with an odd byte") << QByteArray(odd.encode(prose)) + "A";
+        QTest::newRow("utf16 of one odd byte") << QByteArray("\xFE\xFF(");
         QTest::newRow("empty") << QByteArray();
     }
 
