@@ -701,6 +701,11 @@ private slots:
                  0);
         QVERIFY(exists("f\xe9/t\xe9.mp3"));
 
+        // A character beyond U+FFFF whose second half looks like an escaped byte (U+1F480).
+        Write(dir + QString::fromUtf8("/\U0001F480.txt"), "A skull.");
+        QCOMPARE(Nurva({"/ttw", QString::fromUtf8("\U0001F480.txt"), "-w", "256"}, dir).code, 0);
+        QVERIFY(exists("\xf0\x9f\x92\x80.wav"));
+
         Write(dir + "/-s.txt", "A name like a switch.");
         QCOMPARE(Nurva({"/ttw", "-s.txt", "-w", "256"}, dir).code, 0);
         CheckSpeech(dir + "/-s.wav", 5);

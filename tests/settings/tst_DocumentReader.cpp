@@ -115,6 +115,12 @@ private slots:
         for (const QByteArray& raw : {QByteArray("\xff\xfe"), QByteArray("\xed\xa0\x80"),
                                       QByteArray("a\xc3"), QByteArray("\xf4\x90\x80\x80")})
             QCOMPARE(KoUtils::EncodeFileName(KoUtils::DecodeFileName(raw)), raw);
+        // A character beyond U+FFFF whose second half looks like an escaped byte is a character
+        // (U+1F480 is U+D83D U+DC80), next to a byte that is escaped.
+        const QByteArray skull("\xf0\x9f\x92\x80.txt");
+        QVERIFY(KoUtils::IsPlainFileName(KoUtils::DecodeFileName(skull)));
+        QCOMPARE(KoUtils::EncodeFileName(KoUtils::DecodeFileName(skull)), skull);
+        QCOMPARE(KoUtils::EncodeFileName(KoUtils::DecodeFileName("\x80" + skull)), "\x80" + skull);
     }
 };
 
