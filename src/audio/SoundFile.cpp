@@ -44,21 +44,26 @@ std::optional<TWavLayout> ReadWavLayout(const TReadAt& read, qint64 fileSize, QS
     // thousands of them are no sound file's.
     constexpr int kMostChunks = 4096;
     for (qint64 at = 12, n = 0; at + 8 <= fileSize && n < kMostChunks; ++n) {
-        const QByteArray chunk = read(at, 8 + 40);
-        if (chunk.size() < 8)
+        // The chunk's header and the start of its body.
+        const QByteArray bytes = read(at, 8 + 40);
+        const qsizetype got = std::min<qsizetype>(bytes.size(), 8 + 40);
+        if (got < 8)
             break;
-        const qint64 length = U32(chunk.constData() + 4);
-        const char* body = chunk.constData() + 8;
+        char chunk[8 + 40] = {};
+        std::copy_n(bytes.constBegin(), got, chunk);
+        const qint64 length = U32(chunk + 4);
+        const char* body = chunk + 8;
         const qint64 room = fileSize - at - 8; // what the file holds of the chunk
-        if (chunk.startsWith("fmt ") && length >= 16 && length <= room && chunk.size() >= 24) {
+        const QByteArrayView id(chunk, 4);
+        if (id == "fmt " && length >= 16 && length <= room && got >= 24) {
             out.Tag = U16(body);
             out.Channels = U16(body + 2);
             out.SampleRate = U32(body + 4);
             out.Bits = U16(body + 14);
-            if (out.Tag == 0xFFFE && length >= 26 && chunk.size() >= 34)
+            if (out.Tag == 0xFFFE && length >= 26 && got >= 34)
                 out.Tag = U16(body + 24); // the sub-format's first two bytes
             format = true;
-        } else if (chunk.startsWith("data")) {
+        } else if (id == "data") {
             if (!format) {
                 Say(why, QStringLiteral("its data chunk comes before its format chunk"));
                 return std::nullopt;
