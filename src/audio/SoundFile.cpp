@@ -270,12 +270,16 @@ TSoundKind SoundKind(const TReadAt& read, qint64 fileSize, const QString& name, 
         }
         return TSoundKind::Wav;
     }
-    // The other formats the encoder's sound-file library reads, by their first bytes.
-    static const QByteArrayView kMagic[] = {"RIFX",
-                                            "RF64",
-                                            "BW64",
-                                            "FORM",
-                                            ".snd",
+    // The other formats the encoder's sound-file library reads, by their first bytes (and, for
+    // the containers of several kinds of data, the kind at byte 8).
+    const QByteArrayView kind = QByteArrayView(head).sliced(std::min<qsizetype>(8, head.size()));
+    for (const char* container : {"RIFX", "RF64", "BW64"})
+        if (head.startsWith(container) && kind.startsWith("WAVE"))
+            return TSoundKind::Other;
+    if (head.startsWith("FORM") &&
+        (kind.startsWith("AIFF") || kind.startsWith("AIFC") || kind.startsWith("8SVX")))
+        return TSoundKind::Other;
+    static const QByteArrayView kMagic[] = {".snd",
                                             "dns.",
                                             "fLaC",
                                             "OggS",

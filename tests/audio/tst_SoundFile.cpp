@@ -202,6 +202,8 @@ private slots:
         QByteArray noRate = wav;
         noRate.replace(24, 4, QByteArray(4, '\0'));
         QCOMPARE(KindOf(noRate, "in.wav"), TSoundKind::None);
+        // A container of pictures is no sound.
+        QCOMPARE(KindOf(QByteArray("FORM\0\0\0\x04ILBM", 12), "in.iff"), TSoundKind::None);
         // Raw samples asked for by name, and sound files of other formats.
         QCOMPARE(KindOf("\x01\x02\x03\x04", "in.raw"), TSoundKind::Raw);
         for (const char* ext : {"aiff", "au", "flac", "w64"}) {
