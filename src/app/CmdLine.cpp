@@ -26,15 +26,9 @@
 
 using namespace speech;
 
-const std::array<const char*, TKoCmdLine::SwitchCount> TKoCmdLine::SwitchNames = {
-    "-e", "-s", "-p", "-w", "-r", "-b", "-m", "-q"};
-const std::array<const char*, TKoCmdLine::SwitchCount> TKoCmdLine::SwitchDefaults = {
-    "0", "150", "50", "8", "automatic", "128", "s", "5"};
+using namespace cmdline;
 
 namespace {
-
-using KoUtils::ChangeFileExt;
-using KoUtils::ExtractFileExt;
 
 enum class TFileKind { Missing, Regular, Other };
 
@@ -48,19 +42,6 @@ TFileKind KindOf(const QString& path) {
 
 bool IsFile(const QString& path) {
     return KindOf(path) == TFileKind::Regular;
-}
-
-bool IsJob(const QString& argument) {
-    static const QStringList jobs = {"/e",   "/tts", "/ttw",   "/ttm",      "/wtm",
-                                     "/mtw", "/?",   "--help", "--version", "-h"};
-    return jobs.contains(argument.toLower());
-}
-
-// Whole-string decimal integer, as the converter's switches take them.
-bool ToInt(const QString& text, qint64& value) {
-    bool ok = false;
-    value = text.trimmed().toLongLong(&ok);
-    return ok && value >= INT32_MIN && value <= INT32_MAX;
 }
 
 // While it lives, an interruption (Ctrl+C, a hang-up, kill) runs `stop` from the event loop
@@ -135,12 +116,7 @@ QString TKoCmdLine::Arg(int i) const {
 }
 
 QString TKoCmdLine::FileArg(int i) const {
-    // A relative name that starts with "-" must never be taken for an option by the programs
-    // it is handed to.
-    QString name = Arg(i);
-    if (name.startsWith(u'-'))
-        name.prepend(QStringLiteral("./"));
-    return name;
+    return cmdline::FileArg(FArgs, i);
 }
 
 bool TKoCmdLine::CheckInput(const QString& name) {
@@ -172,20 +148,6 @@ bool TKoCmdLine::CheckOutputs(const QString& input, const QStringList& outputs) 
     return true;
 }
 
-void TKoCmdLine::ParseSwitches() {
-    for (int j = 0; j < SwitchCount; ++j) {
-        SwitchGiven[j] = false;
-        SwitchValues[j] = QString::fromLatin1(SwitchDefaults[j]);
-    }
-    // Every position counts, the job and file positions too; later occurrences win.
-    for (int i = 1; i < FArgs.size(); ++i)
-        for (int j = 0; j < SwitchCount; ++j)
-            if (FArgs[i].toLower() == QLatin1String(SwitchNames[j])) {
-                SwitchGiven[j] = true;
-                SwitchValues[j] = Arg(i + 1);
-            }
-}
-
 void TKoCmdLine::Fail(const QString& message) {
     if (FError.isEmpty())
         FError = message;
@@ -193,7 +155,7 @@ void TKoCmdLine::Fail(const QString& message) {
 
 int TKoCmdLine::Execute() {
     try {
-        ParseSwitches();
+        Switches = ParseSwitches(FArgs);
         const QString job = Arg(1).toLower();
         if (job == QLatin1String("/e"))
             ListOrReport();
@@ -238,7 +200,7 @@ TMSpeech& TKoCmdLine::CreateSpeech() {
 void TKoCmdLine::ListOrReport() {
     TMSpeech& s = CreateSpeech();
     QString text;
-    if (!SwitchGiven[swEngine]) {
+    if (!Switches.Given[swEngine]) {
         const QStringList& engines = s.Engines();
         text = QStringLiteral("All speech engines installed on your system:\r\n");
         for (int i = 0; i < engines.size(); ++i)
@@ -250,16 +212,16 @@ void TKoCmdLine::ListOrReport() {
     }
     TMSpeechEngineInfo info;
     qint64 n = 0;
-    bool found =
-        ToInt(SwitchValues[swEngine], n) && n >= 0 && s.GetEngineInfo(s.EngineName(int(n)), info);
+    bool found = ToInt(Switches.Values[swEngine], n) && n >= 0 &&
+                 s.GetEngineInfo(s.EngineName(int(n)), info);
     if (!found) {
-        SwitchValues[swEngine] = QStringLiteral("0");
+        Switches.Values[swEngine] = QStringLiteral("0");
         info = TMSpeechEngineInfo{};
         if (!s.GetEngineInfo(s.EngineName(0), info))
             throw EMSpeechException(
                 QStringLiteral("No speech engine is installed (install espeak-ng-data)."));
     }
-    text = QStringLiteral("The info of speech engine No.") + SwitchValues[swEngine] +
+    text = QStringLiteral("The info of speech engine No.") + Switches.Values[swEngine] +
            QStringLiteral("\r\n\r\n");
     auto line = [&](const char* label, const QString& value) {
         text += QLatin1String(label) + value + QStringLiteral("\r\n");
@@ -296,7 +258,7 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
     // Only a voice other than the first needs the list of all voices.
     qint64 n = 0;
     bool selected = false;
-    if (ToInt(SwitchValues[swEngine], n) && n > 0) {
+    if (ToInt(Switches.Values[swEngine], n) && n > 0) {
         try {
             const QString name = s.EngineName(int(n));
             if (!name.isEmpty()) {
@@ -328,26 +290,15 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
         t = FileArg(2);
 
     if (output == soFile) {
-        const QString ext = ExtractFileExt(Arg(3)).toLower();
-        if (ext == QLatin1String(".wav") || ext == QLatin1String(".mp3"))
-            s.Filename = ChangeFileExt(FileArg(3), QStringLiteral(".wav"));
-        else if (fromFile)
-            s.Filename = ChangeFileExt(t, QStringLiteral(".wav"));
-        else
-            s.Filename = QStringLiteral("output.wav");
+        s.Filename = SpeechOutput(FArgs, fromFile, QStringLiteral(".wav"));
         if (fromFile && !CheckOutputs(t, {s.Filename}))
             return;
-        // The writing speed in 1/256 of real time. Only the low 16 bits travel, so "-w 256"
-        // sends 0: no cap, as fast as the engine can.
-        WORD speed = 2048;
-        qint64 w = 0;
-        if (SwitchGiven[swWriteSpeed] && ToInt(SwitchValues[swWriteSpeed], w))
-            speed = WORD(quint32(w * 256) & 0xFFFF);
+        // "-w 256" sends 0: no cap, as fast as the engine can.
         std::shared_ptr<IUnknown> dest;
         s.GetInterface(0, dest);
         std::shared_ptr<IAudioFile> file;
         if (dest && Succeeded(QueryInterface(dest, file)))
-            file->RealTimeSet(speed);
+            file->RealTimeSet(WritingSpeed(Switches));
     }
 
     // A file is read and spoken in pieces, in any of the window's encodings: memory stays
@@ -364,9 +315,9 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
     s.SetText({t});
 
     qint64 v = 0;
-    if (SwitchGiven[swSpeed] && ToInt(SwitchValues[swSpeed], v))
+    if (Switches.Given[swSpeed] && ToInt(Switches.Values[swSpeed], v))
         s.SetSpeed(std::uint32_t(v));
-    if (SwitchGiven[swPitch] && ToInt(SwitchValues[swPitch], v))
+    if (Switches.Given[swPitch] && ToInt(Switches.Values[swPitch], v))
         s.SetPitch(std::uint16_t(v & 0xFFFF));
 
     Busy = true;
@@ -406,12 +357,7 @@ void TKoCmdLine::SpeakToMp3() {
     const bool fromFile = IsFile(text);
     if (fromFile)
         text = FileArg(2);
-    QString output = QStringLiteral("output.mp3");
-    const QString ext = ExtractFileExt(Arg(3)).toLower();
-    if (ext == QLatin1String(".wav") || ext == QLatin1String(".mp3"))
-        output = ChangeFileExt(FileArg(3), QStringLiteral(".mp3"));
-    else if (fromFile)
-        output = ChangeFileExt(text, QStringLiteral(".mp3"));
+    const QString output = SpeechOutput(FArgs, fromFile, QStringLiteral(".mp3"));
     if (fromFile && !CheckOutputs(text, {output}))
         return;
     // A file is read in chunks as the workers need its pieces: memory stays flat in its size.
@@ -428,15 +374,11 @@ void TKoCmdLine::SpeakToMp3() {
     }
 
     QStringList switches;
-    for (Switch sw : {swEngine, swSpeed, swPitch})
-        if (SwitchGiven[sw])
-            switches << QString::fromLatin1(SwitchNames[sw]) << SwitchValues[sw];
-    qint64 w = 8;
-    if (SwitchGiven[swWriteSpeed] && !ToInt(SwitchValues[swWriteSpeed], w))
-        w = 8;
-    switches << QStringLiteral("-w") << QString::number(w);
-    // Only the low 16 bits of 256 * w travel: 0 is no cap (see RunSpeech).
-    const int parallel = Lame::PipelineCount(quint32(w * 256));
+    for (TSwitch sw : {swEngine, swSpeed, swPitch})
+        if (Switches.Given[sw])
+            switches << QString::fromLatin1(SwitchNames[sw]) << Switches.Values[sw];
+    switches << QStringLiteral("-w") << QString::number(WritingMultiple(Switches));
+    const int parallel = Lame::PipelineCount(WritingSpeed(Switches));
 
     Lame::TMp3Pipeline pipeline;
     Lame::Result result;
@@ -447,8 +389,8 @@ void TKoCmdLine::SpeakToMp3() {
         done = true;
         loop.quit();
     });
-    const Lame::Options options{SwitchValues[swResample], SwitchValues[swBitrate],
-                                SwitchValues[swMode], SwitchValues[swQuality]};
+    const Lame::Options options{Switches.Values[swResample], Switches.Values[swBitrate],
+                                Switches.Values[swMode], Switches.Values[swQuality]};
     const int count = Lame::PieceCount(expected, parallel);
     const QString worker = QCoreApplication::applicationFilePath();
     if (reader)
@@ -470,14 +412,12 @@ void TKoCmdLine::ConvertFile(bool toMp3) {
     const QString input = FileArg(2);
     if (!CheckInput(input))
         return;
-    const QString ext = toMp3 ? QStringLiteral(".mp3") : QStringLiteral(".wav");
-    QString output =
-        ExtractFileExt(Arg(3)).toLower() == ext ? FileArg(3) : ChangeFileExt(input, ext);
+    const QString output = ConvertOutput(FArgs, toMp3);
     if (!CheckOutputs(input, {output}))
         return;
     auto convert = toMp3 ? Lame::WavToMp3 : Lame::Mp3ToWav;
-    Lame::Result r = convert(input, output, SwitchValues[swResample], SwitchValues[swBitrate],
-                             SwitchValues[swMode], SwitchValues[swQuality]);
+    Lame::Result r = convert(input, output, Switches.Values[swResample], Switches.Values[swBitrate],
+                             Switches.Values[swMode], Switches.Values[swQuality]);
     if (!r.Ok)
         Fail(r.Error);
 }

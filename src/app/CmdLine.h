@@ -4,21 +4,17 @@
 // defaults.
 #pragma once
 
+#include "CmdArgs.h"
 #include "mSpeech.h"
 
 #include <QObject>
 #include <QStringList>
 
-#include <array>
 #include <memory>
 
 class TKoCmdLine : public QObject {
     Q_OBJECT
 public:
-    static constexpr int SwitchCount = 8;
-    static const std::array<const char*, SwitchCount> SwitchNames;
-    static const std::array<const char*, SwitchCount> SwitchDefaults;
-
     // `arguments` as the program received them, the program itself first.
     explicit TKoCmdLine(const QStringList& arguments);
     ~TKoCmdLine() override;
@@ -26,8 +22,7 @@ public:
     // Runs the job; returns the process's exit code: 0 when the job did what was asked.
     int Execute();
 
-    std::array<bool, SwitchCount> SwitchGiven{};
-    std::array<QString, SwitchCount> SwitchValues;
+    cmdline::TSwitches Switches;
     std::unique_ptr<speech::TMSpeech> Speech;
     bool Busy = false;
 
@@ -39,20 +34,7 @@ public:
     static QStringList Documents(const QStringList& arguments);
 
 private:
-    enum Switch {
-        swEngine,
-        swSpeed,
-        swPitch,
-        swWriteSpeed,
-        swResample,
-        swBitrate,
-        swMode,
-        swQuality
-    };
-
-    void ParseSwitches();
     QString Arg(int i) const;
-    // Argument i as a file name: "./" before a name that starts with "-".
     QString FileArg(int i) const;
     // Refuses (with a message) an input that is missing or not a regular file.
     bool CheckInput(const QString& name);

@@ -5,9 +5,10 @@
 // choose (it has no such value, so the option is left out).
 //
 // A conversion counts only when the encoder ends with exit code 0 and its output is there and
-// not empty. The output is written under a temporary name beside the final one and renamed at
-// the end, so a failed or cancelled conversion leaves nothing under the final name (and a file
-// that was there stays as it was).
+// not empty (a decoded WAV file holds samples). An input that the encoder would not read as
+// sound (it takes such bytes for raw samples) is refused before it runs. The output is written
+// under a temporary name beside the final one and renamed at the end, so a failed or cancelled
+// conversion leaves nothing under the final name (and a file that was there stays as it was).
 #pragma once
 
 #include <QObject>
@@ -112,6 +113,7 @@ private:
     std::unique_ptr<QTemporaryDir> FAliases; // plain names for the encoder, see EncoderName
     int FAliasCount = 0;
     QString FInput;
+    bool FDecode = false;
     QByteArray FSaid; // the tail of what the encoder printed
     bool FCancelled = false;
 };

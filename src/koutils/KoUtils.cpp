@@ -189,8 +189,11 @@ int Utf8Length(const unsigned char* p, const unsigned char* end) {
     return n;
 }
 
-bool IsEscapedByte(char16_t c) {
-    return c >= 0xDC80 && c <= 0xDCFF;
+// Whether name[i] stands for a byte that is no UTF-8: U+DC80..U+DCFF, but not as the second
+// half of a character beyond U+FFFF (U+1F480 is U+D83D U+DC80).
+bool IsEscapedByte(const QString& name, qsizetype i) {
+    const char16_t c = name[i].unicode();
+    return c >= 0xDC80 && c <= 0xDCFF && !(i > 0 && name[i - 1].isHighSurrogate());
 }
 } // namespace
 
@@ -216,7 +219,7 @@ QByteArray EncodeFileName(const QString& name) {
     out.reserve(name.size());
     qsizetype start = 0;
     for (qsizetype i = 0; i < name.size(); ++i) {
-        if (!IsEscapedByte(name[i].unicode()))
+        if (!IsEscapedByte(name, i))
             continue;
         out += QStringView(name).mid(start, i - start).toUtf8();
         out += char(name[i].unicode() - 0xDC00);
@@ -227,8 +230,10 @@ QByteArray EncodeFileName(const QString& name) {
 }
 
 bool IsPlainFileName(const QString& name) {
-    return std::none_of(name.begin(), name.end(),
-                        [](QChar c) { return IsEscapedByte(c.unicode()); });
+    for (qsizetype i = 0; i < name.size(); ++i)
+        if (IsEscapedByte(name, i))
+            return false;
+    return true;
 }
 
 bool SameFile(const QString& a, const QString& b) {

@@ -61,7 +61,13 @@ QString DecodeText(QByteArrayView bytes, TextEncoding* used, bool utf16) {
                              KeepFeff);
         if (used)
             *used = enc;
-        return utf16.decode(bytes.sliced(2));
+        // A last byte without its pair is a damaged character (the decoder would drop a lone
+        // one after the mark, and mark any other).
+        const QByteArrayView units = bytes.sliced(2);
+        QString text = utf16.decode(units.first(units.size() & ~qsizetype(1)));
+        if (units.size() % 2)
+            text += QChar(QChar::ReplacementCharacter);
+        return text;
     }
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         bytes = bytes.sliced(3);
@@ -119,11 +125,12 @@ QByteArray EncodeText(const QString& text, TextEncoding preferred, TextEncoding*
             }
         }
         // The bytes must read back as this very text: bytes that happen to be valid UTF-8
-        // would be taken for UTF-8, and a text beginning with "\u00EF\u00BB\u00BF" (EF BB BF)
-        // would lose it to the reader as a byte-order mark.
+        // would be taken for UTF-8, a text beginning with "\u00EF\u00BB\u00BF" (EF BB BF)
+        // would lose it to the reader as a byte-order mark, and one beginning with
+        // "\u00FF\u00FE" or "\u00FE\u00FF" would be read as UTF-16 by the document reader.
         if (ok) {
             TextEncoding readAs;
-            if (DecodeText(out, &readAs) == text && readAs == TextEncoding::Windows1252)
+            if (DecodeText(out, &readAs, true) == text && readAs == TextEncoding::Windows1252)
                 return out;
         }
     }

@@ -163,6 +163,13 @@ private slots:
         const QString markLike = QString::fromUtf8("\u00EF\u00BB\u00BF\u00CA");
         QCOMPARE(EncodeText(markLike, used), markLike.toUtf8());
         QCOMPARE(DecodeText(EncodeText(markLike, used)), markLike);
+        // Nor when they begin like a UTF-16 mark ("\u00FF\u00FE" is FF FE), which the document
+        // reader would take for UTF-16.
+        for (const char* utf16Like : {"\u00FF\u00FEcaf\u00E9", "\u00FE\u00FFcaf\u00E9"}) {
+            const QString t = QString::fromUtf8(utf16Like);
+            QCOMPARE(EncodeText(t, used), t.toUtf8());
+            QCOMPARE(DecodeText(EncodeText(t, used), nullptr, true), t);
+        }
 
         QCOMPARE(DecodeText("\xEF\xBB\xBF[A]", &used), QString("[A]"));
         QCOMPARE(used, TextEncoding::Utf8Bom);
