@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/file.h>
+
 #include <chrono>
 #include <csignal>
 #include <functional>
@@ -355,8 +357,18 @@ private slots:
         const QStringList temps = TempFiles(FDir);
         QCOMPARE(temps.size(), 1);
         QVERIFY(ReadBytes(FDir + temps.first()).contains("Spd=321"));
+        // The next start clears what the dead process left, but not what a save still running
+        // (here held by this test) writes, nor a file of another name.
+        const QString running = FDir + ".config.ini.0badf00d.tmp", other = FDir + ".notes.tmp";
+        WriteBytes(running, "half a file");
+        WriteBytes(other, "someone else's");
+        QFile held(running);
+        QVERIFY(held.open(QIODevice::ReadOnly) && ::flock(held.handle(), LOCK_EX) == 0);
         LoadSettings(FDir);
         QCOMPARE(Settings.Spd, 150);
+        QCOMPARE(TempFiles(FDir), QStringList({".config.ini.0badf00d.tmp", ".notes.tmp"}));
+        held.close();
+        QVERIFY(QFile::remove(other));
 
         // An error at the same point removes the temporary file and reaches the caller.
         QVERIFY_THROWS_EXCEPTION(
@@ -364,7 +376,7 @@ private slots:
             WriteFileAtomically(path, "new", TReadOnly::Refuse,
                                 [](const QString&) { throw std::runtime_error("cut"); }));
         QCOMPARE(ReadBytes(File("config.ini")), oldIni);
-        QCOMPARE(TempFiles(FDir).size(), 1); // only the one the dead process left
+        QCOMPARE(TempFiles(FDir), QStringList({".config.ini.0badf00d.tmp"})); // ended unfinished
 
         Settings.Spd = 222;
         SaveSettings(FDir);
