@@ -6,6 +6,7 @@
 #include "FindDialog.h"
 #include "Global.h"
 #include "Hotkeys.h"
+#include "KoFrameLogic.h"
 #include "KoUtils.h"
 #include "Option.h"
 #include "Product.h"
@@ -53,6 +54,8 @@ static_assert(mainwindow::CommandCount == settings::HotkeyCount,
               "every command has its place in the hotkey tables");
 
 namespace {
+
+const QSize MainMinimumSize(340, 120);
 
 QIcon ToolbarIcon(int image) {
     static const char* const names[] = {"tts",  "ttw",  "ttm",  "pause",
@@ -490,9 +493,13 @@ void TFormCvt::FormCreate() {
         connect(TKoApplication::Instance(), &TKoApplication::OnMinimize, this,
                 &TFormCvt::ApplicationMinimize, Qt::UniqueConnection);
     });
-    // 4.
+    // 4. What config.ini holds is brought onto the screens (and so is saved in range at exit).
     Guarded([this] {
-        setGeometry(Settings.MainLeft, Settings.MainTop, Settings.MainWidth, Settings.MainHeight);
+        QList<QRect> screens;
+        for (const QScreen* s : QGuiApplication::screens())
+            screens << s->geometry();
+        setGeometry(koframe::FitToScreens(Settings.MainLeft, Settings.MainTop, Settings.MainWidth,
+                                          Settings.MainHeight, MainMinimumSize, screens));
         setWindowFlag(Qt::WindowStaysOnTopHint, Settings.StayOnTop);
     });
     // 5.
@@ -583,8 +590,8 @@ void TFormCvt::FormShow() {
     TKoForm::FormShow();
     Guarded([this] { ShowHotkeyNote(); });
     Guarded([this] {
-        SetMinWidth(340);
-        SetMinHeight(120);
+        SetMinWidth(MainMinimumSize.width());
+        SetMinHeight(MainMinimumSize.height());
     });
     Guarded([this] { ComboBoxExEngines->view()->setMinimumWidth(270); });
 }
