@@ -518,12 +518,7 @@ void TFormCvt::FormCreate() {
     // 13., 14.
     Guarded([this] { ActivateTray(); });
     Guarded([this] { ActivateClipboardMonitor(); });
-    Guarded([this] {
-        if (Settings.Alarm || Settings.Reminder)
-            TimerAandR->start();
-        else
-            TimerAandR->stop();
-    });
+    Guarded([this] { SetTimerAandR(Settings.Alarm || Settings.Reminder); });
     // 15., 16.
     RestorePlaylist();
     UpdateModeCaptions();
@@ -724,12 +719,7 @@ void TFormCvt::ActionToolsOptionsExecute() {
             native->setFlags(flags);
     };
     host.SetTrayActive = [this](bool on) { SysTray1->SetActive(on); };
-    host.SetTimerAandR = [this](bool on) {
-        if (on)
-            TimerAandR->start();
-        else
-            TimerAandR->stop();
-    };
+    host.SetTimerAandR = [this](bool on) { SetTimerAandR(on); };
     options::ShowOptionsDialog(host, this);
 }
 
@@ -861,32 +851,42 @@ void TFormCvt::TimerAandRTimer() {
     // Each tick aims at the middle of the next second: a timer that drifted towards a second's
     // edge would otherwise now and then step over a whole second, and its alarm or reminder.
     TimerAandR->setInterval(1500 - now.time().msec());
+    std::optional<desktop::TAlarmAction> alarm, reminder;
+    Guarded([&] { alarm = desktop::AlarmPass(Settings, now); });
+    Guarded([&] { reminder = FReminderSchedule.Pass(Settings, settings::ReminderList, now); });
+    // An alarm and a reminder in the same second are both heard, the time first: one reading.
+    QString speech;
+    for (const std::optional<desktop::TAlarmAction>& a : {alarm, reminder})
+        if (a && a->Kind == desktop::TAlarmAction::Speak)
+            speech += (speech.isEmpty() ? QString() : QStringLiteral("\r\n")) + a->Text;
     Guarded([&] {
-        if (std::optional<desktop::TAlarmAction> a = desktop::AlarmPass(Settings, now))
-            AlarmAct(*a);
+        for (const std::optional<desktop::TAlarmAction>& a : {alarm, reminder})
+            if (a && a->Kind == desktop::TAlarmAction::PlaySound)
+                FAlarmSound->Play(a->Text);
+        if ((alarm && alarm->Kind == desktop::TAlarmAction::Speak) ||
+            (reminder && reminder->Kind == desktop::TAlarmAction::Speak)) {
+            Settings.ConvertMode = 0;
+            ReadKind = rkNone;
+            BeginReading(speech, false, false);
+        }
     });
-    Guarded([&] {
-        if (std::optional<desktop::TAlarmAction> a =
-                desktop::ReminderPass(Settings, settings::ReminderList, now))
-            AlarmAct(*a);
-    });
+    // The boxes come after the tick has returned: a tick that waited for one would hold the
+    // timer, and with it every alarm and reminder, for as long as the box stays open.
+    for (const std::optional<desktop::TAlarmAction>& a : {alarm, reminder})
+        if (a && a->Box)
+            QMetaObject::invokeMethod(
+                this,
+                [text = *a->Box] { KoUtils::ShowMessageBox(text, KoUtils::MB_ICONINFORMATION); },
+                Qt::QueuedConnection);
 }
 
-void TFormCvt::AlarmAct(const desktop::TAlarmAction& action) {
-    if (action.Kind == desktop::TAlarmAction::PlaySound) {
-        FAlarmSound->Play(action.Text);
-    } else {
-        Settings.ConvertMode = 0;
-        ReadKind = rkNone;
-        BeginReading(action.Text, false, false);
-    }
-    // The box comes after the tick has returned: a tick that waited for it would hold the
-    // timer, and with it every alarm and reminder, for as long as the box stays open.
-    if (action.Box)
-        QMetaObject::invokeMethod(
-            this,
-            [text = *action.Box] { KoUtils::ShowMessageBox(text, KoUtils::MB_ICONINFORMATION); },
-            Qt::QueuedConnection);
+void TFormCvt::SetTimerAandR(bool on) {
+    if (on && !TimerAandR->isActive())
+        FReminderSchedule.Restart(); // what came due while it was off stays in the past
+    if (on)
+        TimerAandR->start();
+    else
+        TimerAandR->stop();
 }
 
 // --- Copied text offered for reading ----------------------------------------------------------
