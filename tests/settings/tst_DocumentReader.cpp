@@ -105,9 +105,14 @@ private slots:
         QCOMPARE(Pieces(name, 100), QStringList{"Hello."});
         // Valid UTF-8 stays as it is, and every byte string comes back whole.
         QCOMPARE(KoUtils::DecodeFileName("na\xc3\xafve"), QString("na\u00efve"));
-        for (const QByteArray& raw : {QByteArray("\xff\xfe"), QByteArray("\xed\xa0\x80"),
-                                      QByteArray("a\xc3"), QByteArray("\xf4\x90\x80\x80")})
+        for (const QByteArray& raw :
+             {QByteArray("\xff\xfe"), QByteArray("\xed\xa0\x80"), QByteArray("a\xc3"),
+              QByteArray("\xf4\x90\x80\x80"), QByteArray("\xf0\x9f\x92\x80\x82.txt")})
             QCOMPARE(KoUtils::EncodeFileName(KoUtils::DecodeFileName(raw)), raw);
+        // A character beyond U+FFFF whose second half looks like an escaped byte is a character.
+        QCOMPARE(KoUtils::EncodeFileName(QString::fromUtf8("\xf0\x9f\x92\x80.txt")),
+                 QByteArray("\xf0\x9f\x92\x80.txt"));
+        QVERIFY(KoUtils::IsPlainFileName(QString::fromUtf8("\xf0\x9f\x92\x80.txt")));
     }
 };
 
