@@ -35,7 +35,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
-#include <QStandardPaths>
 #include <QStatusTipEvent>
 #include <QTabBar>
 #include <QTimer>
@@ -800,12 +799,10 @@ void TFormCvt::ApplyHotkeys() {
 // A session without global keys is the same at every start: the user is told the first time
 // only. A mark in the user's configuration folder remembers it.
 bool TFormCvt::FirstSessionWithoutHotkeys() const {
-    const QString folder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/nurva";
-    QFile mark(folder + "/no-global-hotkeys-noted");
+    QFile mark(FFolders.MarkFile(QStringLiteral("no-global-hotkeys-noted")));
     if (mark.exists())
         return false;
-    QDir().mkpath(folder);
+    QDir().mkpath(QFileInfo(mark).absolutePath());
     mark.open(QIODevice::WriteOnly);
     return true;
 }
@@ -842,6 +839,20 @@ void TFormCvt::ShowHotkeyNote() {
     note->setModal(false);
     note->show();
     FHotkeyNote.clear();
+}
+
+void TFormCvt::Note(const QString& text) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, text] {
+            auto* note = new QMessageBox(QMessageBox::Information, KoUtils::ApplicationTitle(),
+                                         text, QMessageBox::Ok, this);
+            note->setObjectName(QStringLiteral("Note"));
+            note->setAttribute(Qt::WA_DeleteOnClose);
+            note->setModal(false);
+            note->show();
+        },
+        Qt::QueuedConnection);
 }
 
 // --- The talking clock and the reminders ------------------------------------------------------
