@@ -83,9 +83,9 @@ class TestAlarmDesktop : public QObject {
 
     // From now on the program's clock shows `at` (within the second libfaketime caches it).
     void SetClock(const QDateTime& at) {
-        const qint64 offset = at.toSecsSinceEpoch() - QDateTime::currentSecsSinceEpoch();
-        WriteBytes(FClockFile, (offset < 0 ? QByteArray() : QByteArray("+")) +
-                                   QByteArray::number(offset) + "\n");
+        const qint64 ms = at.toMSecsSinceEpoch() - QDateTime::currentMSecsSinceEpoch();
+        WriteBytes(FClockFile, (ms < 0 ? QByteArray() : QByteArray("+")) +
+                                   QByteArray::number(double(ms) / 1000, 'f', 3) + "\n");
     }
 
     void Stop() {
