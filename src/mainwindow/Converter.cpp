@@ -797,7 +797,7 @@ void TFormCvt::ApplyHotkeys() {
 }
 
 // A session without global keys is the same at every start: the user is told the first time
-// only. A mark in the user's configuration folder remembers it.
+// only. A mark beside the settings remembers it (in the folder of a portable program).
 bool TFormCvt::FirstSessionWithoutHotkeys() const {
     QFile mark(FFolders.MarkFile(QStringLiteral("no-global-hotkeys-noted")));
     if (mark.exists())

@@ -105,7 +105,7 @@ QString TUnixSingleInstance::RuntimeDir() const {
     if (!FHomeFallback.isEmpty() && MakePrivate(FHomeFallback))
         return FHomeFallback;
     FProblem =
-        QStringLiteral("There is no runtime folder ($XDG_RUNTIME_DIR), %1 is not this "
+        QStringLiteral("There is no private runtime folder ($XDG_RUNTIME_DIR), %1 is not this "
                        "user's own private folder%2.")
             .arg(temp, FHomeFallback.isEmpty()
                            ? QString()
