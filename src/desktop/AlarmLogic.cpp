@@ -33,11 +33,6 @@ QString MessageOf(const QString& line) {
     return eq < 0 ? QString() : line.sliced(eq + 1);
 }
 
-// Blanks in the current short date: a key's date part has as many, the rest is its time.
-int DateBlanks() {
-    return int(ShortDateText(QDate(2026, 12, 24)).count(QLatin1Char(' ')));
-}
-
 std::pair<QString, QString> SplitKey(const QString& key, int dateBlanks) {
     qsizetype cut = -1;
     for (int n = 0; n <= dateBlanks; ++n) {
@@ -48,18 +43,32 @@ std::pair<QString, QString> SplitKey(const QString& key, int dateBlanks) {
     return {cut < 0 ? key : key.first(cut), cut < 0 ? QString() : key.sliced(cut + 1)};
 }
 
-QDate ParseDate(const QString& text) {
-    const QString format = ShortDateFormat();
-    QDate d = QLocale::system().toDate(text, format);
-    // A two-digit year means this century, not the 1900s that parsing assumes.
-    if (d.isValid() && !format.contains(QLatin1String("yyyy")) && d.year() < 2000)
-        d = d.addYears(100);
-    return d;
-}
+// The regional formats, looked up once for work on many keys.
+struct TFormats {
+    QLocale Locale = QLocale::system();
+    QString Date = ShortDateFormat(), Time = LongTimeFormat();
+    // Blanks in the short date: a key's date part has as many, the rest is its time.
+    int Blanks = int(Locale.toString(QDate(2026, 12, 24), Date).count(QLatin1Char(' ')));
 
-QTime ParseTime(const QString& text) {
-    return QLocale::system().toTime(text, LongTimeFormat());
-}
+    QString Key(const QDateTime& moment) const {
+        return Locale.toString(moment.date(), Date) + QLatin1Char(' ') +
+               Locale.toString(moment.time(), Time);
+    }
+    QDate ParseDate(const QString& text) const {
+        QDate d = Locale.toDate(text, Date);
+        // A two-digit year means this century, not the 1900s that parsing assumes.
+        if (d.isValid() && !Date.contains(QLatin1String("yyyy")) && d.year() < 2000)
+            d = d.addYears(100);
+        return d;
+    }
+    QTime ParseTime(const QString& text) const { return Locale.toTime(text, Time); }
+    QDateTime Moment(const QString& key) const {
+        const auto [date, time] = SplitKey(key, Blanks);
+        const QDate d = ParseDate(date);
+        const QTime t = ParseTime(time);
+        return d.isValid() && t.isValid() ? QDateTime(d, t) : QDateTime();
+    }
+};
 
 // The file as its lines, each followed by CR LF; nullopt when it cannot be read.
 std::optional<QString> FileLines(const QString& path) {
@@ -154,10 +163,7 @@ std::optional<TAlarmAction> ReminderPass(const settings::TSettings& s, const QSt
 }
 
 QDateTime ReminderMoment(const QString& key) {
-    const auto [date, time] = SplitKey(key, DateBlanks());
-    const QDate d = ParseDate(date);
-    const QTime t = ParseTime(time);
-    return d.isValid() && t.isValid() ? QDateTime(d, t) : QDateTime();
+    return TFormats().Moment(key);
 }
 
 void TReminderSchedule::Read(const QStringList& list) {
@@ -192,13 +198,10 @@ std::optional<TAlarmAction> TReminderSchedule::Pass(const settings::TSettings& s
     };
     std::vector<TDue> due;
     QSet<QString> seen; // a second that comes twice (the hour the clock goes back) fires once
-    if (second - from < SteppedSeconds) {
-        const QLocale locale = QLocale::system();
-        const QString dateFormat = ShortDateFormat(), timeFormat = LongTimeFormat();
+    const TFormats formats;
+    if (Stepped(from, second)) {
         for (qint64 t = from; t <= second; ++t) {
-            const QDateTime at = QDateTime::fromSecsSinceEpoch(t);
-            const QString key = locale.toString(at.date(), dateFormat) + QLatin1Char(' ') +
-                                locale.toString(at.time(), timeFormat);
+            const QString key = formats.Key(QDateTime::fromSecsSinceEpoch(t));
             if (FKeys.contains(key) && !seen.contains(key)) {
                 seen.insert(key);
                 due.push_back({t, key});
@@ -206,10 +209,10 @@ std::optional<TAlarmAction> TReminderSchedule::Pass(const settings::TSettings& s
         }
     } else {
         for (auto it = FKeys.cbegin(); it != FKeys.cend(); ++it) {
-            const QDateTime at = ReminderMoment(it.key());
+            const QDateTime at = formats.Moment(it.key());
             const qint64 t = at.isValid() ? at.toSecsSinceEpoch() : from - 1;
             // Only a key in the very form a moment is written fires, as second by second.
-            if (t >= from && t <= second && ReminderKey(at) == it.key())
+            if (t >= from && t <= second && formats.Key(at) == it.key())
                 due.push_back({t, it.key()});
         }
         std::sort(due.begin(), due.end(),
@@ -248,11 +251,11 @@ std::optional<TAlarmAction> TReminderSchedule::Pass(const settings::TSettings& s
 // --- The reminder editor ----------------------------------------------------------------------
 
 QDate TReminderRow::ParsedDate() const {
-    return ParseDate(Date);
+    return TFormats().ParseDate(Date);
 }
 
 QTime TReminderRow::ParsedTime() const {
-    return ParseTime(Time);
+    return TFormats().ParseTime(Time);
 }
 
 namespace {
@@ -262,7 +265,7 @@ bool EarlierDate(const TReminderRow& a, const TReminderRow& b) {
 } // namespace
 
 TReminderEditor::TReminderEditor(QStringList& list) : FList(list) {
-    const int blanks = DateBlanks();
+    const int blanks = TFormats().Blanks;
     FRows.reserve(FList.size());
     for (const QString& line : std::as_const(FList)) {
         const qsizetype eq = line.indexOf(QLatin1Char('='));

@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QTime>
 
+#include <algorithm>
 #include <optional>
 
 namespace desktop {
@@ -63,9 +64,14 @@ public:
 
     // A reminder fired this many seconds after its moment or later says it is late.
     static constexpr qint64 LateAfterSeconds = 5;
-    // Gaps up to this many seconds are looked at second by second; longer ones (a machine
-    // that slept for days) read every key once instead.
-    static constexpr qint64 SteppedSeconds = 24 * 3600;
+    // A gap of fewer seconds than this, or than the list has keys, is looked at second by
+    // second; in a longer one (a machine that slept) every key is read once instead: either
+    // way the work grows with the smaller of the two.
+    static constexpr qint64 SteppedSeconds = 60;
+    // Whether a look at the seconds from `from` to `to` goes second by second.
+    bool Stepped(qint64 from, qint64 to) const {
+        return to - from < std::max<qint64>(SteppedSeconds, FKeys.size());
+    }
 
 private:
     void Read(const QStringList& list);
