@@ -4,7 +4,9 @@
 #include "Converter.h"
 #include "KoUtils.h"
 #include "platform/Services.h"
+#include "platform/unix/SingleInstance.h"
 #include "platform/x11/GlobalHotkeys.h"
+#include "platform/xdg/Desktop.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -21,7 +23,8 @@
 namespace {
 
 int gSignalPipe[2] = {-1, -1};
-bool gClosing = false; // a signal asked the program to end
+bool gClosing = false;          // a signal asked the program to end
+QString gSingleInstanceProblem; // said once, when no single instance could be held
 
 void OnSignal(int) {
     char c = 1;
@@ -109,8 +112,29 @@ int HandToRunningReader(const QStringList& files) {
 } // namespace
 
 int RunWindowedReader(int argc, char** argv, const QStringList& documents) {
-    if (KoUtils::IsAlreadyRunning())
+    // What the reader keeps of its own stays with its folders: a portable program writes
+    // nothing outside its folder.
+    const platform::TProgramFolders folders = KoUtils::Folders();
+    {
+        platform::TServices services = platform::Services();
+        services.Instance = std::make_shared<platform::TUnixSingleInstance>(
+            QString(), folders.RuntimeFallbackDir());
+        services.Volume = std::make_shared<platform::TXdgDeviceVolume>(folders.DeviceVolumeFile());
+        platform::SetServices(services);
+    }
+    switch (platform::Services().Instance->Claim(KoUtils::InstanceName())) {
+    case platform::NameTaken:
         return HandToRunningReader(documents);
+    case platform::ClaimFailed:
+        gSingleInstanceProblem =
+            QStringLiteral("This reader runs without a single instance, so a second start "
+                           "opens a second window: ") +
+            platform::Services().Instance->Problem();
+        std::fprintf(stderr, "%s\n", qPrintable(gSingleInstanceProblem));
+        break;
+    case platform::NameClaimed:
+        break;
+    }
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         std::fputs("The reader's window needs a desktop (no DISPLAY is set). The command line "
@@ -142,7 +166,6 @@ int RunWindowedReader(int argc, char** argv, const QStringList& documents) {
     // An installed program makes the user's folders (and copies the samples) at its first start;
     // a folder it cannot make is said now, not found out when the settings are lost at exit. A
     // signal meanwhile closes the message box like any other at start.
-    const platform::TProgramFolders folders = KoUtils::Folders();
     if (const QString problem = folders.Prepare(); !problem.isEmpty())
         KoUtils::ShowMessageBox(problem, KoUtils::MB_ICONWARNING);
 
@@ -157,6 +180,8 @@ int RunWindowedReader(int argc, char** argv, const QStringList& documents) {
             window.FormDestroy();
         } else {
             window.OpenDocuments(documents);
+            if (!gSingleInstanceProblem.isEmpty())
+                window.Note(gSingleInstanceProblem);
             if (!window.StartHidden() || !documents.isEmpty())
                 window.show();
             // Later starts of the reader bring this window back.

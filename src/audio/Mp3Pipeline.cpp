@@ -1,6 +1,7 @@
 #include "Mp3Pipeline.h"
 
 #include "KoUtils.h"
+#include "platform/unix/BrokenPipes.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,7 +65,7 @@ pid_t Spawn(const QString& program, const QStringList& arguments, int in, int ou
     posix_spawn_file_actions_adddup2(&actions, in, 0);
     posix_spawn_file_actions_adddup2(&actions, out, 1);
     posix_spawn_file_actions_adddup2(&actions, err, 2);
-    // This process ignores SIGPIPE (see Start); its children get the usual end instead.
+    // This process survives SIGPIPE (see Start); its children get the usual end instead.
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     sigset_t defaults;
@@ -718,7 +719,7 @@ void TMp3Pipeline::Start(TPieceCutter::Chunks chunks, qint64 expected, int count
     s.Cutter = std::make_unique<TPieceCutter>(std::move(chunks), PieceSize(expected, count));
     s.Expected = std::max<qint64>(1, qint64(double(expected) * kBytesPerChar));
     // A reader that went away must end a write with an error, not the process.
-    std::signal(SIGPIPE, SIG_IGN);
+    platform::SurviveBrokenPipes();
     s.Running = true;
     s.Driver = std::thread([state = FState] { state->Drive(); });
 }

@@ -6,6 +6,7 @@
 #include "FindDialog.h"
 #include "Global.h"
 #include "Hotkeys.h"
+#include "KoFrameLogic.h"
 #include "KoUtils.h"
 #include "Option.h"
 #include "Product.h"
@@ -34,7 +35,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
-#include <QStandardPaths>
 #include <QStatusTipEvent>
 #include <QTabBar>
 #include <QTimer>
@@ -53,6 +53,8 @@ static_assert(mainwindow::CommandCount == settings::HotkeyCount,
               "every command has its place in the hotkey tables");
 
 namespace {
+
+const QSize MainMinimumSize(340, 120);
 
 QIcon ToolbarIcon(int image) {
     static const char* const names[] = {"tts",  "ttw",  "ttm",  "pause",
@@ -490,9 +492,13 @@ void TFormCvt::FormCreate() {
         connect(TKoApplication::Instance(), &TKoApplication::OnMinimize, this,
                 &TFormCvt::ApplicationMinimize, Qt::UniqueConnection);
     });
-    // 4.
+    // 4. What config.ini holds is brought onto the screens (and so is saved in range at exit).
     Guarded([this] {
-        setGeometry(Settings.MainLeft, Settings.MainTop, Settings.MainWidth, Settings.MainHeight);
+        QList<QRect> screens;
+        for (const QScreen* s : QGuiApplication::screens())
+            screens << s->geometry();
+        setGeometry(koframe::FitToScreens(Settings.MainLeft, Settings.MainTop, Settings.MainWidth,
+                                          Settings.MainHeight, MainMinimumSize, screens));
         setWindowFlag(Qt::WindowStaysOnTopHint, Settings.StayOnTop);
     });
     // 5.
@@ -511,12 +517,7 @@ void TFormCvt::FormCreate() {
     // 13., 14.
     Guarded([this] { ActivateTray(); });
     Guarded([this] { ActivateClipboardMonitor(); });
-    Guarded([this] {
-        if (Settings.Alarm || Settings.Reminder)
-            TimerAandR->start();
-        else
-            TimerAandR->stop();
-    });
+    Guarded([this] { SetTimerAandR(Settings.Alarm || Settings.Reminder); });
     // 15., 16.
     RestorePlaylist();
     UpdateModeCaptions();
@@ -583,8 +584,8 @@ void TFormCvt::FormShow() {
     TKoForm::FormShow();
     Guarded([this] { ShowHotkeyNote(); });
     Guarded([this] {
-        SetMinWidth(340);
-        SetMinHeight(120);
+        SetMinWidth(MainMinimumSize.width());
+        SetMinHeight(MainMinimumSize.height());
     });
     Guarded([this] { ComboBoxExEngines->view()->setMinimumWidth(270); });
 }
@@ -717,12 +718,7 @@ void TFormCvt::ActionToolsOptionsExecute() {
             native->setFlags(flags);
     };
     host.SetTrayActive = [this](bool on) { SysTray1->SetActive(on); };
-    host.SetTimerAandR = [this](bool on) {
-        if (on)
-            TimerAandR->start();
-        else
-            TimerAandR->stop();
-    };
+    host.SetTimerAandR = [this](bool on) { SetTimerAandR(on); };
     options::ShowOptionsDialog(host, this);
 }
 
@@ -801,14 +797,12 @@ void TFormCvt::ApplyHotkeys() {
 }
 
 // A session without global keys is the same at every start: the user is told the first time
-// only. A mark in the user's configuration folder remembers it.
+// only. A mark beside the settings remembers it (in the folder of a portable program).
 bool TFormCvt::FirstSessionWithoutHotkeys() const {
-    const QString folder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/nurva";
-    QFile mark(folder + "/no-global-hotkeys-noted");
+    QFile mark(FFolders.MarkFile(QStringLiteral("no-global-hotkeys-noted")));
     if (mark.exists())
         return false;
-    QDir().mkpath(folder);
+    QDir().mkpath(QFileInfo(mark).absolutePath());
     mark.open(QIODevice::WriteOnly);
     return true;
 }
@@ -847,6 +841,20 @@ void TFormCvt::ShowHotkeyNote() {
     FHotkeyNote.clear();
 }
 
+void TFormCvt::Note(const QString& text) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, text] {
+            auto* note = new QMessageBox(QMessageBox::Information, KoUtils::ApplicationTitle(),
+                                         text, QMessageBox::Ok, this);
+            note->setObjectName(QStringLiteral("Note"));
+            note->setAttribute(Qt::WA_DeleteOnClose);
+            note->setModal(false);
+            note->show();
+        },
+        Qt::QueuedConnection);
+}
+
 // --- The talking clock and the reminders ------------------------------------------------------
 
 void TFormCvt::TimerAandRTimer() {
@@ -854,32 +862,42 @@ void TFormCvt::TimerAandRTimer() {
     // Each tick aims at the middle of the next second: a timer that drifted towards a second's
     // edge would otherwise now and then step over a whole second, and its alarm or reminder.
     TimerAandR->setInterval(1500 - now.time().msec());
+    std::optional<desktop::TAlarmAction> alarm, reminder;
+    Guarded([&] { alarm = desktop::AlarmPass(Settings, now); });
+    Guarded([&] { reminder = FReminderSchedule.Pass(Settings, settings::ReminderList, now); });
+    // An alarm and a reminder in the same second are both heard, the time first: one reading.
+    QString speech;
+    for (const std::optional<desktop::TAlarmAction>& a : {alarm, reminder})
+        if (a && a->Kind == desktop::TAlarmAction::Speak)
+            speech += (speech.isEmpty() ? QString() : QStringLiteral("\r\n")) + a->Text;
     Guarded([&] {
-        if (std::optional<desktop::TAlarmAction> a = desktop::AlarmPass(Settings, now))
-            AlarmAct(*a);
+        for (const std::optional<desktop::TAlarmAction>& a : {alarm, reminder})
+            if (a && a->Kind == desktop::TAlarmAction::PlaySound)
+                FAlarmSound->Play(a->Text);
+        if ((alarm && alarm->Kind == desktop::TAlarmAction::Speak) ||
+            (reminder && reminder->Kind == desktop::TAlarmAction::Speak)) {
+            Settings.ConvertMode = 0;
+            ReadKind = rkNone;
+            BeginReading(speech, false, false);
+        }
     });
-    Guarded([&] {
-        if (std::optional<desktop::TAlarmAction> a =
-                desktop::ReminderPass(Settings, settings::ReminderList, now))
-            AlarmAct(*a);
-    });
+    // The boxes come after the tick has returned: a tick that waited for one would hold the
+    // timer, and with it every alarm and reminder, for as long as the box stays open.
+    for (const std::optional<desktop::TAlarmAction>& a : {alarm, reminder})
+        if (a && a->Box)
+            QMetaObject::invokeMethod(
+                this,
+                [text = *a->Box] { KoUtils::ShowMessageBox(text, KoUtils::MB_ICONINFORMATION); },
+                Qt::QueuedConnection);
 }
 
-void TFormCvt::AlarmAct(const desktop::TAlarmAction& action) {
-    if (action.Kind == desktop::TAlarmAction::PlaySound) {
-        FAlarmSound->Play(action.Text);
-    } else {
-        Settings.ConvertMode = 0;
-        ReadKind = rkNone;
-        BeginReading(action.Text, false, false);
-    }
-    // The box comes after the tick has returned: a tick that waited for it would hold the
-    // timer, and with it every alarm and reminder, for as long as the box stays open.
-    if (action.Box)
-        QMetaObject::invokeMethod(
-            this,
-            [text = *action.Box] { KoUtils::ShowMessageBox(text, KoUtils::MB_ICONINFORMATION); },
-            Qt::QueuedConnection);
+void TFormCvt::SetTimerAandR(bool on) {
+    if (on && !TimerAandR->isActive())
+        FReminderSchedule.Restart(); // what came due while it was off stays in the past
+    if (on)
+        TimerAandR->start();
+    else
+        TimerAandR->stop();
 }
 
 // --- Copied text offered for reading ----------------------------------------------------------

@@ -5,6 +5,7 @@
 // program's start (the platform's TServices).
 #pragma once
 
+#include "AlarmLogic.h"
 #include "ClipMon.h"
 #include "Clock.h"
 #include "Commands.h"
@@ -73,6 +74,8 @@ public:
     void OpenDocuments(const QStringList& paths);
     // True when the start-up settings keep the window hidden (the tray holds it).
     bool StartHidden() const { return FStartHidden; }
+    // Tells the user something once, in a box that does not stop them, after the start.
+    void Note(const QString& text);
 
     // The commands, in the order of their numbers.
 #define NURVA_DECLARE_ACTION(n, name, caption, hint, image, disabled) QAction* name = nullptr;
@@ -275,7 +278,8 @@ public:
 
 private:
     desktop::TAlarmSound* FAlarmSound = nullptr;
-    void AlarmAct(const desktop::TAlarmAction& action);
+    desktop::TReminderSchedule FReminderSchedule;
+    void SetTimerAandR(bool on);
 
 public:
     // ---- Copied text offered for reading (end of Converter.cpp) ----

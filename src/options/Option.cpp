@@ -3,6 +3,7 @@
 #include "Hotkeys.h"
 #include "KoUtils.h"
 #include "OptionControls.h"
+#include "ReminderModel.h"
 #include "ShellTree.h"
 #include "ShellVerbs.h"
 #include "mSpeech.h"
@@ -30,7 +31,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTabBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimeEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -543,9 +544,12 @@ void TFormOption::CreateReminders() {
     rows->setContentsMargins(4, 4, 4, 4);
     rows->setSpacing(3);
     ListViewReminderList =
-        Named(new QTableWidget(0, 3), "ListViewReminderList", QStringLiteral("All reminders list"));
-    ListViewReminderList->setHorizontalHeaderLabels({"Date", "Time", "Message"});
+        Named(new QTableView, "ListViewReminderList", QStringLiteral("All reminders list"));
+    FReminderRows = new options::TReminderModel(this);
+    ListViewReminderList->setModel(FReminderRows);
     ListViewReminderList->verticalHeader()->hide();
+    // Rows of one height, never measured one by one: a long list costs nothing to lay out.
+    ListViewReminderList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     ListViewReminderList->verticalHeader()->setDefaultSectionSize(18);
     ListViewReminderList->horizontalHeader()->setSectionsClickable(false);
     ListViewReminderList->horizontalHeader()->setStretchLastSection(true);
@@ -716,9 +720,9 @@ void TFormOption::Connect() {
     connect(Button1, &QPushButton::clicked, this, &TFormOption::Button1Click);
     connect(Button6, &QPushButton::clicked, this, &TFormOption::Button6Click);
     connect(ButtonDel, &QPushButton::clicked, this, &TFormOption::ButtonDelClick);
-    connect(ListViewReminderList, &QTableWidget::itemSelectionChanged, this,
+    connect(ListViewReminderList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TFormOption::ListViewReminderListSelectItem);
-    connect(ListViewReminderList, &QTableWidget::cellDoubleClicked, this,
+    connect(ListViewReminderList, &QAbstractItemView::doubleClicked, this,
             &TFormOption::ListViewReminderListDblClick);
     flag(CheckBoxReminderMsgBox, Settings.ReminderMsgBox);
 }
@@ -1090,34 +1094,14 @@ void TFormOption::CheckBoxGlobalHotkeyClick() {
 // --- Reminders --------------------------------------------------------------------------------
 
 void TFormOption::FillReminderRows() {
-    const QSignalBlocker quiet(ListViewReminderList);
-    ListViewReminderList->clearContents();
-    const QList<desktop::TReminderRow>& rows = FReminders->Rows();
-    ListViewReminderList->setRowCount(int(rows.size()));
-    const QString unreadable =
-        QStringLiteral("This moment does not read as a date and time in the current formats. "
-                       "The reminder is kept as it was written.");
-    for (int r = 0; r < rows.size(); ++r) {
-        const desktop::TReminderRow& row = rows[r];
-        const bool readable = row.ParsedDate().isValid() && row.ParsedTime().isValid();
-        const QString cells[] = {row.Date, row.Time, row.Message};
-        for (int c = 0; c < 3; ++c) {
-            auto* cell = new QTableWidgetItem(cells[c]);
-            if (!readable && c < 2) {
-                cell->setForeground(Qt::red);
-                cell->setToolTip(unreadable);
-                if (c == 1 && cells[c].isEmpty())
-                    cell->setText(QStringLiteral("?"));
-            }
-            ListViewReminderList->setItem(r, c, cell);
-        }
-    }
+    const QSignalBlocker quiet(ListViewReminderList->selectionModel());
+    FReminderRows->SetEditor(FReminders.get());
     ListViewReminderList->clearSelection();
 }
 
 int TFormOption::SelectedReminder() const {
-    const QList<QTableWidgetItem*> selected = ListViewReminderList->selectedItems();
-    return selected.isEmpty() ? -1 : selected.constFirst()->row();
+    const QModelIndexList selected = ListViewReminderList->selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.constFirst().row();
 }
 
 void TFormOption::Button1Click() {

@@ -24,7 +24,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QStackedWidget;
 class QTabBar;
-class QTableWidget;
+class QTableView;
 class QTimeEdit;
 class QToolButton;
 
@@ -34,6 +34,7 @@ class TMSpeech;
 
 namespace options {
 
+class TReminderModel;
 class TSpinEdit;
 class THotKey;
 
@@ -158,7 +159,7 @@ public:
     // Reminders.
     QCheckBox* CheckBoxReminder = nullptr;
     QGroupBox* GroupBoxReminder = nullptr;
-    QTableWidget* ListViewReminderList = nullptr;
+    QTableView* ListViewReminderList = nullptr;
     QDateEdit* DatePicker = nullptr;
     QTimeEdit* TimePicker = nullptr;
     QPlainTextEdit* MemoReminder = nullptr;
@@ -213,5 +214,6 @@ private:
 
     options::TOptionsHost FHost;
     std::unique_ptr<desktop::TReminderEditor> FReminders;
+    options::TReminderModel* FReminderRows = nullptr;
     bool FShowingPage = false;
 };

@@ -81,8 +81,11 @@ public:
     // The holder starts answering; called once its event loop exists.
     virtual void Serve() = 0;
     // Asks the holder of `name` to show itself and open `files` (absolute paths). False when no
-    // holder answered within `timeoutMs`.
+    // holder answered within `timeoutMs`; the holder then never acts on it, even when it wakes
+    // later.
     virtual bool Ask(const QString& name, const QStringList& files, int timeoutMs) = 0;
+    // Why the last Claim failed, for the user; empty when it did not.
+    virtual QString Problem() const { return {}; }
 
 signals:
     // A later start asked; on the user-interface thread.

@@ -188,6 +188,9 @@ void ApplyFile(const TIniFile& ini, const platform::TProgramFolders& folders, QS
 } // namespace
 
 void LoadSettings(const platform::TProgramFolders& folders, QSize screenSize) {
+    // What saves cut short by a killed process left behind goes now, not at the next save.
+    RemoveStaleTemporaries(folders.ConfigFile());
+    RemoveStaleTemporaries(folders.PlaylistFile());
     TIniFile ini;
     ini.LoadFromFile(folders.ConfigFile());
     ApplyFile(ini, folders, screenSize);

@@ -146,6 +146,24 @@ private slots:
         QCOMPARE(EdgesOf(HTCAPTION), Qt::Edges());
     }
 
+    // A stored geometry of any values lands on the screens: sizes between the frame's minimum
+    // and the largest screen, a window off the screens moved onto the one it overlaps most
+    // (the first when none), one on them left where it is, also across two screens.
+    void fittedToScreens() {
+        const QList<QRect> two = {QRect(0, 0, 1280, 800), QRect(1280, 0, 1920, 1080)};
+        const QSize min(340, 120);
+        QCOMPARE(FitToScreens(100, 50, 603, 402, min, two), QRect(100, 50, 603, 402));
+        QCOMPARE(FitToScreens(1000, 100, 600, 400, min, two), QRect(1000, 100, 600, 400));
+        QCOMPARE(FitToScreens(0x7fffffff, 10, 2147483647, -5, min, two), QRect(0, 10, 1920, 120));
+        QCOMPARE(FitToScreens(-5000, -5000, 603, 402, min, two), QRect(0, 0, 603, 402));
+        QCOMPARE(FitToScreens(2900, 700, 603, 402, min, two), QRect(2597, 678, 603, 402));
+        QCOMPARE(FitToScreens(1000, 700, 603, 402, min, two), QRect(1280, 678, 603, 402));
+        QCOMPARE(FitToScreens(10, 10, 1920, 1080, min, {QRect(0, 0, 1280, 800)}),
+                 QRect(0, 0, 1280, 800));
+        QCOMPARE(FitToScreens(1LL << 40, -(1LL << 40), 5, 5, min, {}),
+                 QRect((1 << 24) - 1, -(1 << 24) + 1, 340, 120));
+    }
+
     void captionButtonStates() {
         const TBorderIcons all = biSystemMenu | biMinimize | biMaximize;
         TKoCaptionButtons b;

@@ -87,11 +87,13 @@ private slots:
         QVERIFY(!ini.contains(QRegularExpression("\\[GlobalHotkeyIDList\\][^\\[]*\\b24=0")));
     }
 
-    // Where the session has no global keys, one note says so plainly.
+    // Where the session has no global keys, one note says so plainly; what remembers it stays
+    // in the program folder of a portable program.
     void noGlobalKeysInThisSession() {
         Messages m;
-        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                      "/nurva/no-global-hotkeys-noted");
+        const QString userFolder =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/nurva";
+        QFile::remove(AppDir() + "no-global-hotkeys-noted");
         fake::TServices f;
         f.Hotkeys->IsAvailable = false;
         TFormCvt w(AppDir(), f.Bundle());
@@ -103,6 +105,8 @@ private slots:
         TFormCvt again(AppDir(), f.Bundle()); // the next start says it no more
         again.show();
         QVERIFY(!again.findChild<QMessageBox*>("HotkeyNote"));
+        QVERIFY(QFile::exists(AppDir() + "no-global-hotkeys-noted"));
+        QVERIFY(!QFile::exists(userFolder));
     }
 
     // The slider sets the device volume at once; the value is kept once, at the end.

@@ -18,7 +18,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimeEdit>
 #include <QtTest>
@@ -265,11 +265,13 @@ private slots:
             Settings.Reminder = true;
             ReminderList = {"zz garbage=kept as it is", good, "no equals sign"};
         });
-        QTableWidget* list = d->ListViewReminderList;
-        QCOMPARE(list->rowCount(), 3);
+        QTableView* list = d->ListViewReminderList;
+        const QAbstractItemModel* rows = list->model();
+        auto cell = [rows](int r, int c) { return rows->index(r, c).data().toString(); };
+        QCOMPARE(rows->rowCount(), 3);
         QStringList messages;
         for (int r = 0; r < 3; ++r)
-            messages << list->item(r, 2)->text();
+            messages << cell(r, 2);
         QVERIFY(messages.contains("Water the plants"));
         QVERIFY(messages.contains("kept as it is"));
 
@@ -277,7 +279,7 @@ private slots:
         d->TimePicker->setTime(QTime(10, 11, 12));
         d->MemoReminder->setPlainText("two\nlines");
         d->Button1Click();
-        QCOMPARE(list->rowCount(), 4);
+        QCOMPARE(rows->rowCount(), 4);
         QCOMPARE(ReminderList.size(), 4);
         QVERIFY(ReminderList.contains("zz garbage=kept as it is"));
         QVERIFY(ReminderList.contains(good));
@@ -288,12 +290,17 @@ private slots:
 
         // Selecting a row loads the editor; the unreadable one says so and loads nothing.
         int goodRow = -1, badRow = -1;
-        for (int r = 0; r < list->rowCount(); ++r) {
-            if (list->item(r, 2)->text() == "Water the plants")
+        for (int r = 0; r < rows->rowCount(); ++r) {
+            if (cell(r, 2) == "Water the plants")
                 goodRow = r;
-            if (list->item(r, 2)->text() == "kept as it is")
+            if (cell(r, 2) == "kept as it is")
                 badRow = r;
         }
+        // The unreadable moment is shown as written, in red.
+        QVERIFY(cell(badRow, 0).startsWith("zz"));
+        QCOMPARE(rows->index(badRow, 0).data(Qt::ForegroundRole).value<QBrush>().color(),
+                 QColor(Qt::red));
+        QVERIFY(!rows->index(goodRow, 0).data(Qt::ForegroundRole).isValid());
         list->selectRow(goodRow);
         QCOMPARE(d->DatePicker->date(), when.date());
         QCOMPARE(d->TimePicker->time(), when.time());

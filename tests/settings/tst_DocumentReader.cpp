@@ -112,8 +112,9 @@ private slots:
         QCOMPARE(Pieces(name, 100), QStringList{"Hello."});
         // Valid UTF-8 stays as it is, and every byte string comes back whole.
         QCOMPARE(KoUtils::DecodeFileName("na\xc3\xafve"), QString("na\u00efve"));
-        for (const QByteArray& raw : {QByteArray("\xff\xfe"), QByteArray("\xed\xa0\x80"),
-                                      QByteArray("a\xc3"), QByteArray("\xf4\x90\x80\x80")})
+        for (const QByteArray& raw :
+             {QByteArray("\xff\xfe"), QByteArray("\xed\xa0\x80"), QByteArray("a\xc3"),
+              QByteArray("\xf4\x90\x80\x80"), QByteArray("\xf0\x9f\x92\x80\x82.txt")})
             QCOMPARE(KoUtils::EncodeFileName(KoUtils::DecodeFileName(raw)), raw);
         // A character beyond U+FFFF whose second half looks like an escaped byte is a character
         // (U+1F480 is U+D83D U+DC80), next to a byte that is escaped.
