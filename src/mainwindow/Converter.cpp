@@ -6,8 +6,10 @@
 #include "FindDialog.h"
 #include "Global.h"
 #include "Hotkeys.h"
+#include "KeySpelling.h"
 #include "KoUtils.h"
 #include "Option.h"
+#include "Paste.h"
 #include "Product.h"
 #include "Prompt.h"
 #include "SysTray.h"
@@ -101,6 +103,10 @@ TFormCvt::TFormCvt(const platform::TProgramFolders& folders, platform::TServices
     CreateVoiceControls();
     CreateTray();
     CreateMediaControls();
+    // Every menu of the window, the tray's included, spells its keys as the options do.
+    auto* spelling = new mainwindow::TKeySpellingStyle(this);
+    for (QMenu* m : findChildren<QMenu*>())
+        m->setStyle(spelling);
     FormCreate();
 }
 
@@ -456,7 +462,14 @@ void TFormCvt::BindEditCommands() {
     connect(ActionEditUndo, &QAction::triggered, Memo1, &QPlainTextEdit::undo);
     connect(ActionEditCut, &QAction::triggered, Memo1, &QPlainTextEdit::cut);
     connect(ActionEditCopy, &QAction::triggered, Memo1, &QPlainTextEdit::copy);
-    connect(ActionEditPaste, &QAction::triggered, Memo1, &QPlainTextEdit::paste);
+    // Every text field pastes through the program's own clipboard reader, the editor from its
+    // menus too; what went wrong shows in the status panel.
+    FPaste = new desktop::TBoundedPaste(
+        [this](const desktop::TClipboardText& clip) {
+            ShowStatus(QStringLiteral(" ") + desktop::ClipboardProblem(clip));
+        },
+        this);
+    connect(ActionEditPaste, &QAction::triggered, this, [this] { FPaste->Paste(Memo1); });
     connect(ActionEditDel, &QAction::triggered, Memo1,
             [this] { Memo1->textCursor().removeSelectedText(); });
     connect(ActionEditSelectAll, &QAction::triggered, Memo1, &QPlainTextEdit::selectAll);
@@ -581,7 +594,6 @@ void TFormCvt::ApplyEditorSettings() {
 
 void TFormCvt::FormShow() {
     TKoForm::FormShow();
-    Guarded([this] { ShowHotkeyNote(); });
     Guarded([this] {
         SetMinWidth(340);
         SetMinHeight(120);
@@ -616,9 +628,11 @@ void TFormCvt::FormDestroy() {
 }
 
 void TFormCvt::closeEvent(QCloseEvent* event) {
+    // Everything is saved before the window reports that it closed: the program's end follows
+    // that report.
+    event->accept();
+    FormDestroy();
     TKoForm::closeEvent(event);
-    if (event->isAccepted())
-        FormDestroy();
 }
 
 bool TFormCvt::event(QEvent* event) {
@@ -632,6 +646,12 @@ bool TFormCvt::event(QEvent* event) {
 bool TFormCvt::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ToolTip && !Settings.ShowHint)
         return true;
+    // The note about global keys comes once the window is on the screen: shown with it, it
+    // would end up behind it.
+    if (event->type() == QEvent::Expose && !FHotkeyNote.isEmpty() && watched == windowHandle() &&
+        windowHandle()->isExposed())
+        QMetaObject::invokeMethod(
+            this, [this] { Guarded([this] { ShowHotkeyNote(); }); }, Qt::QueuedConnection);
     return TKoForm::eventFilter(watched, event);
 }
 
@@ -717,6 +737,7 @@ void TFormCvt::ActionToolsOptionsExecute() {
             native->setFlags(flags);
     };
     host.SetTrayActive = [this](bool on) { SysTray1->SetActive(on); };
+    host.SuspendGlobalHotkeys = [this](bool on) { FServices.Hotkeys->Suspend(on); };
     host.SetTimerAandR = [this](bool on) {
         if (on)
             TimerAandR->start();
@@ -788,12 +809,15 @@ void TFormCvt::ApplyHotkeys() {
             refused << QStringLiteral("\"%1\" (%2)")
                            .arg(ActionList1[n]->text(), settings::ShortCutToText(shortcut));
     }
+    // A key another program holds reaches that program wherever it is pressed, this window
+    // included.
     if (!refused.isEmpty())
-        FHotkeyNote = QStringLiteral("Another program holds these keys, so they do not work as "
-                                     "global hotkeys:\n\n") +
+        FHotkeyNote = QStringLiteral("Another program holds these keys: wherever they are "
+                                     "pressed, even in this window, they reach that program "
+                                     "and not this one.\n\n") +
                       refused.join(u'\n') +
-                      QStringLiteral("\n\nThey still work while this window has the focus. "
-                                     "Choose other keys in Options if you need them everywhere.");
+                      QStringLiteral("\n\nThe menus still run these commands. Choose other keys "
+                                     "for them in Options, on the page \"Interface\".");
     else if (global && !FServices.Hotkeys->Available() && FirstSessionWithoutHotkeys())
         FHotkeyNote = QStringLiteral(
             "Global hotkeys need an X11 session here. The commands' keys work while this "
@@ -843,8 +867,10 @@ void TFormCvt::ShowHotkeyNote() {
     note->setObjectName(QStringLiteral("HotkeyNote"));
     note->setAttribute(Qt::WA_DeleteOnClose);
     note->setModal(false);
-    note->show();
     FHotkeyNote.clear();
+    note->show();
+    note->raise();
+    note->activateWindow();
 }
 
 // --- The talking clock and the reminders ------------------------------------------------------
@@ -896,18 +922,18 @@ void TFormCvt::ActivateClipboardMonitor() {
 
 desktop::TClipboardText TFormCvt::ReadClipboard() {
     desktop::TClipboardText clip = desktop::ReadClipboardText();
-    if (clip.State == desktop::TClipboardText::TimedOut)
-        ShowStatus(QStringLiteral(" The program holding the clipboard did not answer."));
+    if (const QString problem = desktop::ClipboardProblem(clip); !problem.isEmpty())
+        ShowStatus(QStringLiteral(" ") + problem);
     return clip;
 }
 
 void TFormCvt::ClipboardMonitor1ClipboardChange() {
     if (!Settings.WatchClipboard)
         return;
-    // Reads and the prompt run events: the window may be gone when they return.
+    // The read runs events: the window may be gone when it returns.
     const QPointer<TFormCvt> alive(this);
     const desktop::TClipboardText clip = ReadClipboard();
-    if (!alive)
+    if (!alive || FDestroyed)
         return;
     std::optional<QString> text;
     if (clip.State == desktop::TClipboardText::Text)
@@ -917,13 +943,20 @@ void TFormCvt::ClipboardMonitor1ClipboardChange() {
     // One copy may be announced several times.
     if (!FClipboardRepeats.Fresh(*text, FClipboardClock.elapsed()))
         return;
-    const int action = Settings.ShowPrompt ? PromptClipboardAction() : Settings.DefAction;
-    if (!alive)
+    // Each offer acts on the text it offered, however many copies came meanwhile.
+    if (Settings.ShowPrompt)
+        OfferClipboardAction(
+            this, [this, offered = *text](int action) { ClipboardAct(action, offered); });
+    else
+        ClipboardAct(Settings.DefAction, *text);
+}
+
+void TFormCvt::ClipboardAct(int action, const QString& text) {
+    if (FDestroyed)
         return;
-    // Each action takes the text anew: what is on the clipboard once the prompt has closed.
     switch (action) {
     case desktop::caReadNow:
-        ActionReadClipboard->trigger();
+        ReadClipboardAloud(text);
         break;
     case desktop::caNew: {
         const qsizetype before = Playlist.size();
@@ -931,24 +964,17 @@ void TFormCvt::ClipboardMonitor1ClipboardChange() {
         // No new document (New said why): the text must not replace the one shown.
         if (Playlist.size() <= before)
             return;
-        const QString again = ReadClipboard().Value;
-        if (!alive)
-            return;
-        Memo1->setPlainText(again);
+        Memo1->setPlainText(text);
         ActionFileSave->trigger();
         break;
     }
-    case desktop::caAppend: {
+    case desktop::caAppend:
         // A document that could not be loaded is never written; nothing goes into it.
         if (DocumentUnloaded())
             return;
-        const desktop::TClipboardText again = ReadClipboard();
-        if (!alive || again.State != desktop::TClipboardText::Text)
-            return;
-        Memo1->appendPlainText(again.Value);
+        Memo1->appendPlainText(text);
         ActionFileSave->trigger();
         break;
-    }
     default:
         break;
     }

@@ -41,6 +41,7 @@ class QToolButton;
 
 namespace desktop {
 class TAlarmSound;
+class TBoundedPaste;
 struct TAlarmAction;
 class TMediaControls;
 class TSysTray;
@@ -283,10 +284,15 @@ public:
 
 private:
     void ActivateClipboardMonitor();
-    // Reads the clipboard; an owner that does not answer is told in the status panel.
+    // Reads the clipboard; why it brought no text (an owner that does not answer, a text too
+    // large) is told in the status panel.
     desktop::TClipboardText ReadClipboard();
     desktop::TRepeatFilter FClipboardRepeats;
     QElapsedTimer FClipboardClock;
+    desktop::TBoundedPaste* FPaste = nullptr;
+    // Carries out `action` on the copied text that was offered.
+    void ClipboardAct(int action, const QString& text);
+    void ReadClipboardAloud(const QString& text);
 
 public:
     // ---- The tray, later starts and the desktop's media controls (Tray.cpp) ----
