@@ -103,27 +103,30 @@ xcb_generic_event_t* NextEvent(xcb_connection_t* c, Clock::time_point deadline) 
     }
 }
 
-enum class TTake { Taken, Failed, TooLarge };
+// The property's type and the length of its value in bytes, without the value.
+bool PeekProperty(xcb_connection_t* c, xcb_window_t w, xcb_atom_t prop, xcb_atom_t& type,
+                  qint64& size) {
+    xcb_get_property_reply_t* r = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, w, prop, XCB_GET_PROPERTY_TYPE_ANY, 0, 0), nullptr);
+    if (!r)
+        return false;
+    type = r->type;
+    size = qint64(r->bytes_after);
+    std::free(r);
+    return true;
+}
 
-// Reads and deletes the property. A value larger than the limit is not read: `size` then says
-// how large it is.
-TTake TakeProperty(xcb_connection_t* c, xcb_window_t w, xcb_atom_t prop, QByteArray& data,
-                   xcb_atom_t& type, qint64& size) {
-    std::uint32_t offset = 0; // in 32-bit units
-    for (;;) {
+// Appends the property's value to `data` (with `data` null, drops it) and deletes the property,
+// which tells the owner that the value was taken.
+bool TakeProperty(xcb_connection_t* c, xcb_window_t w, xcb_atom_t prop, QByteArray* data) {
+    for (std::uint32_t offset = 0; data;) { // in 32-bit units
         xcb_get_property_reply_t* r = xcb_get_property_reply(
             c, xcb_get_property(c, 0, w, prop, XCB_GET_PROPERTY_TYPE_ANY, offset, 1 << 18),
             nullptr);
         if (!r)
-            return TTake::Failed;
-        type = r->type;
+            return false;
         const int length = xcb_get_property_value_length(r);
-        size = data.size() + length + qint64(r->bytes_after);
-        if (size > MaxClipboardBytes) {
-            std::free(r);
-            return TTake::TooLarge;
-        }
-        data.append(static_cast<const char*>(xcb_get_property_value(r)), length);
+        data->append(static_cast<const char*>(xcb_get_property_value(r)), length);
         const bool more = r->bytes_after > 0;
         std::free(r);
         offset += std::uint32_t(length) / 4;
@@ -132,7 +135,7 @@ TTake TakeProperty(xcb_connection_t* c, xcb_window_t w, xcb_atom_t prop, QByteAr
     }
     xcb_delete_property(c, w, prop);
     xcb_flush(c);
-    return TTake::Taken;
+    return true;
 }
 
 TClipboardText TooLargeText(qint64 size) {
@@ -197,24 +200,30 @@ TClipboardText ReadX11Clipboard(int timeoutMs, const char* selection) {
         QByteArray data;
         xcb_atom_t type = XCB_ATOM_NONE;
         qint64 size = 0;
-        switch (TakeProperty(c, w, prop, data, type, size)) {
-        case TTake::Failed:
+        if (!PeekProperty(c, w, prop, type, size))
             return {};
-        case TTake::TooLarge:
-            return TooLargeText(size);
-        case TTake::Taken:
-            break;
-        }
-        if (type == incr) {
+        if (type != incr) {
+            const bool fits = size <= MaxClipboardBytes;
+            if (!TakeProperty(c, w, prop, fits ? &data : nullptr))
+                return {};
+            if (!fits)
+                return TooLargeText(size);
+        } else {
             // Large texts come in pieces: each new value of the property is the next piece,
-            // and an empty one ends the transfer. The first value tells the size, at least.
-            if (data.size() >= 4) {
-                std::uint32_t announced = 0;
-                std::memcpy(&announced, data.constData(), 4);
-                if (qint64(announced) > MaxClipboardBytes)
-                    return TooLargeText(announced);
+            // and an empty one ends the transfer. The first value tells the size, at least. A
+            // text too large is taken to its end all the same, each piece dropped as it
+            // comes: an owner left in the middle of a transfer may answer nobody after it.
+            QByteArray announced;
+            if (!TakeProperty(c, w, prop, &announced))
+                return {};
+            qint64 total = 0;
+            if (announced.size() >= 4) {
+                std::uint32_t value = 0;
+                std::memcpy(&value, announced.constData(), 4);
+                total = value;
             }
-            data.clear();
+            bool keep = total <= MaxClipboardBytes;
+            qint64 received = 0;
             for (;;) {
                 deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
                 xcb_generic_event_t* e = NextEvent(c, deadline);
@@ -226,17 +235,21 @@ TClipboardText ReadX11Clipboard(int timeoutMs, const char* selection) {
                 std::free(e);
                 if (!piece)
                     continue;
-                QByteArray chunk;
-                qint64 chunkSize = 0;
-                const TTake took = TakeProperty(c, w, prop, chunk, type, chunkSize);
-                if (took == TTake::Failed)
+                qint64 length = 0;
+                if (!PeekProperty(c, w, prop, type, length))
                     return {};
-                if (took == TTake::TooLarge || data.size() + chunk.size() > MaxClipboardBytes)
-                    return TooLargeText(data.size() + std::max<qint64>(chunk.size(), chunkSize));
-                if (chunk.isEmpty())
+                received += length;
+                if (keep && received > MaxClipboardBytes) {
+                    keep = false;
+                    data = QByteArray();
+                }
+                if (!TakeProperty(c, w, prop, keep ? &data : nullptr))
+                    return {};
+                if (length == 0)
                     break;
-                data += chunk;
             }
+            if (!keep)
+                return TooLargeText(std::max(total, received));
         }
         // Some owners answer every request with what they hold, whatever was asked for: a
         // picture that comes back is no text.
