@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QList>
+#include <QRandomGenerator>
 #include <QSet>
 
 #include <xcb/xcb.h>
@@ -79,10 +80,16 @@ public:
         FSymbols = xcb_key_symbols_alloc(c);
         FNumLockMask = NumLockMask();
         FLentAtom = InternAtom("_NURVA_LENT_KEYCODES");
-        // The mark of this process among the lenders; it goes when the process does, however.
+        FLenderAtom = InternAtom("_NURVA_LENDER");
+        // The mark of this process among the lenders: a window, which goes when the process
+        // does, however it ends. The server hands a later client the same window numbers, so
+        // the window carries a number of this process's own.
         FMarker = xcb_generate_id(c);
+        FNonce = QRandomGenerator::system()->generate();
         xcb_create_window(c, XCB_COPY_FROM_PARENT, FMarker, FRoot, 0, 0, 1, 1, 0,
                           XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, FMarker, FLenderAtom, XCB_ATOM_CARDINAL, 32,
+                            1, &FNonce);
         GiveBackAbandoned();
         qApp->installNativeEventFilter(this);
     }
@@ -254,6 +261,7 @@ private:
     // the next start puts back those whose lender is gone and that still give the key lent.
     struct TLent {
         xcb_window_t Lender;
+        std::uint32_t Nonce;
         xcb_keycode_t Code;
         xcb_keysym_t Sym;
     };
@@ -269,13 +277,13 @@ private:
     std::vector<TLent> ReadLent() {
         std::vector<TLent> lent;
         auto* r = xcb_get_property_reply(
-            FConn, xcb_get_property(FConn, 0, FRoot, FLentAtom, XCB_ATOM_CARDINAL, 0, 3 * 256),
+            FConn, xcb_get_property(FConn, 0, FRoot, FLentAtom, XCB_ATOM_CARDINAL, 0, 4 * 256),
             nullptr);
         if (r && r->format == 32) {
             const auto* v = static_cast<const std::uint32_t*>(xcb_get_property_value(r));
             const int n = xcb_get_property_value_length(r) / 4;
-            for (int i = 0; i + 2 < n; i += 3)
-                lent.push_back({v[i], xcb_keycode_t(v[i + 1]), v[i + 2]});
+            for (int i = 0; i + 3 < n; i += 4)
+                lent.push_back({v[i], v[i + 1], xcb_keycode_t(v[i + 2]), v[i + 3]});
         }
         std::free(r);
         return lent;
@@ -284,7 +292,7 @@ private:
     void WriteLent(const std::vector<TLent>& lent) {
         std::vector<std::uint32_t> v;
         for (const TLent& l : lent)
-            v.insert(v.end(), {l.Lender, l.Code, l.Sym});
+            v.insert(v.end(), {l.Lender, l.Nonce, l.Code, l.Sym});
         if (v.empty())
             xcb_delete_property(FConn, FRoot, FLentAtom);
         else
@@ -301,30 +309,33 @@ private:
         std::vector<TLent> lent = ReadLent();
         std::erase_if(lent, [&](const TLent& l) { return l.Lender == FMarker && l.Code == code; });
         if (sym != 0)
-            lent.push_back({FMarker, code, sym});
+            lent.push_back({FMarker, FNonce, code, sym});
         WriteLent(lent);
         xcb_ungrab_server(FConn);
         xcb_flush(FConn);
     }
 
-    bool WindowExists(xcb_window_t w) {
+    // Whether the lender of `l` still runs: its window is there and carries its number.
+    bool LenderRuns(const TLent& l) {
         xcb_generic_error_t* error = nullptr;
-        auto* r =
-            xcb_get_window_attributes_reply(FConn, xcb_get_window_attributes(FConn, w), &error);
-        const bool exists = r != nullptr;
+        auto* r = xcb_get_property_reply(
+            FConn, xcb_get_property(FConn, 0, l.Lender, FLenderAtom, XCB_ATOM_CARDINAL, 0, 1),
+            &error);
+        const bool runs = r && r->format == 32 && xcb_get_property_value_length(r) == 4 &&
+                          *static_cast<const std::uint32_t*>(xcb_get_property_value(r)) == l.Nonce;
         std::free(r);
         std::free(error);
-        return exists;
+        return runs;
     }
 
     void GiveBackAbandoned() {
-        if (FLentAtom == XCB_ATOM_NONE)
+        if (FLentAtom == XCB_ATOM_NONE || FLenderAtom == XCB_ATOM_NONE)
             return;
         xcb_grab_server(FConn);
         std::vector<TLent> lent = ReadLent();
         const std::size_t before = lent.size();
         std::erase_if(lent, [&](const TLent& l) {
-            if (WindowExists(l.Lender))
+            if (LenderRuns(l))
                 return false;
             // Someone may have given the keycode another key since: that one stays.
             if (KeysymOf(l.Code) == l.Sym)
@@ -383,7 +394,9 @@ private:
     QHash<int, TGrab> FById;
     QSet<xcb_keycode_t> FBorrowed; // spare keycodes given to keys the keymap lacked
     xcb_atom_t FLentAtom = XCB_ATOM_NONE;
+    xcb_atom_t FLenderAtom = XCB_ATOM_NONE;
     xcb_window_t FMarker = 0;
+    std::uint32_t FNonce = 0;
     bool FSuspended = false;
 };
 
