@@ -108,18 +108,17 @@ void TFormCvt::CreateMediaControls() {
             a->trigger();
     };
     auto reading = [this] { return ActionStop->isEnabled(); };
-    // A media key pressed with the window out of sight: an empty document is said, not kept
-    // silent.
+    // A media key is pressed with the window often out of sight: an empty document is said
+    // aloud, not met with silence.
     auto play = [=, this] {
         if (!ActionTTS->isEnabled() || !Memo1->toPlainText().trimmed().isEmpty()) {
             run(ActionTTS);
             return;
         }
-        const QString empty = QStringLiteral("The document is empty: there is nothing to read.");
         Settings.ConvertMode = 0;
         ReadKind = rkNone;
-        BeginReading(empty, false, false);
-        ShowStatus(QStringLiteral(" ") + empty);
+        BeginReading(QStringLiteral("The document is empty: there is nothing to read."), false,
+                     false);
     };
     connect(MediaControls1, &TMediaControls::playPause, this, [=, this] {
         if (reading())
