@@ -69,6 +69,7 @@ TKoFormPrompt::TKoFormPrompt(QWidget* parent) : TKoForm(parent) {
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(3000);
+    Timer1->setTimerType(Qt::PreciseTimer); // "after PromptDelay seconds", not a little before
     connect(Timer1, &QTimer::timeout, this, &TKoFormPrompt::Timer1Timer);
     Timer1->start();
     BitBtnRead->setFocus();

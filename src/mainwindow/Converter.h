@@ -278,7 +278,7 @@ private:
     void AlarmAct(const desktop::TAlarmAction& action);
 
 public:
-    // ---- Copied text offered for reading (end of Converter.cpp) ----
+    // ---- Copied text offered for reading (Clipboard.cpp) ----
     desktop::TClipboardMonitor* ClipboardMonitor1 = nullptr;
     void ClipboardMonitor1ClipboardChange();
 
