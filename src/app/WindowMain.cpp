@@ -144,7 +144,9 @@ int RunWindowedReader(int argc, char** argv, const QStringList& documents) {
     }
     TSignalClose signalClose;
     QApplication app(argc, argv);
-    app.setQuitOnLastWindowClosed(true);
+    // Only the main window's end ends the program: closing a message box or the clipboard
+    // prompt while the window is hidden in the tray must not.
+    app.setQuitOnLastWindowClosed(false);
     KoUtils::SetMessageBoxHandler(WindowMessageBox);
     platform::TServices services = platform::Services();
     if (auto keys = platform::CreateX11GlobalHotkeys())
@@ -176,6 +178,10 @@ int RunWindowedReader(int argc, char** argv, const QStringList& documents) {
         // The session ending, or anything else that quits the loop, saves too.
         QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
                          [&window] { window.FormDestroy(); });
+        // Exit, the frame's close button, the media controls' Quit: from whatever state the
+        // window is in (hidden in the tray, minimised, under a dialog), its close ends the
+        // program. Every loop ends, a dialog's too.
+        QObject::connect(&window, &TKoForm::Closed, &app, [] { QCoreApplication::exit(0); });
         if (gClosing) {
             window.FormDestroy();
         } else {

@@ -6,11 +6,12 @@
 #include "FindDialog.h"
 #include "Global.h"
 #include "Hotkeys.h"
+#include "KeySpelling.h"
 #include "KoFrameLogic.h"
 #include "KoUtils.h"
 #include "Option.h"
+#include "Paste.h"
 #include "Product.h"
-#include "Prompt.h"
 #include "SysTray.h"
 
 #include <QAction>
@@ -103,6 +104,10 @@ TFormCvt::TFormCvt(const platform::TProgramFolders& folders, platform::TServices
     CreateVoiceControls();
     CreateTray();
     CreateMediaControls();
+    // Every menu of the window, the tray's included, spells its keys as the options do.
+    auto* spelling = new mainwindow::TKeySpellingStyle(this);
+    for (QMenu* m : findChildren<QMenu*>())
+        m->setStyle(spelling);
     FormCreate();
 }
 
@@ -458,7 +463,14 @@ void TFormCvt::BindEditCommands() {
     connect(ActionEditUndo, &QAction::triggered, Memo1, &QPlainTextEdit::undo);
     connect(ActionEditCut, &QAction::triggered, Memo1, &QPlainTextEdit::cut);
     connect(ActionEditCopy, &QAction::triggered, Memo1, &QPlainTextEdit::copy);
-    connect(ActionEditPaste, &QAction::triggered, Memo1, &QPlainTextEdit::paste);
+    // Every text field pastes through the program's own clipboard reader, the editor from its
+    // menus too; what went wrong shows in the status panel.
+    FPaste = new desktop::TBoundedPaste(
+        [this](const desktop::TClipboardText& clip) {
+            ShowStatus(QStringLiteral(" ") + desktop::ClipboardProblem(clip));
+        },
+        this);
+    connect(ActionEditPaste, &QAction::triggered, this, [this] { FPaste->Paste(Memo1); });
     connect(ActionEditDel, &QAction::triggered, Memo1,
             [this] { Memo1->textCursor().removeSelectedText(); });
     connect(ActionEditSelectAll, &QAction::triggered, Memo1, &QPlainTextEdit::selectAll);
@@ -582,7 +594,6 @@ void TFormCvt::ApplyEditorSettings() {
 
 void TFormCvt::FormShow() {
     TKoForm::FormShow();
-    Guarded([this] { ShowHotkeyNote(); });
     Guarded([this] {
         SetMinWidth(MainMinimumSize.width());
         SetMinHeight(MainMinimumSize.height());
@@ -617,9 +628,11 @@ void TFormCvt::FormDestroy() {
 }
 
 void TFormCvt::closeEvent(QCloseEvent* event) {
+    // Everything is saved before the window reports that it closed: the program's end follows
+    // that report.
+    event->accept();
+    FormDestroy();
     TKoForm::closeEvent(event);
-    if (event->isAccepted())
-        FormDestroy();
 }
 
 bool TFormCvt::event(QEvent* event) {
@@ -633,6 +646,12 @@ bool TFormCvt::event(QEvent* event) {
 bool TFormCvt::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ToolTip && !Settings.ShowHint)
         return true;
+    // The note about global keys comes once the window is on the screen: shown with it, it
+    // would end up behind it.
+    if (event->type() == QEvent::Expose && !FHotkeyNote.isEmpty() && watched == windowHandle() &&
+        windowHandle()->isExposed())
+        QMetaObject::invokeMethod(
+            this, [this] { Guarded([this] { ShowHotkeyNote(); }); }, Qt::QueuedConnection);
     return TKoForm::eventFilter(watched, event);
 }
 
@@ -718,6 +737,7 @@ void TFormCvt::ActionToolsOptionsExecute() {
             native->setFlags(flags);
     };
     host.SetTrayActive = [this](bool on) { SysTray1->SetActive(on); };
+    host.SuspendGlobalHotkeys = [this](bool on) { FServices.Hotkeys->Suspend(on); };
     host.SetTimerAandR = [this](bool on) { SetTimerAandR(on); };
     options::ShowOptionsDialog(host, this);
 }
@@ -784,12 +804,15 @@ void TFormCvt::ApplyHotkeys() {
             refused << QStringLiteral("\"%1\" (%2)")
                            .arg(ActionList1[n]->text(), settings::ShortCutToText(shortcut));
     }
+    // A key another program holds reaches that program wherever it is pressed, this window
+    // included.
     if (!refused.isEmpty())
-        FHotkeyNote = QStringLiteral("Another program holds these keys, so they do not work as "
-                                     "global hotkeys:\n\n") +
+        FHotkeyNote = QStringLiteral("Another program holds these keys: wherever they are "
+                                     "pressed, even in this window, they reach that program "
+                                     "and not this one.\n\n") +
                       refused.join(u'\n') +
-                      QStringLiteral("\n\nThey still work while this window has the focus. "
-                                     "Choose other keys in Options if you need them everywhere.");
+                      QStringLiteral("\n\nThe menus still run these commands. Choose other keys "
+                                     "for them in Options, on the page \"Interface\".");
     else if (global && !FServices.Hotkeys->Available() && FirstSessionWithoutHotkeys())
         FHotkeyNote = QStringLiteral(
             "Global hotkeys need an X11 session here. The commands' keys work while this "
@@ -837,8 +860,10 @@ void TFormCvt::ShowHotkeyNote() {
     note->setObjectName(QStringLiteral("HotkeyNote"));
     note->setAttribute(Qt::WA_DeleteOnClose);
     note->setModal(false);
-    note->show();
     FHotkeyNote.clear();
+    note->show();
+    note->raise();
+    note->activateWindow();
 }
 
 void TFormCvt::Note(const QString& text) {
@@ -898,76 +923,4 @@ void TFormCvt::SetTimerAandR(bool on) {
         TimerAandR->start();
     else
         TimerAandR->stop();
-}
-
-// --- Copied text offered for reading ----------------------------------------------------------
-
-// The monitor listens for the whole run; WatchClipboard is read at each change, so the
-// options apply at once. Where changes cannot be seen at all, the user is told once.
-void TFormCvt::ActivateClipboardMonitor() {
-    const QString unavailable = desktop::TClipboardMonitor::ChangesUnavailable();
-    if (Settings.WatchClipboard && !unavailable.isEmpty())
-        QMetaObject::invokeMethod(
-            this, [this, unavailable] { ShowStatus(QStringLiteral(" ") + unavailable); },
-            Qt::QueuedConnection);
-}
-
-desktop::TClipboardText TFormCvt::ReadClipboard() {
-    desktop::TClipboardText clip = desktop::ReadClipboardText();
-    if (clip.State == desktop::TClipboardText::TimedOut)
-        ShowStatus(QStringLiteral(" The program holding the clipboard did not answer."));
-    return clip;
-}
-
-void TFormCvt::ClipboardMonitor1ClipboardChange() {
-    if (!Settings.WatchClipboard)
-        return;
-    // Reads and the prompt run events: the window may be gone when they return.
-    const QPointer<TFormCvt> alive(this);
-    const desktop::TClipboardText clip = ReadClipboard();
-    if (!alive)
-        return;
-    std::optional<QString> text;
-    if (clip.State == desktop::TClipboardText::Text)
-        text = clip.Value;
-    if (!desktop::ClipboardOffered(Settings, text))
-        return;
-    // One copy may be announced several times.
-    if (!FClipboardRepeats.Fresh(*text, FClipboardClock.elapsed()))
-        return;
-    const int action = Settings.ShowPrompt ? PromptClipboardAction() : Settings.DefAction;
-    if (!alive)
-        return;
-    // Each action takes the text anew: what is on the clipboard once the prompt has closed.
-    switch (action) {
-    case desktop::caReadNow:
-        ActionReadClipboard->trigger();
-        break;
-    case desktop::caNew: {
-        const qsizetype before = Playlist.size();
-        ActionFileNew->trigger();
-        // No new document (New said why): the text must not replace the one shown.
-        if (Playlist.size() <= before)
-            return;
-        const QString again = ReadClipboard().Value;
-        if (!alive)
-            return;
-        Memo1->setPlainText(again);
-        ActionFileSave->trigger();
-        break;
-    }
-    case desktop::caAppend: {
-        // A document that could not be loaded is never written; nothing goes into it.
-        if (DocumentUnloaded())
-            return;
-        const desktop::TClipboardText again = ReadClipboard();
-        if (!alive || again.State != desktop::TClipboardText::Text)
-            return;
-        Memo1->appendPlainText(again.Value);
-        ActionFileSave->trigger();
-        break;
-    }
-    default:
-        break;
-    }
 }

@@ -42,6 +42,7 @@ class QToolButton;
 
 namespace desktop {
 class TAlarmSound;
+class TBoundedPaste;
 struct TAlarmAction;
 class TMediaControls;
 class TSysTray;
@@ -282,16 +283,21 @@ private:
     void SetTimerAandR(bool on);
 
 public:
-    // ---- Copied text offered for reading (end of Converter.cpp) ----
+    // ---- Copied text offered for reading (Clipboard.cpp) ----
     desktop::TClipboardMonitor* ClipboardMonitor1 = nullptr;
     void ClipboardMonitor1ClipboardChange();
 
 private:
     void ActivateClipboardMonitor();
-    // Reads the clipboard; an owner that does not answer is told in the status panel.
+    // Reads the clipboard; why it brought no text (an owner that does not answer, a text too
+    // large) is told in the status panel.
     desktop::TClipboardText ReadClipboard();
     desktop::TRepeatFilter FClipboardRepeats;
     QElapsedTimer FClipboardClock;
+    desktop::TBoundedPaste* FPaste = nullptr;
+    // Carries out `action` on the copied text that was offered.
+    void ClipboardAct(int action, const QString& text);
+    void ReadClipboardAloud(const QString& text);
 
 public:
     // ---- The tray, later starts and the desktop's media controls (Tray.cpp) ----

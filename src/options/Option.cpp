@@ -381,6 +381,8 @@ void TFormOption::CreateMisc() {
     ComboBoxHotkeys = List("ComboBoxHotkeys", {}, QStringLiteral("All commands available"));
     HotKey1 = Named(new options::THotKey, "HotKey1",
                     QStringLiteral("Set the key combination for the current command"));
+    // A copy: the field lets go of the keyboard also while the dialog is being destroyed.
+    HotKey1->OnCapture = FHost.SuspendGlobalHotkeys;
     Button2 =
         Button("Button2", QStringLiteral("Update"), QStringLiteral("Update the current hotkey"));
     Button3 = Button("Button3", QStringLiteral("All Default"),

@@ -57,6 +57,9 @@ struct TOptionsHost {
     std::function<void(bool)> SetTrayActive;
     // TimerAandR runs or stops.
     std::function<void(bool)> SetTimerAandR;
+    // While true, the global hotkeys let their keys reach the focused field (the hotkey field,
+    // where the user presses a combination the reader itself holds).
+    std::function<void(bool)> SuspendGlobalHotkeys;
 };
 
 // The folder picker: the chosen folder, or empty when the user cancelled.

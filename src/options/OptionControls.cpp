@@ -1,5 +1,7 @@
 #include "OptionControls.h"
 
+#include "Paste.h"
+
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -69,7 +71,30 @@ void TSpinEdit::focusOutEvent(QFocusEvent* event) {
 
 THotKey::THotKey(QWidget* parent) : QLineEdit(parent) {
     setAttribute(Qt::WA_InputMethodEnabled, false);
+    setProperty(desktop::KeysOnlyProperty, true); // Ctrl+V is a combination here, not a paste
     SetHotKey(0);
+}
+
+THotKey::~THotKey() {
+    Capture(false);
+}
+
+void THotKey::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    Capture(true);
+}
+
+void THotKey::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    Capture(false);
+}
+
+void THotKey::Capture(bool on) {
+    if (on == FCapturing)
+        return;
+    FCapturing = on;
+    if (OnCapture)
+        OnCapture(on);
 }
 
 void THotKey::SetHotKey(settings::TShortCut value) {

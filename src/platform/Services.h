@@ -29,6 +29,10 @@ public:
     virtual void ReleaseAll() = 0;
     // False where this session has no global keys at all (Wayland without X11).
     virtual bool Available() const = 0;
+    // While suspended, the keys are not taken as global ones: pressed in this program's focused
+    // window they reach that window (a field where the user presses a combination to choose
+    // it). Registrations stay.
+    virtual void Suspend(bool suspended) { (void)suspended; }
 
 signals:
     // A registered key was pressed: runs on the user-interface thread.

@@ -13,10 +13,14 @@ nurva_add_test(tst_ConverterServices SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_Conve
 pkg_check_modules(XCB_TEST REQUIRED IMPORTED_TARGET xcb xcb-keysyms)
 nurva_add_desktop_test(desktop_Hotkeys tst_HotkeysDesktop
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_HotkeysDesktop.cpp
-  LIBS nurva_mainwindow nurva_platform_x11 nurva_platformfake PkgConfig::XCB_TEST TIMEOUT 120)
+  LIBS nurva_mainwindow nurva_platform_x11 nurva_platformfake PkgConfig::XCB_TEST TIMEOUT 120
+  ENV NURVA_APPDIR=${NURVA_APPDIR})
+add_dependencies(tst_HotkeysDesktop nurva)
 
 # The tray with a real tray host and without one; the media controls on a private session bus.
 nurva_add_desktop_test(desktop_Tray tst_TrayDesktop
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_TrayDesktop.cpp
   LIBS nurva_mainwindow nurva_audiomonitor LABELS sound TIMEOUT 180
+  ENV NURVA_APPDIR=${NURVA_APPDIR}
   WRAP dbus-run-session --)
+add_dependencies(tst_TrayDesktop nurva)
