@@ -249,6 +249,8 @@ QByteArray Lexicon::FormatEntry(const LexiconEntry& e) {
 QString Lexicon::EntryProblem(const LexiconEntry& e) {
     if (e.Word.isEmpty())
         return QStringLiteral("the word is empty");
+    if (e.Word.startsWith(u'#'))
+        return QStringLiteral("a word cannot start with #, which starts a comment");
     if (e.Say.isEmpty())
         return QStringLiteral("the pronunciation is empty");
     if (e.Say.count(QLatin1String("[[")) != e.Say.count(QLatin1String("]]")))

@@ -75,8 +75,8 @@ public:
     QByteArray ToBytes() const;
     // An entry as a line of the file, without its line feed.
     static QByteArray FormatEntry(const LexiconEntry& entry);
-    // Why an entry cannot be written as it stands (no word, no pronunciation, phonemes not
-    // closed); empty when it can.
+    // Why an entry cannot be written as it stands (no word, a word that would make the line a
+    // comment, no pronunciation, phonemes not closed); empty when it can.
     static QString EntryProblem(const LexiconEntry& entry);
 
     // False with `error` set when the file cannot be read; a missing file is an empty

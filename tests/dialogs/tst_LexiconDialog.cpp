@@ -224,6 +224,14 @@ private slots:
             QCOMPARE(messages.texts.value(0),
                      QString("Row 5: phonemes opened with [[ are not closed with ]]."));
             QVERIFY(form.Model->Note(4).startsWith("Not an entry yet: phonemes"));
+            // A word that would make its line a comment is refused as well.
+            Set(form, 4, Col::ColSay, "bad");
+            Set(form, 4, Col::ColWord, "#Bad");
+            messages.texts.clear();
+            form.ButtonOK->click();
+            QVERIFY(!form.Saved());
+            QCOMPARE(messages.texts.value(0),
+                     QString("Row 5: a word cannot start with #, which starts a comment."));
         });
         QCOMPARE(ReadBytes(FPath), before);
 
