@@ -464,7 +464,7 @@ TFormLexicon::TFormLexicon(QWidget* parent, const Lexicon& lexicon, const QStrin
     setObjectName(QStringLiteral("FormLexicon"));
     setWindowTitle(QStringLiteral("Pronunciation Lexicon"));
     SetBorderIcons(koframe::biSystemMenu);
-    resize(760, 460);
+    resize(820, 480);
 
     Model = new TLexiconModel(lexicon, this);
     ListEntries = new QTableView;
@@ -496,9 +496,18 @@ TFormLexicon::TFormLexicon(QWidget* parent, const Lexicon& lexicon, const QStrin
 
     LabelEntries = new QLabel(QStringLiteral("&Words and how to say them:"));
     LabelEntries->setBuddy(ListEntries);
+    LabelNote = new QLabel;
+    LabelNote->setObjectName(QStringLiteral("LabelNote"));
+    LabelNote->setWordWrap(true);
+    LabelNote->setMinimumHeight(2 * LabelNote->fontMetrics().lineSpacing());
+    LabelNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LabelProblems = new QLabel;
     LabelProblems->setObjectName(QStringLiteral("LabelProblems"));
     LabelProblems->setWordWrap(true);
+    connect(ListEntries->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TFormLexicon::ShowNote);
+    connect(Model, &QAbstractItemModel::dataChanged, this, &TFormLexicon::ShowNote);
+    connect(Model, &QAbstractItemModel::rowsRemoved, this, &TFormLexicon::ShowNote);
 
     auto makeButton = [this](QPushButton*& button, const char* name, const QString& caption,
                              auto click) {
@@ -532,6 +541,7 @@ TFormLexicon::TFormLexicon(QWidget* parent, const Lexicon& lexicon, const QStrin
     layout->setContentsMargins(10, 8, 10, 10);
     layout->addWidget(LabelEntries);
     layout->addWidget(ListEntries);
+    layout->addWidget(LabelNote);
     layout->addWidget(LabelProblems);
     layout->addLayout(buttons);
     ShowProblems();
@@ -549,6 +559,13 @@ void TFormLexicon::ShowProblems() {
                                               "their notes say why. Mend or remove them; "
                                               "otherwise OK keeps them as they are.")
                                    .arg(problems));
+}
+
+void TFormLexicon::ShowNote() {
+    const int row = ListEntries->currentIndex().row();
+    const QString note = row >= 0 && row < Model->rowCount() ? Model->Note(row) : QString();
+    LabelNote->setText(note.isEmpty() ? QString()
+                                      : QStringLiteral("Row %1: %2").arg(row + 1).arg(note));
 }
 
 void TFormLexicon::FormShow() {

@@ -82,6 +82,7 @@ public:
                  engines::LexiconListen listen);
 
     QLabel* LabelEntries = nullptr;
+    QLabel* LabelNote = nullptr; // the current row's note, whole
     QLabel* LabelProblems = nullptr;
     QTableView* ListEntries = nullptr;
     TLexiconModel* Model = nullptr;
@@ -117,6 +118,7 @@ protected:
 
 private:
     void ShowProblems();
+    void ShowNote();
 
     QString FPath;
     engines::LexiconListen FListen;

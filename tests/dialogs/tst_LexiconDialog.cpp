@@ -185,6 +185,8 @@ private slots:
             QCOMPARE(form.Model->Note(2),
                      QString("Not used: no tab between the word and its pronunciation."));
             QCOMPARE(form.ListEntries->currentIndex().row(), 2);
+            QCOMPARE(form.LabelNote->text(),
+                     QString("Row 3: Not used: no tab between the word and its pronunciation."));
             QVERIFY(form.LabelProblems->isVisibleTo(&form));
             QVERIFY(form.LabelProblems->text().startsWith("3 lines of the file are not used"));
             QCOMPARE(Cell(form, 1, Col::ColWord), QString::fromUtf8("caf\u00E9"));
