@@ -37,8 +37,11 @@ void OnSignal(int) {
 int WindowMessageBox(const QString& text, const QString& caption, int flags) {
     if (gClosing)
         return 2; // the program is closing on a signal: nothing waits for an answer now
+    // Over the dialog it belongs to: the topmost modal window, which the window with the
+    // focus need not be (just after a file dialog closed there is none for a moment).
+    QWidget* owner = QApplication::activeModalWidget();
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::NoButton,
-                    QApplication::activeWindow());
+                    owner ? owner : QApplication::activeWindow());
     switch (flags & 0xF0) {
     case KoUtils::MB_ICONERROR:
         box.setIcon(QMessageBox::Critical);

@@ -75,6 +75,10 @@ QString TProgramFolders::LexiconFile() const {
     return FConfigDir + QStringLiteral("lexicon.txt");
 }
 
+QString TProgramFolders::LexiconSeenFile() const {
+    return FConfigDir + QStringLiteral("lexicon.seen");
+}
+
 QString TProgramFolders::PlaylistFile() const {
     return FConfigDir + QStringLiteral("playlist.apl");
 }

@@ -31,9 +31,10 @@ public:
     static TProgramFolders ForProgram(const QString& appDir);
 
     TMode Mode() const { return FMode; }
-    QString ConfigFile() const;   // config.ini
-    QString PlaylistFile() const; // playlist.apl
-    QString LexiconFile() const;  // lexicon.txt, the voice's pronunciations
+    QString ConfigFile() const;      // config.ini
+    QString PlaylistFile() const;    // playlist.apl
+    QString LexiconFile() const;     // lexicon.txt, the voice's pronunciations
+    QString LexiconSeenFile() const; // lexicon.seen, the faults of lexicon.txt the user has seen
     // The documents' and audio's default folders, with their trailing "/".
     QString TxtDir() const;
     QString WavDir() const;
