@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -189,6 +190,64 @@ private slots:
         QCOMPARE(Settings.DefSpd, 50);
         d->seSpd->stepBy(1000);
         QCOMPARE(Settings.DefSpd, 500);
+    }
+
+    // In every number field, typed into and left as a user does: what the field shows once
+    // left is what its setting holds, after a number in range, one out of it, and an emptied
+    // field.
+    void spinFieldShowsWhatItHolds() {
+        auto d = Open([] { Settings.Alarm = true; });
+        d->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d.get()));
+        const struct {
+            options::TSpinEdit* Field;
+            int Page;
+            const std::int32_t* Setting;
+        } fields[] = {{d->seShortPau, 2, &Settings.ShortPau},
+                      {d->seLongPau, 2, &Settings.LongPau},
+                      {d->seVol, 2, &Settings.DefVol},
+                      {d->seSpd, 2, &Settings.DefSpd},
+                      {d->sePit, 2, &Settings.DefPit},
+                      {d->SpinEditIgnoreLen, 4, &Settings.IgnoreLen},
+                      {d->SpinEditPromptDelay, 4, &Settings.PromptDelay},
+                      {d->SpinEditAlarmInterval, 5, &Settings.AlarmInterval}};
+        for (const auto& f : fields) {
+            const QString name = f.Field->objectName();
+            d->PageControl1->setCurrentIndex(f.Page);
+            QLineEdit* text = f.Field->findChild<QLineEdit*>();
+            auto type = [&](const QString& keys) {
+                f.Field->setFocus(Qt::MouseFocusReason);
+                QVERIFY2(f.Field->hasFocus(), qPrintable(name));
+                QTest::keyClick(f.Field, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(f.Field, Qt::Key_Backspace);
+                QTest::keyClicks(f.Field, keys);
+                d->ButtonOK->setFocus(Qt::TabFocusReason); // the field is left
+                QVERIFY2(!f.Field->hasFocus(), qPrintable(name));
+            };
+            const bool ranged = f.Field->MinValue() != 0 || f.Field->MaxValue() != 0;
+            const int min = f.Field->MinValue();
+            const int inside = ranged ? f.Field->MaxValue() - 1 : 40000; // not the minimum
+            type(QString::number(inside));
+            QCOMPARE(text->text(), QString::number(inside));
+            QCOMPARE(*f.Setting, inside);
+            type("");
+            QVERIFY2(text->text() == QString::number(*f.Setting),
+                     qPrintable(name + ": shows " + text->text() + ", holds " +
+                                QString::number(*f.Setting)));
+            QCOMPARE(*f.Setting, min);
+            if (ranged) {
+                type(QString::number(f.Field->MaxValue() + 5));
+                QCOMPARE(text->text(), QString::number(f.Field->MaxValue()));
+                QCOMPARE(*f.Setting, f.Field->MaxValue());
+            }
+            // The arrows step from what an emptied field counts as.
+            f.Field->setFocus(Qt::MouseFocusReason);
+            QTest::keyClick(f.Field, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(f.Field, Qt::Key_Backspace);
+            QTest::keyClick(f.Field, Qt::Key_Up);
+            QCOMPARE(*f.Setting, ranged ? min + 1 : 1);
+            QCOMPARE(text->text(), QString::number(*f.Setting));
+        }
     }
 
     void folders() {
