@@ -3,6 +3,7 @@
 #include "Hotkeys.h"
 #include "KoUtils.h"
 #include "OptionControls.h"
+#include "OptionKeys.h"
 #include "ShellTree.h"
 #include "ShellVerbs.h"
 #include "mSpeech.h"
@@ -170,6 +171,15 @@ TFormOption::TFormOption(options::TOptionsHost host, QWidget* parent)
     setFixedSize(ClientWidth + FrameWidth, ClientHeight + FrameHeight);
     CreatePages();
     Connect();
+    options::SetKeyboardAccess(*this);
+    options::BindPageKeys(this, PageControl1, 7);
+    options::StepOverRefused(
+        ComboBoxKBPS,
+        [this](int item) {
+            return options::Mp3RateAllowed(ComboBoxKHZ->currentIndex(),
+                                           ComboBoxKBPS->itemText(item).toInt());
+        },
+        [this] { ComboBoxKBPSChange(); });
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -896,21 +906,12 @@ void TFormOption::ComboBoxKHZChange() {
         ComboBoxKHZ->currentIndex() >= 0 ? ComboBoxKHZ->currentText() : QStringLiteral("22.05");
 }
 
-// The bit rates each group of frequencies allows.
 void TFormOption::ComboBoxKBPSChange() {
-    static const int low[] = {8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160};
-    static const int high[] = {32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
-    const int b = ComboBoxKBPS->currentText().toInt();
     const int khz = ComboBoxKHZ->currentIndex();
-    if (khz >= 0 && khz <= 5) {
-        if (std::find(std::begin(low), std::end(low), b) == std::end(low)) {
-            ComboBoxKBPS->setCurrentIndex(11);
-            KoUtils::ShowMessageBox(QStringLiteral("Only for 32KHZ~48KHZ Mode."),
-                                    KoUtils::MB_ICONINFORMATION);
-        }
-    } else if (std::find(std::begin(high), std::end(high), b) == std::end(high)) {
+    if (!options::Mp3RateAllowed(khz, ComboBoxKBPS->currentText().toInt())) {
         ComboBoxKBPS->setCurrentIndex(11);
-        KoUtils::ShowMessageBox(QStringLiteral("Only for 8KHZ~24KHZ Mode."),
+        KoUtils::ShowMessageBox(khz >= 0 && khz <= 5 ? QStringLiteral("Only for 32KHZ~48KHZ Mode.")
+                                                     : QStringLiteral("Only for 8KHZ~24KHZ Mode."),
                                 KoUtils::MB_ICONINFORMATION);
     }
     Settings.KBPS =

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -22,6 +23,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimeEdit>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace settings;
@@ -171,6 +173,28 @@ private slots:
         Pick(d->ComboBoxKBPS, d->ComboBoxKBPS->findText("320"));
         QCOMPARE(Settings.KBPS, QStringLiteral("320"));
 
+        // The keys step over the rates the frequency refuses: every allowed one is reached,
+        // and nothing is refused on the way.
+        auto key = [&](Qt::Key k) {
+            QTest::keyClick(d->ComboBoxKBPS, k);
+            return Settings.KBPS;
+        };
+        m.texts.clear();
+        Pick(d->ComboBoxKBPS, d->ComboBoxKBPS->findText("128"));
+        QCOMPARE(key(Qt::Key_Down), QStringLiteral("160"));
+        QCOMPARE(key(Qt::Key_PageDown), QStringLiteral("192"));
+        QCOMPARE(key(Qt::Key_Up), QStringLiteral("160"));
+        QCOMPARE(key(Qt::Key_Up), QStringLiteral("128"));
+        QCOMPARE(key(Qt::Key_End), QStringLiteral("320"));
+        QCOMPARE(key(Qt::Key_Down), QStringLiteral("320"));
+        QCOMPARE(key(Qt::Key_Home), QStringLiteral("32"));
+        Pick(d->ComboBoxKHZ, d->ComboBoxKHZ->findText("22.05"));
+        QCOMPARE(key(Qt::Key_Down), QStringLiteral("144"));
+        QCOMPARE(key(Qt::Key_Down), QStringLiteral("160"));
+        QCOMPARE(key(Qt::Key_Down), QStringLiteral("160"));
+        QCOMPARE(key(Qt::Key_Home), QStringLiteral("8"));
+        QVERIFY(m.texts.isEmpty());
+
         Pick(d->ComboBoxRealTime, d->ComboBoxRealTime->findText("32 X"));
         QCOMPARE(Settings.RealTime, 32 * 256);
     }
@@ -247,6 +271,144 @@ private slots:
             QTest::keyClick(f.Field, Qt::Key_Up);
             QCOMPARE(*f.Setting, ranged ? min + 1 : 1);
             QCOMPARE(text->text(), QString::number(*f.Setting));
+        }
+    }
+
+    // Every control of every page is reached with Tab, and Tab comes round again: no control
+    // keeps it.
+    void tabReachesEveryControl() {
+        auto d = Open([] {
+            Settings.Alarm = true;
+            Settings.Reminder = true;
+            ReminderList = {desktop::ReminderKey(QDateTime(QDate(2030, 1, 2), QTime(3, 4))) + "=a",
+                            desktop::ReminderKey(QDateTime(QDate(2030, 1, 3), QTime(3, 4))) + "=b"};
+        });
+        d->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d.get()));
+        auto focusTarget = [](QWidget* w) {
+            while (w->focusProxy())
+                w = w->focusProxy();
+            return w;
+        };
+        QWidget* pages[] = {d->TabSheetGeneral, d->TabSheetConvert,   d->TabSheetProsody,
+                            d->TabSheetMisc,    d->TabSheetClipboard, d->TabSheet1,
+                            d->TabSheet2};
+        for (int page = 0; page < 7; ++page) {
+            d->PageControl1->setCurrentIndex(page);
+            d->PageControl1->setFocus(Qt::TabFocusReason);
+            QSet<QWidget*> seen;
+            bool round = false;
+            for (int i = 0; i < 60 && !round; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                seen << QApplication::focusWidget();
+                round = QApplication::focusWidget() == d->PageControl1;
+            }
+            QVERIFY2(round, qPrintable(QString("Tab stays in %1 on page %2")
+                                           .arg(QApplication::focusWidget()->objectName())
+                                           .arg(page)));
+            QList<QWidget*> controls = pages[page]->findChildren<QWidget*>();
+            controls << d->ButtonOK;
+            for (QWidget* w : controls)
+                if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+                    QVERIFY2(seen.contains(focusTarget(w)),
+                             qPrintable(w->objectName() + " is never reached with Tab"));
+        }
+    }
+
+    // The dialog's own keys: Escape closes it, Ctrl+Tab and Ctrl+PageDown change its pages
+    // round, the mnemonics reach their controls, the key field takes what is pressed in it.
+    void dialogKeys() {
+        auto d = Open([] { Settings.LastOptionPage = 6; });
+        bool closed = false;
+        QTimer::singleShot(0, [&] {
+            // A failed check leaves the lambda: the dialog closes all the same.
+            auto done = qScopeGuard([&] { d->close(); });
+            QVERIFY(QTest::qWaitForWindowActive(d.get()));
+            auto press = [&](Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+                QTest::keyClick(QApplication::focusWidget(), key, mods);
+            };
+            QCOMPARE(d->ActivePage(), 6);
+            press(Qt::Key_Tab, Qt::ControlModifier);
+            QCOMPARE(d->ActivePage(), 0);
+            QCOMPARE(Settings.LastOptionPage, 0);
+            press(Qt::Key_PageDown, Qt::ControlModifier);
+            QCOMPARE(d->ActivePage(), 1);
+            press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(d->ActivePage(), 0);
+            press(Qt::Key_PageUp, Qt::ControlModifier);
+            QCOMPARE(d->ActivePage(), 6);
+            // The page keys work from inside a page's controls too.
+            d->PageControl1->setCurrentIndex(4);
+            d->ComboBoxDefAction->setFocus();
+            press(Qt::Key_PageDown, Qt::ControlModifier);
+            QCOMPARE(d->ActivePage(), 5);
+
+            d->PageControl1->setCurrentIndex(0);
+            const bool repeat = Settings.Repeat;
+            press(Qt::Key_R, Qt::AltModifier);
+            QTRY_COMPARE(Settings.Repeat, !repeat); // a mnemonic clicks a moment later
+            d->PageControl1->setCurrentIndex(2);
+            press(Qt::Key_V, Qt::AltModifier);
+            QCOMPARE(QApplication::focusWidget(), d->seVol);
+
+            d->PageControl1->setCurrentIndex(3);
+            d->HotKey1->setFocus();
+            press(Qt::Key_PageDown, Qt::ControlModifier);
+            QCOMPARE(d->ActivePage(), 3);
+            QCOMPARE(d->HotKey1->text(), QStringLiteral("Ctrl+PgDn"));
+            press(Qt::Key_K, Qt::AltModifier);
+            QCOMPARE(d->HotKey1->text(), QStringLiteral("Alt+K"));
+            QVERIFY(QApplication::focusWidget() == d->HotKey1);
+
+            press(Qt::Key_Escape);
+            closed = !d->isVisible();
+        });
+        d->hide();
+        d->ShowModal();
+        QVERIFY(closed);
+    }
+
+    // Every check box and push button of a page, and every label of a field, has a mnemonic
+    // of its own on that page.
+    void mnemonics() {
+        auto d = Open();
+        QWidget* pages[] = {d->TabSheetGeneral, d->TabSheetConvert,   d->TabSheetProsody,
+                            d->TabSheetMisc,    d->TabSheetClipboard, d->TabSheet1,
+                            d->TabSheet2};
+        for (QWidget* page : pages) {
+            QMap<QChar, QString> keys;
+            auto take = [&](const QString& caption, const QString& what) {
+                const int at = caption.indexOf('&');
+                QVERIFY2(at >= 0 && at + 1 < caption.size(), qPrintable(what + " has no mnemonic"));
+                const QChar key = caption[at + 1].toLower();
+                QVERIFY2(!keys.contains(key),
+                         qPrintable(what + " and " + keys.value(key) + " share " + key));
+                keys[key] = what;
+            };
+            for (auto* b : page->findChildren<QAbstractButton*>())
+                if (qobject_cast<QCheckBox*>(b) || qobject_cast<QPushButton*>(b))
+                    take(b->text(), b->objectName());
+            for (auto* l : page->findChildren<QLabel*>())
+                if (l->buddy())
+                    take(l->text(), l->text());
+            for (auto* g : page->findChildren<QGroupBox*>())
+                if (g->title().contains('&'))
+                    take(g->title(), g->title());
+            for (auto* field : page->findChildren<QWidget*>()) {
+                // The folders' "..." buttons take their label's key; the hotkey list its
+                // group's.
+                const bool labelled = qobject_cast<QComboBox*>(field) ||
+                                      qobject_cast<options::TSpinEdit*>(field) ||
+                                      field == d->SpeedButton1 || field == d->SpeedButton2 ||
+                                      field == d->SpeedButton3;
+                // The prompt's delay follows its check box's caption.
+                if (!labelled || field == d->ComboBoxHotkeys || field == d->SpinEditPromptDelay)
+                    continue;
+                bool found = false;
+                for (auto* l : page->findChildren<QLabel*>())
+                    found = found || l->buddy() == field;
+                QVERIFY2(found, qPrintable(field->objectName() + " has no label with a mnemonic"));
+            }
         }
     }
 
