@@ -3,6 +3,7 @@
 #include "Hotkeys.h"
 #include "KoUtils.h"
 #include "OptionControls.h"
+#include "OptionFont.h"
 #include "OptionKeys.h"
 #include "ShellTree.h"
 #include "ShellVerbs.h"
@@ -17,7 +18,6 @@
 #include <QDateEdit>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,7 +25,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -957,34 +956,10 @@ void TFormOption::AlarmOrReminderClick() {
 void TFormOption::Button4Click() {
     if (!FHost.Memo1)
         return;
-    QFontDialog FontDialog1(FHost.Memo1->font(), this);
-    FontDialog1.setOption(QFontDialog::DontUseNativeDialog);
-    // The toolkit's font dialog has no colour: its effects group gets a colour button.
+    QFont font = FHost.Memo1->font();
     QColor color = FHost.Memo1->palette().color(QPalette::Text);
-    for (QGroupBox* effects : FontDialog1.findChildren<QGroupBox*>()) {
-        if (!effects->layout() || effects->title() != QFontDialog::tr("Effects"))
-            continue;
-        auto* pick = new QPushButton(QStringLiteral("Color..."), effects);
-        pick->setObjectName(QStringLiteral("FontColor"));
-        auto swatch = [pick, &color] {
-            QPixmap p(14, 14);
-            p.fill(color);
-            pick->setIcon(QIcon(p));
-        };
-        swatch();
-        connect(pick, &QPushButton::clicked, &FontDialog1, [&FontDialog1, &color, swatch] {
-            const QColor c = QColorDialog::getColor(color, &FontDialog1);
-            if (c.isValid()) {
-                color = c;
-                swatch();
-            }
-        });
-        effects->layout()->addWidget(pick);
-        break;
-    }
-    if (FontDialog1.exec() != QDialog::Accepted)
+    if (!options::PickEditorFont(this, font, color))
         return;
-    const QFont font = FontDialog1.selectedFont();
     Settings.MemoFontColor = StoredColor(color);
     Settings.MemoFontName = font.family();
     Settings.MemoFontSize = font.pointSize() > 0 ? font.pointSize() : Settings.MemoFontSize;

@@ -14,6 +14,8 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFocusEvent>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -410,6 +412,61 @@ private slots:
                 QVERIFY2(found, qPrintable(field->objectName() + " has no label with a mnemonic"));
             }
         }
+    }
+
+    // Set Font opens on the editor's font; a stored family that is not installed is shown as
+    // the one the editor draws instead, and the dialog says so.
+    void setFont() {
+        QPlainTextEdit memo;
+        LoadDefaultSettings(FDir.path() + "/");
+        int applied = 0;
+        options::TOptionsHost host;
+        host.Memo1 = &memo;
+        host.ApplyEditorSettings = [&] { ++applied; };
+        TFormOption d(host);
+        d.show();
+        struct TSeen {
+            QFont Font;
+            QString Note;
+        };
+        auto open = [&](const QFont& editor) {
+            memo.setFont(editor);
+            TSeen seen;
+            QTimer::singleShot(0, [&] {
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (auto* dialog = qobject_cast<QFontDialog*>(w);
+                        dialog && dialog->isVisible()) {
+                        seen.Font = dialog->currentFont();
+                        if (auto* note = dialog->findChild<QLabel*>("FontNote"))
+                            seen.Note = note->text();
+                        dialog->accept();
+                    }
+            });
+            d.Button4->click();
+            return seen;
+        };
+        QFont stored("Courier New", 13);
+        stored.setBold(true);
+        const QString used = QFontInfo(stored).family();
+        if (used == "Courier New")
+            QSKIP("Courier New is installed here");
+        const TSeen missing = open(stored);
+        QCOMPARE(missing.Font.family(), used);
+        QCOMPARE(missing.Font.pointSize(), 13);
+        QVERIFY(missing.Font.bold());
+        QVERIFY2(missing.Note.contains("\"Courier New\"") &&
+                     missing.Note.contains(used.section(" [", 0, 0)),
+                 qPrintable(missing.Note));
+        QCOMPARE(Settings.MemoFontName, used);
+        QCOMPARE(Settings.MemoFontSize, 13);
+        QVERIFY(Settings.MemoFontBold);
+        QCOMPARE(applied, 1);
+
+        const TSeen installed = open(QFont("DejaVu Serif", 11));
+        QCOMPARE(installed.Font.family(), QStringLiteral("DejaVu Serif"));
+        QCOMPARE(installed.Font.pointSize(), 11);
+        QCOMPARE(installed.Note, QString());
+        QCOMPARE(Settings.MemoFontName, QStringLiteral("DejaVu Serif"));
     }
 
     void folders() {
