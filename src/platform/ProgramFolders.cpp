@@ -101,6 +101,10 @@ QString TProgramFolders::Manual() const {
     return FSharedDir + QStringLiteral("help.html");
 }
 
+QString TProgramFolders::Icon() const {
+    return FSharedDir + QStringLiteral("nurva.png");
+}
+
 QString TProgramFolders::Prepare() const {
     if (FMode == Portable)
         return {};

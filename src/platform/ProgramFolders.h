@@ -41,6 +41,8 @@ public:
     QStringList SampleDocuments() const;
     // help.html, read only.
     QString Manual() const;
+    // The program's picture for the desktop to show beside it (a PNG file), read only.
+    QString Icon() const;
 
     // Makes the user's folders when they are missing; a documents folder made now gets the
     // sample documents. Portable: nothing to do. Returns why a folder could not be made (the
