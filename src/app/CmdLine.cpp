@@ -14,11 +14,13 @@
 #include <QMimeDatabase>
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <csignal>
 #include <fcntl.h>
 #include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 #ifndef NURVA_VERSION
 #define NURVA_VERSION "0.0"
@@ -146,6 +148,37 @@ bool TKoCmdLine::CheckOutputs(const QString& input, const QStringList& outputs) 
         }
     }
     return true;
+}
+
+QStringList TKoCmdLine::MoreFiles() const {
+    QStringList files;
+    for (int i = 3; i < FArgs.size(); ++i) {
+        const QString arg = FArgs[i].toLower();
+        if (std::any_of(SwitchNames.begin(), SwitchNames.end(),
+                        [&](const char* name) { return arg == QLatin1String(name); })) {
+            ++i; // and its value
+            continue;
+        }
+        files << FileArg(i);
+    }
+    return files;
+}
+
+std::shared_ptr<settings::TDocumentReader> TKoCmdLine::OpenDocument(const QString& name) {
+    // Each file passed over is named at the end, not only the first.
+    const QString before = std::exchange(FError, QString());
+    std::shared_ptr<settings::TDocumentReader> reader;
+    if (CheckInput(name)) {
+        try {
+            reader = std::make_shared<settings::TDocumentReader>(name);
+        } catch (const settings::EFileError& e) {
+            Fail(QStringLiteral("Can't load the file ") + name + QStringLiteral(": ") +
+                 e.Message());
+        }
+    }
+    if (!before.isEmpty())
+        FError = FError.isEmpty() ? before : before + QLatin1Char('\n') + FError;
+    return reader;
 }
 
 void TKoCmdLine::Fail(const QString& message) {
@@ -320,10 +353,24 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
     if (Switches.Given[swPitch] && ToInt(Switches.Values[swPitch], v))
         s.SetPitch(std::uint16_t(v & 0xFFFF));
 
+    // Read aloud, the files after the first follow it in the same reading, each opened when
+    // its turn comes; one that cannot be read is passed over and reported at the end.
+    auto more = std::make_shared<QStringList>();
+    if (output == soGeneral && fromFile)
+        *more = MoreFiles();
     Busy = true;
     try {
-        if (reader)
-            s.SpeakPieces([reader] { return reader->Next(); });
+        if (reader || !more->isEmpty())
+            s.SpeakPieces([this, reader, more]() mutable -> std::optional<QString> {
+                for (;;) {
+                    if (reader)
+                        if (std::optional<QString> piece = reader->Next())
+                            return piece;
+                    if (more->isEmpty())
+                        return std::nullopt;
+                    reader = OpenDocument(more->takeFirst());
+                }
+            });
         else
             s.Speak();
     } catch (...) {
@@ -429,6 +476,7 @@ QString TKoCmdLine::UsageText() {
                "Jobs:\n"
                "  /e                 list the installed voices (with -e N: describe voice N)\n"
                "  /tts TEXT          speak TEXT aloud (a file name, or the words themselves)\n"
+               "  /tts FILE...       read the files aloud, one after the other\n"
                "  /ttw TEXT [OUT]    speak TEXT into a WAV file\n"
                "  /ttm TEXT [OUT]    speak TEXT into an MP3 file\n"
                "  /wtm IN.wav [OUT]  convert a WAV file to MP3\n"

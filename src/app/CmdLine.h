@@ -12,6 +12,10 @@
 
 #include <memory>
 
+namespace settings {
+class TDocumentReader;
+}
+
 class TKoCmdLine : public QObject {
     Q_OBJECT
 public:
@@ -38,6 +42,11 @@ private:
     QString FileArg(int i) const;
     // Refuses (with a message) an input that is missing or not a regular file.
     bool CheckInput(const QString& name);
+    // The files a reading aloud takes after the first, in the order given: every argument
+    // after the text that is neither a switch nor a switch's value.
+    QStringList MoreFiles() const;
+    // A document to read in pieces; null, with the reason kept for the exit, when it cannot be.
+    std::shared_ptr<settings::TDocumentReader> OpenDocument(const QString& name);
     // Refuses (with a message) outputs that are the input file, however they are spelt.
     bool CheckOutputs(const QString& input, const QStringList& outputs);
     void ListOrReport();

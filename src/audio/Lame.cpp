@@ -98,7 +98,13 @@ TPartFile::TPartFile(const QString& output) : FOutput(output) {
     if (fd >= 0) {
         ::close(fd);
         FPath = KoUtils::DecodeFileName(part);
+    } else {
+        FError = QString::fromLocal8Bit(std::strerror(errno));
     }
+}
+
+QString TPartFile::Refusal() const {
+    return QStringLiteral("The file %1 can not be written in its folder: %2.").arg(FOutput, FError);
 }
 
 TPartFile::~TPartFile() {
@@ -137,7 +143,7 @@ bool TPartFile::CommitAs(const QString& output, QString& error) {
     // Beside the new name first, so that it too holds either the old file or the whole new one.
     TPartFile there(output);
     if (there.Path().isEmpty()) {
-        error = QStringLiteral("The file %1 can not be written in its folder.").arg(output);
+        error = there.Refusal();
         return false;
     }
     const QByteArray from = KoUtils::EncodeFileName(FPath);
@@ -220,8 +226,9 @@ void TEncodeJob::Start(bool decode, const QString& input, const QString& output,
         return refuse(error);
     FPart = std::make_unique<TPartFile>(output);
     if (FPart->Path().isEmpty()) {
+        const QString why = FPart->Refusal();
         FPart.reset();
-        return refuse(QStringLiteral("The file %1 can not be written in its folder.").arg(output));
+        return refuse(why);
     }
     // Encoding reports its progress once a second; decoding would report every frame.
     arguments = (decode ? QStringList{QStringLiteral("--decode"), QStringLiteral("--silent")}

@@ -70,8 +70,9 @@ public:
     ~TPartFile();
     TPartFile(const TPartFile&) = delete;
     TPartFile& operator=(const TPartFile&) = delete;
-    // Empty when the folder can't be written.
+    // Empty when the folder can't be written; Refusal() then tells so, with the system's reason.
     const QString& Path() const { return FPath; }
+    QString Refusal() const;
     // Puts the written file under its final name; the final name keeps the permissions of a
     // file that was there, else those a new file gets.
     bool Commit(QString& error);
@@ -79,7 +80,7 @@ public:
     bool CommitAs(const QString& output, QString& error);
 
 private:
-    QString FOutput, FPath;
+    QString FOutput, FPath, FError;
     QByteArray FTarget; // the final name, as the file system has it
 };
 

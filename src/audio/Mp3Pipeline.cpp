@@ -322,7 +322,8 @@ void TMp3Pipeline::State::Drive() {
     const int out =
         ::open(KoUtils::EncodeFileName(Part->Path()).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
     if (out < 0)
-        Fail(QStringLiteral("The file %1 can not be written in its folder.").arg(Output));
+        Fail(QStringLiteral("The file %1 can not be written in its folder: %2.")
+                 .arg(Output, QString::fromLocal8Bit(std::strerror(errno))));
     for (int k = 0; !Cancelled; ++k) {
         std::unique_lock lock(Mutex);
         Changed.wait(lock, [&] {
@@ -422,7 +423,7 @@ int TMp3Pipeline::State::Take(QString& error) {
     if (k > 0) {
         p.Spill = std::make_unique<TPartFile>(Output);
         if (p.Spill->Path().isEmpty()) {
-            error = QStringLiteral("The file %1 can not be written in its folder.").arg(Output);
+            error = p.Spill->Refusal();
             return -1;
         }
     }
@@ -712,9 +713,15 @@ void TMp3Pipeline::Start(TPieceCutter::Chunks chunks, qint64 expected, int count
     s.Parallel = std::max(1, parallel);
     s.CommitAtEnd = commit;
     s.Part = std::make_unique<TPartFile>(output);
-    if (s.Part->Path().isEmpty() || !s.Folder.isValid()) {
+    if (s.Part->Path().isEmpty()) {
+        const QString why = s.Part->Refusal();
         s.Part.reset();
-        return refuse(QStringLiteral("The file %1 can not be written in its folder.").arg(output));
+        return refuse(why);
+    }
+    if (!s.Folder.isValid()) {
+        s.Part.reset();
+        return refuse(QStringLiteral("The pieces of %1 have no folder to be spoken in: %2.")
+                          .arg(output, s.Folder.errorString()));
     }
     s.Cutter = std::make_unique<TPieceCutter>(std::move(chunks), PieceSize(expected, count));
     s.Expected = std::max<qint64>(1, qint64(double(expected) * kBytesPerChar));

@@ -72,10 +72,15 @@ void TReadingController::Start(const TReadingRequest& request) {
     } catch (const std::exception& e) {
         if (FReplaced)
             FActive = false; // nothing runs any more: no stop will come
-        if (FReplaced && request.Mode != 0 &&
-            QString::fromUtf8(e.what()).startsWith("Can not open file"))
-            throw speech::EMSpeechException(QStringLiteral("Can not open file\n\n") +
-                                            FSpeech->Filename);
+        const QString message = QString::fromUtf8(e.what());
+        if (FReplaced && request.Mode != 0 && message.startsWith("Can not open file")) {
+            // The file's name on a line of its own, and the system's reason after it.
+            const QString named = QStringLiteral("Can not open file ") + FSpeech->Filename;
+            QString text = QStringLiteral("Can not open file\n\n") + FSpeech->Filename;
+            if (message.startsWith(named + QStringLiteral(": ")))
+                text += QStringLiteral("\n\n") + message.mid(named.size() + 2);
+            throw speech::EMSpeechException(text);
+        }
         throw;
     }
 }

@@ -3,6 +3,8 @@
 #include "Hotkeys.h"
 #include "KoUtils.h"
 #include "OptionControls.h"
+#include "OptionFont.h"
+#include "OptionKeys.h"
 #include "ReminderModel.h"
 #include "ShellTree.h"
 #include "ShellVerbs.h"
@@ -17,7 +19,6 @@
 #include <QDateEdit>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,7 +26,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -171,6 +171,15 @@ TFormOption::TFormOption(options::TOptionsHost host, QWidget* parent)
     setFixedSize(ClientWidth + FrameWidth, ClientHeight + FrameHeight);
     CreatePages();
     Connect();
+    options::SetKeyboardAccess(*this);
+    options::BindPageKeys(this, PageControl1, 7);
+    options::StepOverRefused(
+        ComboBoxKBPS,
+        [this](int item) {
+            return options::Mp3RateAllowed(ComboBoxKHZ->currentIndex(),
+                                           ComboBoxKBPS->itemText(item).toInt());
+        },
+        [this] { ComboBoxKBPSChange(); });
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -902,21 +911,12 @@ void TFormOption::ComboBoxKHZChange() {
         ComboBoxKHZ->currentIndex() >= 0 ? ComboBoxKHZ->currentText() : QStringLiteral("22.05");
 }
 
-// The bit rates each group of frequencies allows.
 void TFormOption::ComboBoxKBPSChange() {
-    static const int low[] = {8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160};
-    static const int high[] = {32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
-    const int b = ComboBoxKBPS->currentText().toInt();
     const int khz = ComboBoxKHZ->currentIndex();
-    if (khz >= 0 && khz <= 5) {
-        if (std::find(std::begin(low), std::end(low), b) == std::end(low)) {
-            ComboBoxKBPS->setCurrentIndex(11);
-            KoUtils::ShowMessageBox(QStringLiteral("Only for 32KHZ~48KHZ Mode."),
-                                    KoUtils::MB_ICONINFORMATION);
-        }
-    } else if (std::find(std::begin(high), std::end(high), b) == std::end(high)) {
+    if (!options::Mp3RateAllowed(khz, ComboBoxKBPS->currentText().toInt())) {
         ComboBoxKBPS->setCurrentIndex(11);
-        KoUtils::ShowMessageBox(QStringLiteral("Only for 8KHZ~24KHZ Mode."),
+        KoUtils::ShowMessageBox(khz >= 0 && khz <= 5 ? QStringLiteral("Only for 32KHZ~48KHZ Mode.")
+                                                     : QStringLiteral("Only for 8KHZ~24KHZ Mode."),
                                 KoUtils::MB_ICONINFORMATION);
     }
     Settings.KBPS =
@@ -962,34 +962,10 @@ void TFormOption::AlarmOrReminderClick() {
 void TFormOption::Button4Click() {
     if (!FHost.Memo1)
         return;
-    QFontDialog FontDialog1(FHost.Memo1->font(), this);
-    FontDialog1.setOption(QFontDialog::DontUseNativeDialog);
-    // The toolkit's font dialog has no colour: its effects group gets a colour button.
+    QFont font = FHost.Memo1->font();
     QColor color = FHost.Memo1->palette().color(QPalette::Text);
-    for (QGroupBox* effects : FontDialog1.findChildren<QGroupBox*>()) {
-        if (!effects->layout() || effects->title() != QFontDialog::tr("Effects"))
-            continue;
-        auto* pick = new QPushButton(QStringLiteral("Color..."), effects);
-        pick->setObjectName(QStringLiteral("FontColor"));
-        auto swatch = [pick, &color] {
-            QPixmap p(14, 14);
-            p.fill(color);
-            pick->setIcon(QIcon(p));
-        };
-        swatch();
-        connect(pick, &QPushButton::clicked, &FontDialog1, [&FontDialog1, &color, swatch] {
-            const QColor c = QColorDialog::getColor(color, &FontDialog1);
-            if (c.isValid()) {
-                color = c;
-                swatch();
-            }
-        });
-        effects->layout()->addWidget(pick);
-        break;
-    }
-    if (FontDialog1.exec() != QDialog::Accepted)
+    if (!options::PickEditorFont(this, font, color))
         return;
-    const QFont font = FontDialog1.selectedFont();
     Settings.MemoFontColor = StoredColor(color);
     Settings.MemoFontName = font.family();
     Settings.MemoFontSize = font.pointSize() > 0 ? font.pointSize() : Settings.MemoFontSize;

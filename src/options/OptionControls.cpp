@@ -51,6 +51,15 @@ QValidator::State TSpinEdit::validate(QString& input, int&) const {
     return ok ? QValidator::Acceptable : QValidator::Invalid;
 }
 
+// The toolkit puts back the last number it held when the text is no number; the field shows
+// the minimum instead, which is what the setting holds by then.
+void TSpinEdit::fixup(QString& input) const {
+    bool ok = false;
+    input.trimmed().toInt(&ok);
+    if (!ok)
+        input = QString::number(FMin);
+}
+
 int TSpinEdit::valueFromText(const QString& text) const {
     bool ok = false;
     const int v = text.trimmed().toInt(&ok);

@@ -33,6 +33,8 @@ signals:
 
 protected:
     QValidator::State validate(QString& input, int& pos) const override;
+    // What a text that is no number comes to when the field takes it (leaving it, Enter).
+    void fixup(QString& input) const override;
     int valueFromText(const QString& text) const override;
     void focusOutEvent(QFocusEvent* event) override;
 

@@ -122,6 +122,10 @@ QString TProgramFolders::RuntimeFallbackDir() const {
            QLatin1Char('/');
 }
 
+QString TProgramFolders::Icon() const {
+    return FSharedDir + QStringLiteral("nurva.png");
+}
+
 QString TProgramFolders::Prepare() const {
     if (FMode == Portable)
         return {};

@@ -52,6 +52,8 @@ public:
     // user's cache folder (installed) or the program folder (portable), one per machine, since
     // a home may be shared by several.
     QString RuntimeFallbackDir() const;
+    // The program's picture for the desktop to show beside it (a PNG file), read only.
+    QString Icon() const;
 
     // Makes the user's folders when they are missing; a documents folder made now gets the
     // sample documents. Portable: nothing to do. Returns why a folder could not be made (the

@@ -45,10 +45,13 @@ enum class TShellVerb { ReadAloud, ReadToWav, ReadToMp3 };
 class IShellCommands {
 public:
     virtual ~IShellCommands() = default;
-    // `program` is the executable the command starts, with the job switch and the file.
-    // Installing over an existing command rewrites it. Install and Remove return false when
-    // a file could not be written or removed; LastError then tells why.
-    virtual bool Install(TShellVerb verb, const QString& program) = 0;
+    // `program` is the executable the command starts, with the job switch and the file (all
+    // the selected files at once for ReadAloud, which reads them in turn); `icon` the picture
+    // file the file manager shows beside it. Installing over an existing command rewrites it.
+    // The commands never become the program a file manager opens text files with. Install and
+    // Remove return false when a file could not be written or removed; LastError then tells
+    // why.
+    virtual bool Install(TShellVerb verb, const QString& program, const QString& icon) = 0;
     virtual bool Remove(TShellVerb verb) = 0;
     virtual bool Installed(TShellVerb verb) const = 0;
     virtual QString LastError() const = 0;

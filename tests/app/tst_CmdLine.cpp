@@ -454,6 +454,25 @@ private slots:
         QVERIFY2(heard > 1.0 && heard < 6, qPrintable(QString::number(heard)));
         QVERIFY(!QFile::exists(dir + "/output.wav")); // aloud: no file
 
+        // Files after the first are read after it; those that cannot be are each named, and
+        // the rest is read all the same.
+        Write(dir + "/more.txt", "And a second note after it.");
+        QTest::qWait(200);
+        rec.Poll();
+        rec.Clear();
+        r = Nurva(
+            {"/tts", dir + "/note.txt", dir + "/missing.txt", "-s", "220", dir, dir + "/more.txt"},
+            dir);
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains("The file " + dir + "/missing.txt does not exist.") &&
+                     r.err.contains(dir + " is not a regular file"),
+                 qPrintable(r.err));
+        QTest::qWait(200);
+        rec.Poll();
+        QVERIFY(rec.FirstLoud() != SIZE_MAX);
+        const double both = double(rec.LastLoud() - rec.FirstLoud()) / rec.kRate;
+        QVERIFY2(both > heard + 1.0, qPrintable(QString("%1 s after %2 s").arg(both).arg(heard)));
+
         // No sound server at all: a clear message and a failure, at once.
         auto env = QProcessEnvironment::systemEnvironment();
         env.insert("PULSE_SERVER", "unix:" + dir + "/no-such-server");

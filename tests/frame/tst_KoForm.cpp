@@ -2,7 +2,11 @@
 // where no window manager takes a move or resize, so the window does it itself).
 #include "KoForm.h"
 
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
+#include <QVBoxLayout>
 #include <QtTest>
 
 using namespace koframe;
@@ -331,6 +335,44 @@ private slots:
         QCOMPARE(dialog.geometry(), start);
         Drag(dialog.ImageKoTopLeft, {2, 2}, {25, 15});
         QCOMPARE(dialog.geometry(), start.translated(25, 15));
+    }
+
+    // Shown modally, a frame window answers the keys of a dialog; the main window does not.
+    void dialogKeys() {
+        TDialogLike dialog;
+        auto* edit = new QLineEdit(dialog.PanelKoClient);
+        auto* other = new QPushButton("Other", dialog.PanelKoClient);
+        auto* ok = new QPushButton("OK", dialog.PanelKoClient);
+        ok->setDefault(true);
+        auto* layout = new QVBoxLayout(dialog.PanelKoClient);
+        for (QWidget* w :
+             {static_cast<QWidget*>(edit), static_cast<QWidget*>(other), static_cast<QWidget*>(ok)})
+            layout->addWidget(w);
+        QStringList pressed;
+        connect(ok, &QPushButton::clicked, [&] { pressed << "OK"; });
+        connect(other, &QPushButton::clicked, [&] { pressed << "Other"; });
+        bool closedByEscape = false;
+        QTimer::singleShot(0, [&] {
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key_Return); // the default button
+            other->setFocus();
+            QTest::keyClick(other, Qt::Key_Enter, Qt::KeypadModifier); // the focused one
+            ok->setEnabled(false);
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key_Return); // a disabled default does nothing
+            QTest::keyClick(edit, Qt::Key_Escape);
+            closedByEscape = !dialog.isVisible();
+            if (!closedByEscape)
+                dialog.close();
+        });
+        dialog.ShowModal();
+        QCOMPARE(pressed, QStringList({"OK", "Other"}));
+        QVERIFY(closedByEscape);
+
+        TMainLike main;
+        main.show();
+        QTest::keyClick(&main, Qt::Key_Escape);
+        QVERIFY(main.isVisible());
     }
 
     void dragsWithoutWindowManager() {

@@ -6,6 +6,7 @@
 #include "platform/unix/BrokenPipes.h"
 #include "platform/unix/SingleInstance.h"
 #include "platform/xdg/Desktop.h"
+#include "platform/xdg/MimeApps.h"
 
 #include <QDir>
 #include <QFile>
@@ -325,6 +326,100 @@ private slots:
                                     "/nurva/ cannot be made: "),
                  qPrintable(problem));
         QVERIFY(problem.contains("cannot be saved"));
+    }
+
+    // The program a type opens with, as the association rules give it, against GLib's own
+    // answer (gio) where the lists of the user, the desktop and the system disagree; and the
+    // user's list changed in its one line.
+    void mimeAssociations() {
+        QTemporaryDir root;
+        const QString config = root.filePath("config"), data = root.filePath("data"),
+                      system = root.filePath("system");
+        auto env = qScopeGuard([saved = QProcessEnvironment::systemEnvironment()] {
+            for (const char* name : {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME",
+                                     "XDG_DATA_DIRS", "XDG_CURRENT_DESKTOP"}) {
+                if (saved.contains(name))
+                    qputenv(name, saved.value(name).toLocal8Bit());
+                else
+                    qunsetenv(name);
+            }
+        });
+        qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
+        qputenv("XDG_CONFIG_DIRS", root.filePath("etc").toLocal8Bit());
+        qputenv("XDG_DATA_HOME", data.toLocal8Bit());
+        qputenv("XDG_DATA_DIRS", system.toLocal8Bit());
+        qputenv("XDG_CURRENT_DESKTOP", "X-Test:Other");
+        auto app = [](const QString& folder, const QString& name, const QByteArray& extra) {
+            QDir().mkpath(folder + "/applications");
+            testsupport::WriteBytes(folder + "/applications/" + name,
+                                    "[Desktop Entry]\nType=Application\nName=" + name.toUtf8() +
+                                        "\nExec=true %f\n" + extra);
+        };
+        auto gio = [] {
+            QProcess p;
+            p.start("gio", {"mime", "text/x-probe"});
+            p.waitForFinished(30000);
+            const QString first = QString::fromUtf8(p.readAllStandardOutput()).section('\n', 0, 0);
+            return first.startsWith("Default application") ? first.section(": ", -1).trimmed()
+                                                           : QString();
+        };
+        const QByteArray probe = "MimeType=text/x-probe;\n";
+        app(system, "first.desktop", probe);
+        app(system, "second.desktop", probe);
+        app(system, "absent.desktop", probe + "TryExec=no-such-program-anywhere\n");
+        app(system, "early.desktop", probe);
+        app(data, "early.desktop", ""); // the user's own copy claims nothing
+        app(data, "mine.desktop", probe);
+        QVERIFY(platform::mimeapps::WriteCache(system + "/applications").isEmpty());
+        QVERIFY(platform::mimeapps::WriteCache(data + "/applications").isEmpty());
+        QDir().mkpath(config);
+        struct TCase {
+            const char* What;
+            QByteArray UserList, DesktopList;
+        } cases[] = {
+            {"the user's folder first", "", ""},
+            {"a removal", "[Removed Associations]\ntext/x-probe=mine.desktop;\n", ""},
+            {"an addition", "[Added Associations]\ntext/x-probe=second.desktop;\n", ""},
+            {"a default", "[Default Applications]\ntext/x-probe=absent.desktop;first.desktop;\n",
+             ""},
+            {"the desktop's own default", "[Default Applications]\ntext/x-probe=first.desktop;\n",
+             "[Default Applications]\ntext/x-probe=second.desktop;\n"},
+            {"a removal in the desktop's list does not count", "",
+             "[Removed Associations]\ntext/x-probe=mine.desktop;\n"},
+        };
+        for (const TCase& c : cases) {
+            testsupport::WriteBytes(config + "/mimeapps.list", c.UserList);
+            testsupport::WriteBytes(config + "/x-test-mimeapps.list", c.DesktopList);
+            const QString glib = gio();
+            QVERIFY2(!glib.isEmpty(), c.What);
+            QCOMPARE(platform::mimeapps::DefaultFor("text/x-probe"), glib);
+        }
+        bool chosen = true;
+        testsupport::WriteBytes(config + "/x-test-mimeapps.list", "");
+        testsupport::WriteBytes(config + "/mimeapps.list", "");
+        QCOMPARE(platform::mimeapps::DefaultFor("text/x-probe", {"mine.desktop"}, &chosen),
+                 QString("first.desktop"));
+        QVERIFY(!chosen);
+
+        // Only the type's line changes; comments, other groups and other types stay.
+        const QByteArray before = "# kept\n[Added Associations]\ntext/x-probe=second.desktop;\n\n"
+                                  "[Default Applications]\nimage/png=viewer.desktop;\n"
+                                  "text/x-probe=mine.desktop;\n[Other]\nkey=value\n";
+        testsupport::WriteBytes(config + "/mimeapps.list", before);
+        QVERIFY(platform::mimeapps::SetUserDefault("text/x-probe", "first.desktop").isEmpty());
+        QByteArray after = before;
+        after.replace("text/x-probe=mine.desktop;", "text/x-probe=first.desktop;");
+        QCOMPARE(testsupport::ReadBytes(config + "/mimeapps.list"), after);
+        QCOMPARE(gio(), QString("first.desktop"));
+        testsupport::WriteBytes(config + "/mimeapps.list", "[Default Applications]\n[Other]\n");
+        QVERIFY(platform::mimeapps::SetUserDefault("text/x-probe", "second.desktop").isEmpty());
+        QCOMPARE(testsupport::ReadBytes(config + "/mimeapps.list"),
+                 QByteArray("[Default Applications]\ntext/x-probe=second.desktop;\n[Other]\n"));
+        QFile::remove(config + "/mimeapps.list");
+        QVERIFY(platform::mimeapps::SetUserDefault("text/x-probe", "second.desktop").isEmpty());
+        QCOMPARE(testsupport::ReadBytes(config + "/mimeapps.list"),
+                 QByteArray("[Default Applications]\ntext/x-probe=second.desktop;\n"));
+        QCOMPARE(gio(), QString("second.desktop"));
     }
 };
 
