@@ -1,0 +1,167 @@
+// The other voices beside the tools a user would run instead:
+//  - Flite: time from Read Aloud to the first sound of a 1 MB document (goal < 50 ms), and
+//    "/ttw" with a Flite voice beside the `flite` command line on the same text, on one core
+//    (goal: ratio <= 1.0);
+//  - speech-dispatcher: time from Read Aloud to the first sound heard, beside `spd-say`
+//    (goal: within 50 ms of it).
+// Sound goes to a private test sound server; speech-dispatcher is a private one, started the
+// way its clients start it. Run by hand: build/bench/bench_voices [runs]
+#include "AudioMonitor.h"
+#include "Engines.h"
+#include "TestSupport.h"
+#include "mSpeech.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+
+using namespace speech;
+using namespace testsupport;
+
+namespace {
+
+double Median(std::vector<double> v) {
+    if (v.empty())
+        return -1;
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+QString Corpus(int bytes) {
+    QProcess p;
+    p.start(QStringLiteral(NURVA_CORPUS_DIR "/make-text"), {QString::number(bytes)});
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// Milliseconds from `start` (NowMs) to the first loud sample after it; -1 when none came.
+double FirstSoundAfter(MonitorRecorder& m, qint64 start, int timeoutMs) {
+    double ms = -1;
+    WaitFor(
+        [&] {
+            m.Poll();
+            const std::size_t at = m.FirstLoud(m.IndexAt(start));
+            if (at == SIZE_MAX)
+                return false;
+            ms = double(m.TimeOf(at) - start);
+            return true;
+        },
+        timeoutMs);
+    return ms;
+}
+
+// Read Aloud with `voice`: the time to the first sound, then stopped.
+double ComponentFirstSound(MonitorRecorder& m, const QString& voice, const QString& text) {
+    TMSpeech s;
+    s.Output = soGeneral;
+    s.SelectEngine(voice);
+    if (!s.Selected)
+        return -1;
+    WaitFor([] { return false; }, 300);
+    const qint64 start = NowMs();
+    s.SpeakText(text);
+    const double ms = FirstSoundAfter(m, start, 20000);
+    s.Stop();
+    WaitFor([] { return false; }, 500);
+    return ms;
+}
+
+double Seconds(const QString& program, const QStringList& args) {
+    QElapsedTimer t;
+    t.start();
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(-1);
+    return p.exitCode() == 0 ? t.elapsed() / 1000.0 : -1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    QTemporaryDir dir(QDir::tempPath() + "/nurva-bench-voices-XXXXXX");
+    const QString scripts = QStringLiteral(NURVA_SCRIPTS_DIR);
+    PulseTestServer server;
+    if (!server.Start()) {
+        std::fprintf(stderr, "no test sound server: %s\n", qPrintable(server.Error()));
+        return 1;
+    }
+    QProcess prepare;
+    prepare.start(scripts + "/speechd-test-server", {"prepare", dir.filePath("speechd")});
+    prepare.waitForFinished(10000);
+    for (const QString& line :
+         QString::fromLocal8Bit(prepare.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts))
+        qputenv(line.section('=', 0, 0).toLocal8Bit(), line.section('=', 1).toLocal8Bit());
+    qunsetenv("SPEECHD_ADDRESS");
+    qputenv("NURVA_ENGINES", "espeak-ng,flite,speech-dispatcher");
+    engines::RegisterEngines();
+    MonitorRecorder monitor;
+    monitor.Start(server.Monitor());
+
+    const QString megabyte = Corpus(1 << 20);
+    std::printf("Read Aloud to first sound, 1 MB document (median of %d):\n", runs);
+    for (const QString& voice : {QString("Flite kal Male"), QString("Flite slt Female"),
+                                 QString("English (America) Male")}) {
+        std::vector<double> v;
+        for (int i = 0; i < runs; ++i)
+            v.push_back(ComponentFirstSound(monitor, voice, megabyte));
+        std::printf("  %-24s %7.1f ms%s\n", qPrintable(voice), Median(v),
+                    voice.startsWith("Flite") ? "   (goal < 50 ms)" : "");
+    }
+
+    // Conversion on one core beside Flite's own command line.
+    const QString text = Corpus(8 * 1024);
+    const QString file = dir.filePath("text.txt");
+    QFile f(file);
+    f.open(QIODevice::WriteOnly);
+    f.write(text.toUtf8());
+    f.close();
+    const QString nurva = QStringLiteral(NURVA_APPDIR "/nurva");
+    std::printf("\n/ttw of 8 KB on one core beside flite -f (median of %d):\n", runs);
+    for (const char* voice : {"kal", "slt"}) {
+        std::vector<double> ours, theirs;
+        const QString name = QString("Flite %1 %2").arg(voice, QString(voice) == "slt" ? "Female" : "Male");
+        for (int i = 0; i < runs; ++i) {
+            ours.push_back(Seconds("taskset", {"-c", "0", nurva, "/ttw", file, dir.filePath("o.wav"),
+                                               "-e", name, "-s", "175", "-w", "256"}));
+            theirs.push_back(
+                Seconds("taskset", {"-c", "0", "flite", "-voice", voice, "-f", file, "-o",
+                                    dir.filePath("f.wav")}));
+        }
+        const double a = Median(ours), b = Median(theirs);
+        std::printf("  %-5s nurva %6.2f s   flite %6.2f s   ratio %.2f (goal <= 1.0)\n", voice, a,
+                    b, b > 0 ? a / b : -1);
+    }
+
+    // speech-dispatcher: the component beside spd-say, the service already running.
+    const QString sentence = "Every morning the baker opens the shop at six.";
+    {
+        TMSpeech list;
+        list.Engines(); // starts the service and lists its voices
+    }
+    std::vector<double> ours, theirs;
+    for (int i = 0; i < runs; ++i) {
+        ours.push_back(ComponentFirstSound(monitor, "espeak-ng: English (America)", sentence));
+        const qint64 start = NowMs();
+        QProcess spd;
+        spd.start("spd-say", {"-o", "espeak-ng", "-y", "English (America)", sentence});
+        theirs.push_back(FirstSoundAfter(monitor, start, 20000));
+        spd.waitForFinished(20000);
+        QProcess::execute("spd-say", {"-C"});
+        WaitFor([] { return false; }, 500);
+    }
+    std::printf("\nspeech-dispatcher, Read Aloud to first sound (median of %d):\n", runs);
+    std::printf("  nurva %7.1f ms   spd-say %7.1f ms   difference %+.1f ms (goal within 50 ms)\n",
+                Median(ours), Median(theirs), Median(ours) - Median(theirs));
+
+    QProcess::execute(scripts + "/speechd-test-server", {"stop", dir.filePath("speechd")});
+    monitor.Stop();
+    server.Stop();
+    engines::ExitProgram(0);
+}
