@@ -126,13 +126,14 @@ int main(int argc, char** argv) {
     std::printf("\n/ttw of 8 KB on one core beside flite -f (median of %d):\n", runs);
     for (const char* voice : {"kal", "slt"}) {
         std::vector<double> ours, theirs;
-        const QString name = QString("Flite %1 %2").arg(voice, QString(voice) == "slt" ? "Female" : "Male");
+        const QString name =
+            QString("Flite %1 %2").arg(voice, QString(voice) == "slt" ? "Female" : "Male");
         for (int i = 0; i < runs; ++i) {
-            ours.push_back(Seconds("taskset", {"-c", "0", nurva, "/ttw", file, dir.filePath("o.wav"),
-                                               "-e", name, "-s", "175", "-w", "256"}));
-            theirs.push_back(
-                Seconds("taskset", {"-c", "0", "flite", "-voice", voice, "-f", file, "-o",
-                                    dir.filePath("f.wav")}));
+            ours.push_back(
+                Seconds("taskset", {"-c", "0", nurva, "/ttw", file, dir.filePath("o.wav"), "-e",
+                                    name, "-s", "175", "-w", "256"}));
+            theirs.push_back(Seconds("taskset", {"-c", "0", "flite", "-voice", voice, "-f", file,
+                                                 "-o", dir.filePath("f.wav")}));
         }
         const double a = Median(ours), b = Median(theirs);
         std::printf("  %-5s nurva %6.2f s   flite %6.2f s   ratio %.2f (goal <= 1.0)\n", voice, a,

@@ -38,16 +38,16 @@ struct Known {
 
 // The CMU voices by their short names: Debian's, and those offered as voice files.
 const Known kKnown[] = {
-    {"kal", GENDER_MALE, 95, true},    {"kal16", GENDER_MALE, 95, true},
-    {"awb", GENDER_MALE, 110, false},  {"rms", GENDER_MALE, 100, false},
+    {"kal", GENDER_MALE, 95, true},     {"kal16", GENDER_MALE, 95, true},
+    {"awb", GENDER_MALE, 110, false},   {"rms", GENDER_MALE, 100, false},
     {"slt", GENDER_FEMALE, 170, false}, {"aew", GENDER_MALE, 110, false},
-    {"ahw", GENDER_MALE, 110, false},  {"aup", GENDER_MALE, 110, false},
+    {"ahw", GENDER_MALE, 110, false},   {"aup", GENDER_MALE, 110, false},
     {"axb", GENDER_FEMALE, 180, false}, {"bdl", GENDER_MALE, 110, false},
     {"clb", GENDER_FEMALE, 180, false}, {"eey", GENDER_FEMALE, 180, false},
-    {"fem", GENDER_MALE, 110, false},  {"gka", GENDER_MALE, 110, false},
-    {"jmk", GENDER_MALE, 110, false},  {"ksp", GENDER_MALE, 110, false},
+    {"fem", GENDER_MALE, 110, false},   {"gka", GENDER_MALE, 110, false},
+    {"jmk", GENDER_MALE, 110, false},   {"ksp", GENDER_MALE, 110, false},
     {"ljm", GENDER_FEMALE, 180, false}, {"lnh", GENDER_FEMALE, 180, false},
-    {"rxr", GENDER_MALE, 110, false},  {"slp", GENDER_FEMALE, 180, false},
+    {"rxr", GENDER_MALE, 110, false},   {"slp", GENDER_FEMALE, 180, false},
 };
 
 const Known* KnownVoice(const std::string& shortName) {
@@ -365,9 +365,8 @@ std::uint64_t FliteVoice::Speak(const TextPiece& piece, const TSynthProsody& p, 
         const bool end = !token || !*token;
         const bool full = tokens.size() >= 500;
         const bool phrase = quick && !tokens.empty() &&
-                            (tokens.size() >= 6 || std::strpbrk(item_feat_string(relation_tail(rel),
-                                                                                 "punc"),
-                                                                ",;:.!?"));
+                            (tokens.size() >= 6 ||
+                             std::strpbrk(item_feat_string(relation_tail(rel), "punc"), ",;:.!?"));
         if (relation_head(rel) && (end || full || phrase || default_utt_break(ts, token, rel))) {
             going = Synthesize(utt, ctx);
             quick = false;

@@ -85,8 +85,10 @@ public:
         FFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
         sockaddr_un addr{};
         addr.sun_family = AF_UNIX;
-        if (FFd < 0 || path.size() >= sizeof addr.sun_path)
-            return Close();
+        if (FFd < 0 || path.size() >= sizeof addr.sun_path) {
+            Close();
+            return;
+        }
         std::memcpy(addr.sun_path, path.c_str(), path.size());
         if (::connect(FFd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0)
             Close();
@@ -151,7 +153,8 @@ std::vector<Voice> ListVoices(std::string& problem) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kListSeconds);
     char* error = nullptr;
     // Opening starts the service when it is not running, as every client of it does.
-    SPDConnection* conn = spd_open2("nurva", "voices", nullptr, SPD_MODE_SINGLE, nullptr, 1, &error);
+    SPDConnection* conn =
+        spd_open2("nurva", "voices", nullptr, SPD_MODE_SINGLE, nullptr, 1, &error);
     if (!conn) {
         problem = std::string("the speech service cannot be reached") +
                   (error ? std::string(": ") + error : std::string());
@@ -521,8 +524,8 @@ private:
                              ? -int((kNormalSpeed - speed) * 100 / (kNormalSpeed - kMinSpeed))
                              : int((speed - kNormalSpeed) * 100 / (kMaxSpeed - kNormalSpeed));
         spd_set_voice_rate(FConn->Conn, std::clamp(rate, -100, 100));
-        spd_set_voice_pitch(FConn->Conn,
-                            std::clamp((int(pitch) - kNormalPitch) * 100 / kNormalPitch, -100, 100));
+        spd_set_voice_pitch(
+            FConn->Conn, std::clamp((int(pitch) - kNormalPitch) * 100 / kNormalPitch, -100, 100));
         spd_set_volume(FConn->Conn, -100 + int(std::uint64_t(volume) * 100 / 65535));
     }
     void Cancel() {
@@ -597,9 +600,8 @@ public:
         Voice voice;
         {
             std::lock_guard lock(FMutex);
-            auto it = std::find_if(FVoices.begin(), FVoices.end(), [&](const Voice& v) {
-                return v.Info.gModeID == mode.gModeID;
-            });
+            auto it = std::find_if(FVoices.begin(), FVoices.end(),
+                                   [&](const Voice& v) { return v.Info.gModeID == mode.gModeID; });
             if (it == FVoices.end())
                 return TTSERR_INVALIDMODE;
             voice = *it;

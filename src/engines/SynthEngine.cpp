@@ -539,15 +539,14 @@ public:
         if (!tag)
             return E_INVALIDARG;
         // Prosody changes apply from this point of the stream on; a reset does not drop them.
-        FState->Worker->Post(
-            [state = FState, text = std::string(tag)] {
-                ControlTagReader reader(text);
-                TagItem item;
-                while (reader.Next(item))
-                    if (item.type == TagItem::Type::Tag)
-                        if (auto t = InterpretTag(item))
-                            state->ApplyTag(*t);
-            });
+        FState->Worker->Post([state = FState, text = std::string(tag)] {
+            ControlTagReader reader(text);
+            TagItem item;
+            while (reader.Next(item))
+                if (item.type == TagItem::Type::Tag)
+                    if (auto t = InterpretTag(item))
+                        state->ApplyTag(*t);
+        });
         return S_OK;
     }
     HRESULT AudioPause() override { return FState->Dest ? FState->Dest->Pause() : E_FAIL; }
@@ -627,8 +626,8 @@ public:
                 auto audio = std::dynamic_pointer_cast<IAudioDest>(dest);
                 if (Failed(hr) || !audio)
                     return QStringLiteral("There is no sound output to listen with.");
-                *listener =
-                    std::make_shared<SynthCentral>(*worker, voice, ranges, std::move(audio), phonemes);
+                *listener = std::make_shared<SynthCentral>(*worker, voice, ranges, std::move(audio),
+                                                           phonemes);
                 (*listener)->FState->Current = prosody;
             }
             (*listener)->AudioReset();
@@ -653,7 +652,8 @@ private:
 
 } // namespace
 
-std::shared_ptr<const Lexicon> LexiconWithoutPhonemes(const std::shared_ptr<const Lexicon>& lexicon) {
+std::shared_ptr<const Lexicon>
+LexiconWithoutPhonemes(const std::shared_ptr<const Lexicon>& lexicon) {
     if (!lexicon || !lexicon->HasPhonemes())
         return lexicon;
     static std::mutex mutex;

@@ -85,7 +85,8 @@ private:
 
 // The lexicon without its phoneme entries, for a voice that cannot read espeak-ng's phonemes
 // (made once for each lexicon).
-std::shared_ptr<const Lexicon> LexiconWithoutPhonemes(const std::shared_ptr<const Lexicon>& lexicon);
+std::shared_ptr<const Lexicon>
+LexiconWithoutPhonemes(const std::shared_ptr<const Lexicon>& lexicon);
 
 // A central over `voice` speaking into `dest` (an IAudioDest) on `worker`. `phonemes`: the
 // voice reads the lexicon's phoneme entries ([[...]]); otherwise those entries are not used.

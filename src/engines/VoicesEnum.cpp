@@ -44,8 +44,7 @@ public:
     explicit VoicesEnum(TEngineFamilies families) : FFamilies(std::move(families)) {}
 
     HRESULT QueryInterface(const GUID& iid, std::shared_ptr<void>& out) override {
-        return QueryInterfaceOf<VoicesEnum, ITTSEnumA, ITTSEnumLater>(shared_from_this(), iid,
-                                                                      out);
+        return QueryInterfaceOf<VoicesEnum, ITTSEnumA, ITTSEnumLater>(shared_from_this(), iid, out);
     }
 
     HRESULT Reset() override {
@@ -141,7 +140,7 @@ private:
     }
     std::size_t ListedCount() const {
         return std::size_t(std::count_if(FFamilies.begin(), FFamilies.end(),
-                                          [](const auto& f) { return f->Listed(); }));
+                                         [](const auto& f) { return f->Listed(); }));
     }
 
     void StartListing() {

@@ -99,8 +99,8 @@ void TFormCvt::FillVoiceItems() {
     for (int i = 0; i < engines.size(); ++i) {
         QString engine = i < infos.size() ? infos[i].Product : QString();
         engine.remove(version);
-        ComboBoxExEngines->addItem(engine.isEmpty() ? engines[i]
-                                                    : engines[i] + QStringLiteral(" \u2014 ") + engine);
+        ComboBoxExEngines->addItem(
+            engine.isEmpty() ? engines[i] : engines[i] + QStringLiteral(" \u2014 ") + engine);
         ComboBoxExEngines->setItemData(i, engines[i], kVoiceNameRole);
     }
     KoUtils::Guarded([this, &engines] {
@@ -173,8 +173,7 @@ void TFormCvt::FillEngineList() {
 
 // The speech service's voices have come: they join the list, the choice stays.
 void TFormCvt::EnginesListed() {
-    const QString current =
-        ComboBoxExEngines->currentData(kVoiceNameRole).toString();
+    const QString current = ComboBoxExEngines->currentData(kVoiceNameRole).toString();
     FillVoiceItems();
     const int i = ComboBoxExEngines->findData(current, kVoiceNameRole, Qt::MatchFixedString);
     ComboBoxExEngines->setCurrentIndex(std::max(0, i));

@@ -77,33 +77,37 @@ private slots:
         QVERIFY(!names.contains("Flite awb_time Male") && !names.contains("Flite time_awb"));
         QCOMPARE(infos[at + 4].Gender, QString("FEMALE"));
         QCOMPARE(infos[at + 4].Language, QString("en-us"));
-        QCOMPARE(names.removeDuplicates(), 0);
+        QCOMPARE(QStringList(names).removeDuplicates(), 0);
         // The voice file comes after the built-in voices, by its file's name.
         QVERIFY(names.contains("Flite cmu_us_broken"));
     }
 
     void sentenceMakesSpeechOfTheExpectedLength() {
         const std::string text = "The quick brown fox jumps over the lazy dog.";
-        // Flite's own command line says the same sentence for the reference.
-        const QString ref = FDir.filePath("reference.wav");
-        QCOMPARE(QProcess::execute("flite", {"-voice", "slt", "-t", QString::fromStdString(text),
-                                             "-o", ref}),
-                 0);
-        const Wav reference = ReadWav(ref);
-        QVERIFY(reference.valid);
-        Binding b;
-        QVERIFY(b.Bind(ModeIndex("Flite slt Female"), CLSID_AudioDestFile));
-        // At the voice's own pace the program says it as Flite does.
-        b.attributes->SpeedSet(175);
-        const Wav w = Speak("Flite slt Female", text, &b);
-        QVERIFY(w.valid);
-        QCOMPARE(w.sampleRate, 16000);
-        QCOMPARE(w.channels, 1);
-        QVERIFY2(std::abs(w.seconds() - reference.seconds()) < reference.seconds() * 0.1,
-                 qPrintable(QString("%1 s, flite %2 s").arg(w.seconds()).arg(reference.seconds())));
-        QVERIFY(Rms(w.samples) > 0.02);
-        const Wav kal = Speak("Flite kal Male", text);
-        QVERIFY(kal.valid && kal.sampleRate == 8000 && kal.seconds() > 1.5);
+        // Flite's own command line says the same sentence for the reference. A voice that is
+        // slow to start says the first phrase of a stream on its own (a short pause more).
+        for (auto [voice, name, rate, slack] : {std::tuple{"kal", "Flite kal Male", 8000, 0.1},
+                                                {"slt", "Flite slt Female", 16000, 0.3}}) {
+            const QString ref = FDir.filePath(QString("reference-%1.wav").arg(voice));
+            QCOMPARE(QProcess::execute(
+                         "flite", {"-voice", voice, "-t", QString::fromStdString(text), "-o", ref}),
+                     0);
+            const Wav reference = ReadWav(ref);
+            QVERIFY(reference.valid);
+            Binding b;
+            QVERIFY(b.Bind(ModeIndex(name), CLSID_AudioDestFile));
+            b.attributes->SpeedSet(175); // the voice's own pace
+            const Wav w = Speak(name, text, &b);
+            QVERIFY(w.valid);
+            QCOMPARE(w.sampleRate, rate);
+            QCOMPARE(w.channels, 1);
+            QVERIFY2(std::abs(w.seconds() - reference.seconds()) < reference.seconds() * slack,
+                     qPrintable(QString("%1: %2 s, flite %3 s")
+                                    .arg(voice)
+                                    .arg(w.seconds())
+                                    .arg(reference.seconds())));
+            QVERIFY(Rms(w.samples) > 0.02);
+        }
     }
 
     void tagsAndAttributesShapeIt() {
@@ -120,7 +124,8 @@ private slots:
                  qPrintable(QString("%1 vs %2").arg(fast.seconds()).arg(slow.seconds())));
         const Wav silent = Speak(voice, "\\Vol=0\\You should not hear this.");
         QVERIFY(silent.valid && silent.seconds() > 0.5 && Rms(silent.samples) < 0.001);
-        const Wav unknown = Speak(voice, "Good morning. Here \\Xyz=1\\is the news \\Mrk\\of the day.");
+        const Wav unknown =
+            Speak(voice, "Good morning. Here \\Xyz=1\\is the news \\Mrk\\of the day.");
         QVERIFY(std::abs(unknown.seconds() - plain.seconds()) < 0.1);
         // The pitch attribute clamps to the voice's range.
         Binding b;

@@ -64,7 +64,9 @@ class TestVoicesAloud : public QObject {
     }
 
     QString Nurva() const { return qEnvironmentVariable("NURVA_APPDIR") + "/nurva"; }
-    QString Script() const { return qEnvironmentVariable("NURVA_SCRIPTS") + "/speechd-test-server"; }
+    QString Script() const {
+        return qEnvironmentVariable("NURVA_SCRIPTS") + "/speechd-test-server";
+    }
 
 private slots:
     void initTestCase() {
@@ -104,17 +106,18 @@ private slots:
         QVERIFY2(first != SIZE_MAX, "nothing was heard");
         const double heard = double(last - first) / MonitorRecorder::kRate;
         QVERIFY2(heard > 4 && heard < 10, qPrintable(QString::number(heard)));
-        QVERIFY2(c.words.size() >= 12 && Rising(c.words), qPrintable(QString::number(c.words.size())));
+        QVERIFY2(c.words.size() >= 12 && Rising(c.words),
+                 qPrintable(QString::number(c.words.size())));
     }
 
     // ---- speech-dispatcher ---------------------------------------------------------------
 
     void markupCarriesMarksAndPauses() {
-        QCOMPARE(QString::fromStdString(engines::SpeechdMarkup("Tom & <Jerry> \\Pau=500\\ ran.",
-                                                               true)),
-                 QString("<speak><mark name=\"0\"/>Tom <mark name=\"4\"/>&amp; <mark "
-                         "name=\"6\"/>&lt;Jerry&gt; <break time=\"500ms\"/> <mark "
-                         "name=\"24\"/>ran.</speak>"));
+        QCOMPARE(
+            QString::fromStdString(engines::SpeechdMarkup("Tom & <Jerry> \\Pau=500\\ ran.", true)),
+            QString("<speak><mark name=\"0\"/>Tom <mark name=\"4\"/>&amp; <mark "
+                    "name=\"6\"/>&lt;Jerry&gt; <break time=\"500ms\"/> <mark "
+                    "name=\"24\"/>ran.</speak>"));
         QCOMPARE(QString::fromStdString(engines::SpeechdMarkup("a \\Spd=200\\b", false)),
                  QString("<speak><mark name=\"0\"/>a <mark name=\"2\"/>\\Spd=200\\b</speak>"));
     }
@@ -182,8 +185,8 @@ private slots:
         for (const QString& job : {QString("/ttw"), QString("/ttm")}) {
             QProcess p;
             p.setWorkingDirectory(FDir.path());
-            p.start(Nurva(), {job, "Some words.", FDir.filePath("out" + job.mid(1) + ".wav"),
-                              "-e", kServiceVoice});
+            p.start(Nurva(), {job, "Some words.", FDir.filePath("out" + job.mid(1) + ".wav"), "-e",
+                              kServiceVoice});
             QVERIFY(p.waitForFinished(60000));
             QCOMPARE(p.exitCode(), 1);
             QVERIFY2(QString::fromLocal8Bit(p.readAllStandardError())
