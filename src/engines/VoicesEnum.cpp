@@ -98,6 +98,8 @@ public:
 
     // ITTSEnumLater
     bool WaitListed(DWORD ms) override {
+        if (ms == 0)
+            return AllListed(); // only tells: a listing is never started by asking
         StartListing();
         QElapsedTimer t;
         t.start();

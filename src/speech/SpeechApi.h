@@ -333,7 +333,8 @@ public:
 class ITTSEnumLater : public virtual IUnknown {
 public:
     static const GUID& IID() { return IID_ITTSEnumLater; }
-    // True once every engine has listed its modes or given up; waits at most `ms` for that.
+    // True once every engine has listed its modes or given up; waits at most `ms` for that,
+    // starting the listing (0 only tells, and starts nothing).
     virtual bool WaitListed(DWORD ms) = 0;
     // Starts the listing in the background if it is not done; `listed` runs once, on any
     // thread, when it is (at once when it already is).
