@@ -449,7 +449,7 @@ private slots:
         CurrentScript().playItself = {"Service Voice"};
         auto w = Window({{"a.txt", "some text"}}, [] { Settings.EngineName = "Service Voice"; });
         Messages messages;
-        for (auto* convert : {&TFormCvt::ActionTTWExecute, &TFormCvt::ActionTTMExecute}) {
+        for (auto convert : {&TFormCvt::ActionTTWExecute, &TFormCvt::ActionTTMExecute}) {
             const std::size_t texts = CurrentLog().texts.size();
             ((*w).*convert)();
             QCOMPARE(CurrentLog().texts.size(), texts);
