@@ -10,12 +10,17 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <csignal>
 #include <cstring>
+#include <deque>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include <poll.h>
+#include <pthread.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -73,6 +78,99 @@ Voice Describe(const std::string& module, const std::string& name, const std::st
                    TTSFEATURE_TAGGED | TTSFEATURE_WORDPOSITION | TTSFEATURE_FIXEDAUDIO;
     i.dwInterfaces = TTSI_ITTSCENTRAL | TTSI_ITTSATTRIBUTES | TTSI_ITTSDIALOGS;
     return v;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Calls into the library: each under a deadline, with SIGPIPE held back.
+
+constexpr auto kAnswer = std::chrono::seconds(10); // the longest the service may take to answer
+constexpr auto kListAnswer = std::chrono::seconds(kListSeconds);
+
+// A service that has gone must make a call fail, not end the program: the library writes to
+// its socket without guarding against that.
+void HoldBackSigpipe() {
+    sigset_t pipe;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
+}
+
+// A call that has not come back by its deadline has its connection shut under it, which ends
+// the call, and every later one on that connection, with an error.
+class Deadlines {
+public:
+    static Deadlines& Get() {
+        static Deadlines* d = new Deadlines; // its thread runs until the process ends
+        return *d;
+    }
+    std::uint64_t Arm(int fd, std::chrono::steady_clock::duration limit) {
+        std::lock_guard lock(FMutex);
+        const std::uint64_t id = FNext++;
+        FArmed[id] = {std::chrono::steady_clock::now() + limit, fd};
+        FChanged.notify_one();
+        return id;
+    }
+    void Disarm(std::uint64_t id) {
+        std::lock_guard lock(FMutex);
+        FArmed.erase(id);
+    }
+
+private:
+    Deadlines() {
+        std::thread([this] { Loop(); }).detach();
+    }
+    void Loop() {
+        std::unique_lock lock(FMutex);
+        for (;;) {
+            if (FArmed.empty()) {
+                FChanged.wait(lock);
+                continue;
+            }
+            auto first = std::min_element(FArmed.begin(), FArmed.end(), [](auto& a, auto& b) {
+                return a.second.first < b.second.first;
+            });
+            if (std::chrono::steady_clock::now() < first->second.first) {
+                FChanged.wait_until(lock, first->second.first);
+                continue;
+            }
+            ::shutdown(first->second.second, SHUT_RDWR);
+            FArmed.erase(first);
+        }
+    }
+
+    std::mutex FMutex;
+    std::condition_variable FChanged;
+    std::map<std::uint64_t, std::pair<std::chrono::steady_clock::time_point, int>> FArmed;
+    std::uint64_t FNext = 1;
+};
+
+class Bounded {
+public:
+    explicit Bounded(SPDConnection* c, std::chrono::steady_clock::duration limit = kAnswer)
+        : FId(Deadlines::Get().Arm(c->socket, limit)) {}
+    ~Bounded() { Deadlines::Get().Disarm(FId); }
+    Bounded(const Bounded&) = delete;
+    Bounded& operator=(const Bounded&) = delete;
+
+private:
+    std::uint64_t FId;
+};
+
+// Closes a connection without waiting for the service, which may not answer.
+void CloseNow(SPDConnection* conn) {
+    ::shutdown(conn->socket, SHUT_RDWR);
+    spd_close(conn);
+}
+
+// The thread of every call on a connection that reads aloud: the callers never wait for the
+// service, and the calls keep the order they were made in.
+TSynthWorker& Calls() {
+    static TSynthWorker* worker = [] {
+        auto* w = new TSynthWorker;
+        w->Post(HoldBackSigpipe);
+        return w;
+    }();
+    return *worker;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -150,6 +248,7 @@ std::vector<std::string> Split(const std::string& s, char sep) {
 // Every module's voices, without their variants (each voice in each variant would be
 // thousands); `problem` says why there are none.
 std::vector<Voice> ListVoices(std::string& problem) {
+    HoldBackSigpipe();
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kListSeconds);
     char* error = nullptr;
     // Opening starts the service when it is not running, as every client of it does.
@@ -161,64 +260,102 @@ std::vector<Voice> ListVoices(std::string& problem) {
         std::free(error);
         return {};
     }
-    std::vector<std::string> modules;
-    if (char** list = spd_list_modules(conn)) {
-        for (char** m = list; *m; ++m)
-            if (std::strcmp(*m, "dummy") != 0)
-                modules.emplace_back(*m);
-        free_spd_modules(list);
-    }
     std::vector<Voice> voices;
-    char* addressError = nullptr;
-    SPDConnectionAddress* address = spd_get_default_address(&addressError);
-    std::free(addressError);
-    std::unique_ptr<SsipSocket> socket;
-    if (address && address->method == SPD_METHOD_UNIX_SOCKET && address->unix_socket_name)
-        socket = std::make_unique<SsipSocket>(address->unix_socket_name);
-    if (address)
-        SPDConnectionAddress__free(address);
-    if (socket && !socket->Command("SET SELF CLIENT_NAME user:nurva:voices", nullptr, deadline))
-        socket.reset();
-    for (const std::string& module : modules) {
-        std::vector<std::string> lines;
-        if (socket && socket->Command("SET SELF OUTPUT_MODULE " + module, nullptr, deadline) &&
-            socket->Command("LIST SYNTHESIS_VOICES", &lines, deadline)) {
-            for (const std::string& line : lines) {
-                const std::vector<std::string> f = Split(line, '\t');
-                if (f.size() >= 2 && !f[0].empty() && (f.size() < 3 || f[2] == "none"))
-                    voices.push_back(Describe(module, f[0], f[1]));
-            }
-            continue;
+    {
+        // However long a module takes to list its voices through the library, it has an end.
+        Bounded bound(conn, kListAnswer);
+        std::vector<std::string> modules;
+        if (char** list = spd_list_modules(conn)) {
+            for (char** m = list; *m; ++m)
+                if (std::strcmp(*m, "dummy") != 0)
+                    modules.emplace_back(*m);
+            free_spd_modules(list);
         }
-        // Not on a local socket: through the library, however long it takes.
-        spd_set_output_module(conn, module.c_str());
-        if (SPDVoice** list = spd_list_synthesis_voices(conn)) {
-            for (SPDVoice** v = list; *v; ++v)
-                if ((*v)->name && (!(*v)->variant || std::strcmp((*v)->variant, "none") == 0))
-                    voices.push_back(
-                        Describe(module, (*v)->name, (*v)->language ? (*v)->language : ""));
-            free_spd_voices(list);
+        char* addressError = nullptr;
+        SPDConnectionAddress* address = spd_get_default_address(&addressError);
+        std::free(addressError);
+        std::unique_ptr<SsipSocket> socket;
+        if (address && address->method == SPD_METHOD_UNIX_SOCKET && address->unix_socket_name)
+            socket = std::make_unique<SsipSocket>(address->unix_socket_name);
+        if (address)
+            SPDConnectionAddress__free(address);
+        if (socket && !socket->Command("SET SELF CLIENT_NAME user:nurva:voices", nullptr, deadline))
+            socket.reset();
+        for (const std::string& module : modules) {
+            std::vector<std::string> lines;
+            if (socket && socket->Command("SET SELF OUTPUT_MODULE " + module, nullptr, deadline) &&
+                socket->Command("LIST SYNTHESIS_VOICES", &lines, deadline)) {
+                for (const std::string& line : lines) {
+                    const std::vector<std::string> f = Split(line, '\t');
+                    if (f.size() >= 2 && !f[0].empty() && (f.size() < 3 || f[2] == "none"))
+                        voices.push_back(Describe(module, f[0], f[1]));
+                }
+                continue;
+            }
+            // Not on a local socket: through the library.
+            spd_set_output_module(conn, module.c_str());
+            if (SPDVoice** list = spd_list_synthesis_voices(conn)) {
+                for (SPDVoice** v = list; *v; ++v)
+                    if ((*v)->name && (!(*v)->variant || std::strcmp((*v)->variant, "none") == 0))
+                        voices.push_back(
+                            Describe(module, (*v)->name, (*v)->language ? (*v)->language : ""));
+                free_spd_voices(list);
+            }
         }
     }
-    spd_close(conn);
+    CloseNow(conn);
     if (voices.empty())
         problem = "the speech service offers no voice";
     return voices;
 }
 
 // ---------------------------------------------------------------------------------------------
-// Speaking: one connection for each bound voice.
+// Speaking: one connection for each bound voice. A block is handed to the service in parts, a
+// few at a time, so that a long document starts at once and a pause loses nothing.
 
 constexpr DWORD kNormalSpeed = 170, kMinSpeed = 80, kMaxSpeed = 450;
 constexpr WORD kNormalPitch = 100;
+// Parts with the service at a time: one, as a message of the text priority cancels the one
+// before it.
+constexpr int kPartsAhead = 1;
 
 struct Sink {
     std::shared_ptr<ITTSNotifySinkA> basic;
+    std::shared_ptr<ITTSNotifySink2A> extended; // null when registered as the basic sink
 };
 
 struct Event {
     SPDNotificationType type;
     std::string mark;
+};
+
+struct Block {
+    std::string Text;
+    bool Tagged = false;
+    std::shared_ptr<ITTSBufNotifySink> Buf;
+    std::size_t Left = 0; // parts not yet spoken
+    bool Begun = false;
+};
+
+struct Part {
+    std::shared_ptr<Block> Of;
+    std::uint32_t Begin = 0, End = 0;
+    std::uint32_t From = 0; // said from this word on: the last one heard before a pause
+    int Id = 0;             // the service's message, 0 while it has none
+    std::uint64_t Seq = 0;
+};
+
+class ErrorObject : public ITTSErrorObject {
+public:
+    explicit ErrorObject(HRESULT code) : FCode(code) {}
+    HRESULT GetErrorInfo(TTSERRORINFO& info) override {
+        info.Code = FCode;
+        CopyField(info.Text, "The speech service does not answer, or has gone.");
+        return S_OK;
+    }
+
+private:
+    HRESULT FCode;
 };
 
 struct Connection;
@@ -231,15 +368,18 @@ std::map<int, std::weak_ptr<Connection>>& Connections() {
 struct Connection : std::enable_shared_from_this<Connection> {
     SPDConnection* Conn = nullptr;
     int ClientId = -1;
-    std::mutex CallMutex; // one call into the library at a time
 
     std::mutex Mutex;
     std::map<DWORD, Sink> Sinks;
     DWORD NextKey = 1;
-    std::map<int, std::shared_ptr<ITTSBufNotifySink>> Pending; // messages not yet ended
+    // The parts not yet spoken, in order; the first InFlight of them are with the service.
+    std::deque<Part> Queue;
+    int InFlight = 0;
     std::map<int, std::vector<Event>> Early; // events that came before their message's id
     int LastId = 0;
-    bool Active = false, StartNotified = false;
+    std::uint64_t NextSeq = 1;
+    std::uint64_t Epoch = 0; // bumped when what is with the service is cancelled
+    bool Active = false, StartNotified = false, Paused = false, Broken = false;
     DWORD Speed = kNormalSpeed;
     WORD Pitch = kNormalPitch;
     std::uint32_t Volume = 65535;
@@ -250,8 +390,8 @@ struct Connection : std::enable_shared_from_this<Connection> {
             std::lock_guard lock(gConnectionsMutex);
             Connections().erase(ClientId);
         }
-        if (Conn)
-            spd_close(Conn);
+        if (SPDConnection* conn = Conn)
+            Calls().Post([conn] { CloseNow(conn); });
     }
 
     std::vector<Sink> SinksCopy() {
@@ -261,47 +401,168 @@ struct Connection : std::enable_shared_from_this<Connection> {
         return out;
     }
 
-    void OnEvent(int id, const Event& e) {
-        std::shared_ptr<ITTSBufNotifySink> buf;
-        bool start = false, stop = false, done = false;
+    // Hands the next parts to the service; runs on the calls' thread.
+    void Feed() {
+        for (;;) {
+            std::uint64_t epoch, seq;
+            std::string ssml;
+            {
+                std::lock_guard lock(Mutex);
+                if (Paused || Broken || InFlight >= kPartsAhead ||
+                    std::size_t(InFlight) >= Queue.size())
+                    return;
+                const Part& part = Queue[std::size_t(InFlight)];
+                const Block& b = *part.Of;
+                ssml = SpeechdMarkup(
+                    std::string_view(b.Text).substr(part.Begin, part.End - part.Begin), b.Tagged,
+                    part.Begin, part.From);
+                epoch = Epoch;
+                seq = part.Seq;
+                ++InFlight;
+            }
+            SendSettings();
+            int id;
+            {
+                Bounded bound(Conn);
+                id = spd_say(Conn, SPD_TEXT, ssml.c_str());
+            }
+            std::vector<Event> early;
+            {
+                std::lock_guard lock(Mutex);
+                LastId = std::max(LastId, id);
+                if (Epoch != epoch)
+                    continue; // cancelled meanwhile: the cancel that follows takes it too
+                if (id <= 0) {
+                    Broken = true;
+                    break;
+                }
+                for (Part& p : Queue)
+                    if (p.Seq == seq)
+                        p.Id = id;
+                if (auto it = Early.find(id); it != Early.end()) {
+                    early = std::move(it->second);
+                    Early.erase(it);
+                }
+            }
+            for (const Event& e : early)
+                OnEvent(id, e);
+        }
+        Abort(AUDERR_DEVICELOST);
+    }
+
+    // The service's scales run from -100 to 100, 0 being the voice's own.
+    void SendSettings() {
+        DWORD speed;
+        WORD pitch;
+        std::uint32_t volume;
+        {
+            std::lock_guard lock(Mutex);
+            if (std::exchange(SettingsSent, true))
+                return;
+            speed = Speed;
+            pitch = Pitch;
+            volume = Volume;
+        }
+        const int rate = speed < kNormalSpeed
+                             ? -int((kNormalSpeed - speed) * 100 / (kNormalSpeed - kMinSpeed))
+                             : int((speed - kNormalSpeed) * 100 / (kMaxSpeed - kNormalSpeed));
+        Bounded bound(Conn);
+        spd_set_voice_rate(Conn, std::clamp(rate, -100, 100));
+        spd_set_voice_pitch(
+            Conn, std::clamp((int(pitch) - kNormalPitch) * 100 / kNormalPitch, -100, 100));
+        spd_set_volume(Conn, -100 + int(std::uint64_t(volume) * 100 / 65535));
+    }
+
+    void Cancel() {
+        Calls().Post([self = shared_from_this()] {
+            Bounded bound(self->Conn);
+            spd_cancel(self->Conn);
+        });
+    }
+
+    // Ends the reading: nothing more is said; an error first when `reason` is one.
+    void Abort(HRESULT reason) {
+        bool stop;
         std::vector<Sink> sinks;
         {
             std::lock_guard lock(Mutex);
-            auto it = Pending.find(id);
-            if (it == Pending.end()) {
+            stop = Active;
+            Active = StartNotified = Paused = false;
+            Queue.clear();
+            InFlight = 0;
+            Early.clear();
+            ++Epoch;
+            sinks = SinksCopy();
+        }
+        Cancel();
+        if (reason != S_OK) {
+            auto error = std::make_shared<ErrorObject>(reason);
+            for (auto& s : sinks)
+                if (s.extended)
+                    s.extended->Error(error);
+        }
+        if (stop)
+            for (auto& s : sinks)
+                s.basic->AudioStop(0);
+    }
+
+    void OnEvent(int id, const Event& e) {
+        std::shared_ptr<ITTSBufNotifySink> buf;
+        bool start = false, begun = false, done = false, stop = false, more = false;
+        bool interrupted = false;
+        std::optional<DWORD> word;
+        std::vector<Sink> sinks;
+        {
+            std::lock_guard lock(Mutex);
+            auto it = std::find_if(Queue.begin(), Queue.begin() + InFlight,
+                                   [id](const Part& p) { return p.Id == id; });
+            if (it == Queue.begin() + InFlight) {
                 if (id > LastId)
                     Early[id].push_back(e); // its id is on its way back to the caller
                 return;
             }
-            buf = it->second;
-            if (e.type == SPD_EVENT_BEGIN && !StartNotified)
-                start = StartNotified = true;
-            if (e.type == SPD_EVENT_END || e.type == SPD_EVENT_CANCEL) {
-                Pending.erase(it);
-                done = true;
-                if (Pending.empty()) {
+            Block& b = *it->Of;
+            buf = b.Buf;
+            if (e.type == SPD_EVENT_BEGIN) {
+                start = !std::exchange(StartNotified, true);
+                begun = !std::exchange(b.Begun, true);
+            } else if (e.type == SPD_EVENT_INDEX_MARK) {
+                char* end = nullptr;
+                const unsigned long offset = std::strtoul(e.mark.c_str(), &end, 10);
+                if (!e.mark.empty() && end && *end == '\0') {
+                    it->From = std::uint32_t(offset);
+                    word = DWORD(offset);
+                }
+            } else if (e.type == SPD_EVENT_END) {
+                done = --b.Left == 0;
+                Queue.erase(it);
+                --InFlight;
+                more = true;
+                if (Queue.empty()) {
                     stop = Active;
                     Active = StartNotified = false;
                 }
+            } else if (e.type == SPD_EVENT_CANCEL) {
+                interrupted = true; // by another program's message: the reading ends
             }
             sinks = SinksCopy();
         }
+        if (interrupted)
+            return Abort(S_OK);
         if (start)
             for (auto& s : sinks)
                 s.basic->AudioStart(0);
-        if (e.type == SPD_EVENT_BEGIN && buf)
+        if (begun && buf)
             buf->TextDataStarted(0);
-        if (e.type == SPD_EVENT_INDEX_MARK && buf) {
-            char* end = nullptr;
-            const unsigned long offset = std::strtoul(e.mark.c_str(), &end, 10);
-            if (end && *end == '\0' && !e.mark.empty())
-                buf->WordPosition(0, DWORD(offset));
-        }
+        if (word && buf)
+            buf->WordPosition(0, *word);
         if (done && buf)
             buf->TextDataDone(0, 0);
         if (stop)
             for (auto& s : sinks)
                 s.basic->AudioStop(0);
+        if (more)
+            Calls().Post([self = shared_from_this()] { self->Feed(); });
     }
 };
 
@@ -345,11 +606,15 @@ std::string XmlEscaped(std::string_view s) {
     return out;
 }
 
-void AppendMarked(const TextPiece& said, std::string& out) {
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// The words of `said` from source offset `from` on, each after its mark.
+void AppendMarked(const TextPiece& said, std::uint32_t from, std::string& out) {
     const std::string& t = said.Text();
     for (std::size_t i = 0; i < t.size();) {
-        const bool blank = t[i] == ' ' || t[i] == '\t' || t[i] == '\n' || t[i] == '\r';
-        if (blank) {
+        if (IsBlank(t[i])) {
             out += t[i] == '\r' ? ' ' : t[i];
             ++i;
             continue;
@@ -357,8 +622,10 @@ void AppendMarked(const TextPiece& said, std::string& out) {
         std::size_t end = t.find_first_of(" \t\r\n", i);
         if (end == std::string::npos)
             end = t.size();
-        out += "<mark name=\"" + std::to_string(said.SourceOffset(i)) + "\"/>";
-        out += XmlEscaped(std::string_view(t).substr(i, end - i));
+        if (said.SourceOffset(i) >= from) {
+            out += "<mark name=\"" + std::to_string(said.SourceOffset(i)) + "\"/>";
+            out += XmlEscaped(std::string_view(t).substr(i, end - i));
+        }
         i = end;
     }
 }
@@ -374,7 +641,7 @@ public:
             std::lock_guard lock(FConn->Mutex);
             FConn->Sinks.clear();
         }
-        Cancel();
+        FConn->Abort(S_OK);
     }
 
     HRESULT QueryInterface(const GUID& iid, std::shared_ptr<void>& out) override {
@@ -384,9 +651,13 @@ public:
 
     HRESULT Register(const std::shared_ptr<IUnknown>& sink, const GUID& iid, DWORD& key) override {
         Sink s;
-        if ((iid != IID_ITTSNotifySink2A && iid != IID_ITTSNotifySinkA) ||
-            Failed(speech::QueryInterface(sink, s.basic)))
+        if (iid == IID_ITTSNotifySink2A) {
+            if (Failed(speech::QueryInterface(sink, s.extended)))
+                return E_NOINTERFACE;
+            s.basic = s.extended;
+        } else if (iid != IID_ITTSNotifySinkA || Failed(speech::QueryInterface(sink, s.basic))) {
             return E_NOINTERFACE;
+        }
         std::lock_guard lock(FConn->Mutex);
         key = FConn->NextKey++;
         FConn->Sinks[key] = s;
@@ -401,32 +672,23 @@ public:
                      const std::shared_ptr<IUnknown>& bufSink, const GUID&) override {
         if (charSet != CHARSET_TEXT || (!text && length > 0))
             return E_INVALIDARG;
-        std::shared_ptr<ITTSBufNotifySink> buf;
-        if (bufSink && Failed(speech::QueryInterface(bufSink, buf)))
+        auto block = std::make_shared<Block>();
+        if (bufSink && Failed(speech::QueryInterface(bufSink, block->Buf)))
             return E_NOINTERFACE;
-        const std::string block(text ? text : "", text ? strnlen(text, length) : 0);
-        const std::string ssml = SpeechdMarkup(block, (flags & TTSDATAFLAG_TAGGED) != 0);
-        int id;
-        {
-            std::lock_guard call(FConn->CallMutex);
-            SendSettings();
-            id = spd_say(FConn->Conn, SPD_TEXT, ssml.c_str());
-        }
-        if (id <= 0)
-            return AUDERR_DEVICELOST;
-        std::vector<Event> early;
+        block->Text.assign(text ? text : "", text ? strnlen(text, length) : 0);
+        block->Tagged = (flags & TTSDATAFLAG_TAGGED) != 0;
+        const auto parts = SpeechdParts(block->Text, block->Tagged);
+        block->Left = parts.size();
         {
             std::lock_guard lock(FConn->Mutex);
+            if (FConn->Broken)
+                return AUDERR_DEVICELOST;
             FConn->Active = true;
-            FConn->Pending[id] = buf;
-            FConn->LastId = std::max(FConn->LastId, id);
-            if (auto it = FConn->Early.find(id); it != FConn->Early.end()) {
-                early = std::move(it->second);
-                FConn->Early.erase(it);
-            }
+            for (auto [begin, end] : parts)
+                FConn->Queue.push_back(Part{block, begin, end, begin, 0, FConn->NextSeq++});
         }
-        for (const Event& e : early)
-            FConn->OnEvent(id, e);
+        // Text that comes during a pause waits for the resume, as the service's own would.
+        Calls().Post([c = FConn] { c->Feed(); });
         return S_OK;
     }
     HRESULT Inject(const char* tag) override {
@@ -448,17 +710,37 @@ public:
                 }
         return S_OK;
     }
-    // The service pauses at the next word's mark, and goes on from there.
+    // The service's own pause lets what it has made play on for seconds, and its resume goes
+    // on after the last word it made rather than the last one heard: a pause cancels what is
+    // with the service instead, and the resume hands it over again from the word heard last
+    // (from the part's start with a module that reports no marks).
     HRESULT AudioPause() override {
-        std::lock_guard call(FConn->CallMutex);
-        return spd_pause(FConn->Conn) == 0 ? S_OK : AUDERR_DEVICELOST;
+        {
+            std::lock_guard lock(FConn->Mutex);
+            if (FConn->Paused)
+                return S_OK;
+            FConn->Paused = true;
+            ++FConn->Epoch;
+            for (int i = 0; i < FConn->InFlight; ++i)
+                FConn->Queue[std::size_t(i)].Id = 0; // their cancellations end nothing
+            FConn->InFlight = 0;
+            FConn->Early.clear();
+        }
+        FConn->Cancel();
+        return S_OK;
     }
     HRESULT AudioResume() override {
-        std::lock_guard call(FConn->CallMutex);
-        return spd_resume(FConn->Conn) == 0 ? S_OK : AUDERR_DEVICELOST;
+        {
+            std::lock_guard lock(FConn->Mutex);
+            if (!FConn->Paused)
+                return S_OK;
+            FConn->Paused = false;
+        }
+        Calls().Post([c = FConn] { c->Feed(); });
+        return S_OK;
     }
     HRESULT AudioReset() override {
-        Cancel();
+        FConn->Abort(S_OK);
         return S_OK;
     }
 
@@ -507,49 +789,75 @@ public:
     HRESULT TranslateDlg(HWND, const char*) override { return TTSERR_NOTSUPPORTED; }
 
 private:
-    // The service's scales run from -100 to 100, 0 being the voice's own.
-    void SendSettings() {
-        DWORD speed;
-        WORD pitch;
-        std::uint32_t volume;
-        {
-            std::lock_guard lock(FConn->Mutex);
-            if (std::exchange(FConn->SettingsSent, true))
-                return;
-            speed = FConn->Speed;
-            pitch = FConn->Pitch;
-            volume = FConn->Volume;
-        }
-        const int rate = speed < kNormalSpeed
-                             ? -int((kNormalSpeed - speed) * 100 / (kNormalSpeed - kMinSpeed))
-                             : int((speed - kNormalSpeed) * 100 / (kMaxSpeed - kNormalSpeed));
-        spd_set_voice_rate(FConn->Conn, std::clamp(rate, -100, 100));
-        spd_set_voice_pitch(
-            FConn->Conn, std::clamp((int(pitch) - kNormalPitch) * 100 / kNormalPitch, -100, 100));
-        spd_set_volume(FConn->Conn, -100 + int(std::uint64_t(volume) * 100 / 65535));
-    }
-    void Cancel() {
-        bool stop;
-        std::vector<Sink> sinks;
-        {
-            std::lock_guard lock(FConn->Mutex);
-            stop = FConn->Active;
-            FConn->Active = FConn->StartNotified = false;
-            FConn->Pending.clear();
-            FConn->Early.clear();
-            sinks = FConn->SinksCopy();
-        }
-        {
-            std::lock_guard call(FConn->CallMutex);
-            spd_cancel(FConn->Conn);
-        }
-        if (stop)
-            for (auto& s : sinks)
-                s.basic->AudioStop(0);
-    }
-
     std::shared_ptr<Connection> FConn;
 };
+
+// Opens a connection for reading aloud with `voice`, on a thread of its own so that the caller
+// waits a bounded time; null (with `problem`) when the service cannot be reached or does not
+// answer. One attempt at a time: a service that holds one is not asked again meanwhile.
+struct Opening {
+    std::mutex Mutex;
+    std::condition_variable Done;
+    bool Finished = false, Abandoned = false;
+    SPDConnection* Conn = nullptr;
+    std::string Problem;
+};
+std::atomic<bool> gOpening{false};
+
+SPDConnection* OpenFor(const std::string& module, const std::string& name, std::string& problem) {
+    if (gOpening.exchange(true)) {
+        problem = "the speech service does not answer";
+        return nullptr;
+    }
+    auto o = std::make_shared<Opening>();
+    std::thread([o, module, name] {
+        HoldBackSigpipe(); // and the library's own thread, started here, inherits it
+        char* error = nullptr;
+        // Opening starts the service when it is not running, as every client of it does.
+        SPDConnection* conn =
+            spd_open2("nurva", "reading", nullptr, SPD_MODE_THREADED, nullptr, 1, &error);
+        std::string problem;
+        if (!conn) {
+            problem = std::string("the speech service cannot be reached") +
+                      (error ? std::string(": ") + error : std::string());
+        } else {
+            Bounded bound(conn, kListAnswer); // a module's first start reads all its voices
+            conn->callback_begin = conn->callback_end = conn->callback_cancel = OnPlain;
+            conn->callback_im = OnMark;
+            if (spd_set_notification_on(conn, SPD_BEGIN) != 0 ||
+                spd_set_notification_on(conn, SPD_END) != 0 ||
+                spd_set_notification_on(conn, SPD_CANCEL) != 0 ||
+                spd_set_notification_on(conn, SPD_INDEX_MARKS) != 0 ||
+                spd_set_data_mode(conn, SPD_DATA_SSML) != 0 ||
+                spd_set_punctuation(conn, SPD_PUNCT_NONE) != 0 ||
+                spd_set_output_module(conn, module.c_str()) != 0 ||
+                spd_set_synthesis_voice(conn, name.c_str()) != 0) {
+                problem = "the speech service refused the voice " + module + ": " + name;
+            }
+        }
+        std::free(error);
+        std::lock_guard lock(o->Mutex);
+        if (!problem.empty() || o->Abandoned) {
+            if (conn)
+                CloseNow(conn);
+            conn = nullptr;
+        }
+        o->Conn = conn;
+        o->Problem = problem;
+        o->Finished = true;
+        o->Done.notify_all();
+        gOpening = false;
+    }).detach();
+    std::unique_lock lock(o->Mutex);
+    // Starting the service and its module may take long on a busy machine.
+    if (!o->Done.wait_for(lock, kListAnswer + kAnswer, [&] { return o->Finished; })) {
+        o->Abandoned = true;
+        problem = "the speech service does not answer";
+        return nullptr;
+    }
+    problem = o->Problem;
+    return o->Conn;
+}
 
 class SpeechdFamily : public TEngineFamily {
 public:
@@ -606,14 +914,11 @@ public:
                 return TTSERR_INVALIDMODE;
             voice = *it;
         }
-        char* error = nullptr;
-        SPDConnection* conn =
-            spd_open2("nurva", "reading", nullptr, SPD_MODE_THREADED, nullptr, 1, &error);
+        std::string problem;
+        SPDConnection* conn = OpenFor(voice.Module, voice.Name, problem);
         if (!conn) {
             std::lock_guard lock(FMutex);
-            FProblem = std::string("the speech service cannot be reached") +
-                       (error ? std::string(": ") + error : std::string());
-            std::free(error);
+            FProblem = problem;
             return AUDERR_NODRIVER;
         }
         auto c = std::make_shared<Connection>();
@@ -623,15 +928,6 @@ public:
             std::lock_guard lock(gConnectionsMutex);
             Connections()[c->ClientId] = c;
         }
-        conn->callback_begin = conn->callback_end = conn->callback_cancel = OnPlain;
-        conn->callback_pause = conn->callback_resume = OnPlain;
-        conn->callback_im = OnMark;
-        spd_set_notification_on(conn, SPD_ALL);
-        spd_set_data_mode(conn, SPD_DATA_SSML);
-        spd_set_punctuation(conn, SPD_PUNCT_NONE);
-        if (spd_set_output_module(conn, voice.Module.c_str()) != 0 ||
-            spd_set_synthesis_voice(conn, voice.Name.c_str()) != 0)
-            return TTSERR_INVALIDMODE;
         central = std::make_shared<SpeechdCentral>(std::move(c));
         return S_OK;
     }
@@ -652,24 +948,71 @@ private:
 
 } // namespace
 
-std::string SpeechdMarkup(const std::string& block, bool tagged) {
-    std::shared_ptr<const Lexicon> lexicon = LexiconWithoutPhonemes(CurrentLexicon());
-    std::string out = "<speak>";
+std::vector<std::pair<std::uint32_t, std::uint32_t>> SpeechdParts(std::string_view block,
+                                                                  bool tagged) {
+    // A part ends after a sentence once it holds kMinPart bytes (the first one after its first
+    // sentence), at a blank line, or at any blank once it holds kMaxPart.
+    constexpr std::size_t kMinPart = 300, kMaxPart = 2000;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> parts;
+    std::size_t begin = 0;
+    auto cut = [&](std::size_t at) {
+        if (at > begin) {
+            parts.emplace_back(std::uint32_t(begin), std::uint32_t(at));
+            begin = at;
+        }
+    };
     ControlTagReader reader(block, tagged);
     TagItem item;
     while (reader.Next(item)) {
+        if (item.type == TagItem::Type::Tag)
+            continue;
+        const std::string_view t = item.text;
+        for (std::size_t i = 0; i < t.size(); ++i) {
+            if (!IsBlank(t[i]) || i == 0 || IsBlank(t[i - 1]))
+                continue;
+            // The end of a word: where the next one starts, and what lies between.
+            std::size_t next = i;
+            while (next < t.size() && IsBlank(t[next]))
+                ++next;
+            const std::string_view gap = t.substr(i, next - i);
+            std::size_t last = i - 1;
+            while (last > 0 && std::strchr("\"')]}", t[last]))
+                --last;
+            const std::size_t at = item.offset + next, size = at - begin;
+            const bool sentence = std::strchr(".!?", t[last]) != nullptr;
+            const bool paragraph = gap.find("\n\n") != std::string_view::npos ||
+                                   gap.find("\n\r\n") != std::string_view::npos;
+            if (paragraph || size >= kMaxPart || (sentence && (parts.empty() || size >= kMinPart)))
+                cut(at);
+            i = next - 1;
+        }
+    }
+    cut(block.size());
+    if (parts.empty())
+        parts.emplace_back(0, std::uint32_t(block.size()));
+    return parts;
+}
+
+std::string SpeechdMarkup(std::string_view part, bool tagged, std::uint32_t base,
+                          std::uint32_t from) {
+    std::shared_ptr<const Lexicon> lexicon = LexiconWithoutPhonemes(CurrentLexicon());
+    std::string out = "<speak>";
+    ControlTagReader reader(part, tagged);
+    TagItem item;
+    while (reader.Next(item)) {
+        const auto offset = std::uint32_t(base + item.offset);
         if (item.type == TagItem::Type::Tag) {
             // Pauses the service can make; the other tags are left out.
-            if (auto tag = InterpretTag(item); tag && tag->kind == TagKind::Pause)
+            if (auto tag = InterpretTag(item); tag && tag->kind == TagKind::Pause && offset >= from)
                 out += "<break time=\"" + std::to_string(tag->number) + "ms\"/>";
             continue;
         }
         TextPiece said;
         if (lexicon)
-            lexicon->Apply(item.text, std::uint32_t(item.offset), said);
+            lexicon->Apply(item.text, offset, said);
         else
-            said.Append(item.text, std::uint32_t(item.offset));
-        AppendMarked(said, out);
+            said.Append(item.text, offset);
+        AppendMarked(said, from, out);
     }
     out += "</speak>";
     return out;

@@ -9,14 +9,26 @@
 
 #include "EngineFamily.h"
 
+#include <cstdint>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace engines {
 
 std::shared_ptr<TEngineFamily> CreateSpeechdFamily();
 
-// The text of a block as the service reads it: SSML with a mark before each word (named by the
-// word's byte offset in the block), pauses as breaks, other tags left out. Exposed for tests.
-std::string SpeechdMarkup(const std::string& block, bool tagged);
+// The parts a block is handed to the service in: byte ranges one after another, cut after a
+// sentence (the first part after its first one, so that it is heard at once) or at a blank
+// line, never inside a word or a tag. Exposed for tests.
+std::vector<std::pair<std::uint32_t, std::uint32_t>> SpeechdParts(std::string_view block,
+                                                                  bool tagged);
+
+// The text of a part (the bytes at offset `base` of a block) as the service reads it: SSML with
+// a mark before each word (named by the word's byte offset in the block), pauses as breaks,
+// other tags left out; from the word at offset `from` on. Exposed for tests.
+std::string SpeechdMarkup(std::string_view part, bool tagged, std::uint32_t base = 0,
+                          std::uint32_t from = 0);
 
 } // namespace engines

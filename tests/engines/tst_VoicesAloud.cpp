@@ -12,13 +12,18 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+
 using namespace speech;
 using namespace testsupport;
 
 namespace {
 const QString kText = "Every morning the baker opens the shop at six, and the smell of fresh "
                       "bread fills the whole street.";
+const QString kMore = "In the evening the street is quiet again.";
 const QString kServiceVoice = "espeak-ng: English (America)";
+// How soon a pause or a stop is silent: what the service has handed to the sound server.
+constexpr int kQuietAfterMs = 300;
 } // namespace
 
 class TestVoicesAloud : public QObject {
@@ -42,19 +47,38 @@ class TestVoicesAloud : public QObject {
             };
             speech.Output = soGeneral;
         }
-        // Speaks `text` and notes each word offset as it changes, until the stop.
+        // Notes the word offset when it changes; gives it.
+        std::uint32_t Follow() {
+            if (words.empty() || words.back() != speech.WordOffset)
+                if (speech.WordOffset > 0 || words.empty())
+                    words.push_back(speech.WordOffset);
+            return speech.WordOffset;
+        }
+        // Speaks `text` and follows its words until the stop.
         bool SpeakAndFollow(const QString& text, int timeoutMs) {
             speech.SpeakText(text);
-            return WaitFor(
-                [this] {
-                    if (words.empty() || words.back() != speech.WordOffset)
-                        if (speech.WordOffset > 0 || words.empty())
-                            words.push_back(speech.WordOffset);
-                    return stops > 0;
-                },
-                timeoutMs);
+            return WaitFor([this] { return Follow(), stops > 0; }, timeoutMs);
         }
     };
+
+    // The offset of the word after the one at `offset`, and of the last word.
+    static std::uint32_t NextWord(const QString& text, std::uint32_t offset) {
+        const QByteArray t = text.toUtf8();
+        qsizetype i = t.indexOf(' ', offset);
+        while (i >= 0 && i < t.size() && t[i] == ' ')
+            ++i;
+        return i < 0 ? offset : std::uint32_t(i);
+    }
+    static std::uint32_t LastWord(const QString& text) {
+        const QByteArray t = text.toUtf8().trimmed();
+        return std::uint32_t(t.lastIndexOf(' ') + 1);
+    }
+
+    bool Heard(qint64 fromMs, qint64 toMs) { return FMonitor.Peak(fromMs, toMs) > 300; }
+    bool Silent(qint64 fromMs, qint64 toMs) { return FMonitor.Peak(fromMs, toMs) < 50; }
+    static void Idle(int ms) {
+        WaitFor([] { return false; }, ms);
+    }
 
     static bool Rising(const std::vector<std::uint32_t>& v) {
         for (std::size_t i = 1; i < v.size(); ++i)
@@ -99,7 +123,7 @@ private slots:
         QVERIFY(c.speech.Selected);
         FMonitor.Clear();
         QVERIFY(c.SpeakAndFollow(kText, 30000));
-        WaitFor([] { return false; }, 300);
+        Idle(300);
         QCOMPARE(c.starts, 1);
         QCOMPARE(c.stops, 1);
         const std::size_t first = FMonitor.FirstLoud(), last = FMonitor.LastLoud();
@@ -112,7 +136,9 @@ private slots:
 
     // ---- speech-dispatcher ---------------------------------------------------------------
 
-    void markupCarriesMarksAndPauses() {
+    // A block goes to the service in parts that keep the block's offsets in their marks; a
+    // part said again after a pause starts at its word.
+    void blocksGoInMarkedParts() {
         QCOMPARE(
             QString::fromStdString(engines::SpeechdMarkup("Tom & <Jerry> \\Pau=500\\ ran.", true)),
             QString("<speak><mark name=\"0\"/>Tom <mark name=\"4\"/>&amp; <mark "
@@ -120,6 +146,43 @@ private slots:
                     "name=\"24\"/>ran.</speak>"));
         QCOMPARE(QString::fromStdString(engines::SpeechdMarkup("a \\Spd=200\\b", false)),
                  QString("<speak><mark name=\"0\"/>a <mark name=\"2\"/>\\Spd=200\\b</speak>"));
+        const std::string two = "One. Two \\Pau=200\\ three.";
+        using Parts = std::vector<std::pair<std::uint32_t, std::uint32_t>>;
+        QCOMPARE(engines::SpeechdParts(two, true), (Parts{{0, 5}, {5, 25}}));
+        const std::string_view second = std::string_view(two).substr(5);
+        QCOMPARE(QString::fromStdString(engines::SpeechdMarkup(second, true, 5, 0)),
+                 QString("<speak><mark name=\"5\"/>Two <break time=\"200ms\"/> <mark "
+                         "name=\"19\"/>three.</speak>"));
+        QCOMPARE(QString::fromStdString(engines::SpeechdMarkup(second, true, 5, 19)),
+                 QString("<speak>  <mark name=\"19\"/>three.</speak>"));
+        QCOMPARE(engines::SpeechdParts("", true), (Parts{{0, 0}}));
+
+        // A long text: after a sentence once a part is long enough, at a blank line, and in a
+        // run without sentences at a blank; every part follows the one before, none is cut
+        // inside a word or a tag.
+        std::string block = "First. ";
+        for (int i = 0; i < 30; ++i)
+            block += "A sentence \\Vol=40000\\ of some length, said again! ";
+        block += "Short one.\n\nA paragraph. ";
+        for (int i = 0; i < 800; ++i)
+            block += "word ";
+        const Parts parts = engines::SpeechdParts(block, true);
+        QVERIFY(parts.size() > 4);
+        QCOMPARE(parts.front(), (std::pair<std::uint32_t, std::uint32_t>{0, 7}));
+        QCOMPARE(std::size_t(parts.back().second), block.size());
+        bool paragraph = false;
+        for (std::size_t i = 1; i < parts.size(); ++i) {
+            const auto [begin, end] = parts[i];
+            QCOMPARE(begin, parts[i - 1].second);
+            QVERIFY2(end - begin <= 2000 + 60, qPrintable(QString::number(end - begin)));
+            QVERIFY(block[begin - 1] == ' ' || block[begin - 1] == '\n');
+            QVERIFY(block[begin] != ' ' && block[begin] != '\\');
+            paragraph = paragraph || block.compare(begin, 12, "A paragraph.") == 0;
+            if (i + 1 < parts.size() && block.compare(begin, 4, "word") != 0)
+                QVERIFY2(end - begin >= 300 || block.compare(end, 12, "A paragraph.") == 0,
+                         qPrintable(QString::fromStdString(block.substr(begin, end - begin))));
+        }
+        QVERIFY(paragraph);
     }
 
     // The service is started by the listing, its modules' voices join the list.
@@ -137,42 +200,77 @@ private slots:
         QVERIFY(s.ListedEngineInfos()[i - 1].Language.startsWith("en"));
     }
 
-    void serviceIsHeardWordByWordAndPauses() {
+    void serviceIsHeardWordByWord() {
         Component c;
         c.speech.SelectEngine(kServiceVoice);
         QVERIFY(c.speech.Selected);
         FMonitor.Clear();
-        c.speech.SpeakText(kText);
-        QVERIFY(WaitFor([&] { return c.starts > 0 && c.speech.WordOffset > 20; }, 20000));
-        c.speech.Pause();
-        WaitFor([] { return false; }, 600);
-        const qint64 quietFrom = NowMs();
-        WaitFor([] { return false; }, 800);
-        const std::uint32_t pausedAt = c.speech.WordOffset;
-        // What the service had handed to the sound server before the pause still plays: only
-        // the words stop moving.
-        Q_UNUSED(quietFrom);
-        QCOMPARE(c.stops, 0);
-        c.speech.Resume();
-        QVERIFY(c.SpeakAndFollow(QString(), 0) || WaitFor([&] { return c.stops > 0; }, 30000));
-        WaitFor([] { return false; }, 300);
+        QVERIFY(c.SpeakAndFollow(kText, 30000));
+        Idle(300);
+        QCOMPARE(c.starts, 1);
         QCOMPARE(c.stops, 1);
-        QVERIFY(c.speech.WordOffset > pausedAt);
-        QVERIFY(FMonitor.FirstLoud() != SIZE_MAX);
+        const std::size_t first = FMonitor.FirstLoud(), last = FMonitor.LastLoud();
+        QVERIFY2(first != SIZE_MAX, "nothing was heard");
+        const double heard = double(last - first) / MonitorRecorder::kRate;
+        QVERIFY2(heard > 3 && heard < 12, qPrintable(QString::number(heard)));
+        QVERIFY2(c.words.size() >= 12 && Rising(c.words),
+                 qPrintable(QString::number(c.words.size())));
+        QCOMPARE(c.words.back(), LastWord(kText));
+    }
 
-        Component d;
-        d.speech.SelectEngine(kServiceVoice);
-        QVERIFY(d.SpeakAndFollow(kText, 30000));
-        QVERIFY2(d.words.size() >= 12 && Rising(d.words),
-                 qPrintable(QString::number(d.words.size())));
-        // Stopped early: one stop, and silence.
-        d.stops = 0;
-        d.speech.SpeakText(kText);
-        QVERIFY(WaitFor([&] { return d.starts > 1; }, 20000));
-        d.speech.Stop();
-        QVERIFY(WaitFor([&] { return d.stops > 0; }, 5000));
-        WaitFor([] { return false; }, 500);
-        QCOMPARE(d.stops, 1);
+    // Paused, it is silent at once and the word stays; resumed, it goes on from the word it
+    // stopped at and says the rest, with one stop at the end.
+    void servicePausesAtOnceAndGoesOnFromTheWord() {
+        Component c;
+        c.speech.SelectEngine(kServiceVoice);
+        const QString text = kText + " " + kMore;
+        c.speech.SpeakText(text);
+        QVERIFY(WaitFor([&] { return c.Follow() > 20; }, 20000));
+        const qint64 pausedAt = NowMs();
+        c.speech.Pause();
+        const std::uint32_t pausedWord = c.speech.WordOffset;
+        Idle(1500);
+        const qint64 resumedAt = NowMs();
+        QVERIFY2(
+            Silent(pausedAt + kQuietAfterMs, resumedAt),
+            qPrintable(QString("peak %1").arg(FMonitor.Peak(pausedAt + kQuietAfterMs, resumedAt))));
+        QVERIFY(c.speech.WordOffset <= NextWord(text, pausedWord));
+        c.words.clear();
+        c.speech.Resume();
+        QVERIFY(WaitFor([&] { return c.Follow(), c.stops > 0; }, 30000));
+        Idle(300);
+        QVERIFY(Heard(resumedAt, NowMs()));
+        QCOMPARE(c.starts, 1);
+        QCOMPARE(c.stops, 1);
+        // The word it was saying is said again, then the rest, to the end.
+        QVERIFY2(!c.words.empty() && c.words.front() >= pausedWord &&
+                     c.words.front() <= NextWord(text, pausedWord),
+                 qPrintable(QString("%1 after %2")
+                                .arg(c.words.empty() ? 0u : c.words.front())
+                                .arg(pausedWord)));
+        QVERIFY(Rising(c.words));
+        QCOMPARE(c.words.back(), LastWord(text));
+    }
+
+    // Stopped, while speaking or while paused: silent at once, and one stop.
+    void serviceStopsAtOnceWithOneStop() {
+        Component c;
+        c.speech.SelectEngine(kServiceVoice);
+        for (bool paused : {false, true}) {
+            c.stops = 0;
+            c.speech.SpeakText(kText);
+            QVERIFY(WaitFor([&] { return c.Follow() > 20; }, 20000));
+            if (paused)
+                c.speech.Pause();
+            const qint64 stoppedAt = NowMs();
+            c.speech.Stop();
+            QVERIFY(WaitFor([&] { return c.stops > 0; }, 5000));
+            Idle(1000);
+            QVERIFY2(Silent(stoppedAt + kQuietAfterMs, NowMs()),
+                     qPrintable(QString("peak %1").arg(
+                         FMonitor.Peak(stoppedAt + kQuietAfterMs, NowMs()))));
+            QCOMPARE(c.stops, 1);
+        }
     }
 
     void serviceVoiceIsRefusedForFiles() {
@@ -213,6 +311,44 @@ private slots:
         QVERIFY2(QString::fromLocal8Bit(p.readAllStandardError())
                      .contains("speech-dispatcher: the speech service cannot be reached"),
                  qPrintable(out));
+    }
+
+    // A service that stops answering in the middle of a reading holds nothing: every call
+    // comes back, and within a bounded time the reading ends with an error. One that goes away
+    // ends nothing but the reading either; the next voice selected starts it again.
+    void serviceThatHangsOrGoesHoldsNothing() {
+        const QString pidFile = FSpeechd + "/run/speech-dispatcher/pid/speech-dispatcher.pid";
+        bool ok = false;
+        const pid_t pid = pid_t(QString::fromLatin1(ReadBytes(pidFile)).trimmed().toLong(&ok));
+        QVERIFY(ok && pid > 0);
+        Component c;
+        int errors = 0;
+        c.speech.OnError = [&errors](TMSpeech*, std::int32_t, const QString&) { ++errors; };
+        c.speech.SelectEngine(kServiceVoice);
+        QVERIFY(c.speech.Selected);
+        c.speech.SpeakText(kText + " " + kMore);
+        QVERIFY(WaitFor([&] { return c.Follow() > 20; }, 20000));
+        ::kill(pid, SIGSTOP);
+        c.speech.Pause();
+        c.speech.Resume();
+        QVERIFY(WaitFor([&] { return errors > 0 && c.stops > 0; }, 40000));
+        QCOMPARE(c.stops, 1);
+        ::kill(pid, SIGKILL);
+        ::kill(pid, SIGCONT);
+        QVERIFY(WaitFor([&] { return ::kill(pid, 0) != 0; }, 5000));
+        // The voice bound to the service that went says so at once.
+        try {
+            c.speech.SpeakText(kText);
+        } catch (const EMSpeechException&) {
+            ++errors;
+        }
+        QVERIFY(WaitFor([&] { return errors > 1; }, 5000));
+        // Selected again, it is heard again.
+        Component d;
+        d.speech.SelectEngine(kServiceVoice);
+        QVERIFY(d.speech.Selected);
+        QVERIFY(d.SpeakAndFollow(kText, 30000));
+        QCOMPARE(d.words.back(), LastWord(kText));
     }
 };
 
