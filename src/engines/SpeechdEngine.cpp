@@ -85,6 +85,7 @@ Voice Describe(const std::string& module, const std::string& name, const std::st
 
 constexpr auto kAnswer = std::chrono::seconds(10); // the longest the service may take to answer
 constexpr auto kListAnswer = std::chrono::seconds(kListSeconds);
+constexpr auto kOpen = std::chrono::seconds(20); // a voice bound, the service's start included
 
 // A service that has gone must make a call fail, not end the program: the library writes to
 // its socket without guarding against that.
@@ -387,8 +388,11 @@ struct Connection : std::enable_shared_from_this<Connection> {
 
     ~Connection() {
         {
+            // A service started again gives its clients the numbers it gave before.
             std::lock_guard lock(gConnectionsMutex);
-            Connections().erase(ClientId);
+            if (auto it = Connections().find(ClientId);
+                it != Connections().end() && it->second.expired())
+                Connections().erase(it);
         }
         if (SPDConnection* conn = Conn)
             Calls().Post([conn] { CloseNow(conn); });
@@ -800,11 +804,13 @@ struct Opening {
     std::condition_variable Done;
     bool Finished = false, Abandoned = false;
     SPDConnection* Conn = nullptr;
+    int ClientId = -1;
     std::string Problem;
 };
 std::atomic<bool> gOpening{false};
 
-SPDConnection* OpenFor(const std::string& module, const std::string& name, std::string& problem) {
+SPDConnection* OpenFor(const std::string& module, const std::string& name, int& clientId,
+                       std::string& problem) {
     if (gOpening.exchange(true)) {
         problem = "the speech service does not answer";
         return nullptr;
@@ -817,11 +823,12 @@ SPDConnection* OpenFor(const std::string& module, const std::string& name, std::
         SPDConnection* conn =
             spd_open2("nurva", "reading", nullptr, SPD_MODE_THREADED, nullptr, 1, &error);
         std::string problem;
+        int id = -1;
         if (!conn) {
             problem = std::string("the speech service cannot be reached") +
                       (error ? std::string(": ") + error : std::string());
         } else {
-            Bounded bound(conn, kListAnswer); // a module's first start reads all its voices
+            Bounded bound(conn, kOpen); // a module's first start reads all its voices
             conn->callback_begin = conn->callback_end = conn->callback_cancel = OnPlain;
             conn->callback_im = OnMark;
             if (spd_set_notification_on(conn, SPD_BEGIN) != 0 ||
@@ -831,7 +838,8 @@ SPDConnection* OpenFor(const std::string& module, const std::string& name, std::
                 spd_set_data_mode(conn, SPD_DATA_SSML) != 0 ||
                 spd_set_punctuation(conn, SPD_PUNCT_NONE) != 0 ||
                 spd_set_output_module(conn, module.c_str()) != 0 ||
-                spd_set_synthesis_voice(conn, name.c_str()) != 0) {
+                spd_set_synthesis_voice(conn, name.c_str()) != 0 ||
+                (id = spd_get_client_id(conn)) < 0) {
                 problem = "the speech service refused the voice " + module + ": " + name;
             }
         }
@@ -843,6 +851,7 @@ SPDConnection* OpenFor(const std::string& module, const std::string& name, std::
             conn = nullptr;
         }
         o->Conn = conn;
+        o->ClientId = id;
         o->Problem = problem;
         o->Finished = true;
         o->Done.notify_all();
@@ -850,12 +859,13 @@ SPDConnection* OpenFor(const std::string& module, const std::string& name, std::
     }).detach();
     std::unique_lock lock(o->Mutex);
     // Starting the service and its module may take long on a busy machine.
-    if (!o->Done.wait_for(lock, kListAnswer + kAnswer, [&] { return o->Finished; })) {
+    if (!o->Done.wait_for(lock, kOpen, [&] { return o->Finished; })) {
         o->Abandoned = true;
         problem = "the speech service does not answer";
         return nullptr;
     }
     problem = o->Problem;
+    clientId = o->ClientId;
     return o->Conn;
 }
 
@@ -915,7 +925,8 @@ public:
             voice = *it;
         }
         std::string problem;
-        SPDConnection* conn = OpenFor(voice.Module, voice.Name, problem);
+        int clientId = -1;
+        SPDConnection* conn = OpenFor(voice.Module, voice.Name, clientId, problem);
         if (!conn) {
             std::lock_guard lock(FMutex);
             FProblem = problem;
@@ -923,7 +934,7 @@ public:
         }
         auto c = std::make_shared<Connection>();
         c->Conn = conn;
-        c->ClientId = spd_get_client_id(conn);
+        c->ClientId = clientId;
         {
             std::lock_guard lock(gConnectionsMutex);
             Connections()[c->ClientId] = c;
