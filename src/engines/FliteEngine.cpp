@@ -189,6 +189,8 @@ struct StreamContext {
     bool streamed = false;
     bool stopped = false;
     bool wordsDone = false;
+    bool trimLead = false;  // leave out the utterance's leading silence
+    std::uint64_t skip = 0; // samples of it left out
 };
 
 thread_local StreamContext* tContext = nullptr;
@@ -202,9 +204,21 @@ std::size_t CharIndex(const std::string& text, std::size_t byte) {
     return chars;
 }
 
+// Every utterance begins with a pause of a fifth of a second; the first of a stream is heard
+// sooner without it (all but kLeadMs of it).
+constexpr int kLeadMs = 10;
+
 // Tells the tracker where each token of the utterance begins to be heard.
 void EmitWords(const cst_utterance* utt, StreamContext& ctx) {
     ctx.wordsDone = true;
+    if (ctx.trimLead) {
+        const cst_item* seg = relation_head(utt_relation(utt, "Segment"));
+        if (seg && std::strcmp(item_feat_string(seg, "name"), "pau") == 0) {
+            const std::int64_t lead = std::int64_t(item_feat_float(seg, "end") * float(ctx.rate)) -
+                                      std::int64_t(ctx.rate) * kLeadMs / 1000;
+            ctx.skip = std::uint64_t(std::max<std::int64_t>(0, lead));
+        }
+    }
     std::size_t i = 0;
     for (cst_item* t = relation_head(utt_relation(utt, "Token")); t && i < ctx.tokens->size();
          t = item_next(t), ++i) {
@@ -215,8 +229,9 @@ void EmitWords(const cst_utterance* utt, StreamContext& ctx) {
         cst_item* before = item_prev(seg);
         const float start = before ? item_feat_float(before, "end") : 0.0f;
         const Token& token = (*ctx.tokens)[i];
+        const auto heard = std::uint64_t(std::max(0.0f, start) * float(ctx.rate));
         ctx.tracker->OnWordEvent(int(CharIndex(*ctx.text, token.byte)) + 1, int(token.chars),
-                                 ctx.base + std::uint64_t(std::max(0.0f, start) * ctx.rate));
+                                 ctx.base + (heard > ctx.skip ? heard - ctx.skip : 0));
     }
 }
 
@@ -228,11 +243,16 @@ int StreamChunk(const cst_wave* w, int start, int size, int, cst_audio_streaming
     if (!ctx->wordsDone && asi && asi->utt)
         EmitWords(asi->utt, *ctx);
     if (size > 0 && w && w->samples) {
-        if (!(*ctx->write)(w->samples + start, std::size_t(size))) {
-            ctx->stopped = true;
-            return CST_AUDIO_STREAM_STOP;
+        // What the chunk holds after the leading silence left out.
+        const auto end = std::uint64_t(start) + std::uint64_t(size);
+        const std::uint64_t from = std::max<std::uint64_t>(std::uint64_t(start), ctx->skip);
+        if (end > from) {
+            if (!(*ctx->write)(w->samples + from, std::size_t(end - from))) {
+                ctx->stopped = true;
+                return CST_AUDIO_STREAM_STOP;
+            }
+            ctx->written += end - from;
         }
-        ctx->written += std::uint64_t(size);
     }
     return CST_AUDIO_STREAM_CONT;
 }
@@ -313,6 +333,7 @@ bool FliteVoice::Synthesize(cst_utterance* utt, StreamContext& ctx) {
     ctx.written = 0;
     ctx.streamed = false;
     ctx.wordsDone = false;
+    ctx.skip = 0;
     tContext = &ctx;
     cst_utterance* done = SynthesizeGuarded(utt, FVoice);
     tContext = nullptr;
@@ -322,14 +343,17 @@ bool FliteVoice::Synthesize(cst_utterance* utt, StreamContext& ctx) {
         // The voice gave its wave whole.
         if (!ctx.wordsDone)
             EmitWords(done, ctx);
-        if (const cst_wave* w = utt_wave(done); w && w->num_samples > 0) {
-            if ((*ctx.write)(w->samples, std::size_t(w->num_samples)))
-                ctx.written = std::uint64_t(w->num_samples);
+        const cst_wave* w = utt_wave(done);
+        if (w && std::uint64_t(w->num_samples) > ctx.skip) {
+            const std::size_t count = std::size_t(std::uint64_t(w->num_samples) - ctx.skip);
+            if ((*ctx.write)(w->samples + ctx.skip, count))
+                ctx.written = count;
             else
                 ctx.stopped = true;
         }
     }
     ctx.base += ctx.written;
+    ctx.trimLead = false;
     delete_utterance(done);
     return !ctx.stopped;
 }
@@ -353,6 +377,7 @@ std::uint64_t FliteVoice::Speak(const TextPiece& piece, const TSynthProsody& p, 
     ctx.tokens = &tokens;
     ctx.text = &text;
     ctx.rate = FRate;
+    ctx.trimLead = first;
     // A voice that computes a whole sentence before its first sample starts a stream with the
     // first phrase alone, so that the first sound comes at once.
     bool quick = first && !FFile.Quickest;
