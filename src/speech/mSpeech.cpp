@@ -330,7 +330,11 @@ const QStringList& TMSpeech::Engines() {
 
 QString TMSpeech::EngineName(int index) {
     TTSMODEINFOA record;
-    if (index == 0 && !FListed)
+    // Engine 0 is the first engine's first mode, whatever is listed later: it needs neither the
+    // list nor a wait for the engines listed in the background.
+    if (index == 0 && FListed)
+        return FEngines.value(0);
+    if (index == 0)
         return FetchMode(0, record) ? FieldText(record.szModeName, sizeof record.szModeName)
                                     : QString();
     return Engines().value(index);

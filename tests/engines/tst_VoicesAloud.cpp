@@ -115,6 +115,24 @@ private slots:
         FServer.Stop();
     }
 
+    // ---- Lazily ---------------------------------------------------------------------------
+
+    // A start that reads with espeak-ng, as the window's does (its voice list holds what is
+    // listed at once, the greeting is said with engine 0), neither starts the speech service
+    // nor loads a Flite voice.
+    void startWithEspeakTouchesNoOtherEngine() {
+        Component c;
+        QVERIFY(!c.speech.ListedEngines().isEmpty());
+        const QString first = c.speech.EngineName(0);
+        QVERIFY(!first.isEmpty());
+        c.speech.SelectEngine(first);
+        QVERIFY(c.SpeakAndFollow("Hello.", 20000));
+        Idle(500);
+        QVERIFY(!QFileInfo::exists(FSpeechd + "/run/speech-dispatcher/speechd.sock"));
+        const QString maps = QString::fromLatin1(ReadBytes("/proc/self/maps"));
+        QVERIFY2(!maps.contains("libflite_cmu_"), "a Flite voice was loaded");
+    }
+
     // ---- Flite ---------------------------------------------------------------------------
 
     void fliteIsHeardWordByWord() {
