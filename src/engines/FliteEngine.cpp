@@ -269,6 +269,18 @@ cst_utterance* SynthesizeGuarded(cst_utterance* utt, cst_voice* voice) {
     return result;
 }
 
+// A voice file that Flite finds faulty (one cut short, say) is refused the same way.
+cst_voice* LoadGuarded(const char* path) {
+    jmp_buf env;
+    jmp_buf* const outer = cst_errjmp;
+    cst_errjmp = &env;
+    cst_voice* volatile result = nullptr;
+    if (setjmp(env) == 0)
+        result = flite_voice_load(path);
+    cst_errjmp = outer;
+    return result;
+}
+
 class FliteVoice : public TSynthVoice {
 public:
     FliteVoice(cst_voice* voice, const VoiceFile& file) : FVoice(voice), FFile(file) {
@@ -499,7 +511,7 @@ private:
             return it->second;
         cst_voice* voice = Worker().Call([&file]() -> cst_voice* {
             if (!file.BuiltIn)
-                return flite_voice_load(file.Path.c_str());
+                return LoadGuarded(file.Path.c_str());
             void* lib = dlopen(file.Path.c_str(), RTLD_NOW | RTLD_LOCAL);
             if (!lib)
                 return nullptr;

@@ -43,6 +43,9 @@ private slots:
         // A voice file that is not one: listed, and refused when selected.
         QVERIFY(QDir().mkpath(FDir.filePath("data/flite")));
         WriteBytes(FDir.filePath("data/flite/cmu_us_broken.flitevox"), QByteArray(4096, 'x'));
+        // One that starts as a voice file does and is garbage after: Flite gives up on it.
+        WriteBytes(FDir.filePath("data/flite/cmu_us_cut.flitevox"),
+                   QByteArray("CMU_FLITE_CG_VOXDATA-v2.0", 26) + QByteArray(4096, '\xff'));
         qputenv("XDG_DATA_HOME", FDir.filePath("data").toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", FDir.filePath("config").toLocal8Bit());
         engines::RegisterEngines();
@@ -183,6 +186,8 @@ private slots:
         QVERIFY(!s.Selected);
         QVERIFY2(s.EngineProblems().join("\n").contains("cmu_us_broken.flitevox"),
                  qPrintable(s.EngineProblems().join("\n")));
+        s.SelectEngine("Flite cmu_us_cut");
+        QVERIFY(!s.Selected);
         s.SelectEngine("Flite rms Male");
         QVERIFY(s.Selected);
     }
