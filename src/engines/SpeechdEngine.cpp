@@ -83,7 +83,7 @@ Voice Describe(const std::string& module, const std::string& name, const std::st
 // ---------------------------------------------------------------------------------------------
 // Calls into the library: each under a deadline, with SIGPIPE held back.
 
-constexpr auto kAnswer = std::chrono::seconds(10); // the longest the service may take to answer
+constexpr auto kAnswer = std::chrono::seconds(5); // the longest the service may take to answer
 constexpr auto kListAnswer = std::chrono::seconds(kListSeconds);
 constexpr auto kOpen = std::chrono::seconds(20); // a voice bound, the service's start included
 

@@ -24,6 +24,7 @@ const QString kMore = "In the evening the street is quiet again.";
 const QString kServiceVoice = "espeak-ng: English (America)";
 // How soon a pause or a stop is silent: what the service has handed to the sound server.
 constexpr int kQuietAfterMs = 300;
+constexpr std::uint32_t kFast = 300; // words per minute: the reading cases take less time
 } // namespace
 
 class TestVoicesAloud : public QObject {
@@ -46,6 +47,12 @@ class TestVoicesAloud : public QObject {
                     ++stops;
             };
             speech.Output = soGeneral;
+        }
+        // Binds `voice` at a brisk pace.
+        void Select(const QString& voice) {
+            speech.SelectEngine(voice);
+            if (speech.Selected)
+                speech.SetSpeed(kFast);
         }
         // Notes the word offset when it changes; gives it.
         std::uint32_t Follow() {
@@ -137,7 +144,7 @@ private slots:
 
     void fliteIsHeardWordByWord() {
         Component c;
-        c.speech.SelectEngine("Flite slt Female");
+        c.Select("Flite slt Female");
         QVERIFY(c.speech.Selected);
         FMonitor.Clear();
         QVERIFY(c.SpeakAndFollow(kText, 30000));
@@ -147,7 +154,7 @@ private slots:
         const std::size_t first = FMonitor.FirstLoud(), last = FMonitor.LastLoud();
         QVERIFY2(first != SIZE_MAX, "nothing was heard");
         const double heard = double(last - first) / MonitorRecorder::kRate;
-        QVERIFY2(heard > 4 && heard < 10, qPrintable(QString::number(heard)));
+        QVERIFY2(heard > 2.5 && heard < 10, qPrintable(QString::number(heard)));
         QVERIFY2(c.words.size() >= 12 && Rising(c.words),
                  qPrintable(QString::number(c.words.size())));
     }
@@ -220,7 +227,7 @@ private slots:
 
     void serviceIsHeardWordByWord() {
         Component c;
-        c.speech.SelectEngine(kServiceVoice);
+        c.Select(kServiceVoice);
         QVERIFY(c.speech.Selected);
         FMonitor.Clear();
         QVERIFY(c.SpeakAndFollow(kText, 30000));
@@ -230,7 +237,7 @@ private slots:
         const std::size_t first = FMonitor.FirstLoud(), last = FMonitor.LastLoud();
         QVERIFY2(first != SIZE_MAX, "nothing was heard");
         const double heard = double(last - first) / MonitorRecorder::kRate;
-        QVERIFY2(heard > 3 && heard < 12, qPrintable(QString::number(heard)));
+        QVERIFY2(heard > 2.5 && heard < 12, qPrintable(QString::number(heard)));
         QVERIFY2(c.words.size() >= 12 && Rising(c.words),
                  qPrintable(QString::number(c.words.size())));
         QCOMPARE(c.words.back(), LastWord(kText));
@@ -240,7 +247,7 @@ private slots:
     // stopped at and says the rest, with one stop at the end.
     void servicePausesAtOnceAndGoesOnFromTheWord() {
         Component c;
-        c.speech.SelectEngine(kServiceVoice);
+        c.Select(kServiceVoice);
         const QString text = kText + " " + kMore;
         c.speech.SpeakText(text);
         QVERIFY(WaitFor([&] { return c.Follow() > 20; }, 20000));
@@ -273,7 +280,7 @@ private slots:
     // Stopped, while speaking or while paused: silent at once, and one stop.
     void serviceStopsAtOnceWithOneStop() {
         Component c;
-        c.speech.SelectEngine(kServiceVoice);
+        c.Select(kServiceVoice);
         for (bool paused : {false, true}) {
             c.stops = 0;
             c.speech.SpeakText(kText);
@@ -342,7 +349,7 @@ private slots:
         Component c;
         int errors = 0;
         c.speech.OnError = [&errors](TMSpeech*, std::int32_t, const QString&) { ++errors; };
-        c.speech.SelectEngine(kServiceVoice);
+        c.Select(kServiceVoice);
         QVERIFY(c.speech.Selected);
         c.speech.SpeakText(kText + " " + kMore);
         QVERIFY(WaitFor([&] { return c.Follow() > 20; }, 20000));
@@ -363,10 +370,10 @@ private slots:
         QVERIFY(WaitFor([&] { return errors > 1; }, 5000));
         // Selected again, it is heard again.
         Component d;
-        d.speech.SelectEngine(kServiceVoice);
+        d.Select(kServiceVoice);
         QVERIFY(d.speech.Selected);
-        QVERIFY(d.SpeakAndFollow(kText, 30000));
-        QCOMPARE(d.words.back(), LastWord(kText));
+        QVERIFY(d.SpeakAndFollow(kMore, 30000));
+        QCOMPARE(d.words.back(), LastWord(kMore));
     }
 };
 
