@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstdio>
 #include <fcntl.h>
 #include <functional>
 #include <sys/stat.h>
@@ -224,6 +225,15 @@ int TKoCmdLine::Execute() {
     return 1;
 }
 
+QString TKoCmdLine::VoiceArg(TMSpeech& s) {
+    // Only a voice other than the first needs the list of all voices; a name finds its voice.
+    const QString value = Switches.Values[swEngine].trimmed();
+    qint64 n = 0;
+    if (ToInt(value, n))
+        return n > 0 ? s.EngineName(int(n)) : QString();
+    return value;
+}
+
 TMSpeech& TKoCmdLine::CreateSpeech() {
     if (!Speech)
         Speech = std::make_unique<TMSpeech>();
@@ -239,6 +249,9 @@ void TKoCmdLine::ListOrReport() {
         for (int i = 0; i < engines.size(); ++i)
             text += QStringLiteral("\r\n%1. %2").arg(i).arg(engines[i]);
         KoUtils::ShowMessageBox(text, KoUtils::MB_ICONINFORMATION);
+        // Engines that offer nothing here say why, beside the list.
+        for (const QString& problem : s.EngineProblems())
+            std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
         if (engines.isEmpty())
             Fail(QStringLiteral("No speech engine is installed (install espeak-ng-data)."));
         return;
@@ -288,16 +301,14 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
     s.OnError = [this](TMSpeech*, std::int32_t, const QString& message) { Fail(message); };
     s.Output = output;
 
-    // Only a voice other than the first needs the list of all voices.
-    qint64 n = 0;
+    const QString name = VoiceArg(s);
+    if (output == soFile && !name.isEmpty() && !s.CanWriteFiles(name))
+        return Fail(TMSpeech::NoFilesMessage(name));
     bool selected = false;
-    if (ToInt(Switches.Values[swEngine], n) && n > 0) {
+    if (!name.isEmpty()) {
         try {
-            const QString name = s.EngineName(int(n));
-            if (!name.isEmpty()) {
-                s.SelectEngine(name);
-                selected = true;
-            }
+            s.SelectEngine(name);
+            selected = true;
         } catch (const EMSpeechException&) {
         }
     }
@@ -420,6 +431,13 @@ void TKoCmdLine::SpeakToMp3() {
         expected = QFileInfo(text).size();
     }
 
+    // A voice that writes nothing is refused before any worker starts.
+    if (Switches.Given[swEngine]) {
+        TMSpeech& s = CreateSpeech();
+        const QString name = VoiceArg(s);
+        if (!name.isEmpty() && !s.CanWriteFiles(name))
+            return Fail(TMSpeech::NoFilesMessage(name));
+    }
     QStringList switches;
     for (TSwitch sw : {swEngine, swSpeed, swPitch})
         if (Switches.Given[sw])
@@ -487,7 +505,7 @@ QString TKoCmdLine::UsageText() {
                ".mp3, else output.wav in the current folder.\n"
                "\n"
                "Switches (anywhere, in any letter case):\n"
-               "  -e N      voice number (default 0)\n"
+               "  -e N      voice number (default 0), or the voice's name as /e lists it\n"
                "  -s WPM    speed in words per minute\n"
                "  -p HZ     pitch in hertz\n"
                "  -w X      writing speed as a multiple of real time (default 8);\n"

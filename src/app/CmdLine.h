@@ -50,6 +50,8 @@ private:
     // Refuses (with a message) outputs that are the input file, however they are spelt.
     bool CheckOutputs(const QString& input, const QStringList& outputs);
     void ListOrReport();
+    // The voice "-e" names, by number or by name; empty for engine 0.
+    QString VoiceArg(speech::TMSpeech& s);
     void RunSpeech(speech::TSpeechOutput output);
     void SpeechStopped(speech::TMSpeech* sender);
     void SpeakToMp3();

@@ -1082,9 +1082,6 @@ public:
         std::shared_ptr<IAudioDest> dest = std::dynamic_pointer_cast<IAudioDest>(destination);
         if (!dest)
             return E_INVALIDARG;
-        // The lexicon is read when the first mode starts speaking for this process, and
-        // again when its file changed since; a fault in it is told once and never stops speech.
-        PrepareLexicon();
         central = std::make_shared<EspeakCentral>(*mode, std::move(dest));
         return S_OK;
     }

@@ -253,6 +253,9 @@ private:
 public:
     // ---- Voices, sliders and control tags (Voices.cpp) ----
     void FillEngineList();
+    void FillVoiceItems();
+    bool ChooseVoice(const QString& name);
+    void EnginesListed();
     void ComboBoxExEnginesChange();
     void TrackBarVolChange();
     void TrackBarSpdChange();

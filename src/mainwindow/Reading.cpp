@@ -157,6 +157,7 @@ void TFormCvt::BeginReading(const QString& text, bool report, bool freeText) {
     request.Kind = ReadKind;
     request.FreeText = freeText;
     request.EngineIndex = Settings.EngineIndex;
+    request.EngineName = Settings.EngineName;
     request.Speed = Settings.Spd;
     request.RealTime = Settings.RealTime;
     request.Khz = Settings.KHZ;

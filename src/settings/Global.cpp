@@ -46,6 +46,7 @@ const TKey Keys[] = {
     KEY("Auto", Spd),
     KEY("Auto", PlayIndex),
     KEY("Auto", EngineIndex),
+    KEY("Auto", EngineName),
     KEY("Auto", LastOptionPage),
     KEY("General", ShowHint),
     KEY("General", Repeat),

@@ -259,9 +259,16 @@ private slots:
         QVERIFY(r.err.contains("Can't load the file /proc/self/mem"));
         CheckSpeech(d3 + "/x.wav", 6);
 
-        // No voices at all.
+        // espeak-ng's voices gone: Flite's stand in.
         auto noVoices = QProcessEnvironment::systemEnvironment();
         noVoices.insert("ESPEAK_DATA_PATH", NewFolder());
+        noVoices.insert("NURVA_ENGINES", "espeak-ng,flite");
+        QString d5 = NewFolder();
+        r = Nurva({"/ttw", "Still spoken.", d5 + "/x.wav", "-w", "256"}, d5, noVoices);
+        QCOMPARE(r.code, 0);
+        CheckSpeech(d5 + "/x.wav", 2);
+        // No voices at all.
+        noVoices.insert("NURVA_ENGINES", "espeak-ng");
         r = Nurva({"/ttw", "x"}, dir, noVoices);
         QCOMPARE(r.code, 1);
         QVERIFY(r.err.contains("No speech engine"));
