@@ -20,6 +20,8 @@
 #include <QMimeDatabase>
 #include <QTemporaryFile>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -27,6 +29,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 #ifndef NURVA_VERSION
@@ -35,10 +38,7 @@
 
 using namespace speech;
 
-const std::array<const char*, TKoCmdLine::SwitchCount> TKoCmdLine::SwitchNames = {
-    "-e", "-s", "-p", "-w", "-r", "-b", "-m", "-q"};
-const std::array<const char*, TKoCmdLine::SwitchCount> TKoCmdLine::SwitchDefaults = {
-    "0", "150", "50", "8", "automatic", "128", "s", "5"};
+using namespace cmdline;
 
 namespace {
 
@@ -57,19 +57,6 @@ TFileKind KindOf(const QString& path) {
 
 bool IsFile(const QString& path) {
     return KindOf(path) == TFileKind::Regular;
-}
-
-bool IsJob(const QString& argument) {
-    static const QStringList jobs = {"/e",   "/tts", "/ttw",   "/ttm",      "/wtm",   "/mtw",
-                                     "/?",   "--help", "--version", "-h", "--piece"};
-    return jobs.contains(argument.toLower());
-}
-
-// Whole-string decimal integer, as the converter's switches take them.
-bool ToInt(const QString& text, qint64& value) {
-    bool ok = false;
-    value = text.trimmed().toLongLong(&ok);
-    return ok && value >= INT32_MIN && value <= INT32_MAX;
 }
 
 } // namespace
@@ -94,30 +81,6 @@ QStringList TKoCmdLine::Documents(const QStringList& arguments) {
     return documents;
 }
 
-QStringList TKoCmdLine::WithoutQtOptions(const QStringList& arguments) {
-    static const QStringList valued = {
-        "platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
-        "qwindowgeometry", "geometry", "qwindowicon", "icon", "qwindowtitle", "title",
-        "display", "style", "stylesheet", "session", "name"};
-    static const QStringList flags = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
-    QStringList rest = arguments.mid(0, 1);
-    int i = 1;
-    while (i < arguments.size()) {
-        QString a = arguments[i];
-        if (!a.startsWith(u'-') || a == QLatin1String("-") || a == QLatin1String("--"))
-            break;
-        a = a.mid(a.startsWith(QLatin1String("--")) ? 2 : 1);
-        const QString name = a.section(u'=', 0, 0);
-        if (flags.contains(name))
-            i += 1;
-        else if (valued.contains(name))
-            i += a.contains(u'=') ? 1 : 2;
-        else
-            break;
-    }
-    return rest + arguments.mid(std::min<qsizetype>(i, arguments.size()));
-}
-
 TKoCmdLine::~TKoCmdLine() = default;
 
 QString TKoCmdLine::Arg(int i) const {
@@ -125,12 +88,7 @@ QString TKoCmdLine::Arg(int i) const {
 }
 
 QString TKoCmdLine::FileArg(int i) const {
-    // A relative name that starts with "-" must never be taken for an option by the programs
-    // it is handed to.
-    QString name = Arg(i);
-    if (name.startsWith(u'-'))
-        name.prepend(QStringLiteral("./"));
-    return name;
+    return cmdline::FileArg(FArgs, i);
 }
 
 bool TKoCmdLine::CheckInput(const QString& name) {
@@ -162,46 +120,33 @@ bool TKoCmdLine::CheckOutputs(const QString& input, const QStringList& outputs) 
     return true;
 }
 
-void TKoCmdLine::ParseSwitches() {
-    for (int j = 0; j < SwitchCount; ++j) {
-        SwitchGiven[j] = false;
-        SwitchValues[j] = QString::fromLatin1(SwitchDefaults[j]);
+QStringList TKoCmdLine::MoreFiles() const {
+    QStringList files;
+    for (int i = 3; i < FArgs.size(); ++i) {
+        if (IsSwitch(FArgs[i])) {
+            ++i; // and its value
+            continue;
+        }
+        files << FileArg(i);
     }
-    // Every position counts, the job and file positions too; later occurrences win.
-    for (int i = 1; i < FArgs.size(); ++i)
-        for (int j = 0; j < SwitchCount; ++j)
-            if (FArgs[i].toLower() == QLatin1String(SwitchNames[j])) {
-                SwitchGiven[j] = true;
-                SwitchValues[j] = Arg(i + 1);
-            }
+    return files;
 }
 
-void TKoCmdLine::ParseMoreSwitches() {
-    // As the table's switches: anywhere, in any letter case, later ones win.
-    for (auto& [name, value] : FMore)
-        value.reset();
-    for (int i = 1; i < FArgs.size(); ++i)
-        for (auto& [name, value] : FMore)
-            if (FArgs[i].toLower() == QLatin1String(name))
-                value = Arg(i + 1);
-}
-
-bool TKoCmdLine::IsSwitch(const QString& argument) const {
-    const QString a = argument.toLower();
-    for (const char* name : SwitchNames)
-        if (a == QLatin1String(name))
-            return true;
-    for (const auto& [name, value] : FMore)
-        if (a == QLatin1String(name))
-            return true;
-    return false;
-}
-
-std::optional<QString> TKoCmdLine::More(const char* name) const {
-    for (const auto& [n, value] : FMore)
-        if (QLatin1String(n) == QLatin1String(name))
-            return value;
-    return std::nullopt;
+std::shared_ptr<settings::TDocumentReader> TKoCmdLine::OpenDocument(const QString& name) {
+    // Each file passed over is named at the end, not only the first.
+    const QString before = std::exchange(FError, QString());
+    std::shared_ptr<settings::TDocumentReader> reader;
+    if (CheckInput(name)) {
+        try {
+            reader = std::make_shared<settings::TDocumentReader>(name);
+        } catch (const settings::EFileError& e) {
+            Fail(QStringLiteral("Can't load the file ") + name + QStringLiteral(": ") +
+                 e.Message());
+        }
+    }
+    if (!before.isEmpty())
+        FError = FError.isEmpty() ? before : before + QLatin1Char('\n') + FError;
+    return reader;
 }
 
 void TKoCmdLine::Fail(const QString& message) {
@@ -211,8 +156,7 @@ void TKoCmdLine::Fail(const QString& message) {
 
 int TKoCmdLine::Execute() {
     try {
-        ParseSwitches();
-        ParseMoreSwitches();
+        Switches = ParseSwitches(FArgs);
         const QString job = Arg(1).toLower();
         if (job == QLatin1String("/e"))
             ListOrReport();
@@ -251,8 +195,8 @@ int TKoCmdLine::Execute() {
     KoUtils::ShowMessageBox(FError, KoUtils::MB_ICONERROR);
     // Started from the file manager, the job has no terminal to say it in.
     if (Arg(1).toLower() != QLatin1String("--piece") && StartedFromDesktop())
-        ShowDesktopNotice(QStringLiteral("%1 could not %2").arg(KoUtils::ApplicationTitle(), JobText()),
-                          FError);
+        ShowDesktopNotice(
+            QStringLiteral("%1 could not %2").arg(KoUtils::ApplicationTitle(), JobText()), FError);
     return FUsage ? 2 : 1;
 }
 
@@ -271,6 +215,22 @@ void TKoCmdLine::Refuse(const QString& message) {
     Fail(message);
 }
 
+QString TKoCmdLine::VoiceArg(TMSpeech& s) {
+    if (const std::optional<QString>& v = Switches.More[mVoice]) {
+        QString error;
+        const int n = VoiceNumber(s, *v, error);
+        if (n < 0)
+            Refuse(error);
+        return n > 0 ? s.EngineName(n) : QString();
+    }
+    // Only a voice other than the first needs the list of all voices; a name finds its voice.
+    const QString value = Switches.Values[swEngine].trimmed();
+    qint64 n = 0;
+    if (ToInt(value, n))
+        return n > 0 ? s.EngineName(int(n)) : QString();
+    return value;
+}
+
 TMSpeech& TKoCmdLine::CreateSpeech() {
     if (!Speech)
         Speech = std::make_unique<TMSpeech>();
@@ -280,28 +240,31 @@ TMSpeech& TKoCmdLine::CreateSpeech() {
 void TKoCmdLine::ListOrReport() {
     TMSpeech& s = CreateSpeech();
     QString text;
-    if (!SwitchGiven[swEngine]) {
+    if (!Switches.Given[swEngine]) {
         const QStringList& engines = s.Engines();
         text = QStringLiteral("All speech engines installed on your system:\r\n");
         for (int i = 0; i < engines.size(); ++i)
             text += QStringLiteral("\r\n%1. %2").arg(i).arg(engines[i]);
         KoUtils::ShowMessageBox(text, KoUtils::MB_ICONINFORMATION);
+        // Engines that offer nothing here say why, beside the list.
+        for (const QString& problem : s.EngineProblems())
+            std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
         if (engines.isEmpty())
             Fail(QStringLiteral("No speech engine is installed (install espeak-ng-data)."));
         return;
     }
     TMSpeechEngineInfo info;
     qint64 n = 0;
-    bool found =
-        ToInt(SwitchValues[swEngine], n) && n >= 0 && s.GetEngineInfo(s.EngineName(int(n)), info);
+    bool found = ToInt(Switches.Values[swEngine], n) && n >= 0 &&
+                 s.GetEngineInfo(s.EngineName(int(n)), info);
     if (!found) {
-        SwitchValues[swEngine] = QStringLiteral("0");
+        Switches.Values[swEngine] = QStringLiteral("0");
         info = TMSpeechEngineInfo{};
         if (!s.GetEngineInfo(s.EngineName(0), info))
             throw EMSpeechException(
                 QStringLiteral("No speech engine is installed (install espeak-ng-data)."));
     }
-    text = QStringLiteral("The info of speech engine No.") + SwitchValues[swEngine] +
+    text = QStringLiteral("The info of speech engine No.") + Switches.Values[swEngine] +
            QStringLiteral("\r\n\r\n");
     auto line = [&](const char* label, const QString& value) {
         text += QLatin1String(label) + value + QStringLiteral("\r\n");
@@ -335,23 +298,16 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
     s.OnError = [this](TMSpeech*, std::int32_t, const QString& message) { Fail(message); };
     s.Output = output;
 
-    // Only a voice other than the first needs the list of all voices.
-    qint64 n = 0;
+    const QString name = VoiceArg(s);
+    if (!FError.isEmpty())
+        return;
+    if (output == soFile && !name.isEmpty() && !s.CanWriteFiles(name))
+        return Fail(TMSpeech::NoFilesMessage(name));
     bool selected = false;
-    if (const std::optional<QString> v = More("-v")) {
-        QString error;
-        n = VoiceNumber(s, *v, error);
-        if (n < 0)
-            return Refuse(error);
-        s.SelectEngine(s.EngineName(int(n)));
-        selected = true;
-    } else if (ToInt(SwitchValues[swEngine], n) && n > 0) {
+    if (!name.isEmpty()) {
         try {
-            const QString name = s.EngineName(int(n));
-            if (!name.isEmpty()) {
-                s.SelectEngine(name);
-                selected = true;
-            }
+            s.SelectEngine(name);
+            selected = true;
         } catch (const EMSpeechException&) {
         }
     }
@@ -377,22 +333,17 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
         t = FileArg(2);
 
     if (output == soFile) {
-        const QString ext = ExtractFileExt(Arg(3)).toLower();
-        if (ext == QLatin1String(".wav") || ext == QLatin1String(".mp3"))
-            s.Filename = ChangeFileExt(FileArg(3), QStringLiteral(".wav"));
-        else if (fromFile)
-            s.Filename = ChangeFileExt(t, QStringLiteral(".wav"));
-        else
-            s.Filename = QStringLiteral("output.wav");
+        // A worker's piece: argument 3 is its WAV, whatever its name.
+        s.Filename = FileArg(3);
         if (fromFile && !CheckOutputs(t, {s.Filename}))
             return;
         std::shared_ptr<IUnknown> dest;
         s.GetInterface(0, dest);
         std::shared_ptr<IAudioFile> file;
         if (dest && Succeeded(QueryInterface(dest, file)))
-            file->RealTimeSet(WritingSpeed());
+            file->RealTimeSet(WritingSpeed(Switches));
         // A worker tells where each word's sound starts, for the subtitles.
-        if (const std::optional<QString> words = More("--words")) {
+        if (const std::optional<QString>& words = Switches.More[mWords]) {
             std::FILE* log = std::fopen(KoUtils::EncodeFileName(*words).constData(), "w");
             if (!log)
                 return Fail(QStringLiteral("The words could not be kept in %1.").arg(*words));
@@ -418,15 +369,29 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
     s.SetText({t});
 
     qint64 v = 0;
-    if (SwitchGiven[swSpeed] && ToInt(SwitchValues[swSpeed], v))
+    if (Switches.Given[swSpeed] && ToInt(Switches.Values[swSpeed], v))
         s.SetSpeed(std::uint32_t(v));
-    if (SwitchGiven[swPitch] && ToInt(SwitchValues[swPitch], v))
+    if (Switches.Given[swPitch] && ToInt(Switches.Values[swPitch], v))
         s.SetPitch(std::uint16_t(v & 0xFFFF));
 
+    // Read aloud, the files after the first follow it in the same reading, each opened when
+    // its turn comes; one that cannot be read is passed over and reported at the end.
+    auto more = std::make_shared<QStringList>();
+    if (output == soGeneral && fromFile)
+        *more = MoreFiles();
     Busy = true;
     try {
-        if (reader)
-            s.SpeakPieces([reader] { return reader->Next(); });
+        if (reader || !more->isEmpty())
+            s.SpeakPieces([this, reader, more]() mutable -> std::optional<QString> {
+                for (;;) {
+                    if (reader)
+                        if (std::optional<QString> piece = reader->Next())
+                            return piece;
+                    if (more->isEmpty())
+                        return std::nullopt;
+                    reader = OpenDocument(more->takeFirst());
+                }
+            });
         else
             s.Speak();
     } catch (...) {
@@ -439,24 +404,13 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
         loop.exec();
     FLoop = nullptr;
     if (FWordLog && (std::fflush(FWordLog.get()) != 0 || std::ferror(FWordLog.get())))
-        Fail(QStringLiteral("The words could not be kept in %1.").arg(*More("--words")));
+        Fail(QStringLiteral("The words could not be kept in %1.").arg(*Switches.More[mWords]));
 }
 
 void TKoCmdLine::SpeechStopped(TMSpeech*) {
     Busy = false;
     if (FLoop)
         FLoop->quit();
-}
-
-WORD TKoCmdLine::WritingSpeed() const {
-    // In 1/256 of real time. Only the low 16 bits travel, so "-w 256" sends 0: no cap, as fast
-    // as the engine can; "-w max" says so in words.
-    if (!SwitchGiven[swWriteSpeed])
-        return 2048;
-    if (SwitchValues[swWriteSpeed].trimmed().toLower() == QLatin1String("max"))
-        return 0;
-    qint64 w = 0;
-    return ToInt(SwitchValues[swWriteSpeed], w) ? WORD(quint32(w * 256) & 0xFFFF) : WORD(2048);
 }
 
 // Standard input into a temporary file, so that it is read as any text file is.
@@ -500,9 +454,8 @@ audio::TFormat TKoCmdLine::StoredFormat() {
     // that names no output.
     settings::TIniFile ini;
     ini.LoadFromFile(KoUtils::Folders().ConfigFile());
-    const std::optional<audio::TFormat> f =
-        audio::FormatOfKey(ini.ReadString(QStringLiteral("Convert"), QStringLiteral("Format"),
-                                          QStringLiteral("mp3")));
+    const std::optional<audio::TFormat> f = audio::FormatOfKey(
+        ini.ReadString(QStringLiteral("Convert"), QStringLiteral("Format"), QStringLiteral("mp3")));
     return f && *f != audio::TFormat::Wav ? *f : audio::TFormat::Mp3;
 }
 
@@ -515,11 +468,7 @@ void TKoCmdLine::SpeakToFile(bool compressed) {
     QString text = Arg(2);
     QString input; // the file the text comes from
     const bool fromStdin = text == QLatin1String("-");
-    if (fromStdin) {
-        if (!ReadStandardInput(piped))
-            return;
-        input = piped.fileName();
-    } else {
+    if (!fromStdin) {
         if (text.trimmed().isEmpty())
             text = QString::fromLatin1(product::Greeting);
         // A folder, a device or a pipe is refused rather than spoken as its name.
@@ -532,89 +481,52 @@ void TKoCmdLine::SpeakToFile(bool compressed) {
     }
 
     // The output, argument 3 unless that is a switch; its name says the format.
-    const QString given = IsSwitch(Arg(3)) ? QString() : Arg(3);
-    TFormat format = compressed ? StoredFormat() : TFormat::Wav;
-    QString output;
-    if (given == QLatin1String("-")) {
-        output = given;
-        format = compressed ? TFormat::Mp3 : TFormat::Wav;
-    } else if (!given.isEmpty()) {
-        std::optional<TFormat> asked = audio::FormatOfName(given);
-        if (asked == TFormat::Wav || asked == TFormat::Mp3) {
-            // As ever: "/ttw TEXT OUT.mp3" writes OUT.wav, "/ttm TEXT OUT.wav" OUT.mp3.
-            format = compressed ? TFormat::Mp3 : TFormat::Wav;
-            output = ChangeFileExt(FileArg(3), audio::ExtensionOf(format));
-        } else if (asked && compressed) {
-            format = *asked;
-            output = FileArg(3);
-        } else {
-            return Refuse(
-                QStringLiteral("The output %1 does not end in %2, the audio %3 writes; nothing was "
-                               "written.")
-                    .arg(given,
-                         compressed ? QStringLiteral(".mp3, .opus, .ogg or .flac")
-                                    : QStringLiteral(".wav"),
-                         Arg(1)));
-        }
-    } else {
-        const QString ext = audio::ExtensionOf(format);
-        output = !input.isEmpty() && !fromStdin ? ChangeFileExt(input, ext)
-                                                : QStringLiteral("output") + ext;
+    const TFileOutput chosen =
+        FileOutput(FArgs, compressed, input, compressed ? StoredFormat() : TFormat::Wav);
+    if (!chosen.Error.isEmpty())
+        return Refuse(chosen.Error);
+    const TFormat format = chosen.Format;
+    const QString output = chosen.Name;
+    if (fromStdin) {
+        if (!ReadStandardInput(piped))
+            return;
+        input = piped.fileName();
     }
     const bool toPipe = output == QLatin1String("-");
 
     Lame::TTarget target;
     target.Format = format;
-    if (const std::optional<QString> sub = More("-sub")) {
-        for (const QString& name : sub->split(u',', Qt::SkipEmptyParts)) {
-            const std::optional<audio::TSubtitleFormat> f = audio::SubtitleFormatOfName(name);
-            if (!f)
-                return Refuse(QStringLiteral("\"-sub %1\": the subtitles are srt, vtt or lrc.")
-                                  .arg(*sub));
-            target.Subtitles << *f;
-        }
-        if (target.Subtitles.isEmpty())
-            return Refuse(QStringLiteral("\"-sub\" needs srt, vtt or lrc."));
-        if (toPipe)
-            return Refuse(QStringLiteral("Subtitles go beside an output file, and standard output "
-                                         "has no name."));
-    }
-    double minutes = 0;
-    if (const std::optional<QString> ch = More("-ch")) {
-        const QString mode = ch->section(u':', 0, 0).trimmed().toLower();
-        const QString every = ch->section(u':', 1);
-        bool ok = true;
-        if (!every.isEmpty())
-            minutes = every.toDouble(&ok);
-        if (mode == QLatin1String("split"))
-            target.Chapters = Lame::TTarget::Split;
-        else if (mode == QLatin1String("marks"))
-            target.Chapters = Lame::TTarget::Marks;
-        if (target.Chapters == Lame::TTarget::Whole || !ok || minutes < 0 || !std::isfinite(minutes))
-            return Refuse(QStringLiteral("\"-ch %1\": chapters are \"split\" (a file each) or "
-                                         "\"marks\" (one file), with \":N\" for parts of N "
-                                         "minutes.")
-                              .arg(*ch));
-        if (toPipe)
-            return Refuse(QStringLiteral("Chapters need an output file, not standard output."));
-    }
+    QString error;
+    if (!SubtitlesAsked(Switches, target.Subtitles, error))
+        return Refuse(error);
+    if (!target.Subtitles.isEmpty() && toPipe)
+        return Refuse(QStringLiteral("Subtitles go beside an output file, and standard output has "
+                                     "no name."));
+    TChapterChoice chapters;
+    if (!ChaptersAsked(Switches, chapters, error))
+        return Refuse(error);
+    const double minutes = chapters.Minutes;
+    target.Chapters = chapters.Mode == TChapterChoice::Split   ? Lame::TTarget::Split
+                      : chapters.Mode == TChapterChoice::Marks ? Lame::TTarget::Marks
+                                                               : Lame::TTarget::Whole;
+    if (target.Chapters != Lame::TTarget::Whole && toPipe)
+        return Refuse(QStringLiteral("Chapters need an output file, not standard output."));
 
-    // The voice: by name or language, or by number as ever.
+    // The voice: by name or language, or by number or name as ever. A voice that writes
+    // nothing is refused before any worker starts.
     TMSpeech& s = CreateSpeech();
+    const QString voice = VoiceArg(s);
+    if (!FError.isEmpty())
+        return;
+    if (!voice.isEmpty() && !s.CanWriteFiles(voice))
+        return Fail(TMSpeech::NoFilesMessage(voice));
     QStringList switches;
-    int voice = -1;
-    if (const std::optional<QString> v = More("-v")) {
-        QString error;
-        voice = VoiceNumber(s, *v, error);
-        if (voice < 0)
-            return Refuse(error);
-        switches << QStringLiteral("-e") << QString::number(voice);
-    }
-    for (Switch sw : {swEngine, swSpeed, swPitch})
-        if (SwitchGiven[sw] && (sw != swEngine || voice < 0))
-            switches << QString::fromLatin1(SwitchNames[sw]) << SwitchValues[sw];
-    switches << QStringLiteral("-w")
-             << (SwitchGiven[swWriteSpeed] ? SwitchValues[swWriteSpeed] : QStringLiteral("8"));
+    if (!voice.isEmpty())
+        switches << QStringLiteral("-e") << voice;
+    for (TSwitch sw : {swSpeed, swPitch})
+        if (Switches.Given[sw])
+            switches << QString::fromLatin1(SwitchNames[sw]) << Switches.Values[sw];
+    switches << QStringLiteral("-w") << QString::number(WritingMultiple(Switches));
 
     // The text as the workers get it: a plain text file read in chunks as they need it (memory
     // stays flat), a document imported whole, or the words of the command line.
@@ -640,8 +552,8 @@ void TKoCmdLine::SpeakToFile(bool compressed) {
         } catch (const std::exception& e) {
             const QString why = QString::fromUtf8(e.what());
             if (fromStdin)
-                return Fail(QStringLiteral("Standard input holds no text that can be read: %1")
-                                .arg(why));
+                return Fail(
+                    QStringLiteral("Standard input holds no text that can be read: %1").arg(why));
             Fail(QStringLiteral("Can't load the file ") + input + QStringLiteral(": ") + why);
             if (compressed)
                 return;
@@ -658,10 +570,11 @@ void TKoCmdLine::SpeakToFile(bool compressed) {
 
     QStringList outputs{output};
     if (target.Chapters != Lame::TTarget::Whole) {
-        const double wpm = SwitchGiven[swSpeed] ? SwitchValues[swSpeed].toDouble() : 175;
+        const double wpm = Switches.Given[swSpeed] ? Switches.Values[swSpeed].toDouble() : 175;
         QList<chapters::TChapterStart> found;
         if (minutes > 0)
-            found = chapters::EveryMinutes(r.Text, minutes, 16.0 * std::clamp(wpm, 50.0, 500.0) / 175);
+            found =
+                chapters::EveryMinutes(r.Text, minutes, 16.0 * std::clamp(wpm, 50.0, 500.0) / 175);
         else
             found = imported ? chapters::FromDocument(document) : chapters::FindHeadings(r.Text);
         document = documents::TImportedDocument();
@@ -670,7 +583,8 @@ void TKoCmdLine::SpeakToFile(bool compressed) {
                                        "1\" were found. \"-ch %1:30\" cuts it into parts of about "
                                        "30 minutes instead.")
                             .arg(target.Chapters == Lame::TTarget::Split ? "split" : "marks"));
-        found = chapters::FromStart(found, r.Text, title.isEmpty() ? QStringLiteral("Opening") : title);
+        found =
+            chapters::FromStart(found, r.Text, title.isEmpty() ? QStringLiteral("Opening") : title);
         const QString base = output.left(output.size() - KoUtils::ExtractFileExt(output).size());
         for (int i = 0; i < found.size(); ++i) {
             Lame::TBreak b{found[i].Position, found[i].Title, QString()};
@@ -689,31 +603,27 @@ void TKoCmdLine::SpeakToFile(bool compressed) {
     }
     for (const QString& out : QStringList(outputs))
         for (audio::TSubtitleFormat f : target.Subtitles)
-            outputs << ChangeFileExt(out, audio::MakeSubtitleWriter(f)->Extension());
+            outputs << ChangeFileExt(out, audio::SubtitleExtension(f));
     if (!input.isEmpty() && !fromStdin && !CheckOutputs(input, outputs))
         return;
 
     if (format != TFormat::Wav) {
         target.Tags.Title = title;
-        target.Tags.Artist = s.EngineName(voice >= 0 ? voice : 0);
-        qint64 n = 0;
-        if (voice < 0 && SwitchGiven[swEngine] && ToInt(SwitchValues[swEngine], n) && n > 0 &&
-            !s.EngineName(int(n)).isEmpty())
-            target.Tags.Artist = s.EngineName(int(n));
+        target.Tags.Artist = voice.isEmpty() ? s.EngineName(0) : voice;
         if (target.Chapters == Lame::TTarget::Split)
             target.Tags.Album = title;
     }
     r.Output = output;
     r.WorkerSwitches = switches;
-    r.Mp3 = {SwitchValues[swResample], SwitchValues[swBitrate], SwitchValues[swMode],
-             SwitchValues[swQuality]};
+    r.Mp3 = {Switches.Values[swResample], Switches.Values[swBitrate], Switches.Values[swMode],
+             Switches.Values[swQuality]};
     if (format == TFormat::Opus || format == TFormat::Vorbis) {
         qint64 kbps = 0;
-        if (SwitchGiven[swBitrate] && ToInt(SwitchValues[swBitrate], kbps) && kbps > 0)
+        if (Switches.Given[swBitrate] && ToInt(Switches.Values[swBitrate], kbps) && kbps > 0)
             target.Kbps = int(kbps);
     }
     r.Target = target;
-    r.Parallel = Lame::PipelineCount(WritingSpeed());
+    r.Parallel = Lame::PipelineCount(WritingSpeed(Switches));
     if (const QString error = RunConversion(std::move(r)); !error.isEmpty())
         Fail(error);
 }
@@ -722,18 +632,12 @@ void TKoCmdLine::ConvertFile(bool toMp3) {
     const QString input = FileArg(2);
     if (!CheckInput(input))
         return;
-    const QString ext = toMp3 ? QStringLiteral(".mp3") : QStringLiteral(".wav");
-    const QString given = IsSwitch(Arg(3)) ? QString() : Arg(3);
-    if (!given.isEmpty() && ExtractFileExt(given).toLower() != ext)
-        return Refuse(QStringLiteral("The output %1 does not end in %2, the audio %3 writes; nothing "
-                                     "was written.")
-                          .arg(given, ext, Arg(1)));
-    QString output = given.isEmpty() ? ChangeFileExt(input, ext) : FileArg(3);
+    const QString output = ConvertOutput(FArgs, toMp3);
     if (!CheckOutputs(input, {output}))
         return;
     auto convert = toMp3 ? Lame::WavToMp3 : Lame::Mp3ToWav;
-    Lame::Result r = convert(input, output, SwitchValues[swResample], SwitchValues[swBitrate],
-                             SwitchValues[swMode], SwitchValues[swQuality]);
+    Lame::Result r = convert(input, output, Switches.Values[swResample], Switches.Values[swBitrate],
+                             Switches.Values[swMode], Switches.Values[swQuality]);
     if (!r.Ok)
         Fail(r.Error);
 }
@@ -745,6 +649,7 @@ QString TKoCmdLine::UsageText() {
                "Jobs:\n"
                "  /e                 list the installed voices (with -e N: describe voice N)\n"
                "  /tts TEXT          speak TEXT aloud (a file name, or the words themselves)\n"
+               "  /tts FILE...       read the files aloud, one after the other\n"
                "  /ttw TEXT [OUT]    speak TEXT into a WAV file\n"
                "  /ttm TEXT [OUT]    speak TEXT into an MP3, Opus (.opus), Vorbis (.ogg) or FLAC\n"
                "                     (.flac) file, as OUT's name says\n"
@@ -757,7 +662,7 @@ QString TKoCmdLine::UsageText() {
                "that ends in none of the job's formats is an error.\n"
                "\n"
                "Switches (anywhere, in any letter case):\n"
-               "  -e N      voice number (default 0)\n"
+               "  -e N      voice number (default 0), or the voice's name as /e lists it\n"
                "  -v VOICE  voice by name or language, as espeak-ng takes it (en-gb, fr+f2)\n"
                "  -s WPM    speed in words per minute\n"
                "  -p HZ     pitch in hertz\n"
@@ -767,7 +672,8 @@ QString TKoCmdLine::UsageText() {
                "  -b KBPS   MP3 bit rate (default 128); Opus and Vorbis take it too\n"
                "  -m MODE   MP3 mode letter (default s)\n"
                "  -q Q      MP3 quality 0-9 (default 5)\n"
-               "  -sub F    timed subtitles beside the output: srt, vtt or lrc (or a list: srt,lrc)\n"
+               "  -sub F    timed subtitles beside the output: srt, vtt or lrc (or a list: "
+               "srt,lrc)\n"
                "  -ch split one file per chapter, numbered and tagged, with an .m3u playlist\n"
                "  -ch marks one file with chapter marks; \"split:N\" or \"marks:N\" makes\n"
                "            parts of about N minutes\n"

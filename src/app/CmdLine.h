@@ -5,27 +5,24 @@
 // defaults.
 #pragma once
 
-#include "Encoder.h"
+#include "CmdArgs.h"
 #include "mSpeech.h"
 
 #include <QObject>
 #include <QStringList>
 
-#include <array>
 #include <cstdio>
 #include <memory>
-#include <optional>
-#include <utility>
 
 class QTemporaryFile;
+
+namespace settings {
+class TDocumentReader;
+}
 
 class TKoCmdLine : public QObject {
     Q_OBJECT
 public:
-    static constexpr int SwitchCount = 8;
-    static const std::array<const char*, SwitchCount> SwitchNames;
-    static const std::array<const char*, SwitchCount> SwitchDefaults;
-
     // `arguments` as the program received them, the program itself first.
     explicit TKoCmdLine(const QStringList& arguments);
     ~TKoCmdLine() override;
@@ -34,14 +31,15 @@ public:
     // it failed, 2 when the command line asks for what no job does.
     int Execute();
 
-    std::array<bool, SwitchCount> SwitchGiven{};
+    cmdline::TSwitches Switches;
+
 private:
     struct TFileCloser {
         void operator()(std::FILE* f) const { std::fclose(f); }
     };
     std::unique_ptr<std::FILE, TFileCloser> FWordLog; // outlives the speech component
+
 public:
-    std::array<QString, SwitchCount> SwitchValues;
     std::unique_ptr<speech::TMSpeech> Speech;
     bool Busy = false;
 
@@ -51,37 +49,23 @@ public:
     // first argument is no job but an existing text file or document, every argument that names
     // one, made absolute; else none, and the arguments are a job of the command line.
     static QStringList Documents(const QStringList& arguments);
-    // The arguments without Qt's own options (-platform, -style, -geometry, ...) that come
-    // first: the window takes those.
-    static QStringList WithoutQtOptions(const QStringList& arguments);
 
 private:
-    enum Switch {
-        swEngine,
-        swSpeed,
-        swPitch,
-        swWriteSpeed,
-        swResample,
-        swBitrate,
-        swMode,
-        swQuality
-    };
-
-    void ParseSwitches();
-    // The switches beyond the table: "-v" (a voice by name or language), "-sub" (subtitles),
-    // "-ch" (chapters), and the workers' "--words".
-    void ParseMoreSwitches();
-    bool IsSwitch(const QString& argument) const;
-    std::optional<QString> More(const char* name) const;
-    speech::WORD WritingSpeed() const;
     QString Arg(int i) const;
-    // Argument i as a file name: "./" before a name that starts with "-".
     QString FileArg(int i) const;
     // Refuses (with a message) an input that is missing or not a regular file.
     bool CheckInput(const QString& name);
+    // The files a reading aloud takes after the first, in the order given: every argument
+    // after the text that is neither a switch nor a switch's value.
+    QStringList MoreFiles() const;
+    // A document to read in pieces; null, with the reason kept for the exit, when it cannot be.
+    std::shared_ptr<settings::TDocumentReader> OpenDocument(const QString& name);
     // Refuses (with a message) outputs that are the input file, however they are spelt.
     bool CheckOutputs(const QString& input, const QStringList& outputs);
     void ListOrReport();
+    // The voice "-v" (by name or language) or "-e" (by number or name) names; empty for
+    // engine 0. Empty too, with the failure kept, for a "-v" that names no voice.
+    QString VoiceArg(speech::TMSpeech& s);
     void RunSpeech(speech::TSpeechOutput output);
     void SpeechStopped(speech::TMSpeech* sender);
     void SpeakToFile(bool compressed);
@@ -95,9 +79,7 @@ private:
     speech::TMSpeech& CreateSpeech();
 
     QStringList FArgs;
-    QString FError; // the first failure; the job ends non-zero when set
+    QString FError;      // the first failure; the job ends non-zero when set
     bool FUsage = false; // that failure is the command line's
-    std::array<std::pair<const char*, std::optional<QString>>, 4> FMore{
-        {{"-v", {}}, {"-sub", {}}, {"-ch", {}}, {"--words", {}}}};
     class QEventLoop* FLoop = nullptr;
 };

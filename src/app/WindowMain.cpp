@@ -4,7 +4,9 @@
 #include "Converter.h"
 #include "KoUtils.h"
 #include "platform/Services.h"
+#include "platform/unix/SingleInstance.h"
 #include "platform/x11/GlobalHotkeys.h"
+#include "platform/xdg/Desktop.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -14,8 +16,8 @@
 
 #include <algorithm>
 #include <csignal>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -23,7 +25,8 @@
 namespace {
 
 int gSignalPipe[2] = {-1, -1};
-bool gClosing = false; // a signal asked the program to end
+bool gClosing = false;          // a signal asked the program to end
+QString gSingleInstanceProblem; // said once, when no single instance could be held
 
 void OnSignal(int) {
     char c = 1;
@@ -36,8 +39,11 @@ void OnSignal(int) {
 int WindowMessageBox(const QString& text, const QString& caption, int flags) {
     if (gClosing)
         return 2; // the program is closing on a signal: nothing waits for an answer now
+    // Over the dialog it belongs to: the topmost modal window, which the window with the
+    // focus need not be (just after a file dialog closed there is none for a moment).
+    QWidget* owner = QApplication::activeModalWidget();
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::NoButton,
-                    QApplication::activeWindow());
+                    owner ? owner : QApplication::activeWindow());
     switch (flags & 0xF0) {
     case KoUtils::MB_ICONERROR:
         box.setIcon(QMessageBox::Critical);
@@ -111,8 +117,29 @@ int HandToRunningReader(const QStringList& files) {
 } // namespace
 
 int RunWindowedReader(int argc, char** argv, const QStringList& documents) {
-    if (KoUtils::IsAlreadyRunning())
+    // What the reader keeps of its own stays with its folders: a portable program writes
+    // nothing outside its folder.
+    const platform::TProgramFolders folders = KoUtils::Folders();
+    {
+        platform::TServices services = platform::Services();
+        services.Instance = std::make_shared<platform::TUnixSingleInstance>(
+            QString(), folders.RuntimeFallbackDir());
+        services.Volume = std::make_shared<platform::TXdgDeviceVolume>(folders.DeviceVolumeFile());
+        platform::SetServices(services);
+    }
+    switch (platform::Services().Instance->Claim(KoUtils::InstanceName())) {
+    case platform::NameTaken:
         return HandToRunningReader(documents);
+    case platform::ClaimFailed:
+        gSingleInstanceProblem =
+            QStringLiteral("This reader runs without a single instance, so a second start "
+                           "opens a second window: ") +
+            platform::Services().Instance->Problem();
+        std::fprintf(stderr, "%s\n", qPrintable(gSingleInstanceProblem));
+        break;
+    case platform::NameClaimed:
+        break;
+    }
     const bool platformGiven = std::any_of(argv + 1, argv + argc, [](const char* a) {
         return std::strncmp(a, "-platform", 9) == 0 || std::strncmp(a, "--platform", 10) == 0;
     });
@@ -125,7 +152,9 @@ int RunWindowedReader(int argc, char** argv, const QStringList& documents) {
     }
     TSignalClose signalClose;
     QApplication app(argc, argv);
-    app.setQuitOnLastWindowClosed(true);
+    // Only the main window's end ends the program: closing a message box or the clipboard
+    // prompt while the window is hidden in the tray must not.
+    app.setQuitOnLastWindowClosed(false);
     KoUtils::SetMessageBoxHandler(WindowMessageBox);
     platform::TServices services = platform::Services();
     if (auto keys = platform::CreateX11GlobalHotkeys())
@@ -147,7 +176,6 @@ int RunWindowedReader(int argc, char** argv, const QStringList& documents) {
     // An installed program makes the user's folders (and copies the samples) at its first start;
     // a folder it cannot make is said now, not found out when the settings are lost at exit. A
     // signal meanwhile closes the message box like any other at start.
-    const platform::TProgramFolders folders = KoUtils::Folders();
     if (const QString problem = folders.Prepare(); !problem.isEmpty())
         KoUtils::ShowMessageBox(problem, KoUtils::MB_ICONWARNING);
 
@@ -158,10 +186,16 @@ int RunWindowedReader(int argc, char** argv, const QStringList& documents) {
         // The session ending, or anything else that quits the loop, saves too.
         QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
                          [&window] { window.FormDestroy(); });
+        // Exit, the frame's close button, the media controls' Quit: from whatever state the
+        // window is in (hidden in the tray, minimised, under a dialog), its close ends the
+        // program. Every loop ends, a dialog's too.
+        QObject::connect(&window, &TKoForm::Closed, &app, [] { QCoreApplication::exit(0); });
         if (gClosing) {
             window.FormDestroy();
         } else {
             window.OpenDocuments(documents);
+            if (!gSingleInstanceProblem.isEmpty())
+                window.Note(gSingleInstanceProblem);
             if (!window.StartHidden() || !documents.isEmpty())
                 window.show();
             // Later starts of the reader bring this window back.

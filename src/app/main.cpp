@@ -5,10 +5,14 @@
 #include "KoUtils.h"
 #include "LexiconDialog.h"
 #include "WindowMain.h"
+#include "platform/unix/BrokenPipes.h"
 
 #include <QCoreApplication>
 
 int main(int argc, char** argv) {
+    // A peer that went away (a second start that gave up, an encoder that ended) is an error
+    // where it is written to, never the end of the program.
+    platform::SurviveBrokenPipes();
     engines::RegisterEngines(); // before any speech component, for both ways of running
     engines::SetLexiconDialog(ShowLexiconDialog);
     // The arguments byte for byte: file names need not be UTF-8.
@@ -16,7 +20,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < argc; ++i)
         arguments << KoUtils::DecodeFileName(QByteArray(argv[i]));
     // Qt's own options first (-platform, -style, ...) are the window's.
-    const QStringList rest = TKoCmdLine::WithoutQtOptions(arguments);
+    const QStringList rest = cmdline::WithoutQtOptions(arguments);
     const QStringList documents = TKoCmdLine::Documents(rest);
     if (rest.size() > 1 && documents.isEmpty()) {
         QCoreApplication app(argc, argv);

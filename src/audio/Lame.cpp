@@ -1,6 +1,7 @@
 #include "Lame.h"
 
 #include "KoUtils.h"
+#include "SoundFile.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -12,6 +13,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -96,8 +99,12 @@ TPartFile::TPartFile(const QString& output) : FOutput(output) {
         ::close(fd);
         FPath = KoUtils::DecodeFileName(part);
     } else {
-        FWhy = QString::fromLocal8Bit(std::strerror(errno));
+        FError = QString::fromLocal8Bit(std::strerror(errno));
     }
+}
+
+QString TPartFile::Refusal() const {
+    return QStringLiteral("The file %1 can not be written in its folder: %2.").arg(FOutput, FError);
 }
 
 TPartFile::~TPartFile() {
@@ -136,7 +143,7 @@ bool TPartFile::CommitAs(const QString& output, QString& error) {
     // Beside the new name first, so that it too holds either the old file or the whole new one.
     TPartFile there(output);
     if (there.Path().isEmpty()) {
-        error = QStringLiteral("The file %1 can not be written in its folder.").arg(output);
+        error = there.Refusal();
         return false;
     }
     const QByteArray from = KoUtils::EncodeFileName(FPath);
@@ -155,6 +162,43 @@ bool TPartFile::CommitAs(const QString& output, QString& error) {
 }
 
 // --- The encoder run -----------------------------------------------------------------------
+
+namespace {
+
+// Runs `look` with a reader of the file `path` (opened by its name's very bytes) and its size;
+// false when the file cannot be opened.
+bool LookInto(const QString& path,
+              const std::function<void(const audio::TReadAt& read, qint64 size)>& look) {
+    const int fd = ::open(KoUtils::EncodeFileName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        ::close(fd);
+        return false;
+    }
+    look(
+        [fd](qint64 at, qint64 n) {
+            QByteArray bytes(std::max<qint64>(n, 0), Qt::Uninitialized);
+            qint64 got = 0;
+            while (got < n) {
+                const ssize_t r =
+                    ::pread(fd, bytes.data() + got, std::size_t(n - got), off_t(at + got));
+                if (r < 0 && errno == EINTR)
+                    continue;
+                if (r <= 0)
+                    break;
+                got += r;
+            }
+            bytes.truncate(got);
+            return bytes;
+        },
+        st.st_size);
+    ::close(fd);
+    return true;
+}
+
+} // namespace
 
 TEncodeJob::TEncodeJob(QObject* parent) : QObject(parent) {}
 
@@ -182,8 +226,9 @@ void TEncodeJob::Start(bool decode, const QString& input, const QString& output,
         return refuse(error);
     FPart = std::make_unique<TPartFile>(output);
     if (FPart->Path().isEmpty()) {
+        const QString why = FPart->Refusal();
         FPart.reset();
-        return refuse(QStringLiteral("The file %1 can not be written in its folder.").arg(output));
+        return refuse(why);
     }
     // Encoding reports its progress once a second; decoding would report every frame.
     arguments = (decode ? QStringList{QStringLiteral("--decode"), QStringLiteral("--silent")}
@@ -198,6 +243,22 @@ void TEncodeJob::Start(bool decode, const QString& input, const QString& output,
                           .arg(from.isEmpty() ? input : output));
     }
     arguments << from << to;
+    // The encoder takes any bytes it does not know for raw samples: it would turn a text or a
+    // damaged file into noise, or decode it into an empty file, and end as if all went well.
+    // A file that cannot be opened goes to the encoder all the same, which says why.
+    QString why;
+    audio::TSoundKind kind = audio::TSoundKind::Other;
+    LookInto(input, [&](const audio::TReadAt& read, qint64 size) {
+        kind = audio::SoundKind(read, size, from, &why);
+    });
+    if (kind == audio::TSoundKind::None) {
+        FPart.reset();
+        FAliases.reset();
+        return refuse(QStringLiteral("%1 is not a sound file the MP3 encoder can read (%2); "
+                                     "nothing was converted.")
+                          .arg(input, why));
+    }
+    FDecode = decode;
 
     FProcess = new QProcess(this);
     FProcess->setStandardInputFile(QProcess::nullDevice());
@@ -271,6 +332,18 @@ void TEncodeJob::Done(int exitCode, QProcess::ExitStatus status) {
         ::stat(KoUtils::EncodeFileName(FPart->Path()).constData(), &written) != 0 ||
         !S_ISREG(written.st_mode) || written.st_size == 0)
         return Finish({false, false, FailureText(FInput, exitCode, FSaid)});
+    // A decoder that found no frame it could read writes a WAV file without samples.
+    if (FDecode) {
+        std::optional<audio::TWavLayout> wav;
+        LookInto(FPart->Path(), [&](const audio::TReadAt& read, qint64 size) {
+            wav = audio::ReadWavLayout(read, size);
+        });
+        if (!wav || wav->DataSize == 0)
+            return Finish({false, false,
+                           QStringLiteral("The MP3 encoder found no sound it could decode in %1; "
+                                          "nothing was converted.")
+                               .arg(FInput)});
+    }
     QString error;
     if (!FPart->Commit(error))
         return Finish({false, false, error});

@@ -5,9 +5,10 @@
 // choose (it has no such value, so the option is left out).
 //
 // A conversion counts only when the encoder ends with exit code 0 and its output is there and
-// not empty. The output is written under a temporary name beside the final one and renamed at
-// the end, so a failed or cancelled conversion leaves nothing under the final name (and a file
-// that was there stays as it was).
+// not empty (a decoded WAV file holds samples). An input that the encoder would not read as
+// sound (it takes such bytes for raw samples) is refused before it runs. The output is written
+// under a temporary name beside the final one and renamed at the end, so a failed or cancelled
+// conversion leaves nothing under the final name (and a file that was there stays as it was).
 #pragma once
 
 #include <QList>
@@ -76,9 +77,9 @@ public:
     ~TPartFile();
     TPartFile(const TPartFile&) = delete;
     TPartFile& operator=(const TPartFile&) = delete;
-    // Empty when the folder can't be written; Why() then says why.
+    // Empty when the folder can't be written; Refusal() then tells so, with the system's reason.
     const QString& Path() const { return FPath; }
-    const QString& Why() const { return FWhy; }
+    QString Refusal() const;
     // Puts the written file under its final name; the final name keeps the permissions of a
     // file that was there, else those a new file gets.
     bool Commit(QString& error);
@@ -86,7 +87,7 @@ public:
     bool CommitAs(const QString& output, QString& error);
 
 private:
-    QString FOutput, FPath, FWhy;
+    QString FOutput, FPath, FError;
     QByteArray FTarget; // the final name, as the file system has it
 };
 
@@ -120,6 +121,7 @@ private:
     std::unique_ptr<QTemporaryDir> FAliases; // plain names for the encoder, see EncoderName
     int FAliasCount = 0;
     QString FInput;
+    bool FDecode = false;
     QByteArray FSaid; // the tail of what the encoder printed
     bool FCancelled = false;
 };

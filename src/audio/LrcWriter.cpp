@@ -19,7 +19,7 @@ QString LrcTime(double seconds) {
 
 class TLrcWriter final : public TSubtitleWriter {
 public:
-    QString Extension() const override { return QStringLiteral(".lrc"); }
+    QString Extension() const override { return SubtitleExtension(TSubtitleFormat::Lrc); }
     QByteArray Begin(const TTags& tags) override {
         QString head;
         const std::pair<const char*, const QString&> fields[] = {

@@ -1,6 +1,7 @@
 #include "Mp3Pipeline.h"
 
 #include "KoUtils.h"
+#include "platform/unix/BrokenPipes.h"
 
 #include <QDir>
 #include <QFile>
@@ -67,7 +68,7 @@ pid_t Spawn(const QString& program, const QStringList& arguments, int in, int ou
     posix_spawn_file_actions_adddup2(&actions, in, 0);
     posix_spawn_file_actions_adddup2(&actions, out, 1);
     posix_spawn_file_actions_adddup2(&actions, err, 2);
-    // This process ignores SIGPIPE (see Start); its children get the usual end instead.
+    // This process survives SIGPIPE (see Start); its children get the usual end instead.
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     sigset_t defaults;
@@ -296,8 +297,8 @@ struct TMp3Pipeline::State : std::enable_shared_from_this<TMp3Pipeline::State> {
     struct OutputFile {
         QString Name;
         std::unique_ptr<TPartFile> Part;
-        int Fd = -1;                             // MP3: where the pieces are appended
-        std::unique_ptr<audio::TEncoder> Coder;  // the other formats
+        int Fd = -1;                            // MP3: where the pieces are appended
+        std::unique_ptr<audio::TEncoder> Coder; // the other formats
         audio::TTags Tags;
         qint64 Frames = 0;
         int Rate = 22050;
@@ -432,8 +433,8 @@ void TMp3Pipeline::State::Drive() {
         }
         if (Target.Chapters == TTarget::Marks && chapter >= 0 &&
             Target.Breaks[chapter].Position == piece->Start)
-            file.Tags.Chapters.append({double(file.Frames) / file.Rate,
-                                       Target.Breaks[chapter].Title});
+            file.Tags.Chapters.append(
+                {double(file.Frames) / file.Rate, Target.Breaks[chapter].Title});
         if (!Consume(*piece, k, file))
             break;
         AddWords(*piece, file);
@@ -486,7 +487,9 @@ bool TMp3Pipeline::State::OpenFile(OutputFile& file, int chapter) {
     } else {
         file.Part = chapter > 0 ? std::make_unique<TPartFile>(file.Name) : std::move(Part);
         if (!file.Part || file.Part->Path().isEmpty()) {
-            Fail(QStringLiteral("The file %1 can not be written in its folder.").arg(file.Name));
+            Fail(file.Part ? file.Part->Refusal()
+                           : QStringLiteral("The file %1 can not be written in its folder.")
+                                 .arg(file.Name));
             return false;
         }
         path = file.Part->Path();
@@ -496,7 +499,8 @@ bool TMp3Pipeline::State::OpenFile(OutputFile& file, int chapter) {
                          : ::open(KoUtils::EncodeFileName(path).constData(),
                                   O_WRONLY | O_APPEND | O_CLOEXEC);
         if (file.Fd < 0) {
-            Fail(QStringLiteral("The file %1 can not be written in its folder.").arg(file.Name));
+            Fail(QStringLiteral("The file %1 can not be written in its folder: %2.")
+                     .arg(file.Name, QString::fromLocal8Bit(std::strerror(errno))));
             return false;
         }
     }
@@ -506,7 +510,8 @@ bool TMp3Pipeline::State::OpenFile(OutputFile& file, int chapter) {
         const QString name = KoUtils::ChangeFileExt(file.Name, s->Writer->Extension());
         s->Part = std::make_unique<TPartFile>(name);
         s->File.setFileName(s->Part->Path());
-        if (s->Part->Path().isEmpty() || !s->File.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        if (s->Part->Path().isEmpty() ||
+            !s->File.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
             s->File.write(s->Writer->Begin(file.Tags)) < 0) {
             Fail(QStringLiteral("The subtitles %1 can not be written in their folder.").arg(name));
             return false;
@@ -539,8 +544,8 @@ bool TMp3Pipeline::State::Consume(Piece& piece, int k, OutputFile& file) {
         file.Rate = piece.Format.Rate;
         return true;
     }
-    const int in = ::open(KoUtils::EncodeFileName(piece.Spill->Path()).constData(),
-                          O_RDONLY | O_CLOEXEC);
+    const int in =
+        ::open(KoUtils::EncodeFileName(piece.Spill->Path()).constData(), O_RDONLY | O_CLOEXEC);
     if (in < 0) {
         Fail(QStringLiteral("The spoken text could not be read back: %1")
                  .arg(QString::fromLocal8Bit(std::strerror(errno))));
@@ -745,10 +750,10 @@ int TMp3Pipeline::State::Take(QString& error) {
     p.EndsFile = endsChapter && Target.Chapters == TTarget::Split;
     const bool direct = k == 0 && !Pcm && !ToPipe && Target.Chapters != TTarget::Split;
     if (!direct) {
-        p.Spill = std::make_unique<TPartFile>(ToPipe ? Folder.filePath(QStringLiteral("out"))
-                                                     : Output);
+        p.Spill =
+            std::make_unique<TPartFile>(ToPipe ? Folder.filePath(QStringLiteral("out")) : Output);
         if (p.Spill->Path().isEmpty()) {
-            error = QStringLiteral("The file %1 can not be written in its folder.").arg(Output);
+            error = p.Spill->Refusal();
             return -1;
         }
     }
@@ -793,12 +798,11 @@ bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
     const int null = ::open("/dev/null", O_RDWR | O_CLOEXEC);
     int toEncoder[2] = {-1, -1};
     const QByteArray wav = KoUtils::EncodeFileName(p.Wav);
-    const bool prepared =
-        workerLog >= 0 && (Pcm || encoderLog >= 0) && null >= 0 &&
-        ::mkfifo(wav.constData(), 0600) == 0 &&
-        (Pcm ? (toEncoder[1] = ::open(KoUtils::EncodeFileName(target).constData(),
-                                      O_WRONLY | O_TRUNC | O_CLOEXEC)) >= 0
-             : ::pipe2(toEncoder, O_CLOEXEC) == 0);
+    const bool prepared = workerLog >= 0 && (Pcm || encoderLog >= 0) && null >= 0 &&
+                          ::mkfifo(wav.constData(), 0600) == 0 &&
+                          (Pcm ? (toEncoder[1] = ::open(KoUtils::EncodeFileName(target).constData(),
+                                                        O_WRONLY | O_TRUNC | O_CLOEXEC)) >= 0
+                               : ::pipe2(toEncoder, O_CLOEXEC) == 0);
     if (!prepared) {
         error = QStringLiteral("The conversion could not be prepared: %1")
                     .arg(QString::fromLocal8Bit(std::strerror(errno)));
@@ -811,8 +815,8 @@ bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
     // the stream can't leave this side waiting.
     const int fromWorker = ::open(wav.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     {
-        QStringList arguments = QStringList{QStringLiteral("--piece"), p.TextFile, p.Wav} +
-                                WorkerSwitches;
+        QStringList arguments =
+            QStringList{QStringLiteral("--piece"), p.TextFile, p.Wav} + WorkerSwitches;
         if (!p.Words.isEmpty())
             arguments << QStringLiteral("--words") << p.Words;
         std::lock_guard lock(Mutex);
@@ -1066,8 +1070,7 @@ void TMp3Pipeline::Discard() {
 
 void TMp3Pipeline::Start(const QString& text, int count, const QString& worker,
                          const QStringList& workerSwitches, const QString& output,
-                         const Options& options, int parallel, bool commit,
-                         const TTarget& target) {
+                         const Options& options, int parallel, bool commit, const TTarget& target) {
     Start(ChunksOf(text), text.size(), count, worker, workerSwitches, output, options, parallel,
           commit, target);
 }
@@ -1116,23 +1119,23 @@ void TMp3Pipeline::Start(TPieceCutter::Chunks chunks, qint64 expected, int count
     if (!s.ToPipe) {
         s.Part = std::make_unique<TPartFile>(first);
         if (s.Part->Path().isEmpty()) {
-            const QString why = s.Part->Why();
+            const QString why = s.Part->Refusal();
             s.Part.reset();
-            return refuse(
-                QStringLiteral("The file %1 can not be written in its folder: %2").arg(first, why));
+            return refuse(why);
         }
     }
     if (!s.Folder.isValid())
-        return refuse(QStringLiteral("No temporary folder could be made in %1.")
-                          .arg(QDir::tempPath()));
+        return refuse(
+            QStringLiteral("No temporary folder could be made in %1.").arg(QDir::tempPath()));
     QList<qint64> breaks;
     if (target.Chapters != TTarget::Whole)
         for (const TBreak& b : target.Breaks)
             breaks << b.Position;
-    s.Cutter = std::make_unique<TPieceCutter>(std::move(chunks), PieceSize(expected, count), breaks);
+    s.Cutter =
+        std::make_unique<TPieceCutter>(std::move(chunks), PieceSize(expected, count), breaks);
     s.Expected = std::max<qint64>(1, qint64(double(expected) * kBytesPerChar));
     // A reader that went away must end a write with an error, not the process.
-    std::signal(SIGPIPE, SIG_IGN);
+    platform::SurviveBrokenPipes();
     s.Running = true;
     s.Driver = std::thread([state = FState] { state->Drive(); });
 }

@@ -7,7 +7,7 @@ namespace {
 
 class TSrtWriter final : public TSubtitleWriter {
 public:
-    QString Extension() const override { return QStringLiteral(".srt"); }
+    QString Extension() const override { return SubtitleExtension(TSubtitleFormat::Srt); }
     QByteArray Cue(int number, const TCue& cue) override {
         return QStringLiteral("%1\n%2 --> %3\n%4\n\n")
             .arg(number)

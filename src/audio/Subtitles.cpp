@@ -87,17 +87,6 @@ QString BreakLines(const QString& text, int length) {
     return text.left(best) + u'\n' + text.mid(best + 1);
 }
 
-std::optional<TSubtitleFormat> SubtitleFormatOfName(const QString& name) {
-    const QString n = name.trimmed().toLower();
-    if (n == QLatin1String("srt"))
-        return TSubtitleFormat::Srt;
-    if (n == QLatin1String("vtt") || n == QLatin1String("webvtt"))
-        return TSubtitleFormat::Vtt;
-    if (n == QLatin1String("lrc"))
-        return TSubtitleFormat::Lrc;
-    return std::nullopt;
-}
-
 std::unique_ptr<TSubtitleWriter> MakeSubtitleWriter(TSubtitleFormat format) {
     switch (format) {
     case TSubtitleFormat::Srt:

@@ -51,6 +51,8 @@ QString BreakLines(const QString& text, int length = TCueBuilder::LineLength);
 enum class TSubtitleFormat { Srt, Vtt, Lrc };
 // "srt", "vtt" (or "webvtt"), "lrc" in any letter case.
 std::optional<TSubtitleFormat> SubtitleFormatOfName(const QString& name);
+// With its dot: ".srt", ".vtt", ".lrc".
+QString SubtitleExtension(TSubtitleFormat format);
 
 class TSubtitleWriter {
 public:

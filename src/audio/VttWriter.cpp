@@ -8,7 +8,7 @@ namespace {
 
 class TVttWriter final : public TSubtitleWriter {
 public:
-    QString Extension() const override { return QStringLiteral(".vtt"); }
+    QString Extension() const override { return SubtitleExtension(TSubtitleFormat::Vtt); }
     QByteArray Begin(const TTags&) override { return "WEBVTT\n\n"; }
     QByteArray Cue(int, const TCue& cue) override {
         QString text = cue.Text;

@@ -3,87 +3,19 @@
 #include "AudioDestDevice.h"
 #include "TextFile.h"
 
-#include <QtEndian>
-
 #include <cmath>
-#include <cstring>
 #include <numbers>
 
 namespace desktop {
 
 namespace {
 
-std::uint32_t U32(const char* p) {
-    return qFromLittleEndian<quint32>(p);
-}
-std::uint16_t U16(const char* p) {
-    return qFromLittleEndian<quint16>(p);
-}
-
 constexpr std::size_t kChunkFrames = 2048;
 
 } // namespace
 
-TPcm DecodeWav(const QByteArray& bytes) {
-    const char* d = bytes.constData();
-    const std::size_t size = std::size_t(bytes.size());
-    if (size < 12 || std::memcmp(d, "RIFF", 4) != 0 || std::memcmp(d + 8, "WAVE", 4) != 0)
-        return {};
-    int tag = 0, channels = 0, bits = 0;
-    std::uint32_t rate = 0;
-    const char* data = nullptr;
-    std::size_t dataSize = 0;
-    for (std::size_t at = 12; at + 8 <= size;) {
-        const std::size_t length = U32(d + at + 4);
-        const char* body = d + at + 8;
-        const std::size_t room = size - at - 8;
-        if (std::memcmp(d + at, "fmt ", 4) == 0 && length >= 16 && length <= room) {
-            tag = U16(body);
-            channels = U16(body + 2);
-            rate = U32(body + 4);
-            bits = U16(body + 14);
-            if (tag == 0xFFFE && length >= 26)
-                tag = U16(body + 24); // the sub-format's first two bytes
-        } else if (std::memcmp(d + at, "data", 4) == 0) {
-            data = body;
-            dataSize = std::min(length, room); // a file cut short plays what it has
-            break;
-        }
-        if (length > room)
-            break;
-        at += 8 + length + (length & 1);
-    }
-    const bool pcm = tag == 1 && (bits == 8 || bits == 16 || bits == 24 || bits == 32);
-    const bool floats = tag == 3 && bits == 32;
-    if (!data || (!pcm && !floats) || channels < 1 || channels > 2 || rate < 1000 || rate > 384000)
-        return {};
-    const std::size_t bytesPer = std::size_t(bits / 8);
-    const std::size_t count = dataSize / (bytesPer * std::size_t(channels)) * std::size_t(channels);
-    TPcm out;
-    out.SampleRate = int(rate);
-    out.Channels = channels;
-    out.Samples.resize(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        const char* p = data + i * bytesPer;
-        std::int16_t v = 0;
-        if (floats) {
-            float f;
-            std::memcpy(&f, p, 4);
-            f = std::isfinite(f) ? std::clamp(f, -1.0f, 1.0f) : 0.0f;
-            v = std::int16_t(std::lround(f * 32767.0f));
-        } else if (bits == 8) {
-            v = std::int16_t((int(std::uint8_t(p[0])) - 128) << 8);
-        } else {
-            // The two most significant bytes of a little-endian sample.
-            v = std::int16_t(U16(p + bytesPer - 2));
-        }
-        out.Samples[i] = v;
-    }
-    return out;
-}
-
-TPcm DefaultSound() {
-    TPcm out;
+audio::TPcm DefaultSound() {
+    audio::TPcm out;
     out.SampleRate = 22050;
     out.Channels = 1;
     const int beep = out.SampleRate * 15 / 100, gap = out.SampleRate / 10, fade = 200;
@@ -113,10 +45,10 @@ void TAlarmSound::Halt() {
 
 void TAlarmSound::Play(const QString& wavFile) {
     Halt();
-    TPcm pcm;
+    audio::TPcm pcm;
     try {
         if (std::optional<QByteArray> bytes = settings::ReadWholeFile(wavFile))
-            pcm = DecodeWav(*bytes);
+            pcm = audio::DecodeWav(*bytes);
     } catch (const settings::EFileError&) {
     }
     if (pcm.Samples.empty())

@@ -3,14 +3,14 @@
 // sound instead. Nothing is reported.
 #pragma once
 
+#include "SoundFile.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 
-#include <cstdint>
 #include <memory>
 #include <thread>
-#include <vector>
 
 namespace speech {
 class IAudioDest;
@@ -18,18 +18,8 @@ class IAudioDest;
 
 namespace desktop {
 
-// PCM samples as the sound output takes them: signed 16-bit, interleaved.
-struct TPcm {
-    int SampleRate = 0;
-    int Channels = 0;
-    std::vector<std::int16_t> Samples;
-};
-
-// Decodes a RIFF WAVE file holding 8-, 16-, 24- or 32-bit integer PCM or 32-bit float PCM;
-// anything else (or a damaged file) gives an empty result.
-TPcm DecodeWav(const QByteArray& bytes);
 // The default sound: two short beeps.
-TPcm DefaultSound();
+audio::TPcm DefaultSound();
 
 class TAlarmSound : public QObject {
     Q_OBJECT

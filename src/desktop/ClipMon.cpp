@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
@@ -67,8 +68,8 @@ bool TRepeatFilter::Fresh(const QString& text, qint64 nowMs) {
 
 namespace {
 
-TClipboardText ReadToolkitClipboard() {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
+TClipboardText ReadToolkitClipboard(QClipboard::Mode mode) {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData(mode);
     if (!data || !data->hasText())
         return {};
     return {TClipboardText::Text, data->text()};
@@ -77,9 +78,6 @@ TClipboardText ReadToolkitClipboard() {
 #if NURVA_CLIPBOARD_XCB
 
 using Clock = std::chrono::steady_clock;
-
-// Larger transfers are refused rather than held in memory; nobody listens to 32 MB.
-constexpr qsizetype MaxTransfer = 32 << 20;
 
 xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
     xcb_intern_atom_reply_t* r =
@@ -105,24 +103,33 @@ xcb_generic_event_t* NextEvent(xcb_connection_t* c, Clock::time_point deadline) 
     }
 }
 
-// Reads and deletes the property; false when it cannot be read or is too large.
-bool TakeProperty(xcb_connection_t* c, xcb_window_t w, xcb_atom_t prop, QByteArray& data,
-                  xcb_atom_t& type) {
-    std::uint32_t offset = 0; // in 32-bit units
-    for (;;) {
+// The property's type and the length of its value in bytes, without the value.
+bool PeekProperty(xcb_connection_t* c, xcb_window_t w, xcb_atom_t prop, xcb_atom_t& type,
+                  qint64& size) {
+    xcb_get_property_reply_t* r = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, w, prop, XCB_GET_PROPERTY_TYPE_ANY, 0, 0), nullptr);
+    if (!r)
+        return false;
+    type = r->type;
+    size = qint64(r->bytes_after);
+    std::free(r);
+    return true;
+}
+
+// Appends the property's value to `data` (with `data` null, drops it) and deletes the property,
+// which tells the owner that the value was taken.
+bool TakeProperty(xcb_connection_t* c, xcb_window_t w, xcb_atom_t prop, QByteArray* data) {
+    for (std::uint32_t offset = 0; data;) { // in 32-bit units
         xcb_get_property_reply_t* r = xcb_get_property_reply(
             c, xcb_get_property(c, 0, w, prop, XCB_GET_PROPERTY_TYPE_ANY, offset, 1 << 18),
             nullptr);
         if (!r)
             return false;
-        type = r->type;
         const int length = xcb_get_property_value_length(r);
-        data.append(static_cast<const char*>(xcb_get_property_value(r)), length);
+        data->append(static_cast<const char*>(xcb_get_property_value(r)), length);
         const bool more = r->bytes_after > 0;
         std::free(r);
         offset += std::uint32_t(length) / 4;
-        if (data.size() > MaxTransfer)
-            return false;
         if (!more)
             break;
     }
@@ -131,21 +138,28 @@ bool TakeProperty(xcb_connection_t* c, xcb_window_t w, xcb_atom_t prop, QByteArr
     return true;
 }
 
+TClipboardText TooLargeText(qint64 size) {
+    TClipboardText t;
+    t.State = TClipboardText::TooLarge;
+    t.Size = size;
+    return t;
+}
+
 struct TConnection {
     xcb_connection_t* C = xcb_connect(nullptr, nullptr);
     ~TConnection() { xcb_disconnect(C); }
 };
 
-// Asks the CLIPBOARD's owner for its text, as UTF8_STRING or else as STRING (Latin-1),
-// waiting no longer than `timeoutMs` in all.
-TClipboardText ReadX11Clipboard(int timeoutMs) {
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+// Asks the selection's owner for its text, as UTF8_STRING or else as STRING (Latin-1), waiting
+// no longer than `timeoutMs` for an answer, or for each piece of a text that comes in pieces.
+TClipboardText ReadX11Clipboard(int timeoutMs, const char* selection) {
+    Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     TConnection conn;
     xcb_connection_t* c = conn.C;
     if (xcb_connection_has_error(c))
         return {};
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-    const xcb_atom_t clipboard = Atom(c, "CLIPBOARD");
+    const xcb_atom_t clipboard = Atom(c, selection);
     const xcb_atom_t utf8 = Atom(c, "UTF8_STRING");
     const xcb_atom_t incr = Atom(c, "INCR");
     const xcb_atom_t prop = Atom(c, "NURVA_CLIPBOARD");
@@ -185,13 +199,33 @@ TClipboardText ReadX11Clipboard(int timeoutMs) {
             continue; // refused: the owner has no text of this kind
         QByteArray data;
         xcb_atom_t type = XCB_ATOM_NONE;
-        if (!TakeProperty(c, w, prop, data, type))
+        qint64 size = 0;
+        if (!PeekProperty(c, w, prop, type, size))
             return {};
-        if (type == incr) {
+        if (type != incr) {
+            const bool fits = size <= MaxClipboardBytes;
+            if (!TakeProperty(c, w, prop, fits ? &data : nullptr))
+                return {};
+            if (!fits)
+                return TooLargeText(size);
+        } else {
             // Large texts come in pieces: each new value of the property is the next piece,
-            // and an empty one ends the transfer.
-            data.clear();
+            // and an empty one ends the transfer. The first value tells the size, at least. A
+            // text too large is taken to its end all the same, each piece dropped as it
+            // comes: an owner left in the middle of a transfer may answer nobody after it.
+            QByteArray announced;
+            if (!TakeProperty(c, w, prop, &announced))
+                return {};
+            qint64 total = 0;
+            if (announced.size() >= 4) {
+                std::uint32_t value = 0;
+                std::memcpy(&value, announced.constData(), 4);
+                total = value;
+            }
+            bool keep = total <= MaxClipboardBytes;
+            qint64 received = 0;
             for (;;) {
+                deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
                 xcb_generic_event_t* e = NextEvent(c, deadline);
                 if (!e)
                     return {TClipboardText::TimedOut, {}};
@@ -201,14 +235,21 @@ TClipboardText ReadX11Clipboard(int timeoutMs) {
                 std::free(e);
                 if (!piece)
                     continue;
-                QByteArray chunk;
-                if (!TakeProperty(c, w, prop, chunk, type) ||
-                    data.size() + chunk.size() > MaxTransfer)
+                qint64 length = 0;
+                if (!PeekProperty(c, w, prop, type, length))
                     return {};
-                if (chunk.isEmpty())
+                received += length;
+                if (keep && received > MaxClipboardBytes) {
+                    keep = false;
+                    data = QByteArray();
+                }
+                if (!TakeProperty(c, w, prop, keep ? &data : nullptr))
+                    return {};
+                if (length == 0)
                     break;
-                data += chunk;
             }
+            if (!keep)
+                return TooLargeText(std::max(total, received));
         }
         // Some owners answer every request with what they hold, whatever was asked for: a
         // picture that comes back is no text.
@@ -224,16 +265,36 @@ TClipboardText ReadX11Clipboard(int timeoutMs) {
 
 } // namespace
 
-TClipboardText ReadClipboardText(int timeoutMs) {
+QString ClipboardProblem(const TClipboardText& clip) {
+    switch (clip.State) {
+    case TClipboardText::TimedOut:
+        return QStringLiteral("The program holding the clipboard did not answer.");
+    case TClipboardText::TooLarge:
+        return QStringLiteral("The clipboard's text is too large to read: %1 MB (at most %2 MB).")
+            .arg(QString::number(double(clip.Size) / (1 << 20), 'f', 1))
+            .arg(MaxClipboardBytes >> 20);
+    case TClipboardText::Text:
+    case TClipboardText::NoText:
+        break;
+    }
+    return {};
+}
+
+TClipboardText ReadClipboardText(int timeoutMs, QClipboard::Mode mode) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    // What this program holds itself is at hand.
+    if (mode == QClipboard::Clipboard ? clipboard->ownsClipboard() : clipboard->ownsSelection())
+        return ReadToolkitClipboard(mode);
 #if NURVA_CLIPBOARD_XCB
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         // The worker ends by itself at the deadline; meanwhile this thread's events go on, so
-        // the window answers and, when this program owns the clipboard, can serve the request.
+        // the window answers.
         TClipboardText result;
         std::atomic<bool> done = false;
         QEventLoop loop;
+        const char* selection = mode == QClipboard::Selection ? "PRIMARY" : "CLIPBOARD";
         std::thread worker([&] {
-            result = ReadX11Clipboard(timeoutMs);
+            result = ReadX11Clipboard(timeoutMs, selection);
             done = true;
             QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
         });
@@ -244,7 +305,7 @@ TClipboardText ReadClipboardText(int timeoutMs) {
     }
 #endif
     (void)timeoutMs; // the toolkit's own clipboard has no deadline
-    return ReadToolkitClipboard();
+    return ReadToolkitClipboard(mode);
 }
 
 } // namespace desktop

@@ -5,6 +5,7 @@
 
 #include "Global.h"
 
+#include <QClipboard>
 #include <QObject>
 #include <QString>
 
@@ -52,20 +53,30 @@ struct TClipboardText {
         Text,     // the clipboard holds text (possibly empty)
         NoText,   // no owner, or it offers no text
         TimedOut, // the owner did not answer in time
+        TooLarge, // the owner offers more than MaxClipboardBytes; Size says how much
     };
     TState State = NoText;
     QString Value;
+    qint64 Size = 0; // bytes, for TooLarge
 };
 
+// Larger texts are refused rather than held in memory; nobody listens to 32 MB.
+constexpr qint64 MaxClipboardBytes = qint64(32) << 20;
+
+// What the user is told about a read that brought no text: empty for Text and NoText.
+QString ClipboardProblem(const TClipboardText& clip);
+
 // How long a read waits for the clipboard's owner before giving up. A hung owner would block
-// the toolkit's own read for about 15 s; a healthy one answers within milliseconds.
+// the toolkit's own read for about 15 s; a healthy one answers within milliseconds. A large text
+// that comes in pieces may take longer, as long as each piece comes within this time.
 constexpr int ClipboardReadTimeoutMs = 1500;
 
-// Reads the text of the CLIPBOARD selection. On X11 the request goes over a connection of its
-// own in a worker thread while the caller's event loop keeps running (so the window answers,
-// and the program itself can answer when it is the owner); elsewhere the toolkit's clipboard
-// is read directly.
-TClipboardText ReadClipboardText(int timeoutMs = ClipboardReadTimeoutMs);
+// Reads the text of the CLIPBOARD selection (or, with QClipboard::Selection, of the PRIMARY
+// one: the text selected last). On X11 the request goes over a connection of its own in a
+// worker thread while the caller's event loop keeps running (so the window answers); text this
+// program holds itself, and the toolkit's clipboard elsewhere, are read directly.
+TClipboardText ReadClipboardText(int timeoutMs = ClipboardReadTimeoutMs,
+                                 QClipboard::Mode mode = QClipboard::Clipboard);
 
 // Whether a change whose text is `text` (nothing: the clipboard offers no text) is offered
 // under the settings `s`: the clipboard is watched and the text has at least IgnoreLen

@@ -1,11 +1,15 @@
 #include "MediaControls.h"
 
+#include "Product.h"
+
 #include <QCoreApplication>
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+
+#include <algorithm>
 
 namespace desktop {
 
@@ -37,8 +41,8 @@ public:
     bool CanQuit() const { return true; }
     bool CanRaise() const { return true; }
     bool HasTrackList() const { return false; }
-    QString Identity() const { return QCoreApplication::applicationName(); }
-    QString DesktopEntry() const { return QStringLiteral("nurva"); }
+    QString Identity() const { return QString::fromLatin1(product::Title); }
+    QString DesktopEntry() const { return QString::fromLatin1(product::DesktopId); }
     QStringList None() const { return {}; }
 
 public slots:
@@ -59,7 +63,7 @@ class TPlayerAdaptor : public QDBusAbstractAdaptor {
     Q_PROPERTY(double Rate READ One)
     Q_PROPERTY(double MinimumRate READ One)
     Q_PROPERTY(double MaximumRate READ One)
-    Q_PROPERTY(double Volume READ One)
+    Q_PROPERTY(double Volume READ Volume WRITE SetVolume)
     Q_PROPERTY(qlonglong Position READ Position)
     Q_PROPERTY(bool CanGoNext READ CanGoNext)
     Q_PROPERTY(bool CanGoPrevious READ CanGoPrevious)
@@ -72,6 +76,9 @@ public:
     QString PlaybackStatus() const { return FOwner->PlaybackStatus(); }
     QVariantMap Metadata() const { return FOwner->Metadata(); }
     double One() const { return 1.0; }
+    double Volume() const { return FOwner->Volume(); }
+    // Below 0 is silence; the output goes no louder than its full volume.
+    void SetVolume(double volume) { emit FOwner->volumeRequested(std::clamp(volume, 0.0, 1.0)); }
     qlonglong Position() const { return 0; }
     bool CanGoNext() const { return FOwner->CanGoNext(); }
     bool CanGoPrevious() const { return FOwner->CanGoPrevious(); }
@@ -186,6 +193,13 @@ void TMediaControls::SetCanPlay(bool can) {
     Changed({QStringLiteral("CanPlay")});
 }
 
+void TMediaControls::SetVolume(double volume) {
+    if (volume == FVolume)
+        return;
+    FVolume = volume;
+    Changed({QStringLiteral("Volume")});
+}
+
 void TMediaControls::Changed(const QStringList& names) {
     if (!Published())
         return;
@@ -203,6 +217,8 @@ void TMediaControls::Changed(const QStringList& names) {
             changed.insert(name, FCanPlay);
         else if (name == QLatin1String("CanPause"))
             changed.insert(name, CanPause());
+        else if (name == QLatin1String("Volume"))
+            changed.insert(name, FVolume);
     }
     QDBusMessage signal =
         QDBusMessage::createSignal(ObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"),

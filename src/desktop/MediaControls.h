@@ -28,6 +28,8 @@ public:
     void SetCanGoNext(bool can);
     void SetCanGoPrevious(bool can);
     void SetCanPlay(bool can);
+    // The volume of the program's sound output, 0 to 1.
+    void SetVolume(double volume);
 
     // What the bus reads.
     QString PlaybackStatus() const;
@@ -36,6 +38,7 @@ public:
     bool CanGoPrevious() const { return FCanGoPrevious; }
     bool CanPlay() const { return FCanPlay; }
     bool CanPause() const { return FPlayback != TPlayback::Stopped; }
+    double Volume() const { return FVolume; }
 
 signals:
     // What the desktop asked, each a moment after its call was answered.
@@ -47,12 +50,15 @@ signals:
     void previous();
     void raise();
     void quit();
+    // The desktop set the volume (0 to 1); the window changes it and reports it back.
+    void volumeRequested(double volume);
 
 private:
     QString FService;
     TPlayback FPlayback = TPlayback::Stopped;
     QString FTitle;
     bool FCanGoNext = false, FCanGoPrevious = false, FCanPlay = true;
+    double FVolume = 1.0;
     int FTrack = 0; // changes with the title, so that players see a new item
 
     // Tells the bus which of the player's properties changed.

@@ -4,22 +4,26 @@
 #include "Global.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
 
 #include <algorithm>
-#include <memory>
 
 using settings::Settings;
 
 TKoFormPrompt::TKoFormPrompt(QWidget* parent) : TKoForm(parent) {
     setObjectName(QStringLiteral("KoFormPrompt"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
+    // The offer comes while the user types elsewhere: the keys stay there (a space would
+    // otherwise press the default button). A click on the prompt gives it the keyboard.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     SetBorderIcons(koframe::biSystemMenu);
     setWindowTitle(QString());
     resize(306, 181);
@@ -65,12 +69,10 @@ TKoFormPrompt::TKoFormPrompt(QWidget* parent) : TKoForm(parent) {
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(3000);
+    Timer1->setTimerType(Qt::PreciseTimer); // "after PromptDelay seconds", not a little before
     connect(Timer1, &QTimer::timeout, this, &TKoFormPrompt::Timer1Timer);
     Timer1->start();
     BitBtnRead->setFocus();
-
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
 }
 
 void TKoFormPrompt::FormShow() {
@@ -109,10 +111,64 @@ void TKoFormPrompt::Timer1Timer() {
     close();
 }
 
-int PromptClipboardAction() {
+namespace {
+
+// Centred on the screen; a prompt that would lie exactly over another one still open goes a
+// step down and to the right, so that each can be seen and answered.
+void Place(TKoFormPrompt* prompt) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QPoint centre = screen->geometry().center() - prompt->rect().center();
+    constexpr int Step = 28;
+    QList<QPoint> taken;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != prompt && qobject_cast<TKoFormPrompt*>(w) && w->isVisible())
+            taken << w->pos();
+    QPoint at = centre;
+    for (int k = 1; taken.contains(at) && k < 100; ++k) {
+        at = centre + QPoint(Step, Step) * k;
+        if (!area.contains(QRect(at, prompt->size())))
+            at = centre - QPoint(Step, Step) * (k % 8);
+    }
+    prompt->move(at);
+}
+
+} // namespace
+
+void OfferClipboardAction(QObject* context, std::function<void(int)> answered) {
     // The prompt belongs to the application, not to a window: it comes up over whatever is in
     // front, the main window hidden in the tray included.
-    auto form = std::make_unique<TKoFormPrompt>();
-    form->ShowModal();
-    return form->ClipAction();
+    auto* form = new TKoFormPrompt;
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    const QPointer<QObject> alive(context);
+    const bool bound = context != nullptr;
+    QObject::connect(form, &TKoForm::Closed, form, [form, alive, bound, answered] {
+        // Carried out once the prompt has gone, not inside its closing.
+        const int action = form->ClipAction();
+        QMetaObject::invokeMethod(
+            qApp,
+            [alive, bound, answered, action] {
+                if (answered && (!bound || alive))
+                    answered(action);
+            },
+            Qt::QueuedConnection);
+    });
+    Place(form);
+    form->show();
+}
+
+int PromptClipboardAction() {
+    int action = desktop::caCancel;
+    bool done = false;
+    QEventLoop loop;
+    OfferClipboardAction(&loop, [&](int chosen) {
+        action = chosen;
+        done = true;
+        loop.quit();
+    });
+    if (!done)
+        loop.exec();
+    return action;
 }

@@ -4,6 +4,8 @@
 
 #include "KoForm.h"
 
+#include <functional>
+
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -35,5 +37,10 @@ private:
     int FClipAction = 0;
 };
 
-// Asks with a prompt and returns the action chosen.
+// Asks with a prompt and calls `answered` with the action chosen once it has closed; returns at
+// once. The prompt comes up on top without taking the keyboard from the program the user types
+// in, and blocks no window; prompts open at the same time do not hide one another. Nothing is
+// called once `context` is gone.
+void OfferClipboardAction(QObject* context, std::function<void(int)> answered);
+// The same, waiting for the answer while the events go on.
 int PromptClipboardAction();

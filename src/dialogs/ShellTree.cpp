@@ -1,19 +1,40 @@
 #include "ShellTree.h"
 
+#include "FolderModel.h"
+#include "KoUtils.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStorageInfo>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
+
+bool IsFolder(const QString& path) {
+    struct stat st {};
+    return ::stat(KoUtils::EncodeFileName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// Why the user cannot make files in the folder; empty when they can.
+QString WriteProblem(const QString& path) {
+    if (::access(KoUtils::EncodeFileName(path).constData(), W_OK | X_OK) == 0)
+        return {};
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
 
 // The folders the tree opens on: the home folder and the volumes mounted from a device (not
 // the system's own pseudo file systems).
@@ -38,25 +59,27 @@ TFormShellTree::TFormShellTree(QWidget* parent) : TKoForm(parent) {
     // A client area of 410 x 294 inside the frame.
     resize(410 + 10 + 13, 294 + 49 + 12);
 
-    FileSystem = new QFileSystemModel(this);
-    FileSystem->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
-    FileSystem->setOption(QFileSystemModel::DontWatchForChanges);
-    FileSystem->setRootPath(QStringLiteral("/"));
+    FileSystem = new TFolderModel(this);
 
     ShellTreeView1 = new QTreeView;
     ShellTreeView1->setObjectName(QStringLiteral("ShellTreeView1"));
     ShellTreeView1->setModel(FileSystem);
-    for (int column = 1; column < FileSystem->columnCount(); ++column)
-        ShellTreeView1->hideColumn(column);
     ShellTreeView1->header()->hide();
     ShellTreeView1->setIndentation(19);
     ShellTreeView1->setContextMenuPolicy(Qt::NoContextMenu);
-    ShellTreeView1->setSortingEnabled(true);
-    ShellTreeView1->sortByColumn(0, Qt::AscendingOrder);
+    // Deep folders run off to the right: the tree scrolls rather than cutting their names.
+    ShellTreeView1->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    ShellTreeView1->header()->setStretchLastSection(false);
+    // Scrolled by whole rows, the view would show the current row cut at its lower edge
+    // whenever its height is not a number of rows.
+    ShellTreeView1->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    ShellTreeView1->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // The column is never narrower than the view, so that a selected row is marked across it.
+    ShellTreeView1->viewport()->installEventFilter(this);
     // The root folder on top, opened down to each place so that all of them are in sight.
-    ShellTreeView1->expand(FileSystem->index(QStringLiteral("/")));
+    ShellTreeView1->expand(FileSystem->index(0, 0));
     for (const QString& place : Places())
-        for (QModelIndex i = FileSystem->index(place).parent(); i.isValid(); i = i.parent())
+        for (QModelIndex i = FileSystem->Index(place).parent(); i.isValid(); i = i.parent())
             ShellTreeView1->expand(i);
 
     EditPath = new QLineEdit;
@@ -92,25 +115,72 @@ TFormShellTree::TFormShellTree(QWidget* parent) : TKoForm(parent) {
 }
 
 QString TFormShellTree::SelectedPath() const {
-    const QModelIndex current = ShellTreeView1->currentIndex();
-    if (!current.isValid())
-        return {};
-    const QString path = FileSystem->filePath(current);
-    const QFileInfo info(path);
-    return info.isAbsolute() && info.isDir() ? path : QString();
+    const QString path = FileSystem->FilePath(ShellTreeView1->currentIndex());
+    return path.startsWith(QLatin1Char('/')) && IsFolder(path) ? path : QString();
 }
 
 void TFormShellTree::ShellTreeView1Change() {
     const QString path = SelectedPath();
     ButtonOK->setEnabled(!path.isEmpty());
-    EditPath->setText(path);
+    EditPath->setText(TFolderModel::DisplayName(path));
+    // Once the view has laid out what the move opened (a wider column brings the sideways
+    // scroll bar, which covers the lowest row).
+    QTimer::singleShot(0, this, &TFormShellTree::ShowCurrentRow);
+}
+
+// The whole row in sight, and its name, however deep it lies: the view alone scrolls sideways
+// to the column, not to the row's indentation, and may leave the row's lowest pixels under the
+// sideways scroll bar that the column's new width brought.
+void TFormShellTree::ShowCurrentRow() {
+    const QModelIndex current = ShellTreeView1->currentIndex();
+    if (!current.isValid())
+        return;
+    ShellTreeView1->scrollTo(current);
+    const QRect row = ShellTreeView1->visualRect(current);
+    const QRect view = ShellTreeView1->viewport()->rect();
+    QScrollBar* down = ShellTreeView1->verticalScrollBar();
+    if (row.bottom() > view.bottom())
+        down->setValue(down->value() + row.bottom() - view.bottom());
+    else if (row.top() < view.top())
+        down->setValue(down->value() + row.top() - view.top());
+    if (row.left() >= view.left() && row.right() <= view.right())
+        return;
+    QScrollBar* sideways = ShellTreeView1->horizontalScrollBar();
+    // One step of indentation stays in sight on the left, for the parent's line.
+    sideways->setValue(sideways->value() + row.left() - ShellTreeView1->indentation());
 }
 
 void TFormShellTree::ButtonOKClick() {
-    if (SelectedPath().isEmpty())
+    const QModelIndex current = ShellTreeView1->currentIndex();
+    const QString path = FileSystem->FilePath(current);
+    if (path.isEmpty())
         return;
+    if (!IsFolder(path)) {
+        // Gone since it was listed: said, and the tree shows what is there now.
+        KoUtils::ShowMessageBox(QStringLiteral("The folder %1 is not there any more.")
+                                    .arg(TFolderModel::DisplayName(path)),
+                                KoUtils::MB_ICONWARNING);
+        const QModelIndex parent = current.parent();
+        FileSystem->Refresh(parent);
+        ShellTreeView1->setCurrentIndex(parent);
+        return;
+    }
+    if (const QString why = WriteProblem(path); !why.isEmpty()) {
+        const QString question =
+            QStringLiteral("You can not write to the folder %1 (%2): no file can be saved "
+                           "there.\n\nUse it all the same?")
+                .arg(TFolderModel::DisplayName(path), why);
+        if (!KoUtils::ConfirmBox(question))
+            return;
+    }
     FAccepted = true;
     close();
+}
+
+bool TFormShellTree::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ShellTreeView1->viewport() && event->type() == QEvent::Resize)
+        ShellTreeView1->header()->setMinimumSectionSize(ShellTreeView1->viewport()->width());
+    return TKoForm::eventFilter(watched, event);
 }
 
 void TFormShellTree::FormShow() {

@@ -1,10 +1,12 @@
 // The folder picker: a tree of the machine's folders from the root folder down, opened on the
-// home folder and the mounted volumes; OK gives the selected folder.
+// home folder and the mounted volumes; OK gives the selected folder: one that went away since it
+// was listed is refused with a word, one the user cannot write to is taken only when the user
+// says so.
 #pragma once
 
 #include "KoForm.h"
 
-class QFileSystemModel;
+class TFolderModel;
 class QLineEdit;
 class QPushButton;
 class QTreeView;
@@ -19,7 +21,7 @@ public:
     // True once the window was closed with OK.
     bool Accepted() const { return FAccepted; }
 
-    QFileSystemModel* FileSystem = nullptr;
+    TFolderModel* FileSystem = nullptr;
     QTreeView* ShellTreeView1 = nullptr;
     QLineEdit* EditPath = nullptr;
     QPushButton* ButtonOK = nullptr;
@@ -29,10 +31,12 @@ public:
 
 protected:
     void FormShow() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ButtonOKClick();
+    void ShowCurrentRow();
     bool FAccepted = false;
 };
 

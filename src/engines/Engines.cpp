@@ -2,7 +2,12 @@
 
 #include "AudioDestDevice.h"
 #include "AudioDestFile.h"
+#include "EngineFamily.h"
 #include "EspeakEngine.h"
+#include "FliteEngine.h"
+#include "SpeechdEngine.h"
+
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,8 +16,69 @@ namespace engines {
 
 using namespace speech;
 
+namespace {
+
+// espeak-ng, the first family: its first voice is engine 0.
+class EspeakFamily : public TEngineFamily {
+public:
+    std::string Name() const override { return "eSpeak NG"; }
+    std::string Id() const override { return "espeak-ng"; }
+    std::optional<TTSMODEINFOA> FirstMode() override {
+        if (auto first = EspeakFirstMode())
+            return first->Info;
+        return std::nullopt;
+    }
+    std::vector<TTSMODEINFOA> Modes() override {
+        std::vector<TTSMODEINFOA> out;
+        for (const EspeakMode& m : EspeakModes())
+            out.push_back(m.Info);
+        return out;
+    }
+    HRESULT Select(const TTSMODEINFOA& mode, std::shared_ptr<ITTSCentralA>& central,
+                   const std::shared_ptr<IUnknown>& destination) override {
+        if (!FEnum) {
+            std::shared_ptr<IUnknown> e;
+            CreateEspeakEnum(e);
+            if (Failed(speech::QueryInterface(e, FEnum)))
+                return E_FAIL;
+        }
+        return FEnum->Select(mode.gModeID, central, destination);
+    }
+    std::string Problem() override {
+        return EspeakFirstMode() ? std::string()
+                                 : "no voice is installed (Debian's espeak-ng-data has them)";
+    }
+
+private:
+    std::shared_ptr<ITTSEnumA> FEnum; // lists its voices once, when a later one is selected
+};
+
+// Every family, or those NURVA_ENGINES names (separated by commas), in this order.
+TEngineFamilies& Families() {
+    static TEngineFamilies families = [] {
+        TEngineFamilies all = {std::make_shared<EspeakFamily>(), CreateFliteFamily(),
+                               CreateSpeechdFamily()};
+        QStringList wanted;
+        for (const QString& id : qEnvironmentVariable("NURVA_ENGINES").split(u','))
+            if (!id.trimmed().isEmpty())
+                wanted << id.trimmed();
+        if (wanted.isEmpty())
+            return all;
+        TEngineFamilies chosen;
+        for (const auto& f : all)
+            if (wanted.contains(QString::fromStdString(f->Id()), Qt::CaseInsensitive))
+                chosen.push_back(f);
+        return chosen;
+    }();
+    return families;
+}
+
+} // namespace
+
 void RegisterEngines() {
-    SpeechPlatform::RegisterClass(CLSID_TTSEnumerator, CreateEspeakEnum);
+    SpeechPlatform::RegisterClass(CLSID_TTSEnumerator, [](std::shared_ptr<IUnknown>& out) {
+        return CreateVoicesEnum(Families(), out);
+    });
     SpeechPlatform::RegisterClass(CLSID_AudioDestFile, [](std::shared_ptr<IUnknown>& out) {
         out = std::make_shared<AudioDestFile>();
         return S_OK;

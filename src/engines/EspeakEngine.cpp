@@ -1,7 +1,6 @@
 #include "EspeakEngine.h"
 
 #include "ControlTags.h"
-#include "KoUtils.h"
 #include "Lexicon.h"
 #include "WordPositions.h"
 
@@ -1091,14 +1090,6 @@ public:
         std::shared_ptr<IAudioDest> dest = std::dynamic_pointer_cast<IAudioDest>(destination);
         if (!dest)
             return E_INVALIDARG;
-        // The lexicon is read when the first mode starts speaking for this process; a fault
-        // in it is told once and never stops speech.
-        static std::once_flag lexiconRead;
-        std::call_once(lexiconRead, [] {
-            QString message = ReloadLexicon();
-            if (!message.isEmpty())
-                KoUtils::ShowMessageBox(message, KoUtils::MB_ICONWARNING);
-        });
         central = std::make_shared<EspeakCentral>(*mode, std::move(dest));
         return S_OK;
     }

@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QPushButton>
 #include <QWindow>
 
 #include <algorithm>
@@ -220,10 +222,37 @@ void TKoForm::ShowModal() {
     setWindowModality(Qt::ApplicationModal);
     QEventLoop loop;
     QMetaObject::Connection done = connect(this, &TKoForm::Closed, &loop, &QEventLoop::quit);
+    FModal = true;
     show();
     if (isVisible())
         loop.exec();
+    FModal = false;
     disconnect(done);
+}
+
+// The keys a dialog of the toolkit answers; the controls had their turn first.
+void TKoForm::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (FModal && mods == Qt::NoModifier) {
+        if (event->key() == Qt::Key_Escape) {
+            close();
+            return;
+        }
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            auto* button = qobject_cast<QPushButton*>(focusWidget());
+            if (!button || !button->isEnabled()) {
+                button = nullptr;
+                for (QPushButton* b : findChildren<QPushButton*>())
+                    if (b->isDefault() && b->isVisible() && b->isEnabled())
+                        button = b;
+            }
+            if (button) {
+                button->click();
+                return;
+            }
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TKoForm::FormShow() {

@@ -69,7 +69,9 @@ public:
     TBorderIcons BorderIcons() const { return FBorderIcons; }
     void SetBorderIcons(TBorderIcons value) { FBorderIcons = value; }
 
-    // Shows the window modal to the whole application and returns once it has closed.
+    // Shows the window modal to the whole application and returns once it has closed. While it
+    // runs, the window takes the keys of a dialog: Escape closes it, Enter presses the focused
+    // push button, else the default one.
     void ShowModal();
 
 signals:
@@ -103,6 +105,7 @@ protected:
     virtual void FormResize();
 
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -201,6 +204,7 @@ private:
     void FrameDrag(QMouseEvent* e);
     bool MaximizedNow() const;
 
+    bool FModal = false; // shown by ShowModal: a dialog's keys
     int FMinWidth = 0;
     int FMinHeight = 0;
     bool FSizeable = false;

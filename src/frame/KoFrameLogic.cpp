@@ -1,5 +1,7 @@
 #include "KoFrameLogic.h"
 
+#include <QRegion>
+
 #include <algorithm>
 
 namespace koframe {
@@ -120,6 +122,44 @@ QRect DraggedGeometry(int code, const QRect& start, QPoint delta, QSize minimum)
     if (edges & Qt::BottomEdge)
         bottom = std::max(bottom + delta.y(), top + minimum.height());
     return QRect(left, top, right - left, bottom - top);
+}
+
+QRect FitToScreens(qint64 left, qint64 top, qint64 width, qint64 height, QSize minimum,
+                   const QList<QRect>& screens) {
+    // Qt's largest widget size: beyond it nothing is drawn, and sums of two stay in an int.
+    constexpr qint64 Far = (1 << 24) - 1;
+    QSize largest = screens.isEmpty() ? QSize(int(Far), int(Far)) : QSize();
+    for (const QRect& s : screens)
+        largest = largest.expandedTo(s.size());
+    auto fit = [](qint64 v, qint64 low, qint64 high) { return std::max(low, std::min(v, high)); };
+    const int w =
+        int(fit(width, minimum.width(), std::max<qint64>(minimum.width(), largest.width())));
+    const int h =
+        int(fit(height, minimum.height(), std::max<qint64>(minimum.height(), largest.height())));
+    QRect wanted(int(fit(left, -Far, Far)), int(fit(top, -Far, Far)), w, h);
+    if (screens.isEmpty())
+        return wanted;
+    QRegion on;
+    for (const QRect& s : screens)
+        on += s;
+    if (QRegion(wanted).subtracted(on).isEmpty())
+        return wanted;
+    const QRect* best = &screens.first();
+    qint64 bestArea = 0;
+    for (const QRect& s : screens) {
+        const QRect common = s.intersected(wanted);
+        const qint64 area = qint64(common.width()) * common.height();
+        if (area > bestArea) {
+            best = &s;
+            bestArea = area;
+        }
+    }
+    const QRect& s = *best;
+    const int x = int(std::max<qint64>(
+        s.left(), std::min<qint64>(wanted.left(), s.left() + s.width() - qint64(w))));
+    const int y = int(std::max<qint64>(
+        s.top(), std::min<qint64>(wanted.top(), s.top() + s.height() - qint64(h))));
+    return QRect(x, y, w, h);
 }
 
 int CaptionLabelLeft(int formWidth, int labelWidth) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QFlags>
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -61,6 +62,15 @@ Qt::Edges EdgesOf(int code);
 // that had geometry `start`. Resizing keeps the opposite edges still and never goes below
 // `minimum`.
 QRect DraggedGeometry(int code, const QRect& start, QPoint delta, QSize minimum);
+
+// Where a window stored at `left`, `top` with `width` x `height` (any values, as a settings
+// file may hold them) is put on screens of these geometries: its size is at least `minimum`,
+// as a resize by the frame allows, and at most the largest screen's; a window that does not lie
+// wholly on the screens is moved onto the screen it overlaps most (the first one when it
+// overlaps none), whole, the left and top edges kept in sight first. Without screens only the
+// size is brought into range.
+QRect FitToScreens(qint64 left, qint64 top, qint64 width, qint64 height, QSize minimum,
+                   const QList<QRect>& screens);
 
 // Left of the caption label: 10 pixels left of the centre, halves truncated toward zero.
 int CaptionLabelLeft(int formWidth, int labelWidth);

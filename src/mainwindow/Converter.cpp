@@ -6,10 +6,12 @@
 #include "FindDialog.h"
 #include "Global.h"
 #include "Hotkeys.h"
+#include "KeySpelling.h"
+#include "KoFrameLogic.h"
 #include "KoUtils.h"
 #include "Option.h"
+#include "Paste.h"
 #include "Product.h"
-#include "Prompt.h"
 #include "SysTray.h"
 
 #include <QAction>
@@ -34,7 +36,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
-#include <QStandardPaths>
 #include <QStatusTipEvent>
 #include <QTabBar>
 #include <QTimer>
@@ -53,6 +54,8 @@ static_assert(mainwindow::CommandCount == settings::HotkeyCount,
               "every command has its place in the hotkey tables");
 
 namespace {
+
+const QSize MainMinimumSize(340, 120);
 
 QIcon ToolbarIcon(int image) {
     static const char* const names[] = {"tts",  "ttw",  "ttm",  "pause",
@@ -101,6 +104,10 @@ TFormCvt::TFormCvt(const platform::TProgramFolders& folders, platform::TServices
     CreateVoiceControls();
     CreateTray();
     CreateMediaControls();
+    // Every menu of the window, the tray's included, spells its keys as the options do.
+    auto* spelling = new mainwindow::TKeySpellingStyle(this);
+    for (QMenu* m : findChildren<QMenu*>())
+        m->setStyle(spelling);
     FormCreate();
 }
 
@@ -456,7 +463,14 @@ void TFormCvt::BindEditCommands() {
     connect(ActionEditUndo, &QAction::triggered, Memo1, &QPlainTextEdit::undo);
     connect(ActionEditCut, &QAction::triggered, Memo1, &QPlainTextEdit::cut);
     connect(ActionEditCopy, &QAction::triggered, Memo1, &QPlainTextEdit::copy);
-    connect(ActionEditPaste, &QAction::triggered, Memo1, &QPlainTextEdit::paste);
+    // Every text field pastes through the program's own clipboard reader, the editor from its
+    // menus too; what went wrong shows in the status panel.
+    FPaste = new desktop::TBoundedPaste(
+        [this](const desktop::TClipboardText& clip) {
+            ShowStatus(QStringLiteral(" ") + desktop::ClipboardProblem(clip));
+        },
+        this);
+    connect(ActionEditPaste, &QAction::triggered, this, [this] { FPaste->Paste(Memo1); });
     connect(ActionEditDel, &QAction::triggered, Memo1,
             [this] { Memo1->textCursor().removeSelectedText(); });
     connect(ActionEditSelectAll, &QAction::triggered, Memo1, &QPlainTextEdit::selectAll);
@@ -490,9 +504,13 @@ void TFormCvt::FormCreate() {
         connect(TKoApplication::Instance(), &TKoApplication::OnMinimize, this,
                 &TFormCvt::ApplicationMinimize, Qt::UniqueConnection);
     });
-    // 4.
+    // 4. What config.ini holds is brought onto the screens (and so is saved in range at exit).
     Guarded([this] {
-        setGeometry(Settings.MainLeft, Settings.MainTop, Settings.MainWidth, Settings.MainHeight);
+        QList<QRect> screens;
+        for (const QScreen* s : QGuiApplication::screens())
+            screens << s->geometry();
+        setGeometry(koframe::FitToScreens(Settings.MainLeft, Settings.MainTop, Settings.MainWidth,
+                                          Settings.MainHeight, MainMinimumSize, screens));
         setWindowFlag(Qt::WindowStaysOnTopHint, Settings.StayOnTop);
     });
     // 5.
@@ -511,12 +529,7 @@ void TFormCvt::FormCreate() {
     // 13., 14.
     Guarded([this] { ActivateTray(); });
     Guarded([this] { ActivateClipboardMonitor(); });
-    Guarded([this] {
-        if (Settings.Alarm || Settings.Reminder)
-            TimerAandR->start();
-        else
-            TimerAandR->stop();
-    });
+    Guarded([this] { SetTimerAandR(Settings.Alarm || Settings.Reminder); });
     // 15., 16.
     RestorePlaylist();
     UpdateModeCaptions();
@@ -581,10 +594,9 @@ void TFormCvt::ApplyEditorSettings() {
 
 void TFormCvt::FormShow() {
     TKoForm::FormShow();
-    Guarded([this] { ShowHotkeyNote(); });
     Guarded([this] {
-        SetMinWidth(340);
-        SetMinHeight(120);
+        SetMinWidth(MainMinimumSize.width());
+        SetMinHeight(MainMinimumSize.height());
     });
     Guarded([this] { ComboBoxExEngines->view()->setMinimumWidth(270); });
 }
@@ -616,9 +628,11 @@ void TFormCvt::FormDestroy() {
 }
 
 void TFormCvt::closeEvent(QCloseEvent* event) {
+    // Everything is saved before the window reports that it closed: the program's end follows
+    // that report.
+    event->accept();
+    FormDestroy();
     TKoForm::closeEvent(event);
-    if (event->isAccepted())
-        FormDestroy();
 }
 
 bool TFormCvt::event(QEvent* event) {
@@ -632,6 +646,12 @@ bool TFormCvt::event(QEvent* event) {
 bool TFormCvt::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ToolTip && !Settings.ShowHint)
         return true;
+    // The note about global keys comes once the window is on the screen: shown with it, it
+    // would end up behind it.
+    if (event->type() == QEvent::Expose && !FHotkeyNote.isEmpty() && watched == windowHandle() &&
+        windowHandle()->isExposed())
+        QMetaObject::invokeMethod(
+            this, [this] { Guarded([this] { ShowHotkeyNote(); }); }, Qt::QueuedConnection);
     return TKoForm::eventFilter(watched, event);
 }
 
@@ -717,12 +737,8 @@ void TFormCvt::ActionToolsOptionsExecute() {
             native->setFlags(flags);
     };
     host.SetTrayActive = [this](bool on) { SysTray1->SetActive(on); };
-    host.SetTimerAandR = [this](bool on) {
-        if (on)
-            TimerAandR->start();
-        else
-            TimerAandR->stop();
-    };
+    host.SuspendGlobalHotkeys = [this](bool on) { FServices.Hotkeys->Suspend(on); };
+    host.SetTimerAandR = [this](bool on) { SetTimerAandR(on); };
     options::ShowOptionsDialog(host, this);
 }
 
@@ -788,12 +804,15 @@ void TFormCvt::ApplyHotkeys() {
             refused << QStringLiteral("\"%1\" (%2)")
                            .arg(ActionList1[n]->text(), settings::ShortCutToText(shortcut));
     }
+    // A key another program holds reaches that program wherever it is pressed, this window
+    // included.
     if (!refused.isEmpty())
-        FHotkeyNote = QStringLiteral("Another program holds these keys, so they do not work as "
-                                     "global hotkeys:\n\n") +
+        FHotkeyNote = QStringLiteral("Another program holds these keys: wherever they are "
+                                     "pressed, even in this window, they reach that program "
+                                     "and not this one.\n\n") +
                       refused.join(u'\n') +
-                      QStringLiteral("\n\nThey still work while this window has the focus. "
-                                     "Choose other keys in Options if you need them everywhere.");
+                      QStringLiteral("\n\nThe menus still run these commands. Choose other keys "
+                                     "for them in Options, on the page \"Interface\".");
     else if (global && !FServices.Hotkeys->Available() && FirstSessionWithoutHotkeys())
         FHotkeyNote = QStringLiteral(
             "Global hotkeys need an X11 session here. The commands' keys work while this "
@@ -801,14 +820,12 @@ void TFormCvt::ApplyHotkeys() {
 }
 
 // A session without global keys is the same at every start: the user is told the first time
-// only. A mark in the user's configuration folder remembers it.
+// only. A mark beside the settings remembers it (in the folder of a portable program).
 bool TFormCvt::FirstSessionWithoutHotkeys() const {
-    const QString folder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/nurva";
-    QFile mark(folder + "/no-global-hotkeys-noted");
+    QFile mark(FFolders.MarkFile(QStringLiteral("no-global-hotkeys-noted")));
     if (mark.exists())
         return false;
-    QDir().mkpath(folder);
+    QDir().mkpath(QFileInfo(mark).absolutePath());
     mark.open(QIODevice::WriteOnly);
     return true;
 }
@@ -843,8 +860,24 @@ void TFormCvt::ShowHotkeyNote() {
     note->setObjectName(QStringLiteral("HotkeyNote"));
     note->setAttribute(Qt::WA_DeleteOnClose);
     note->setModal(false);
-    note->show();
     FHotkeyNote.clear();
+    note->show();
+    note->raise();
+    note->activateWindow();
+}
+
+void TFormCvt::Note(const QString& text) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, text] {
+            auto* note = new QMessageBox(QMessageBox::Information, KoUtils::ApplicationTitle(),
+                                         text, QMessageBox::Ok, this);
+            note->setObjectName(QStringLiteral("Note"));
+            note->setAttribute(Qt::WA_DeleteOnClose);
+            note->setModal(false);
+            note->show();
+        },
+        Qt::QueuedConnection);
 }
 
 // --- The talking clock and the reminders ------------------------------------------------------
@@ -854,102 +887,40 @@ void TFormCvt::TimerAandRTimer() {
     // Each tick aims at the middle of the next second: a timer that drifted towards a second's
     // edge would otherwise now and then step over a whole second, and its alarm or reminder.
     TimerAandR->setInterval(1500 - now.time().msec());
+    std::optional<desktop::TAlarmAction> alarm, reminder;
+    Guarded([&] { alarm = desktop::AlarmPass(Settings, now); });
+    Guarded([&] { reminder = FReminderSchedule.Pass(Settings, settings::ReminderList, now); });
+    // An alarm and a reminder in the same second are both heard, the time first: one reading.
+    QString speech;
+    for (const std::optional<desktop::TAlarmAction>& a : {alarm, reminder})
+        if (a && a->Kind == desktop::TAlarmAction::Speak)
+            speech += (speech.isEmpty() ? QString() : QStringLiteral("\r\n")) + a->Text;
     Guarded([&] {
-        if (std::optional<desktop::TAlarmAction> a = desktop::AlarmPass(Settings, now))
-            AlarmAct(*a);
+        for (const std::optional<desktop::TAlarmAction>& a : {alarm, reminder})
+            if (a && a->Kind == desktop::TAlarmAction::PlaySound)
+                FAlarmSound->Play(a->Text);
+        if ((alarm && alarm->Kind == desktop::TAlarmAction::Speak) ||
+            (reminder && reminder->Kind == desktop::TAlarmAction::Speak)) {
+            Settings.ConvertMode = 0;
+            ReadKind = rkNone;
+            BeginReading(speech, false, false);
+        }
     });
-    Guarded([&] {
-        if (std::optional<desktop::TAlarmAction> a =
-                desktop::ReminderPass(Settings, settings::ReminderList, now))
-            AlarmAct(*a);
-    });
-}
-
-void TFormCvt::AlarmAct(const desktop::TAlarmAction& action) {
-    if (action.Kind == desktop::TAlarmAction::PlaySound) {
-        FAlarmSound->Play(action.Text);
-    } else {
-        Settings.ConvertMode = 0;
-        ReadKind = rkNone;
-        BeginReading(action.Text, false, false);
-    }
-    // The box comes after the tick has returned: a tick that waited for it would hold the
+    // The boxes come after the tick has returned: a tick that waited for one would hold the
     // timer, and with it every alarm and reminder, for as long as the box stays open.
-    if (action.Box)
-        QMetaObject::invokeMethod(
-            this,
-            [text = *action.Box] { KoUtils::ShowMessageBox(text, KoUtils::MB_ICONINFORMATION); },
-            Qt::QueuedConnection);
+    for (const std::optional<desktop::TAlarmAction>& a : {alarm, reminder})
+        if (a && a->Box)
+            QMetaObject::invokeMethod(
+                this,
+                [text = *a->Box] { KoUtils::ShowMessageBox(text, KoUtils::MB_ICONINFORMATION); },
+                Qt::QueuedConnection);
 }
 
-// --- Copied text offered for reading ----------------------------------------------------------
-
-// The monitor listens for the whole run; WatchClipboard is read at each change, so the
-// options apply at once. Where changes cannot be seen at all, the user is told once.
-void TFormCvt::ActivateClipboardMonitor() {
-    const QString unavailable = desktop::TClipboardMonitor::ChangesUnavailable();
-    if (Settings.WatchClipboard && !unavailable.isEmpty())
-        QMetaObject::invokeMethod(
-            this, [this, unavailable] { ShowStatus(QStringLiteral(" ") + unavailable); },
-            Qt::QueuedConnection);
-}
-
-desktop::TClipboardText TFormCvt::ReadClipboard() {
-    desktop::TClipboardText clip = desktop::ReadClipboardText();
-    if (clip.State == desktop::TClipboardText::TimedOut)
-        ShowStatus(QStringLiteral(" The program holding the clipboard did not answer."));
-    return clip;
-}
-
-void TFormCvt::ClipboardMonitor1ClipboardChange() {
-    if (!Settings.WatchClipboard)
-        return;
-    // Reads and the prompt run events: the window may be gone when they return.
-    const QPointer<TFormCvt> alive(this);
-    const desktop::TClipboardText clip = ReadClipboard();
-    if (!alive)
-        return;
-    std::optional<QString> text;
-    if (clip.State == desktop::TClipboardText::Text)
-        text = clip.Value;
-    if (!desktop::ClipboardOffered(Settings, text))
-        return;
-    // One copy may be announced several times.
-    if (!FClipboardRepeats.Fresh(*text, FClipboardClock.elapsed()))
-        return;
-    const int action = Settings.ShowPrompt ? PromptClipboardAction() : Settings.DefAction;
-    if (!alive)
-        return;
-    // Each action takes the text anew: what is on the clipboard once the prompt has closed.
-    switch (action) {
-    case desktop::caReadNow:
-        ActionReadClipboard->trigger();
-        break;
-    case desktop::caNew: {
-        const qsizetype before = Playlist.size();
-        ActionFileNew->trigger();
-        // No new document (New said why): the text must not replace the one shown.
-        if (Playlist.size() <= before)
-            return;
-        const QString again = ReadClipboard().Value;
-        if (!alive)
-            return;
-        Memo1->setPlainText(again);
-        ActionFileSave->trigger();
-        break;
-    }
-    case desktop::caAppend: {
-        // A document that could not be loaded is never written; nothing goes into it.
-        if (DocumentUnloaded())
-            return;
-        const desktop::TClipboardText again = ReadClipboard();
-        if (!alive || again.State != desktop::TClipboardText::Text)
-            return;
-        Memo1->appendPlainText(again.Value);
-        ActionFileSave->trigger();
-        break;
-    }
-    default:
-        break;
-    }
+void TFormCvt::SetTimerAandR(bool on) {
+    if (on && !TimerAandR->isActive())
+        FReminderSchedule.Restart(); // what came due while it was off stays in the past
+    if (on)
+        TimerAandR->start();
+    else
+        TimerAandR->stop();
 }

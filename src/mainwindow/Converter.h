@@ -5,6 +5,7 @@
 // program's start (the platform's TServices).
 #pragma once
 
+#include "AlarmLogic.h"
 #include "ClipMon.h"
 #include "Clock.h"
 #include "Commands.h"
@@ -41,6 +42,7 @@ class QToolButton;
 
 namespace desktop {
 class TAlarmSound;
+class TBoundedPaste;
 struct TAlarmAction;
 class TMediaControls;
 class TSysTray;
@@ -73,6 +75,8 @@ public:
     void OpenDocuments(const QStringList& paths);
     // True when the start-up settings keep the window hidden (the tray holds it).
     bool StartHidden() const { return FStartHidden; }
+    // Tells the user something once, in a box that does not stop them, after the start.
+    void Note(const QString& text);
 
     // The commands, in the order of their numbers.
 #define NURVA_DECLARE_ACTION(n, name, caption, hint, image, disabled) QAction* name = nullptr;
@@ -249,6 +253,9 @@ private:
 public:
     // ---- Voices, sliders and control tags (Voices.cpp) ----
     void FillEngineList();
+    void FillVoiceItems();
+    bool ChooseVoice(const QString& name);
+    void EnginesListed();
     void ComboBoxExEnginesChange();
     void TrackBarVolChange();
     void TrackBarSpdChange();
@@ -275,19 +282,25 @@ public:
 
 private:
     desktop::TAlarmSound* FAlarmSound = nullptr;
-    void AlarmAct(const desktop::TAlarmAction& action);
+    desktop::TReminderSchedule FReminderSchedule;
+    void SetTimerAandR(bool on);
 
 public:
-    // ---- Copied text offered for reading (end of Converter.cpp) ----
+    // ---- Copied text offered for reading (Clipboard.cpp) ----
     desktop::TClipboardMonitor* ClipboardMonitor1 = nullptr;
     void ClipboardMonitor1ClipboardChange();
 
 private:
     void ActivateClipboardMonitor();
-    // Reads the clipboard; an owner that does not answer is told in the status panel.
+    // Reads the clipboard; why it brought no text (an owner that does not answer, a text too
+    // large) is told in the status panel.
     desktop::TClipboardText ReadClipboard();
     desktop::TRepeatFilter FClipboardRepeats;
     QElapsedTimer FClipboardClock;
+    desktop::TBoundedPaste* FPaste = nullptr;
+    // Carries out `action` on the copied text that was offered.
+    void ClipboardAct(int action, const QString& text);
+    void ReadClipboardAloud(const QString& text);
 
 public:
     // ---- The tray, later starts and the desktop's media controls (Tray.cpp) ----

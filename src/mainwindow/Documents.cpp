@@ -125,6 +125,7 @@ void TFormCvt::UpdateNavigation() {
     ActionFileMoveLast->setEnabled(i >= 0 && i < last);
     ActionPrev->setEnabled(Settings.Repeat || i >= 1);
     ActionNext->setEnabled(Settings.Repeat || i < last);
+    UpdateMediaControls(); // the desktop's media widget names the current document
 }
 
 // The editor is a view of one file: before it shows another (or the same one afresh), or the

@@ -112,14 +112,17 @@ void TFormCvt::ActionTTXSelectedExecute() {
 }
 
 void TFormCvt::ActionReadClipboardExecute() {
-    KoUtils::Guarded([this] {
-        const QPointer<TFormCvt> alive(this); // the read runs events
-        const desktop::TClipboardText clip = ReadClipboard();
-        if (!alive || clip.State != desktop::TClipboardText::Text)
-            return;
+    const QPointer<TFormCvt> alive(this); // the read runs events
+    const desktop::TClipboardText clip = ReadClipboard();
+    if (alive && clip.State == desktop::TClipboardText::Text)
+        ReadClipboardAloud(clip.Value);
+}
+
+void TFormCvt::ReadClipboardAloud(const QString& text) {
+    KoUtils::Guarded([&] {
         Settings.ConvertMode = 0;
         ReadKind = rkClipboard;
-        BeginReading(clip.Value, false, false);
+        BeginReading(text, false, false);
     });
 }
 
@@ -154,6 +157,7 @@ void TFormCvt::BeginReading(const QString& text, bool report, bool freeText) {
     request.Kind = ReadKind;
     request.FreeText = freeText;
     request.EngineIndex = Settings.EngineIndex;
+    request.EngineName = Settings.EngineName;
     request.Speed = Settings.Spd;
     request.RealTime = Settings.RealTime;
     request.Khz = Settings.KHZ;

@@ -25,19 +25,27 @@ TReadingController::TReadingController(speech::TMSpeech* speech, QObject* parent
 void TReadingController::Start(const TReadingRequest& request) {
     FReplaced = false;
     try {
-        const QStringList& engines = FSpeech->Engines();
-        if (engines.isEmpty())
+        const QString first = FSpeech->EngineName(0);
+        if (first.isEmpty())
             throw speech::EMSpeechException(QStringLiteral(
                 "No speech engine is installed. Install espeak-ng to hear the documents."));
-        if (request.EngineIndex < 0 || request.EngineIndex >= engines.size())
-            throw speech::EMSpeechException(
-                QStringLiteral("Voice number %1 is not installed.").arg(request.EngineIndex));
+        QString voice = request.EngineName;
+        if (voice.isEmpty()) {
+            const QStringList& engines = FSpeech->Engines();
+            if (request.EngineIndex < 0 || request.EngineIndex >= engines.size())
+                throw speech::EMSpeechException(
+                    QStringLiteral("Voice number %1 is not installed.").arg(request.EngineIndex));
+            voice = engines[request.EngineIndex];
+        }
+        // A voice whose engine plays the sound itself gives nothing to write.
+        if (request.Mode != 0 && !FSpeech->CanWriteFiles(voice))
+            throw speech::EMSpeechException(speech::TMSpeech::NoFilesMessage(voice));
         FSpeech->Output = request.Mode == 0 ? speech::soGeneral : speech::soFile;
         // Rebinding ends whatever was running, and its notifications never arrive.
-        FSpeech->SelectEngine(engines[0]);
+        FSpeech->SelectEngine(first);
         FReplaced = true;
         Abandon();
-        FSpeech->SelectEngine(engines[request.EngineIndex]);
+        FSpeech->SelectEngine(voice);
         if (request.Mode == 2)
             return StartConversion(request);
 
@@ -72,10 +80,15 @@ void TReadingController::Start(const TReadingRequest& request) {
     } catch (const std::exception& e) {
         if (FReplaced)
             FActive = false; // nothing runs any more: no stop will come
-        if (FReplaced && request.Mode != 0 &&
-            QString::fromUtf8(e.what()).startsWith("Can not open file"))
-            throw speech::EMSpeechException(QStringLiteral("Can not open file\n\n") +
-                                            FSpeech->Filename);
+        const QString message = QString::fromUtf8(e.what());
+        if (FReplaced && request.Mode != 0 && message.startsWith("Can not open file")) {
+            // The file's name on a line of its own, and the system's reason after it.
+            const QString named = QStringLiteral("Can not open file ") + FSpeech->Filename;
+            QString text = QStringLiteral("Can not open file\n\n") + FSpeech->Filename;
+            if (message.startsWith(named + QStringLiteral(": ")))
+                text += QStringLiteral("\n\n") + message.mid(named.size() + 2);
+            throw speech::EMSpeechException(text);
+        }
         throw;
     }
 }
@@ -93,6 +106,7 @@ void TReadingController::SetWorkerProgram(const QString& path) {
 void TReadingController::StartConversion(const TReadingRequest& request) {
     FCurrent = TReading{2, request.Kind, request.FreeText, QString(), request.AutoMp3};
     FMp3Request = request;
+    FMp3Request.EngineName = FSpeech->EngineInfo.Name; // the workers find the voice by it
     FMp3Retried = false;
     FMp3 = {TMp3Result::Cancelled, {}};
     FSpokenStarts.clear();
@@ -121,7 +135,7 @@ void TReadingController::RunPipeline(const QString& khz, const QString& kbps) {
     // multiple of real time (256 is no cap, as the file destination's 0).
     const unsigned realTime = unsigned(r.RealTime) & 0xFFFF;
     const int times = realTime == 0 ? 256 : std::max(1, int(realTime + 128) / 256);
-    const QStringList switches{QStringLiteral("-e"), QString::number(r.EngineIndex),
+    const QStringList switches{QStringLiteral("-e"), r.EngineName,
                                QStringLiteral("-s"), QString::number(r.Speed),
                                QStringLiteral("-w"), QString::number(times)};
     const int parallel = Lame::PipelineCount(realTime);

@@ -28,6 +28,7 @@ struct TReadingRequest {
     TReadKind Kind = rkNone;
     bool FreeText = false; // a typed key: it neither converts nor advances
     int EngineIndex = 0;
+    QString EngineName; // the voice, found by name; when empty, voice EngineIndex
     int Speed = 0;
     int RealTime = 0;
     // The automatic names of the outputs (modes 1 and 2).

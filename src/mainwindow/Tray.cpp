@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QSlider>
 #include <QTabBar>
 
 using namespace settings;
@@ -106,11 +108,27 @@ void TFormCvt::CreateMediaControls() {
             a->trigger();
     };
     auto reading = [this] { return ActionStop->isEnabled(); };
-    connect(MediaControls1, &TMediaControls::playPause, this,
-            [=, this] { run(reading() ? ActionPause : ActionTTS); });
+    // A media key is pressed with the window often out of sight: an empty document is said
+    // aloud, not met with silence.
+    auto play = [=, this] {
+        if (!ActionTTS->isEnabled() || !Memo1->toPlainText().trimmed().isEmpty()) {
+            run(ActionTTS);
+            return;
+        }
+        Settings.ConvertMode = 0;
+        ReadKind = rkNone;
+        BeginReading(QStringLiteral("The document is empty: there is nothing to read."), false,
+                     false);
+    };
+    connect(MediaControls1, &TMediaControls::playPause, this, [=, this] {
+        if (reading())
+            run(ActionPause);
+        else
+            play();
+    });
     connect(MediaControls1, &TMediaControls::play, this, [=, this] {
         if (!reading())
-            run(ActionTTS);
+            play();
         else if (FReading->Paused())
             run(ActionPause);
     });
@@ -123,6 +141,12 @@ void TFormCvt::CreateMediaControls() {
     connect(MediaControls1, &TMediaControls::previous, this, [=, this] { run(ActionPrev); });
     connect(MediaControls1, &TMediaControls::raise, this, &TFormCvt::ShowMainWindow);
     connect(MediaControls1, &TMediaControls::quit, this, [=, this] { run(ActionFileExit); });
+    // The volume is the slider's, both ways.
+    connect(MediaControls1, &TMediaControls::volumeRequested, this,
+            [this](double v) { TrackBarVol->setValue(int(v * TrackBarVol->maximum() + 0.5)); });
+    connect(TrackBarVol, &QSlider::valueChanged, MediaControls1,
+            [this](int v) { MediaControls1->SetVolume(double(v) / TrackBarVol->maximum()); });
+    MediaControls1->SetVolume(double(TrackBarVol->value()) / TrackBarVol->maximum());
     MediaControls1->Publish(QStringLiteral("nurva"));
 }
 

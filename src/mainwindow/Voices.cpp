@@ -10,12 +10,32 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QSlider>
 
 using settings::Settings;
 
 namespace {
+
+// The speech service's voices are listed once the user goes to the voice list.
+class TVoiceListFilter : public QObject {
+public:
+    explicit TVoiceListFilter(TFormCvt* form, speech::TMSpeech* speech)
+        : QObject(form), FSpeech(speech) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        const QEvent::Type t = event->type();
+        if (t == QEvent::MouseButtonPress || t == QEvent::KeyPress || t == QEvent::FocusIn ||
+            t == QEvent::Wheel)
+            FSpeech->ListAllEngines();
+        return false;
+    }
+
+private:
+    speech::TMSpeech* FSpeech;
+};
 
 // Hands every key the editor receives to its key-press handler, and lets the editor have it.
 class TMemo1KeyFilter : public QObject {
@@ -63,40 +83,85 @@ void TFormCvt::CreateVoiceControls() {
     connect(ActionToolsSpd, &QAction::triggered, this, &TFormCvt::ActionToolsSpdExecute);
     connect(ActionToolsPit, &QAction::triggered, this, &TFormCvt::ActionToolsPitExecute);
     Memo1->installEventFilter(new TMemo1KeyFilter(this));
+    ComboBoxExEngines->installEventFilter(new TVoiceListFilter(this, MSpeech1));
 }
 
-void TFormCvt::FillEngineList() {
-    const QStringList& engines = MSpeech1->Engines();
+// The voice list shows each voice with the engine it comes from; the item keeps the voice's
+// name, by which it is stored.
+constexpr int kVoiceNameRole = Qt::UserRole + 1;
+
+void TFormCvt::FillVoiceItems() {
+    const QStringList& engines = MSpeech1->ListedEngines();
+    const QList<speech::TMSpeechEngineInfo>& infos = MSpeech1->ListedEngineInfos();
+    static const QRegularExpression version(QStringLiteral("\\s+\\d[\\d.]*$"));
+    const QSignalBlocker quiet(ComboBoxExEngines);
     ComboBoxExEngines->clear();
-    ComboBoxExEngines->addItems(engines);
-    KoUtils::Guarded([this] {
+    for (int i = 0; i < engines.size(); ++i) {
+        QString engine = i < infos.size() ? infos[i].Product : QString();
+        engine.remove(version);
+        ComboBoxExEngines->addItem(
+            engine.isEmpty() ? engines[i] : engines[i] + QStringLiteral(" \u2014 ") + engine);
+        ComboBoxExEngines->setItemData(i, engines[i], kVoiceNameRole);
+    }
+    KoUtils::Guarded([this, &engines] {
         for (int i = 0; i < ComboBoxExEngines->count(); ++i) {
-            const int image = VoiceImage(ComboBoxExEngines->itemText(i));
+            const int image = VoiceImage(engines[i]);
             ComboBoxExEngines->setItemIcon(
                 i, QIcon(QStringLiteral(":/voices/voice%1.png").arg(image)));
             ComboBoxExEngines->setItemData(i, image, Qt::UserRole);
         }
     });
+}
+
+// Selects the voice called `name` in the list and binds it; false when it is not listed.
+bool TFormCvt::ChooseVoice(const QString& name) {
+    const int i = ComboBoxExEngines->findData(name, kVoiceNameRole, Qt::MatchFixedString);
+    if (name.isEmpty() || i < 0)
+        return false;
+    ComboBoxExEngines->setCurrentIndex(i);
+    MSpeech1->SelectEngine(ComboBoxExEngines->itemData(i, kVoiceNameRole).toString());
+    Settings.EngineName = ComboBoxExEngines->itemData(i, kVoiceNameRole).toString();
+    Settings.EngineIndex = i;
+    return true;
+}
+
+void TFormCvt::FillEngineList() {
+    // The voices of the engines in this process are listed at once; a speech service's when the
+    // user goes to the list, or when the stored voice is not among the others.
+    FillVoiceItems();
+    QString stored = Settings.EngineName;
+    if (stored.isEmpty()) {
+        // A voice stored by its number alone counts the first engine's voices: older versions
+        // listed no others.
+        const QList<speech::TMSpeechEngineInfo>& infos = MSpeech1->ListedEngineInfos();
+        for (int i = 0, n = 0; i < infos.size(); ++i)
+            if (infos[i].EngineID == infos[0].EngineID && n++ == Settings.EngineIndex) {
+                stored = infos[i].Name;
+                break;
+            }
+    }
     try {
-        const int stored = Settings.EngineIndex;
-        if (stored < 0 || stored >= engines.size())
+        bool chosen = ChooseVoice(stored);
+        if (!chosen && !stored.isEmpty() && !MSpeech1->AllEnginesListed()) {
+            MSpeech1->Engines(); // waits for the service's voices
+            FillVoiceItems();
+            chosen = ChooseVoice(stored);
+        }
+        if (!chosen)
             throw speech::EMSpeechException(QStringLiteral("Specified Speech Engine not found"));
-        ComboBoxExEngines->setCurrentIndex(stored);
-        MSpeech1->SelectEngine(engines[stored]);
     } catch (const std::exception&) {
         try {
-            if (engines.isEmpty())
+            // The stored voice is gone: the first one stands in, for the readings too.
+            if (!ChooseVoice(ComboBoxExEngines->itemData(0, kVoiceNameRole).toString()))
                 throw speech::EMSpeechException(
                     QStringLiteral("Specified Speech Engine not found"));
-            // The stored voice is gone: the first one stands in, for the readings too.
-            ComboBoxExEngines->setCurrentIndex(0);
-            MSpeech1->SelectEngine(engines[0]);
-            Settings.EngineIndex = 0;
         } catch (const std::exception&) {
             ShowStatus(QStringLiteral(
                 " No speech engine is installed: documents can be edited but not read."));
         }
     }
+    connect(MSpeech1, &speech::TMSpeech::enginesListed, this, &TFormCvt::EnginesListed,
+            Qt::UniqueConnection);
 
     // The speed slider is set from Spd next. A stored speed beyond its range must move it, so
     // that the handler runs and writes the clamped value back.
@@ -106,8 +171,22 @@ void TFormCvt::FillEngineList() {
     }
 }
 
+// The speech service's voices have come: they join the list, the choice stays.
+void TFormCvt::EnginesListed() {
+    const QString current = ComboBoxExEngines->currentData(kVoiceNameRole).toString();
+    FillVoiceItems();
+    const int i = ComboBoxExEngines->findData(current, kVoiceNameRole, Qt::MatchFixedString);
+    ComboBoxExEngines->setCurrentIndex(std::max(0, i));
+    if (i >= 0 && Settings.EngineName.compare(current, Qt::CaseInsensitive) == 0)
+        Settings.EngineIndex = i;
+    const QStringList problems = MSpeech1->EngineProblems();
+    if (!problems.isEmpty())
+        ShowStatus(QStringLiteral(" ") + problems.join(QStringLiteral("; ")));
+}
+
 void TFormCvt::ComboBoxExEnginesChange() {
     Settings.EngineIndex = ComboBoxExEngines->currentIndex();
+    Settings.EngineName = ComboBoxExEngines->currentData(kVoiceNameRole).toString();
 }
 
 void TFormCvt::TrackBarVolChange() {

@@ -3,6 +3,9 @@
 #include "Hotkeys.h"
 #include "KoUtils.h"
 #include "OptionControls.h"
+#include "OptionFont.h"
+#include "OptionKeys.h"
+#include "ReminderModel.h"
 #include "ShellTree.h"
 #include "ShellVerbs.h"
 #include "mSpeech.h"
@@ -16,7 +19,6 @@
 #include <QDateEdit>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,13 +26,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTabBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimeEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -170,6 +171,15 @@ TFormOption::TFormOption(options::TOptionsHost host, QWidget* parent)
     setFixedSize(ClientWidth + FrameWidth, ClientHeight + FrameHeight);
     CreatePages();
     Connect();
+    options::SetKeyboardAccess(*this);
+    options::BindPageKeys(this, PageControl1, 7);
+    options::StepOverRefused(
+        ComboBoxKBPS,
+        [this](int item) {
+            return options::Mp3RateAllowed(ComboBoxKHZ->currentIndex(),
+                                           ComboBoxKBPS->itemText(item).toInt());
+        },
+        [this] { ComboBoxKBPSChange(); });
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -380,6 +390,8 @@ void TFormOption::CreateMisc() {
     ComboBoxHotkeys = List("ComboBoxHotkeys", {}, QStringLiteral("All commands available"));
     HotKey1 = Named(new options::THotKey, "HotKey1",
                     QStringLiteral("Set the key combination for the current command"));
+    // A copy: the field lets go of the keyboard also while the dialog is being destroyed.
+    HotKey1->OnCapture = FHost.SuspendGlobalHotkeys;
     Button2 =
         Button("Button2", QStringLiteral("Update"), QStringLiteral("Update the current hotkey"));
     Button3 = Button("Button3", QStringLiteral("All Default"),
@@ -543,9 +555,12 @@ void TFormOption::CreateReminders() {
     rows->setContentsMargins(4, 4, 4, 4);
     rows->setSpacing(3);
     ListViewReminderList =
-        Named(new QTableWidget(0, 3), "ListViewReminderList", QStringLiteral("All reminders list"));
-    ListViewReminderList->setHorizontalHeaderLabels({"Date", "Time", "Message"});
+        Named(new QTableView, "ListViewReminderList", QStringLiteral("All reminders list"));
+    FReminderRows = new options::TReminderModel(this);
+    ListViewReminderList->setModel(FReminderRows);
     ListViewReminderList->verticalHeader()->hide();
+    // Rows of one height, never measured one by one: a long list costs nothing to lay out.
+    ListViewReminderList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     ListViewReminderList->verticalHeader()->setDefaultSectionSize(18);
     ListViewReminderList->horizontalHeader()->setSectionsClickable(false);
     ListViewReminderList->horizontalHeader()->setStretchLastSection(true);
@@ -716,9 +731,9 @@ void TFormOption::Connect() {
     connect(Button1, &QPushButton::clicked, this, &TFormOption::Button1Click);
     connect(Button6, &QPushButton::clicked, this, &TFormOption::Button6Click);
     connect(ButtonDel, &QPushButton::clicked, this, &TFormOption::ButtonDelClick);
-    connect(ListViewReminderList, &QTableWidget::itemSelectionChanged, this,
+    connect(ListViewReminderList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TFormOption::ListViewReminderListSelectItem);
-    connect(ListViewReminderList, &QTableWidget::cellDoubleClicked, this,
+    connect(ListViewReminderList, &QAbstractItemView::doubleClicked, this,
             &TFormOption::ListViewReminderListDblClick);
     flag(CheckBoxReminderMsgBox, Settings.ReminderMsgBox);
 }
@@ -896,21 +911,12 @@ void TFormOption::ComboBoxKHZChange() {
         ComboBoxKHZ->currentIndex() >= 0 ? ComboBoxKHZ->currentText() : QStringLiteral("22.05");
 }
 
-// The bit rates each group of frequencies allows.
 void TFormOption::ComboBoxKBPSChange() {
-    static const int low[] = {8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160};
-    static const int high[] = {32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
-    const int b = ComboBoxKBPS->currentText().toInt();
     const int khz = ComboBoxKHZ->currentIndex();
-    if (khz >= 0 && khz <= 5) {
-        if (std::find(std::begin(low), std::end(low), b) == std::end(low)) {
-            ComboBoxKBPS->setCurrentIndex(11);
-            KoUtils::ShowMessageBox(QStringLiteral("Only for 32KHZ~48KHZ Mode."),
-                                    KoUtils::MB_ICONINFORMATION);
-        }
-    } else if (std::find(std::begin(high), std::end(high), b) == std::end(high)) {
+    if (!options::Mp3RateAllowed(khz, ComboBoxKBPS->currentText().toInt())) {
         ComboBoxKBPS->setCurrentIndex(11);
-        KoUtils::ShowMessageBox(QStringLiteral("Only for 8KHZ~24KHZ Mode."),
+        KoUtils::ShowMessageBox(khz >= 0 && khz <= 5 ? QStringLiteral("Only for 32KHZ~48KHZ Mode.")
+                                                     : QStringLiteral("Only for 8KHZ~24KHZ Mode."),
                                 KoUtils::MB_ICONINFORMATION);
     }
     Settings.KBPS =
@@ -956,34 +962,10 @@ void TFormOption::AlarmOrReminderClick() {
 void TFormOption::Button4Click() {
     if (!FHost.Memo1)
         return;
-    QFontDialog FontDialog1(FHost.Memo1->font(), this);
-    FontDialog1.setOption(QFontDialog::DontUseNativeDialog);
-    // The toolkit's font dialog has no colour: its effects group gets a colour button.
+    QFont font = FHost.Memo1->font();
     QColor color = FHost.Memo1->palette().color(QPalette::Text);
-    for (QGroupBox* effects : FontDialog1.findChildren<QGroupBox*>()) {
-        if (!effects->layout() || effects->title() != QFontDialog::tr("Effects"))
-            continue;
-        auto* pick = new QPushButton(QStringLiteral("Color..."), effects);
-        pick->setObjectName(QStringLiteral("FontColor"));
-        auto swatch = [pick, &color] {
-            QPixmap p(14, 14);
-            p.fill(color);
-            pick->setIcon(QIcon(p));
-        };
-        swatch();
-        connect(pick, &QPushButton::clicked, &FontDialog1, [&FontDialog1, &color, swatch] {
-            const QColor c = QColorDialog::getColor(color, &FontDialog1);
-            if (c.isValid()) {
-                color = c;
-                swatch();
-            }
-        });
-        effects->layout()->addWidget(pick);
-        break;
-    }
-    if (FontDialog1.exec() != QDialog::Accepted)
+    if (!options::PickEditorFont(this, font, color))
         return;
-    const QFont font = FontDialog1.selectedFont();
     Settings.MemoFontColor = StoredColor(color);
     Settings.MemoFontName = font.family();
     Settings.MemoFontSize = font.pointSize() > 0 ? font.pointSize() : Settings.MemoFontSize;
@@ -1090,34 +1072,14 @@ void TFormOption::CheckBoxGlobalHotkeyClick() {
 // --- Reminders --------------------------------------------------------------------------------
 
 void TFormOption::FillReminderRows() {
-    const QSignalBlocker quiet(ListViewReminderList);
-    ListViewReminderList->clearContents();
-    const QList<desktop::TReminderRow>& rows = FReminders->Rows();
-    ListViewReminderList->setRowCount(int(rows.size()));
-    const QString unreadable =
-        QStringLiteral("This moment does not read as a date and time in the current formats. "
-                       "The reminder is kept as it was written.");
-    for (int r = 0; r < rows.size(); ++r) {
-        const desktop::TReminderRow& row = rows[r];
-        const bool readable = row.ParsedDate().isValid() && row.ParsedTime().isValid();
-        const QString cells[] = {row.Date, row.Time, row.Message};
-        for (int c = 0; c < 3; ++c) {
-            auto* cell = new QTableWidgetItem(cells[c]);
-            if (!readable && c < 2) {
-                cell->setForeground(Qt::red);
-                cell->setToolTip(unreadable);
-                if (c == 1 && cells[c].isEmpty())
-                    cell->setText(QStringLiteral("?"));
-            }
-            ListViewReminderList->setItem(r, c, cell);
-        }
-    }
+    const QSignalBlocker quiet(ListViewReminderList->selectionModel());
+    FReminderRows->SetEditor(FReminders.get());
     ListViewReminderList->clearSelection();
 }
 
 int TFormOption::SelectedReminder() const {
-    const QList<QTableWidgetItem*> selected = ListViewReminderList->selectedItems();
-    return selected.isEmpty() ? -1 : selected.constFirst()->row();
+    const QModelIndexList selected = ListViewReminderList->selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.constFirst().row();
 }
 
 void TFormOption::Button1Click() {

@@ -24,7 +24,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QStackedWidget;
 class QTabBar;
-class QTableWidget;
+class QTableView;
 class QTimeEdit;
 class QToolButton;
 
@@ -34,6 +34,7 @@ class TMSpeech;
 
 namespace options {
 
+class TReminderModel;
 class TSpinEdit;
 class THotKey;
 
@@ -56,6 +57,9 @@ struct TOptionsHost {
     std::function<void(bool)> SetTrayActive;
     // TimerAandR runs or stops.
     std::function<void(bool)> SetTimerAandR;
+    // While true, the global hotkeys let their keys reach the focused field (the hotkey field,
+    // where the user presses a combination the reader itself holds).
+    std::function<void(bool)> SuspendGlobalHotkeys;
 };
 
 // The folder picker: the chosen folder, or empty when the user cancelled.
@@ -158,7 +162,7 @@ public:
     // Reminders.
     QCheckBox* CheckBoxReminder = nullptr;
     QGroupBox* GroupBoxReminder = nullptr;
-    QTableWidget* ListViewReminderList = nullptr;
+    QTableView* ListViewReminderList = nullptr;
     QDateEdit* DatePicker = nullptr;
     QTimeEdit* TimePicker = nullptr;
     QPlainTextEdit* MemoReminder = nullptr;
@@ -213,5 +217,6 @@ private:
 
     options::TOptionsHost FHost;
     std::unique_ptr<desktop::TReminderEditor> FReminders;
+    options::TReminderModel* FReminderRows = nullptr;
     bool FShowingPage = false;
 };

@@ -1,5 +1,7 @@
 #include "OptionControls.h"
 
+#include "Paste.h"
+
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -49,6 +51,15 @@ QValidator::State TSpinEdit::validate(QString& input, int&) const {
     return ok ? QValidator::Acceptable : QValidator::Invalid;
 }
 
+// The toolkit puts back the last number it held when the text is no number; the field shows
+// the minimum instead, which is what the setting holds by then.
+void TSpinEdit::fixup(QString& input) const {
+    bool ok = false;
+    input.trimmed().toInt(&ok);
+    if (!ok)
+        input = QString::number(FMin);
+}
+
 int TSpinEdit::valueFromText(const QString& text) const {
     bool ok = false;
     const int v = text.trimmed().toInt(&ok);
@@ -69,7 +80,30 @@ void TSpinEdit::focusOutEvent(QFocusEvent* event) {
 
 THotKey::THotKey(QWidget* parent) : QLineEdit(parent) {
     setAttribute(Qt::WA_InputMethodEnabled, false);
+    setProperty(desktop::KeysOnlyProperty, true); // Ctrl+V is a combination here, not a paste
     SetHotKey(0);
+}
+
+THotKey::~THotKey() {
+    Capture(false);
+}
+
+void THotKey::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    Capture(true);
+}
+
+void THotKey::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    Capture(false);
+}
+
+void THotKey::Capture(bool on) {
+    if (on == FCapturing)
+        return;
+    FCapturing = on;
+    if (OnCapture)
+        OnCapture(on);
 }
 
 void THotKey::SetHotKey(settings::TShortCut value) {

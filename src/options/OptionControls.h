@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
+#include <functional>
+
 namespace options {
 
 // A number field with up and down arrows. A text that is not a number counts as the minimum; a
@@ -31,6 +33,8 @@ signals:
 
 protected:
     QValidator::State validate(QString& input, int& pos) const override;
+    // What a text that is no number comes to when the field takes it (leaving it, Enter).
+    void fixup(QString& input) const override;
     int valueFromText(const QString& text) const override;
     void focusOutEvent(QFocusEvent* event) override;
 
@@ -46,16 +50,25 @@ class THotKey : public QLineEdit {
     Q_OBJECT
 public:
     explicit THotKey(QWidget* parent = nullptr);
+    ~THotKey() override;
 
     settings::TShortCut HotKey() const { return FHotKey; }
     void SetHotKey(settings::TShortCut value);
 
+    // Runs with true when the field takes the keyboard and with false when it lets it go, so
+    // that global keys can reach the field meanwhile.
+    std::function<void(bool)> OnCapture;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void Capture(bool on);
     settings::TShortCut FHotKey = 0;
+    bool FCapturing = false;
 };
 
 } // namespace options

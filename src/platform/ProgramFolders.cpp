@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 #include <filesystem>
 #include <system_error>
@@ -74,6 +75,10 @@ QString TProgramFolders::LexiconFile() const {
     return FConfigDir + QStringLiteral("lexicon.txt");
 }
 
+QString TProgramFolders::LexiconSeenFile() const {
+    return FConfigDir + QStringLiteral("lexicon.seen");
+}
+
 QString TProgramFolders::PlaylistFile() const {
     return FConfigDir + QStringLiteral("playlist.apl");
 }
@@ -99,6 +104,26 @@ QStringList TProgramFolders::SampleDocuments() const {
 
 QString TProgramFolders::Manual() const {
     return FSharedDir + QStringLiteral("help.html");
+}
+
+QString TProgramFolders::DeviceVolumeFile() const {
+    return FConfigDir + QStringLiteral("device-volume");
+}
+
+QString TProgramFolders::MarkFile(const QString& name) const {
+    return FConfigDir + name;
+}
+
+QString TProgramFolders::RuntimeFallbackDir() const {
+    const QString machine = QSysInfo::machineHostName();
+    if (FMode == Portable)
+        return FConfigDir + QStringLiteral(".runtime-") + machine + QLatin1Char('/');
+    return UserFolder(QStandardPaths::GenericCacheLocation) + QStringLiteral("runtime-") + machine +
+           QLatin1Char('/');
+}
+
+QString TProgramFolders::Icon() const {
+    return FSharedDir + QStringLiteral("nurva.png");
 }
 
 QString TProgramFolders::Prepare() const {

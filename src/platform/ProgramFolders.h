@@ -3,7 +3,8 @@
 // - installed: the user's settings in $XDG_CONFIG_HOME/nurva/, the user's documents and audio in
 //   $XDG_DATA_HOME/nurva/, the manual and the sample documents read from the installed data
 //   folder (share/nurva/ beside the bin/ of the executable).
-// No other part of the program composes these paths.
+// A portable program writes nothing outside its folder. No other part of the program composes
+// these paths.
 #pragma once
 
 #include <QString>
@@ -30,9 +31,10 @@ public:
     static TProgramFolders ForProgram(const QString& appDir);
 
     TMode Mode() const { return FMode; }
-    QString ConfigFile() const;   // config.ini
-    QString PlaylistFile() const; // playlist.apl
-    QString LexiconFile() const;  // lexicon.txt, the voice's pronunciations
+    QString ConfigFile() const;      // config.ini
+    QString PlaylistFile() const;    // playlist.apl
+    QString LexiconFile() const;     // lexicon.txt, the voice's pronunciations
+    QString LexiconSeenFile() const; // lexicon.seen, the faults of lexicon.txt the user has seen
     // The documents' and audio's default folders, with their trailing "/".
     QString TxtDir() const;
     QString WavDir() const;
@@ -41,6 +43,17 @@ public:
     QStringList SampleDocuments() const;
     // help.html, read only.
     QString Manual() const;
+    // The device volume the program keeps between runs (the desktop keeps an application's
+    // volume with its settings).
+    QString DeviceVolumeFile() const;
+    // A small file that remembers that the user was told something once.
+    QString MarkFile(const QString& name) const;
+    // The single instance's folder when the system offers no private runtime folder: the
+    // user's cache folder (installed) or the program folder (portable), one per machine, since
+    // a home may be shared by several.
+    QString RuntimeFallbackDir() const;
+    // The program's picture for the desktop to show beside it (a PNG file), read only.
+    QString Icon() const;
 
     // Makes the user's folders when they are missing; a documents folder made now gets the
     // sample documents. Portable: nothing to do. Returns why a folder could not be made (the

@@ -29,6 +29,10 @@ public:
     virtual void ReleaseAll() = 0;
     // False where this session has no global keys at all (Wayland without X11).
     virtual bool Available() const = 0;
+    // While suspended, the keys are not taken as global ones: pressed in this program's focused
+    // window they reach that window (a field where the user presses a combination to choose
+    // it). Registrations stay.
+    virtual void Suspend(bool suspended) { (void)suspended; }
 
 signals:
     // A registered key was pressed: runs on the user-interface thread.
@@ -41,10 +45,13 @@ enum class TShellVerb { ReadAloud, ReadToWav, ReadToMp3 };
 class IShellCommands {
 public:
     virtual ~IShellCommands() = default;
-    // `program` is the executable the command starts, with the job switch and the file.
-    // Installing over an existing command rewrites it. Install and Remove return false when
-    // a file could not be written or removed; LastError then tells why.
-    virtual bool Install(TShellVerb verb, const QString& program) = 0;
+    // `program` is the executable the command starts, with the job switch and the file (all
+    // the selected files at once for ReadAloud, which reads them in turn); `icon` the picture
+    // file the file manager shows beside it. Installing over an existing command rewrites it.
+    // The commands never become the program a file manager opens text files with. Install and
+    // Remove return false when a file could not be written or removed; LastError then tells
+    // why.
+    virtual bool Install(TShellVerb verb, const QString& program, const QString& icon) = 0;
     virtual bool Remove(TShellVerb verb) = 0;
     virtual bool Installed(TShellVerb verb) const = 0;
     virtual QString LastError() const = 0;
@@ -81,8 +88,11 @@ public:
     // The holder starts answering; called once its event loop exists.
     virtual void Serve() = 0;
     // Asks the holder of `name` to show itself and open `files` (absolute paths). False when no
-    // holder answered within `timeoutMs`.
+    // holder answered within `timeoutMs`; the holder then never acts on it, even when it wakes
+    // later.
     virtual bool Ask(const QString& name, const QStringList& files, int timeoutMs) = 0;
+    // Why the last Claim failed, for the user; empty when it did not.
+    virtual QString Problem() const { return {}; }
 
 signals:
     // A later start asked; on the user-interface thread.

@@ -129,8 +129,6 @@ QStringList SplitLines(const QString& text, std::vector<int>* starts) {
 }
 
 namespace {
-constexpr qint64 kBlock = 64 * 1024;
-
 QStringDecoder::Encoding DecoderFor(TextEncoding e) {
     switch (e) {
     case TextEncoding::Utf16LE:
@@ -168,7 +166,8 @@ qsizetype PieceEnd(const QString& text, qsizetype size) {
 }
 } // namespace
 
-TDocumentReader::TDocumentReader(const QString& path) : FPath(path) {
+TDocumentReader::TDocumentReader(const QString& path, qint64 blockSize)
+    : FPath(path), FBlock(std::max<qint64>(blockSize, 4)) {
     auto fail = [&](const QString& why) {
         return EFileError(QStringLiteral("Cannot read \"%1\": %2").arg(path, why));
     };
@@ -194,8 +193,8 @@ TDocumentReader::TDocumentReader(const QString& path) : FPath(path) {
         throw fail(FFile.errorString());
     }
     // The first pass: the byte-order mark, then whether the bytes are UTF-8, and NULs.
-    QByteArray block(kBlock, Qt::Uninitialized);
-    qint64 n = FFile.read(block.data(), kBlock);
+    QByteArray block(FBlock, Qt::Uninitialized);
+    qint64 n = FFile.read(block.data(), FBlock);
     if (n < 0)
         throw fail(FFile.errorString());
     QByteArrayView head(block.constData(), n);
@@ -219,14 +218,18 @@ TDocumentReader::TDocumentReader(const QString& path) : FPath(path) {
             if (!check.hasError())
                 (void)QString(check.decode(bytes));
         }
-        n = FFile.read(block.data(), kBlock);
+        n = FFile.read(block.data(), FBlock);
         if (n < 0)
             throw fail(FFile.errorString());
     }
     if (nul)
         throw fail(QStringLiteral("it is not a text file"));
     // An incomplete character at the very end counts as invalid, as it does for a whole read.
-    if (!utf16 && (check.hasError() || !QString(check.decode(QByteArrayView())).isEmpty()))
+    // The decoder holds such bytes back for the rest of the character: a line break after them
+    // shows them up.
+    if (!utf16 && !check.hasError())
+        (void)QString(check.decode(QByteArrayView("\n", 1)));
+    if (!utf16 && check.hasError())
         FEncoding = TextEncoding::Windows1252;
     if (!FFile.seek(bom))
         throw fail(FFile.errorString());
@@ -251,14 +254,19 @@ TDocumentReader::~TDocumentReader() = default;
 bool TDocumentReader::Fill() {
     if (FEnd)
         return false;
-    QByteArray block(kBlock, Qt::Uninitialized);
-    qint64 n = FFile.read(block.data(), kBlock);
+    QByteArray block(FBlock, Qt::Uninitialized);
+    qint64 n = FFile.read(block.data(), FBlock);
     if (n < 0)
         throw EFileError(QStringLiteral("Cannot read \"%1\": %2").arg(FPath, FFile.errorString()));
     if (n == 0) {
         FEnd = true;
+        // A last byte of UTF-16 without its pair is a damaged character, as for a whole read.
+        if (FOddByte &&
+            (FEncoding == TextEncoding::Utf16LE || FEncoding == TextEncoding::Utf16BE))
+            FPending += QChar(QChar::ReplacementCharacter);
         return false;
     }
+    FOddByte = FOddByte != (n % 2 == 1);
     block.truncate(n);
     if (FDecoder)
         FPending += FDecoder->decode(block);

@@ -56,10 +56,12 @@ QStringList SplitLines(const QString& text, std::vector<int>* starts = nullptr);
 // once. Opening reads the file through once to choose its encoding and to refuse what is not
 // text, so a refusal comes before anything is spoken. Names may hold any bytes (see
 // KoUtils::DecodeFileName). A document of another format (EPUB, PDF, ...) is imported whole
-// when opened, and its text given in the same pieces. Throws EFileError.
+// when opened, and its text given in the same pieces. Throws EFileError. A text file is read
+// `blockSize` bytes at a time, at least 4, so the first block holds any byte-order mark (tests
+// make blocks small, so that characters fall across their ends).
 class TDocumentReader {
 public:
-    explicit TDocumentReader(const QString& path);
+    explicit TDocumentReader(const QString& path, qint64 blockSize = 64 * 1024);
     ~TDocumentReader();
 
     // The next piece of at most about `size` characters (never less than one), cut after a
@@ -70,10 +72,12 @@ public:
 private:
     bool Fill(); // decodes one more block into FPending; false at the end of the file
     QString FPath;
+    qint64 FBlock;
     QFile FFile;
     TextEncoding FEncoding = TextEncoding::Utf8;
     std::unique_ptr<QStringDecoder> FDecoder;
     QString FPending;
+    bool FOddByte = false; // an odd number of bytes was read
     bool FEnd = false;
 };
 

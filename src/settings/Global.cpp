@@ -46,6 +46,7 @@ const TKey Keys[] = {
     KEY("Auto", Spd),
     KEY("Auto", PlayIndex),
     KEY("Auto", EngineIndex),
+    KEY("Auto", EngineName),
     KEY("Auto", LastOptionPage),
     KEY("General", ShowHint),
     KEY("General", Repeat),
@@ -188,6 +189,9 @@ void ApplyFile(const TIniFile& ini, const platform::TProgramFolders& folders, QS
 } // namespace
 
 void LoadSettings(const platform::TProgramFolders& folders, QSize screenSize) {
+    // What saves cut short by a killed process left behind goes now, not at the next save.
+    RemoveStaleTemporaries(folders.ConfigFile());
+    RemoveStaleTemporaries(folders.PlaylistFile());
     TIniFile ini;
     ini.LoadFromFile(folders.ConfigFile());
     ApplyFile(ini, folders, screenSize);

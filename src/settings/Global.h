@@ -27,6 +27,7 @@ struct TSettings {
     std::int32_t Spd = 0;         // the main window's speed slider, words per minute
     std::int32_t PlayIndex = 0;
     std::int32_t EngineIndex = 0;
+    QString EngineName; // the chosen voice; found first, EngineIndex kept for older files
     std::int32_t LastOptionPage = 0;
     // [General]
     bool ShowHint = false;

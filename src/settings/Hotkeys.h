@@ -1,38 +1,18 @@
-// Command shortcuts and global hotkeys: the 16-bit shortcut value with its stored text form,
-// its mapping onto Qt's keys, the identifier table of global registrations, and the editing
-// rules of the hotkey list that the options dialog binds its controls to.
+// Command shortcuts and global hotkeys: the identifier table of global registrations, and the
+// editing rules of the hotkey list that the options dialog binds its controls to. The shortcut
+// value itself is in ShortCut.h.
 #pragma once
 
 #include "Global.h"
+#include "ShortCut.h"
 #include "platform/Services.h"
 
-#include <QKeyCombination>
 #include <QString>
 
 #include <array>
 #include <cstdint>
 
 namespace settings {
-
-// Bits 0 to 12: the virtual-key code; 0x2000 Shift, 0x4000 Ctrl, 0x8000 Alt. 0: no shortcut.
-using TShortCut = std::uint16_t;
-inline constexpr TShortCut scShift = 0x2000;
-inline constexpr TShortCut scCtrl = 0x4000;
-inline constexpr TShortCut scAlt = 0x8000;
-inline constexpr TShortCut scKeyMask = 0x1FFF;
-
-// The name of a virtual-key code ("F2", "PgUp", "A", ...); empty when the key has none.
-QString KeyName(int vk);
-// "Shift+", "Ctrl+", "Alt+" in this order, then the key's name; empty when the key has none.
-QString ShortCutToText(TShortCut shortcut);
-// Modifiers ("Shift+", "Ctrl+", "^", "Alt+") in any case, order and number, then a key name in
-// any case; number-pad digits come out as main-row digits. Anything else gives 0.
-TShortCut TextToShortCut(const QString& text);
-
-// The one mapping between these codes and Qt's keys. Keys Qt cannot name give an empty
-// combination (or 0 the other way).
-QKeyCombination ShortCutToKey(TShortCut shortcut);
-TShortCut KeyToShortCut(QKeyCombination key);
 
 // The identifiers of global registrations behave like global atoms: the same name gives the
 // same identifier while it is in use, each add wants its delete, and identifiers lie in

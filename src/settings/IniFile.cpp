@@ -39,10 +39,14 @@ bool IsQuoted(QStringView s) {
 //     and the file stays easy to edit by hand.
 //
 // List sections (the reminders) need a second form for lines that the file would change as a
-// whole: a key part with blanks around it, a line break, or a leading ";" or "[", and a line
-// without "=" that is empty, has blanks at its ends, or looks like a comment, a section header
-// or a quoted text. Such a line is quoted whole as above, with "=" also written "\x3D", so the
-// stored line holds no "=" and reads back as one line of the list.
+// whole: a key part with blanks around it, a line break, or a leading ";" or "[", a line whose
+// key an earlier line of the section has already (the file keeps one value per key), and a
+// line without "=" that is empty, has blanks at its ends, or looks like a comment, a section
+// header or a quoted text. Such a line is quoted whole as above, with "=" also written "\x3D",
+// so the stored line holds no "=" and reads back as one line of the list. Two reminders of one
+// moment, for example:
+//     24.12.2026 08:30:00=Buy milk
+//     "24.12.2026 08:30:00\x3DCall the baker"
 //
 // Reading undoes the escape for a value or a line without "=" that begins and ends with '"';
 // "\\", "\r", "\n" and "\x3D" are the escapes, any other backslash stands for itself. The one
@@ -352,10 +356,11 @@ void TIniFile::WriteListSection(const QString& section, const QStringList& lines
         }
         QString key = line.first(eq);
         QString folded = key.toCaseFolded();
-        if (seen.contains(folded))
-            continue; // the first line of a key wins
+        // A second line of a key (two reminders of one moment) is kept too, quoted whole, so
+        // that keys stay unique in the file for whatever else reads it.
+        const bool again = seen.contains(folded);
         seen.insert(folded);
-        if (KeyIsPlain(key))
+        if (KeyIsPlain(key) && !again)
             AddLine(sec, {key, EscapeIniText(line.sliced(eq + 1)), true});
         else
             AddLine(sec, {Quote(line, true), {}, false});

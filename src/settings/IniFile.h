@@ -69,8 +69,8 @@ public:
 
     // A section used as a list of "key=value" lines (and of lines without "=", which are kept).
     // Reading gives the lines in file order; writing replaces the section, moving it to the end
-    // of the file (an empty list leaves no section), and keeps the first line of every key.
-    // Every line reads back exactly as written, whatever characters it holds.
+    // of the file (an empty list leaves no section). Every line reads back exactly as written,
+    // whatever characters it holds, also a second line of the same key (written quoted whole).
     QStringList ReadListSection(const QString& section) const;
     void WriteListSection(const QString& section, const QStringList& lines);
 

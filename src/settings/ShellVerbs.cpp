@@ -23,9 +23,10 @@ bool CheckBoxContextClick(bool checked) {
     constexpr std::array<TShellVerb, 3> order = {TShellVerb::ReadAloud, TShellVerb::ReadToWav,
                                                  TShellVerb::ReadToMp3};
     const QString program = ShellVerbProgram();
+    const QString icon = KoUtils::Folders().Icon();
     for (int i = 0; i < int(order.size()); ++i) {
         const TShellVerb verb = checked ? order[i] : order[order.size() - 1 - i];
-        if (!(checked ? commands.Install(verb, program) : commands.Remove(verb))) {
+        if (!(checked ? commands.Install(verb, program, icon) : commands.Remove(verb))) {
             KoUtils::ShowMessageBox(commands.LastError(), KoUtils::MB_ICONERROR);
             return false;
         }

@@ -1,5 +1,6 @@
 #include "TextFile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,9 +8,11 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,6 +26,13 @@ constexpr char16_t Cp1252High[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// An empty temporary file this young may belong to a save that has not locked it yet.
+constexpr qint64 StaleEmptyAfterSeconds = 5;
+
+bool IsHexDigit(QChar c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
 
 QString SystemError(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -61,7 +71,13 @@ QString DecodeText(QByteArrayView bytes, TextEncoding* used, bool utf16) {
                              KeepFeff);
         if (used)
             *used = enc;
-        return utf16.decode(bytes.sliced(2));
+        // A last byte without its pair is a damaged character (the decoder would drop a lone
+        // one after the mark, and mark any other).
+        const QByteArrayView units = bytes.sliced(2);
+        QString text = utf16.decode(units.first(units.size() & ~qsizetype(1)));
+        if (units.size() % 2)
+            text += QChar(QChar::ReplacementCharacter);
+        return text;
     }
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         bytes = bytes.sliced(3);
@@ -119,11 +135,12 @@ QByteArray EncodeText(const QString& text, TextEncoding preferred, TextEncoding*
             }
         }
         // The bytes must read back as this very text: bytes that happen to be valid UTF-8
-        // would be taken for UTF-8, and a text beginning with "\u00EF\u00BB\u00BF" (EF BB BF)
-        // would lose it to the reader as a byte-order mark.
+        // would be taken for UTF-8, a text beginning with "\u00EF\u00BB\u00BF" (EF BB BF)
+        // would lose it to the reader as a byte-order mark, and one beginning with
+        // "\u00FF\u00FE" or "\u00FE\u00FF" would be read as UTF-16 by the document reader.
         if (ok) {
             TextEncoding readAs;
-            if (DecodeText(out, &readAs) == text && readAs == TextEncoding::Windows1252)
+            if (DecodeText(out, &readAs, true) == text && readAs == TextEncoding::Windows1252)
                 return out;
         }
     }
@@ -161,6 +178,37 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, qint64 maxSize) {
         data.append(buffer, n);
     }
     return data;
+}
+
+void RemoveStaleTemporaries(const QString& path) {
+    QString target = path;
+    QFileInfo info(path);
+    if (info.isSymLink() && info.exists())
+        target = info.canonicalFilePath();
+    const QFileInfo targetInfo(target);
+    const QString dir = targetInfo.absolutePath();
+    const QString prefix = QLatin1Char('.') + targetInfo.fileName() + QLatin1Char('.');
+    const QStringList names = QDir(dir).entryList({prefix + QLatin1String("????????.tmp")},
+                                                  QDir::Files | QDir::Hidden | QDir::System);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (const QString& name : names) {
+        const QStringView digits = QStringView(name).sliced(prefix.size(), 8);
+        if (!std::all_of(digits.begin(), digits.end(), [](QChar c) { return IsHexDigit(c); }))
+            continue; // not a name this program makes
+        const QByteArray full = QFile::encodeName(dir + QLatin1Char('/') + name);
+        const int fd = ::open(full.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd < 0)
+            continue;
+        struct stat st {};
+        // A save holds its file locked; only an empty one, made an instant ago, may not have
+        // taken the lock yet.
+        const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+        const bool young =
+            st.st_size == 0 && now.toSecsSinceEpoch() - st.st_mtime < StaleEmptyAfterSeconds;
+        if (regular && !young && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(full.constData());
+        ::close(fd);
+    }
 }
 
 void WriteFileAtomically(const QString& path, QByteArrayView data, TReadOnly readOnly,
@@ -206,10 +254,19 @@ void WriteFileAtomically(const QString& path, QByteArrayView data, TReadOnly rea
     if (fd < 0)
         ThrowWrite(path, EEXIST);
     const QByteArray tempName = QFile::encodeName(tempPath);
+    // The temporary file is held locked until it has replaced the file (a second descriptor
+    // keeps the lock once the first is closed), so that no sweep takes it for a leftover.
+    ::flock(fd, LOCK_EX);
+    const int lock = ::dup(fd);
+    auto release = [&] {
+        if (lock >= 0)
+            ::close(lock);
+    };
     auto abandon = [&](int error) {
         if (fd >= 0)
             ::close(fd);
         ::unlink(tempName.constData());
+        release();
         ThrowWrite(path, error);
     };
     if (exists && ::fchmod(fd, mode) != 0)
@@ -226,19 +283,17 @@ void WriteFileAtomically(const QString& path, QByteArrayView data, TReadOnly rea
             beforeReplace(tempPath);
         } catch (...) {
             ::unlink(tempName.constData());
+            release();
             throw;
         }
     }
 
     if (::rename(tempName.constData(), targetName.constData()) != 0)
         abandon(errno);
+    release();
     // Temporary files of saves that a killed process or a power cut cut short hold nothing the
     // file now lacks.
-    const QString prefix = QLatin1Char('.') + targetInfo.fileName() + QLatin1Char('.');
-    const QStringList stale =
-        QDir(dir).entryList({prefix + QLatin1String("????????.tmp")}, QDir::Files | QDir::Hidden);
-    for (const QString& name : stale)
-        QFile::remove(dir + QLatin1Char('/') + name);
+    RemoveStaleTemporaries(target);
     // Make the rename itself durable; a failure here leaves either file whole, so it is not one.
     int dirFd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {

@@ -49,9 +49,14 @@ enum class TReadOnly {
     Clear,  // the new file gets the owner's write permission
 };
 
-// Replaces the file with `data`: the bytes go to a temporary file in the same folder, which is
-// flushed to disk and then renamed over the old one. Any failure throws EFileError and leaves
-// the old file as it was. `beforeReplace` runs between the two steps (tests stop a save there).
+// Replaces the file with `data`: the bytes go to a temporary file in the same folder
+// (".<name>.<8 hex digits>.tmp", locked while the save runs), which is flushed to disk and then
+// renamed over the old one. Any failure throws EFileError and leaves the old file as it was.
+// `beforeReplace` runs between the two steps (tests stop a save there).
+// Removes the temporary files that saves of `path` cut short (a killed process, a power cut)
+// left beside it; those of a save still running, here or in another process, stay.
+void RemoveStaleTemporaries(const QString& path);
+
 void WriteFileAtomically(const QString& path, QByteArrayView data,
                          TReadOnly readOnly = TReadOnly::Refuse,
                          const std::function<void(const QString& tempPath)>& beforeReplace = {});

@@ -72,6 +72,7 @@ extern const GUID CLSID_AudioDestFile;
 
 // Interface identifiers.
 extern const GUID IID_ITTSEnumA;
+extern const GUID IID_ITTSEnumLater;
 extern const GUID IID_ITTSCentralA;
 extern const GUID IID_ITTSAttributesA;
 extern const GUID IID_ITTSDialogsA;
@@ -97,6 +98,9 @@ inline constexpr DWORD TTSFEATURE_PITCH = 0x0008;
 inline constexpr DWORD TTSFEATURE_TAGGED = 0x0010;
 inline constexpr DWORD TTSFEATURE_WORDPOSITION = 0x0400;
 inline constexpr DWORD TTSFEATURE_PCOPTIMIZED = 0x0800;
+// The mode plays on a sound output of its own (a speech service's): it cannot speak into a
+// file, and Select refuses a file destination for it.
+inline constexpr DWORD TTSFEATURE_FIXEDAUDIO = 0x1000;
 // Interface flags of a mode.
 inline constexpr DWORD TTSI_ITTSCENTRAL = 0x0001;
 inline constexpr DWORD TTSI_ITTSATTRIBUTES = 0x0002;
@@ -323,6 +327,21 @@ public:
     // Binds a mode speaking to `destination` (an object implementing IAudioDest).
     virtual HRESULT Select(const GUID& modeId, std::shared_ptr<ITTSCentralA>& central,
                            const std::shared_ptr<IUnknown>& destination) = 0;
+};
+
+// Offered by an enumerator some of whose engines list their modes in the background (a speech
+// service in another process) or cannot be used here: Next gives what is listed so far.
+class ITTSEnumLater : public virtual IUnknown {
+public:
+    static const GUID& IID() { return IID_ITTSEnumLater; }
+    // True once every engine has listed its modes or given up; waits at most `ms` for that,
+    // starting the listing (0 only tells, and starts nothing).
+    virtual bool WaitListed(DWORD ms) = 0;
+    // Starts the listing in the background if it is not done; `listed` runs once, on any
+    // thread, when it is (at once when it already is).
+    virtual HRESULT OnListed(std::function<void()> listed) = 0;
+    // One line for each engine that offers no voice here (or fewer than it could), saying why.
+    virtual std::string Problems() = 0;
 };
 
 // Creates the platform's objects by class identifier: the enumerator, the sound-output

@@ -269,10 +269,61 @@ void TMSpeech::InitEngines() {
     }
 }
 
+ITTSEnumLater* TMSpeech::Later() const {
+    std::shared_ptr<IUnknown> e = FEnum;
+    std::shared_ptr<ITTSEnumLater> later;
+    if (e && Succeeded(QueryInterface(e, later)))
+        return later.get(); // the enumerator holds it
+    return nullptr;
+}
+
+bool TMSpeech::AllEnginesListed() {
+    ITTSEnumLater* later = Later();
+    return !later || later->WaitListed(0);
+}
+
+void TMSpeech::ListAllEngines() {
+    ITTSEnumLater* later = Later();
+    if (!later || std::exchange(FAllRequested, true))
+        return;
+    QPointer<TMSpeech> self(this);
+    later->OnListed([self] {
+        QMetaObject::invokeMethod(
+            self,
+            [self] {
+                if (!self)
+                    return;
+                self->FListed = self->FListed && self->FListedAll;
+                emit self->enginesListed();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+QStringList TMSpeech::EngineProblems() {
+    ITTSEnumLater* later = Later();
+    if (!later)
+        return {};
+    return QString::fromStdString(later->Problems()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+const QStringList& TMSpeech::ListedEngines() {
+    ListEngines();
+    return FEngines;
+}
+
+const QList<TMSpeechEngineInfo>& TMSpeech::ListedEngineInfos() {
+    ListEngines();
+    return FEngineInfos;
+}
+
 void TMSpeech::ListEngines() {
     if (FListed)
         return;
     FListed = true;
+    FEngines.clear();
+    FEngineInfos.clear();
+    FListedAll = AllEnginesListed();
     try {
         Check(FEnum->Reset());
         // Many at a time: an engine that finds its first mode alone more cheaply than with the
@@ -282,8 +333,13 @@ void TMSpeech::ListEngines() {
             std::vector<TTSMODEINFOA> records(kBatch);
             DWORD fetched = 0;
             const HRESULT hr = FEnum->Next(kBatch, records.data(), fetched);
-            for (DWORD i = 0; i < fetched && i < kBatch; ++i)
+            for (DWORD i = 0; i < fetched && i < kBatch; ++i) {
                 FEngines.append(FieldText(records[i].szModeName, sizeof records[i].szModeName));
+                TMSpeechEngineInfo info;
+                FillInfo(records[i], info);
+                info.MaxVolume = 100;
+                FEngineInfos.append(info);
+            }
             Check(hr);
             if (fetched < kBatch)
                 break;
@@ -295,13 +351,22 @@ void TMSpeech::ListEngines() {
 }
 
 const QStringList& TMSpeech::Engines() {
+    if (ITTSEnumLater* later = Later(); later && !(FListed && FListedAll)) {
+        later->WaitListed(kListWaitMs);
+        if (FListed && !FListedAll && AllEnginesListed())
+            FListed = false; // list again, with the modes that came
+    }
     ListEngines();
     return FEngines;
 }
 
 QString TMSpeech::EngineName(int index) {
     TTSMODEINFOA record;
-    if (index == 0 && !FListed)
+    // Engine 0 is the first engine's first mode, whatever is listed later: it needs neither the
+    // list nor a wait for the engines listed in the background.
+    if (index == 0 && FListed)
+        return FEngines.value(0);
+    if (index == 0)
         return FetchMode(0, record) ? FieldText(record.szModeName, sizeof record.szModeName)
                                     : QString();
     return Engines().value(index);
@@ -311,11 +376,16 @@ int TMSpeech::IndexOfEngine(const QString& name) {
     // The first match wins: when that is the first mode, the others need not be listed.
     if (!FListed && EngineName(0).compare(name, Qt::CaseInsensitive) == 0)
         return 0;
-    const QStringList& engines = Engines();
-    for (int i = 0; i < engines.size(); ++i)
-        if (engines[i].compare(name, Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
+    auto find = [&name](const QStringList& engines) {
+        for (int i = 0; i < engines.size(); ++i)
+            if (engines[i].compare(name, Qt::CaseInsensitive) == 0)
+                return i;
+        return -1;
+    };
+    // A mode of an engine listed in the background is waited for only when it is not among
+    // those listed already.
+    const int listed = find(ListedEngines());
+    return listed >= 0 || AllEnginesListed() ? listed : find(Engines());
 }
 
 bool TMSpeech::FetchMode(int index, TTSMODEINFOA& record) {
@@ -326,18 +396,29 @@ bool TMSpeech::FetchMode(int index, TTSMODEINFOA& record) {
     return true;
 }
 
+bool TMSpeech::FetchNamed(const QString& name, TTSMODEINFOA& record) {
+    // Modes that came since the list was made move the others: the record must carry the name.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const int index = IndexOfEngine(name);
+        if (index < 0 || !FetchMode(index, record))
+            return false;
+        if (FieldText(record.szModeName, sizeof record.szModeName)
+                .compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+        FListed = false;
+    }
+    return false;
+}
+
 void TMSpeech::SelectEngine(const QString& name) {
     if (!Initialized)
         throw EMSpeechException(QStringLiteral("Speech Engine not initialized"));
-    int index = IndexOfEngine(name);
-    if (index < 0)
+    TTSMODEINFOA record;
+    if (!FetchNamed(name, record))
         throw EMSpeechException(QStringLiteral("Specified Speech Engine not found"));
     Selected = true;
     try {
         PrepareSelect();
-        TTSMODEINFOA record;
-        if (!FetchMode(index, record))
-            throw SelectFailed{};
         FModeInfo = std::make_unique<TTSMODEINFOA>(record);
         // Releasing the old central ends whatever it was still saying.
         FAttributes.reset();
@@ -612,15 +693,24 @@ void TMSpeech::ShowEngineDialog(std::uint8_t kind, HWND parent, const char* titl
 bool TMSpeech::GetEngineInfo(const QString& name, TMSpeechEngineInfo& info) {
     if (!Initialized)
         return false;
-    int index = IndexOfEngine(name);
-    if (index < 0)
-        return false;
     TTSMODEINFOA record;
-    if (!FetchMode(index, record))
+    if (!FetchNamed(name, record))
         return false;
     FillInfo(record, info);
     info.MaxVolume = 100;
     return true;
+}
+
+bool TMSpeech::CanWriteFiles(const QString& name) {
+    TMSpeechEngineInfo info;
+    return !GetEngineInfo(name, info) || (DWORD(info.Features) & TTSFEATURE_FIXEDAUDIO) == 0;
+}
+
+QString TMSpeech::NoFilesMessage(const QString& name) {
+    return QStringLiteral("The voice \"%1\" is played by a speech service that gives no sound "
+                          "back to this program: it can read aloud, but not into a WAV or MP3 "
+                          "file. Choose another voice to convert.")
+        .arg(name);
 }
 
 void TMSpeech::GetInterface(int kind, std::shared_ptr<IUnknown>& out) {

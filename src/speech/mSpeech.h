@@ -116,10 +116,26 @@ public:
 
     // The mode names of all installed engine modes; index = engine number. Listed on first
     // call: listing can cost the engine much (reading every voice), and a job that speaks
-    // with the first mode or a named one does without it.
+    // with the first mode or a named one does without it. Engines that list their modes in the
+    // background (a speech service) are waited for, up to kListWaitMs.
     const QStringList& Engines();
+    // The modes listed so far, without waiting for those listed in the background (nor
+    // starting that). ListAllEngines starts it; enginesListed() follows when it is complete,
+    // and from then on both lists hold every mode.
+    const QStringList& ListedEngines();
+    void ListAllEngines();
+    bool AllEnginesListed();
+    // The description of each listed mode, as GetEngineInfo gives it, in the same order.
+    const QList<TMSpeechEngineInfo>& ListedEngineInfos();
+    // A line for each engine that offers no mode here, saying why.
+    QStringList EngineProblems();
+    // False for a mode that plays on a sound output of its own and so cannot write a file;
+    // NoFilesMessage tells the user so.
+    bool CanWriteFiles(const QString& name);
+    static QString NoFilesMessage(const QString& name);
     // Engine `index`'s name, empty when there is none. Engine 0 is found without listing.
     QString EngineName(int index);
+    static constexpr DWORD kListWaitMs = 35000;
 
     // Read by callers.
     bool Initialized = false;
@@ -139,6 +155,10 @@ public:
     TMSErrorEvent OnWarning;
     TMSVisualEvent OnVisual;
 
+signals:
+    // Every engine has listed its modes (see ListAllEngines).
+    void enginesListed();
+
 private:
     class TTSNotifySink;
     class TTSBufNotifySink;
@@ -147,8 +167,11 @@ private:
 
     void InitEngines();
     void ListEngines();
+    ITTSEnumLater* Later() const;
     int IndexOfEngine(const QString& name);
     bool FetchMode(int index, TTSMODEINFOA& record);
+    // The record of the mode called `name`; false when there is none.
+    bool FetchNamed(const QString& name, TTSMODEINFOA& record);
     void PrepareSelect();
     void BindEngine();
     void LoadEngineInfo();
@@ -180,7 +203,10 @@ private:
     QStringList FText;
     QStringList FEngines;
     TWordTimeEvent FWordTimes;
+    QList<TMSpeechEngineInfo> FEngineInfos;
     bool FListed = false;
+    bool FListedAll = true; // when FEngines was made, every engine had listed
+    bool FAllRequested = false;
     static constexpr int kPiecesAhead = 3;
     TPieceSource FPieces;  // null when the text has no more pieces
     int FPiecesQueued = 0; // handed to the engine and not yet done

@@ -259,9 +259,16 @@ private slots:
         QVERIFY(r.err.contains("Can't load the file /proc/self/mem"));
         CheckSpeech(d3 + "/x.wav", 6);
 
-        // No voices at all.
+        // espeak-ng's voices gone: Flite's stand in.
         auto noVoices = QProcessEnvironment::systemEnvironment();
         noVoices.insert("ESPEAK_DATA_PATH", NewFolder());
+        noVoices.insert("NURVA_ENGINES", "espeak-ng,flite");
+        QString d5 = NewFolder();
+        r = Nurva({"/ttw", "Still spoken.", d5 + "/x.wav", "-w", "256"}, d5, noVoices);
+        QCOMPARE(r.code, 0);
+        CheckSpeech(d5 + "/x.wav", 2);
+        // No voices at all.
+        noVoices.insert("NURVA_ENGINES", "espeak-ng");
         r = Nurva({"/ttw", "x"}, dir, noVoices);
         QCOMPARE(r.code, 1);
         QVERIFY(r.err.contains("No speech engine"));
@@ -454,6 +461,25 @@ private slots:
         QVERIFY2(heard > 1.0 && heard < 6, qPrintable(QString::number(heard)));
         QVERIFY(!QFile::exists(dir + "/output.wav")); // aloud: no file
 
+        // Files after the first are read after it; those that cannot be are each named, and
+        // the rest is read all the same.
+        Write(dir + "/more.txt", "And a second note after it.");
+        QTest::qWait(200);
+        rec.Poll();
+        rec.Clear();
+        r = Nurva(
+            {"/tts", dir + "/note.txt", dir + "/missing.txt", "-s", "220", dir, dir + "/more.txt"},
+            dir);
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains("The file " + dir + "/missing.txt does not exist.") &&
+                     r.err.contains(dir + " is not a regular file"),
+                 qPrintable(r.err));
+        QTest::qWait(200);
+        rec.Poll();
+        QVERIFY(rec.FirstLoud() != SIZE_MAX);
+        const double both = double(rec.LastLoud() - rec.FirstLoud()) / rec.kRate;
+        QVERIFY2(both > heard + 1.0, qPrintable(QString("%1 s after %2 s").arg(both).arg(heard)));
+
         // No sound server at all: a clear message and a failure, at once.
         auto env = QProcessEnvironment::systemEnvironment();
         env.insert("PULSE_SERVER", "unix:" + dir + "/no-such-server");
@@ -571,6 +597,40 @@ private slots:
         QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::System).size(), 1); // only the pipe
     }
 
+    // What the encoder would take for raw samples (and turn into noise, or into an empty WAV
+    // file, ending as if all went well) is refused before it runs; a decoding that found no
+    // sound fails. Nothing is written either way.
+    void refusesWhatIsNoSound() {
+        QString dir = NewFolder();
+        Write(dir + "/notes.wav", "The time now is eight.\r\n");
+        Write(dir + "/empty.wav", {});
+        QByteArray noise;
+        for (int i = 0; i < 20000; ++i)
+            noise += char((i * 7919 + i / 13) & 0xFF);
+        Write(dir + "/noise.mp3", noise);
+        QProcess sox;
+        sox.start("sox", {"-n", "-r", "22050", "-b", "16", "-t", "wav", dir + "/sound.mp3", "synth",
+                          "0.5", "sine", "440"});
+        QVERIFY(sox.waitForFinished(30000) && sox.exitCode() == 0);
+        // One frame header of MPEG audio, then text: the decoder finds no sound in it.
+        Write(dir + "/frame.mp3",
+              QByteArray("\xFF\xFB\x90\x64", 4) +
+                  QByteArray("not an mp3 frame at all ").repeated(18).left(413));
+        const QStringList before = QDir(dir).entryList(QDir::Files | QDir::Hidden);
+        const QList<QPair<QStringList, QString>> cases = {
+            {{"/wtm", "notes.wav"}, "(it is no sound file)"},
+            {{"/wtm", "empty.wav", "out.mp3"}, "(it is empty)"},
+            {{"/mtw", "noise.mp3"}, "(it holds no MPEG audio)"},
+            {{"/mtw", "sound.mp3"}, "(it holds no MPEG audio)"},
+            {{"/mtw", "frame.mp3"}, "found no sound it could decode in frame.mp3"}};
+        for (const auto& [job, why] : cases) {
+            Run r = Nurva(job, dir);
+            QCOMPARE(r.code, 1);
+            QVERIFY2(r.err.contains(why), qPrintable(job.join(' ') + ": " + r.err));
+            QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), before);
+        }
+    }
+
     // Fault family 4: every encoding the window reads, the command line reads too.
     void readsTheWindowsEncodings() {
         const QString corpus = qEnvironmentVariable("NURVA_CORPUS");
@@ -666,6 +726,11 @@ private slots:
         QCOMPARE(sh("\"$1\" /ttm \"$(printf 'caf\\351.txt')\" \"$(printf 'f\\351/t\\351.mp3')\""),
                  0);
         QVERIFY(exists("f\xe9/t\xe9.mp3"));
+
+        // A character beyond U+FFFF whose second half looks like an escaped byte (U+1F480).
+        Write(dir + QString::fromUtf8("/\U0001F480.txt"), "A skull.");
+        QCOMPARE(Nurva({"/ttw", QString::fromUtf8("\U0001F480.txt"), "-w", "256"}, dir).code, 0);
+        QVERIFY(exists("\xf0\x9f\x92\x80.wav"));
 
         Write(dir + "/-s.txt", "A name like a switch.");
         QCOMPARE(Nurva({"/ttw", "-s.txt", "-w", "256"}, dir).code, 0);

@@ -46,17 +46,22 @@ class TestAlarmDesktop : public QObject {
     PulseTestServer FServer;
     MonitorRecorder FMonitor;
     QTemporaryDir FDir;
-    QString FApp, FFakeTime;
+    QString FApp, FFakeTime, FClockFile;
     QProcess FProgram;
     qint64 FStarted = 0;
 
-    // Starts the program with these settings, its clock showing `start` from now on.
+    // Starts the program with these settings (none: with the config.ini it left), its clock
+    // showing `start` from now on. The clock is an offset in a file that libfaketime reads
+    // again every second, so that the test can move it while the program runs.
     void Start(const QDateTime& start, const std::function<void()>& tweak) {
-        LoadDefaultSettings(FApp);
-        Settings.Greeting = false;
-        Settings.Tray = false;
-        tweak();
-        SaveSettings(FApp);
+        if (tweak) {
+            LoadDefaultSettings(FApp);
+            Settings.Greeting = false;
+            Settings.Tray = false;
+            tweak();
+            SaveSettings(FApp);
+        }
+        SetClock(start);
         FMonitor.Poll();
         FProgram.setWorkingDirectory(FApp);
         FProgram.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -65,7 +70,8 @@ class TestAlarmDesktop : public QObject {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "xcb"); // on the test's X desktop, where its boxes show
         env.insert("LD_PRELOAD", FFakeTime);
-        env.insert("FAKETIME", start.toString("@yyyy-MM-dd HH:mm:ss"));
+        env.insert("FAKETIME_TIMESTAMP_FILE", FClockFile);
+        env.insert("FAKETIME_CACHE_DURATION", "1");
         env.insert("FAKETIME_DONT_FAKE_MONOTONIC", "1");
         // A sanitized build would refuse a library preloaded before its runtime.
         env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
@@ -73,6 +79,13 @@ class TestAlarmDesktop : public QObject {
         FProgram.start(FApp + "nurva", {});
         FStarted = NowMs();
         QVERIFY(FProgram.waitForStarted(5000));
+    }
+
+    // From now on the program's clock shows `at` (within the second libfaketime caches it).
+    void SetClock(const QDateTime& at) {
+        const qint64 ms = at.toMSecsSinceEpoch() - QDateTime::currentMSecsSinceEpoch();
+        WriteBytes(FClockFile, (ms < 0 ? QByteArray() : QByteArray("+")) +
+                                   QByteArray::number(double(ms) / 1000, 'f', 3) + "\n");
     }
 
     void Stop() {
@@ -105,11 +118,36 @@ class TestAlarmDesktop : public QObject {
         return crossings / 2.0 / (double(b - a) / MonitorRecorder::kRate);
     }
 
-    static bool BoxShown() {
+    // How long the sound heard first after `fromMs` lasts, pauses of less than a second
+    // within it included; 0 when none is heard by `toMs`.
+    double SoundSeconds(qint64 fromMs, qint64 toMs) {
+        const qint64 first = Heard(fromMs, toMs);
+        if (first < 0)
+            return 0;
+        const std::size_t gap = MonitorRecorder::kRate;
+        std::size_t last = FMonitor.IndexAt(first), looked = last;
+        for (const qint64 end = NowMs() + 15000; NowMs() < end;) {
+            WaitFor([] { return false; }, 200);
+            FMonitor.Poll();
+            const auto& samples = FMonitor.Samples();
+            for (; looked < samples.size() && looked < last + gap; ++looked)
+                if (std::abs(samples[looked]) > 300)
+                    last = looked;
+            if (looked >= last + gap)
+                break; // a second of silence: it has ended
+        }
+        return double(FMonitor.TimeOf(last) - first) / 1000;
+    }
+
+    static int BoxesShown() {
         QProcess x;
         x.start("xdotool", {"search", "--onlyvisible", "--name", "^Nurva$"});
-        return x.waitForFinished(5000) && x.exitCode() == 0 && !x.readAllStandardOutput().isEmpty();
+        if (!x.waitForFinished(5000) || x.exitCode() != 0)
+            return 0;
+        return int(x.readAllStandardOutput().trimmed().split('\n').size());
     }
+
+    static bool BoxShown() { return BoxesShown() > 0; }
 
 private slots:
     void initTestCase() {
@@ -120,6 +158,7 @@ private slots:
                 FFakeTime = lib.filePath() + "/faketime/libfaketimeMT.so.1";
         QVERIFY2(!FFakeTime.isEmpty(), "libfaketime is missing (scripts/setup)");
         FApp = FDir.path() + "/program/";
+        FClockFile = FDir.path() + "/clock";
         QVERIFY(QProcess::execute("cp",
                                   {"-r", qEnvironmentVariable("NURVA_APPDIR") + "/.", FApp}) == 0);
         QVERIFY2(FServer.Start(), qPrintable(FServer.Error()));
@@ -128,31 +167,68 @@ private slots:
 
     void cleanup() { Stop(); }
 
-    // Started 8 s before 08:30, with the alarm every minute and a reminder at 08:30:20: the
-    // time is heard at 08:30:00, nothing until 08:30:20, then the reminder and its box.
-    void alarmAndReminderHeard() {
+    // Started 8 s before 08:30, with the alarm every quarter of an hour and two reminders at
+    // 08:30:00: the time is heard first, then both reminders, in one reading longer than the
+    // same reminders alone at 08:30:12, which shows the second box. The clock jumps ahead past
+    // 08:40:00: that reminder is heard, late; put back before it, it is not heard again. Both
+    // reminders of 08:30:00 are still in config.ini after the exit, and after the next run.
+    void alarmAndRemindersHeard() {
         const QDateTime start(Day, QTime(8, 29, 52));
+        const QString due = desktop::ReminderKey(start.addSecs(8));
+        const QStringList both = {due + "=Go.", due + "=Now."};
         Start(start, [&] {
             Settings.Alarm = true;
-            Settings.AlarmInterval = 1;
+            Settings.AlarmInterval = 15;
             Settings.Reminder = true;
             Settings.ReminderMsgBox = true;
-            ReminderList = {desktop::ReminderKey(start.addSecs(28)) + "=Time for the reminder"};
+            ReminderList = both;
+            ReminderList << desktop::ReminderKey(start.addSecs(20)) + "=Go. Now."
+                         << desktop::ReminderKey(start.addSecs(608)) + "=Jumped over.";
         });
-        const qint64 alarmAt = FStarted + 8000, reminderAt = FStarted + 28000;
+        const qint64 alarmAt = FStarted + 8000, aloneAt = FStarted + 20000;
         const qint64 early = Heard(FStarted + 500, alarmAt - 300);
         QVERIFY2(early < 0,
                  qPrintable(QString("sound %1 ms after the start").arg(early - FStarted)));
-        const qint64 alarm = Heard(alarmAt - 300, alarmAt + 3000);
-        QVERIFY2(alarm > 0, "the alarm was not heard at 08:30:00");
-        const qint64 quiet = Heard(alarmAt + 6000, reminderAt - 300);
-        QVERIFY2(quiet < 0, "sound between the alarm and the reminder");
-        QVERIFY(!BoxShown());
-        const qint64 reminder = Heard(reminderAt - 300, reminderAt + 3000);
-        QVERIFY2(reminder > 0, "the reminder was not heard at 08:30:20");
-        qInfo("alarm heard %lld ms after 08:30:00, reminder %lld ms after 08:30:20",
-              alarm - alarmAt, reminder - reminderAt);
-        QVERIFY(WaitFor([] { return BoxShown(); }, 5000));
+        const double together = SoundSeconds(alarmAt - 300, alarmAt + 3000);
+        QVERIFY2(together > 0, "nothing was heard at 08:30:00");
+        QVERIFY(Heard(alarmAt + 7000, aloneAt - 300) < 0);
+        QCOMPARE(BoxesShown(), 1);
+        const double alone = SoundSeconds(aloneAt - 300, aloneAt + 3000);
+        QVERIFY2(alone > 0, "the reminder was not heard at 08:30:12");
+        qInfo("08:30:00: %.2f s heard (the time and two reminders); 08:30:12: %.2f s (the same "
+              "reminders alone)",
+              together, alone);
+        QVERIFY2(together > alone + 1.0, "the time was not heard before the reminders");
+        QVERIFY(WaitFor([] { return BoxesShown() == 2; }, 5000));
+
+        const qint64 jumped = NowMs();
+        SetClock(QDateTime(Day, QTime(8, 41, 20)));
+        const qint64 late = Heard(jumped, jumped + 4000);
+        QVERIFY2(late > 0, "the reminder the clock jumped over was not heard");
+        qInfo("the reminder jumped over heard %lld ms after the jump", late - jumped);
+        QVERIFY(WaitFor([] { return BoxesShown() == 3; }, 5000));
+        SoundSeconds(late - 100, late + 100); // its reading ends
+        const qint64 back = NowMs();
+        SetClock(QDateTime(Day, QTime(8, 39, 58)));
+        const qint64 again = Heard(back + 300, back + 4800);
+        QVERIFY2(again < 0, qPrintable(QString("sound %1 ms after the clock was put back before "
+                                               "a reminder that had fired")
+                                           .arg(again - back)));
+        QCOMPARE(BoxesShown(), 3);
+
+        auto stored = [&] {
+            LoadSettings(FApp);
+            return QStringList(ReminderList.mid(0, 2));
+        };
+        Stop();
+        QCOMPARE(stored(), both);
+        Start(start, {});
+        QProcess shown;
+        shown.start("xdotool", {"search", "--sync", "--onlyvisible", "--name",
+                                "^PARLOVA Text To Speech Reader$"});
+        QVERIFY(shown.waitForFinished(15000) && shown.exitCode() == 0);
+        Stop();
+        QCOMPARE(stored(), both);
     }
 
     // A sound alarm plays its file at the program's own output; a missing file plays the

@@ -175,6 +175,70 @@ private slots:
         QVERIFY(!desktop::ReminderPass(s, list, At(now)));
     }
 
+    // Tick after tick: a reminder fires at its second; one the clock jumped over (or the
+    // machine slept through) fires at the next look, once, saying it is late, also after days;
+    // a clock put back fires none again, but a reminder added meanwhile still fires; what came
+    // due while the reminders were off stays in the past.
+    void schedule() {
+        const TSettings s = Defaults();
+        const QDateTime start = At(QTime(8, 0));
+        auto key = [&](int seconds) { return desktop::ReminderKey(start.addSecs(seconds)); };
+        QStringList list = {key(2) + "=on time",
+                            key(600) + "=jumped over",
+                            key(600) + "=too",
+                            key(7200) + "=after the sleep",
+                            key(3 * 86400) + "=days later",
+                            "not a reminder",
+                            key(5) + "=never fires again"};
+        desktop::TReminderSchedule schedule;
+        QStringList heard, shown;
+        auto tick = [&](int seconds) {
+            const std::optional<TAlarmAction> a =
+                schedule.Pass(s, list, start.addSecs(seconds).addMSecs(500));
+            if (a) {
+                heard << a->Text;
+                shown << a->Box.value_or(QString());
+            }
+            return a.has_value();
+        };
+        for (int t = 0; t <= 6; ++t)
+            tick(t);
+        QCOMPARE(heard, QStringList({"on time", "never fires again"}));
+        QCOMPARE(shown.first(), key(2) + "\r\n\r\non time");
+        heard.clear(), shown.clear();
+
+        QVERIFY(tick(900)); // the clock jumps 15 minutes ahead
+        QCOMPARE(heard, QStringList{"Late reminder, due at " + key(600) + ": jumped over\r\ntoo"});
+        QCOMPARE(shown, QStringList{key(600) + " (late)\r\n\r\njumped over\r\ntoo"});
+        QVERIFY(!tick(901));
+
+        // Put back before the first reminders: none fires again, but one written meanwhile for
+        // a moment in that stretch does.
+        QVERIFY(!tick(1));
+        list << key(4) + "=written after the clock went back";
+        for (int t = 2; t <= 700; ++t)
+            if (tick(t))
+                QCOMPARE(t, 4);
+        QCOMPARE(heard.last(), QString("written after the clock went back"));
+
+        // A sleep of hours, then one of days: each fires once, late, in its moment's order.
+        heard.clear();
+        QVERIFY(tick(4 * 3600));
+        QVERIFY(tick(4 * 86400));
+        QCOMPARE(heard, QStringList({"Late reminder, due at " + key(7200) + ": after the sleep",
+                                     "Late reminder, due at " + key(3 * 86400) + ": days later"}));
+
+        // Off, then on again: what came due meanwhile is not made up for.
+        TSettings off = s;
+        off.Reminder = false;
+        list << key(5 * 86400) + "=while off";
+        QVERIFY(!schedule.Pass(off, list, start.addSecs(5 * 86400 + 10)));
+        QVERIFY(!tick(5 * 86400 + 11));
+        schedule.Pass(s, list, start.addSecs(5 * 86400 - 10));
+        schedule.Restart();
+        QVERIFY(!tick(5 * 86400 + 100));
+    }
+
     // The key's form in the locales the test runs under: the regional short date and long time,
     // never a time zone.
     void keyForm() {

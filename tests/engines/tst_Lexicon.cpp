@@ -3,6 +3,7 @@
 #include "Engines.h"
 #include "KoUtils.h"
 #include "Lexicon.h"
+#include "MessageCapture.h"
 #include "TestSupport.h"
 #include "WordPositions.h"
 
@@ -67,28 +68,41 @@ private slots:
 
     void fileKeepsWhatItCannotRead() {
         Lexicon lexicon;
-        QStringList problems;
-        lexicon.Parse("# mine\nNurva\tNerva\nNASA\tnasa\tcase\ning\tX\tpart, case\r\n\n"
-                      "no tab here\n\tempty word\nGNU\t[[gn'u:\nBad\tx\tloud\n",
-                      &problems);
-        std::vector<LexiconEntry> want = {
-            {"Nurva", "Nerva"}, {"NASA", "nasa", true, true}, {"ing", "X", false, true}};
+        const QByteArray file = "# mine\nNurva\tNerva\nNASA\tnasa\tcase\ning\tX\tpart, case\r\n\n"
+                                "no tab here\n\tempty word\nGNU\t[[gn'u:\nBad\tx\tloud\n"
+                                "caf\xE9\tcafay\n# caf\xE9\nlast\tline without an end";
+        lexicon.Parse(file);
+        std::vector<LexiconEntry> want = {{"Nurva", "Nerva"},
+                                          {"NASA", "nasa", true, true},
+                                          {"ing", "X", false, true},
+                                          {QString::fromUtf8("caf\u00E9"), "cafay"},
+                                          {"last", "line without an end"}};
         QVERIFY(lexicon.Entries == want);
-        QCOMPARE(problems.size(), 4);
+        const QStringList problems = lexicon.Problems();
+        QCOMPARE(problems.size(), 5);
         QVERIFY(problems[0].startsWith("line 6: no tab"));
         QVERIFY(problems[3].contains("unknown option \"loud\""));
+        // A line that is not UTF-8 is read as the program reads its other text files, and the
+        // user is told so in a whole sentence; a comment's bytes do not matter.
+        QCOMPARE(problems[4], QString("line 10: not UTF-8 text, so it was read as Windows-1252"));
+        // What the reader refused is there to be seen and mended.
+        QCOMPARE(lexicon.Lines[6].Kind, engines::LexiconLine::Refused);
+        QVERIFY(lexicon.Lines[6].Fields == (LexiconEntry{"", "empty word"}));
 
-        // Written back, nothing is lost, and read again it is the same lexicon.
+        // Written back, every byte is where it was, and read again it is the same lexicon.
+        QCOMPARE(lexicon.ToBytes(), file);
         QString path = FDir.filePath("roundtrip.txt");
         QString error;
         QVERIFY(lexicon.Save(path, &error));
+        QCOMPARE(ReadBytes(path), file);
         Lexicon again;
-        QVERIFY(again.Load(path, nullptr, &error));
-        QVERIFY(again.Entries == want && again.Kept == lexicon.Kept);
+        QStringList read;
+        QVERIFY(again.Load(path, &read, &error));
+        QVERIFY(again.Entries == want && read == problems);
 
         // A missing file is an empty lexicon; one that cannot be read says why.
-        QVERIFY(again.Load(FDir.filePath("none.txt"), &problems, &error) && again.Entries.empty());
-        QVERIFY(!again.Load(FDir.path(), &problems, &error) && !error.isEmpty());
+        QVERIFY(again.Load(FDir.filePath("none.txt"), &read, &error) && again.Entries.empty());
+        QVERIFY(!again.Load(FDir.path(), &read, &error) && !error.isEmpty());
     }
 
     void matchesWholeWordsAndCase() {
@@ -113,6 +127,27 @@ private slots:
         // Text that is not UTF-8 is spoken as it is.
         QCOMPARE(Applied(lexicon, "Nurva \xff").first.toUtf8(),
                  QByteArray("Nurva ") + QString::fromUtf8("\xff").toUtf8());
+
+        // Two entries for one word: the one that matches the case wins where it matches;
+        // of two that match any case, the first in the file.
+        Lexicon cased = *Of({{"WHO", "W H O", true, true}, {"who", "hoo"}, {"Who", "never"}});
+        QCOMPARE(Applied(cased, "WHO who Who? wHo").first, QString("W H O hoo hoo? hoo"));
+        Lexicon lower = *Of({{"who", "first"}, {"WHO", "second"}});
+        QCOMPARE(Applied(lower, "WHO who").first, QString("first first"));
+        // Letters beyond the first plane, and letters whose case differs in their bytes.
+        Lexicon wide = *Of({{QString::fromUtf8("\U0001D49C\u00C9t\u00C9"), "summer"}});
+        QCOMPARE(Applied(wide, "\U0001D49C\u00E9t\u00E9 \U0001D49C\u00C9t").first,
+                 QString::fromUtf8("summer \U0001D49C\u00C9t"));
+
+        // Among tens of thousands of entries the same words are found, and only they.
+        std::vector<LexiconEntry> many = lexicon.Entries;
+        for (int i = 0; i < 30000; ++i)
+            many.push_back({QString("nurv%1a").arg(i, 0, 36), "x"});
+        many.push_back({"Yor", "X", false, false});
+        auto [bigText, bigWords] =
+            Applied(*Of(many), "New York singing, New Yorker. C++ (C++)! nurvZa nurvzzzza");
+        QCOMPARE(bigText, QString("Noo Yawk sXX, Gnu Xker. see plus plus (see plus plus)! "
+                                  "x nurvzzzza"));
     }
 
     void changesWhatIsSpokenAndKeepsWordPositions() {
@@ -164,6 +199,55 @@ private slots:
         QVERIFY(w.valid && Rms(w.samples) > 0.02);
         QDir(path).removeRecursively();
         QVERIFY(engines::ReloadLexicon().isEmpty()); // no file: nothing to tell
+    }
+
+    void aFileChangedOnDiskIsReadAgainAndItsFaultsToldOnce() {
+        const QString path = engines::LexiconPath();
+        WriteBytes(path, "# mine\n");
+        // One voice bound, as the program binds it at start, reads the file then.
+        Binding reader;
+        auto speak = [&](const std::string& text) {
+            return reader.SpeakToWav(text, FDir.filePath(QString("out%1.wav").arg(++FCount)));
+        };
+        Wav plain = speak("Nurva reads.");
+        Wav direct = speak("international organisation reads.");
+        // The user adds an entry by hand while the program runs: it is heard at once.
+        WriteBytes(path, "# mine\nNurva\tinternational organisation\n");
+        Wav changed = speak("Nurva reads.");
+        QVERIFY(plain.valid && direct.valid && changed.valid);
+        QVERIFY2(std::abs(changed.seconds() - direct.seconds()) < direct.seconds() * 0.1,
+                 qPrintable(QString("%1 vs %2").arg(changed.seconds()).arg(direct.seconds())));
+
+        // A faulty line added by hand is told once, with how to mend it; another fault later
+        // is told alone.
+        Messages told;
+        WriteBytes(path, "# mine\nNurva\tinternational organisation\nno tab one\n");
+        QVERIFY(speak("Nurva reads.").valid);
+        QVERIFY(WaitFor([&] { return told.texts.size() == 1; }, 5000));
+        QVERIFY2(told.texts[0].contains("line 3: no tab") &&
+                     told.texts[0].contains("Pronunciation Manager"),
+                 qPrintable(told.texts[0]));
+        QVERIFY(speak("Nurva reads.").valid);
+        WriteBytes(path, "# mine\nNurva\tinternational organisation\nno tab one\nno tab two\n");
+        QVERIFY(speak("Nurva reads.").valid);
+        QVERIFY(WaitFor([&] { return told.texts.size() == 2; }, 5000));
+        QVERIFY(told.texts[1].contains("line 4: no tab") && !told.texts[1].contains("line 3"));
+
+        // Faults the user has seen in the lexicon dialog are not told when the program starts
+        // and reads the file; new ones are.
+        WriteBytes(path, "Nurva\tx\nseen in the dialog\n");
+        Lexicon shown;
+        QString error;
+        QVERIFY(shown.Load(path, nullptr, &error));
+        engines::MarkLexiconFaultsSeen(shown);
+        QCOMPARE(engines::ReloadLexicon(), QString());
+        WriteBytes(path, "Nurva\tx\nseen in the dialog\nnot seen yet\n");
+        const QString message = engines::ReloadLexicon();
+        QVERIFY2(message.contains("line 3: no tab") && !message.contains("line 2"),
+                 qPrintable(message));
+        QFile::remove(path);
+        engines::ReloadLexicon();
+        QVERIFY(told.texts.size() == 2);
     }
 
     void savingReplacesTheFileWholeOrNotAtAll() {

@@ -2,7 +2,11 @@
 // where no window manager takes a move or resize, so the window does it itself).
 #include "KoForm.h"
 
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
+#include <QVBoxLayout>
 #include <QtTest>
 
 using namespace koframe;
@@ -144,6 +148,24 @@ private slots:
         QCOMPARE(DraggedGeometry(HTRIGHT, start, {5, 99}, min), QRect(100, 100, 405, 300));
         QCOMPARE(EdgesOf(HTTOPRIGHT), Qt::TopEdge | Qt::RightEdge);
         QCOMPARE(EdgesOf(HTCAPTION), Qt::Edges());
+    }
+
+    // A stored geometry of any values lands on the screens: sizes between the frame's minimum
+    // and the largest screen, a window off the screens moved onto the one it overlaps most
+    // (the first when none), one on them left where it is, also across two screens.
+    void fittedToScreens() {
+        const QList<QRect> two = {QRect(0, 0, 1280, 800), QRect(1280, 0, 1920, 1080)};
+        const QSize min(340, 120);
+        QCOMPARE(FitToScreens(100, 50, 603, 402, min, two), QRect(100, 50, 603, 402));
+        QCOMPARE(FitToScreens(1000, 100, 600, 400, min, two), QRect(1000, 100, 600, 400));
+        QCOMPARE(FitToScreens(0x7fffffff, 10, 2147483647, -5, min, two), QRect(0, 10, 1920, 120));
+        QCOMPARE(FitToScreens(-5000, -5000, 603, 402, min, two), QRect(0, 0, 603, 402));
+        QCOMPARE(FitToScreens(2900, 700, 603, 402, min, two), QRect(2597, 678, 603, 402));
+        QCOMPARE(FitToScreens(1000, 700, 603, 402, min, two), QRect(1280, 678, 603, 402));
+        QCOMPARE(FitToScreens(10, 10, 1920, 1080, min, {QRect(0, 0, 1280, 800)}),
+                 QRect(0, 0, 1280, 800));
+        QCOMPARE(FitToScreens(1LL << 40, -(1LL << 40), 5, 5, min, {}),
+                 QRect((1 << 24) - 1, -(1 << 24) + 1, 340, 120));
     }
 
     void captionButtonStates() {
@@ -313,6 +335,44 @@ private slots:
         QCOMPARE(dialog.geometry(), start);
         Drag(dialog.ImageKoTopLeft, {2, 2}, {25, 15});
         QCOMPARE(dialog.geometry(), start.translated(25, 15));
+    }
+
+    // Shown modally, a frame window answers the keys of a dialog; the main window does not.
+    void dialogKeys() {
+        TDialogLike dialog;
+        auto* edit = new QLineEdit(dialog.PanelKoClient);
+        auto* other = new QPushButton("Other", dialog.PanelKoClient);
+        auto* ok = new QPushButton("OK", dialog.PanelKoClient);
+        ok->setDefault(true);
+        auto* layout = new QVBoxLayout(dialog.PanelKoClient);
+        for (QWidget* w :
+             {static_cast<QWidget*>(edit), static_cast<QWidget*>(other), static_cast<QWidget*>(ok)})
+            layout->addWidget(w);
+        QStringList pressed;
+        connect(ok, &QPushButton::clicked, [&] { pressed << "OK"; });
+        connect(other, &QPushButton::clicked, [&] { pressed << "Other"; });
+        bool closedByEscape = false;
+        QTimer::singleShot(0, [&] {
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key_Return); // the default button
+            other->setFocus();
+            QTest::keyClick(other, Qt::Key_Enter, Qt::KeypadModifier); // the focused one
+            ok->setEnabled(false);
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key_Return); // a disabled default does nothing
+            QTest::keyClick(edit, Qt::Key_Escape);
+            closedByEscape = !dialog.isVisible();
+            if (!closedByEscape)
+                dialog.close();
+        });
+        dialog.ShowModal();
+        QCOMPARE(pressed, QStringList({"OK", "Other"}));
+        QVERIFY(closedByEscape);
+
+        TMainLike main;
+        main.show();
+        QTest::keyClick(&main, Qt::Key_Escape);
+        QVERIFY(main.isVisible());
     }
 
     void dragsWithoutWindowManager() {

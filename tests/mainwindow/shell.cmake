@@ -4,7 +4,7 @@ nurva_add_test(tst_Converter SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_Converter.cpp
 # The real program on a real desktop: moved, resized, closed by SIGTERM, started twice.
 add_test(NAME desktop_Converter COMMAND ${CMAKE_CURRENT_LIST_DIR}/desktop-shell ${NURVA_APPDIR})
 set_tests_properties(desktop_Converter PROPERTIES TIMEOUT 180 LABELS desktop
-  ENVIRONMENT "NURVA_SCRIPTS=${NURVA_TEST_SCRIPTS};QT_QPA_PLATFORM=xcb")
+  ENVIRONMENT "NURVA_SCRIPTS=${NURVA_TEST_SCRIPTS};QT_QPA_PLATFORM=xcb;${NURVA_TEST_ENGINES}")
 
 nurva_add_test(tst_ConverterServices SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_ConverterServices.cpp
   LIBS nurva_mainwindow nurva_platformfake)
@@ -13,10 +13,14 @@ nurva_add_test(tst_ConverterServices SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_Conve
 pkg_check_modules(XCB_TEST REQUIRED IMPORTED_TARGET xcb xcb-keysyms)
 nurva_add_desktop_test(desktop_Hotkeys tst_HotkeysDesktop
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_HotkeysDesktop.cpp
-  LIBS nurva_mainwindow nurva_platform_x11 nurva_platformfake PkgConfig::XCB_TEST TIMEOUT 120)
+  LIBS nurva_mainwindow nurva_platform_x11 nurva_platformfake PkgConfig::XCB_TEST TIMEOUT 120
+  ENV NURVA_APPDIR=${NURVA_APPDIR})
+add_dependencies(tst_HotkeysDesktop nurva)
 
 # The tray with a real tray host and without one; the media controls on a private session bus.
 nurva_add_desktop_test(desktop_Tray tst_TrayDesktop
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_TrayDesktop.cpp
   LIBS nurva_mainwindow nurva_audiomonitor LABELS sound TIMEOUT 180
+  ENV NURVA_APPDIR=${NURVA_APPDIR}
   WRAP dbus-run-session --)
+add_dependencies(tst_TrayDesktop nurva)

@@ -111,6 +111,37 @@ private slots:
         QVERIFY(m.texts.isEmpty());
     }
 
+    // The alarm and two reminders of the same second: one reading, the time first, then both
+    // reminders; the alarm's box and one box with both reminders.
+    void alarmAndRemindersInOneSecond() {
+        const QDateTime due(Day, QTime(10, 0, 0));
+        auto w = Window([&] {
+            Settings.Alarm = true;
+            Settings.AlarmMsgBox = true;
+            Settings.Reminder = true;
+            Settings.ReminderMsgBox = true;
+            ReminderList = {desktop::ReminderKey(due) + "=Call home",
+                            desktop::ReminderKey(due) + "=Water the plants"};
+        });
+        auto clock = std::make_shared<TTestClock>();
+        clock->Time = due.addMSecs(500);
+        w->AandRClock = clock;
+        QStringList shown;
+        KoUtils::SetMessageBoxHandler([&](const QString& text, const QString&, int) {
+            shown << text;
+            return 1;
+        });
+        const int before = TextsSpoken();
+        w->TimerAandRTimer();
+        QVERIFY(testsupport::WaitFor([&] { return shown.size() == 2; }, 5000));
+        KoUtils::SetMessageBoxHandler(nullptr);
+        const QString time = "The time now is " + desktop::LongTimeText(due.time()) + " ";
+        QCOMPARE(TextsSpoken(), before + 1);
+        QCOMPARE(LastSpoken(), time + "\r\nCall home\r\nWater the plants\r\n");
+        QCOMPARE(shown, QStringList({time, desktop::ReminderKey(due) +
+                                               "\r\n\r\nCall home\r\nWater the plants"}));
+    }
+
     // While an alarm's box is open, the ticks go on: a reminder due meanwhile is read aloud and
     // opens its box over the first.
     void boxesLeaveTheTimerRunning() {

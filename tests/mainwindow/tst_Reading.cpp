@@ -410,6 +410,60 @@ private slots:
         QCOMPARE(w->TrayTipText(), QString("story | NURVA [Stopped]"));
     }
 
+    // The chosen voice is stored by its name beside its number, and found by the name when
+    // voices come and go; a file with the number alone counts the first engine's voices.
+    void storedVoiceFollowsItsName() {
+        CurrentScript().modeNames = {"Alpha Male", "Beta Female", "Gamma"};
+        {
+            auto w = Window({{"a.txt", "a"}});
+            w->ComboBoxExEngines->setCurrentIndex(2);
+            emit w->ComboBoxExEngines->activated(2);
+            QCOMPARE(Settings.EngineName, QString("Gamma"));
+            QCOMPARE(Settings.EngineIndex, 2);
+        } // saved as the window closes
+        CurrentScript().modeNames = {"New One", "Alpha Male", "Beta Female", "Gamma"};
+        {
+            auto w = Window({{"a.txt", "a"}}, [this] { LoadSettings(App()); });
+            QCOMPARE(w->ComboBoxExEngines->currentIndex(), 3);
+            QCOMPARE(Settings.EngineIndex, 3); // the number follows, for older readers
+            w->ActionTTSExecute();
+            QCOMPARE(Last()->modeIndex, 3);
+            EngineStops();
+        }
+        {
+            auto w = Window({{"a.txt", "a"}}, [] {
+                Settings.EngineName.clear();
+                Settings.EngineIndex = 2;
+            });
+            QCOMPARE(Settings.EngineName, QString("Beta Female"));
+        }
+        // A name that is gone: the first voice.
+        auto w = Window({{"a.txt", "a"}}, [] { Settings.EngineName = "Omega"; });
+        QCOMPARE(w->ComboBoxExEngines->currentIndex(), 0);
+        QCOMPARE(Settings.EngineName, QString("New One"));
+    }
+
+    // A voice that plays on a sound output of its own reads aloud, and refuses to convert.
+    void voiceThatPlaysItselfDoesNotConvert() {
+        CurrentScript().modeNames = {"Alpha Male", "Service Voice"};
+        CurrentScript().playItself = {"Service Voice"};
+        auto w = Window({{"a.txt", "some text"}}, [] { Settings.EngineName = "Service Voice"; });
+        Messages messages;
+        for (auto convert : {&TFormCvt::ActionTTWExecute, &TFormCvt::ActionTTMExecute}) {
+            const std::size_t texts = CurrentLog().texts.size();
+            ((*w).*convert)();
+            QCOMPARE(CurrentLog().texts.size(), texts);
+            QVERIFY(!messages.texts.isEmpty());
+            QVERIFY2(messages.texts.last().contains("not into a WAV or MP3 file"),
+                     qPrintable(messages.texts.last()));
+            QVERIFY(w->ActionTTS->isEnabled());
+        }
+        QVERIFY(QDir(App() + "wav").entryList(QDir::Files).isEmpty());
+        w->ActionTTSExecute();
+        QCOMPARE(Last()->modeIndex, 1);
+        EngineStops();
+    }
+
     void voiceListAndImages() {
         CurrentScript().modeNames = {"Alpha Male",   "Beta Female", "Mike",           "Mary Jane",
                                      "RoboSoft Six", "Gamma",       "Female and Male"};

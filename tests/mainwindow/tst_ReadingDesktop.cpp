@@ -166,6 +166,30 @@ private slots:
             qPrintable(QString("%1 s, expected %2 s").arg(SoundingSeconds(wav)).arg(expected)));
     }
 
+    // A default folder the files cannot be written into: the conversion says which file and
+    // why, in the system's words, and leaves the window ready.
+    void failedWritesSayWhy() {
+        Messages m;
+        WriteBytes(App() + "not a folder", "a file");
+        auto w = Window({{"story.txt", "Words to keep."}}, [&] {
+            Settings.DefWavPath = App() + "not a folder/wav/";
+            Settings.DefMp3Path = App() + "missing/mp3/";
+        });
+        w->ActionTTWExecute();
+        QVERIFY(WaitFor([&] { return Idle(*w) && !m.texts.isEmpty(); }, 30000));
+        QCOMPARE(m.texts.size(), 1);
+        QVERIFY2(m.texts[0].contains(App() + "not a folder/wav/story.wav") &&
+                     m.texts[0].contains("Not a directory"),
+                 qPrintable(m.texts[0]));
+        w->ActionTTMExecute();
+        QVERIFY(WaitFor([&] { return Idle(*w) && m.texts.size() > 1; }, 30000));
+        QCOMPARE(m.texts.size(), 2);
+        QVERIFY2(m.texts[1].contains(App() + "missing/mp3/story.mp3") &&
+                     m.texts[1].contains("No such file or directory"),
+                 qPrintable(m.texts[1]));
+        QVERIFY(w->ActionTTS->isEnabled());
+    }
+
     // While a paragraph with accented words is heard, the editor's selection stands on the
     // first letter of a word, moves forward, and reaches the words after the accented ones.
     void selectionFollowsHeardWords() {

@@ -1,6 +1,8 @@
 // The tray for real: a tray host (trayer) on a private X desktop, clicks from xdotool, the
 // window manager minimising the window; the desktop's media controls through playerctl on a
-// private session bus, heard on a private sound server.
+// private session bus, heard on a private sound server. The program itself, started as the
+// user starts it, ends with Exit from every state and only then.
+#include "AlarmLogic.h"
 #include "AudioMonitor.h"
 #include "Converter.h"
 #include "Engines.h"
@@ -11,9 +13,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
+#include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QSlider>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -41,6 +47,93 @@ void Click(QPoint at, const QStringList& click) {
     Run("xdotool",
         QStringList{"mousemove", QString::number(at.x()), QString::number(at.y())} + click);
 }
+
+struct TWindow {
+    QString Id;
+    QRect Geometry;
+};
+
+// The visible windows whose name (or class name) matches `name`, a regular expression.
+QList<TWindow> Windows(const QString& name, const QString& by = "--name") {
+    QList<TWindow> found;
+    for (const QString& id :
+         Run("xdotool", {"search", "--onlyvisible", by, name}).split('\n', Qt::SkipEmptyParts)) {
+        QMap<QString, int> g;
+        for (const QString& line : Run("xdotool", {"getwindowgeometry", "--shell", id}).split('\n'))
+            if (const qsizetype eq = line.indexOf('='); eq > 0)
+                g[line.left(eq)] = line.mid(eq + 1).toInt();
+        found << TWindow{id, QRect(g["X"], g["Y"], g["WIDTH"], g["HEIGHT"])};
+    }
+    return found;
+}
+
+// The reader started as a user starts it, from a program folder of its own: its window, its
+// tray icon, its message boxes and prompts are those of another program to the test.
+class TReader {
+public:
+    QString App; // the program folder, with its trailing "/"
+    QProcess Process;
+
+    bool Start(const std::function<void()>& tweak, const QStringList& args = {}) {
+        LoadDefaultSettings(App);
+        Settings.Greeting = false;
+        Settings.Tray = true;
+        Settings.MiniToTray = true;
+        Playlist = {App + "txt/one.txt"};
+        WriteBytes(Playlist[0], "The first document.");
+        if (tweak)
+            tweak();
+        SaveSettings(App);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.insert("XDG_RUNTIME_DIR", App + "run");
+        env.insert("XDG_CONFIG_HOME", App + "config");
+        QDir().mkpath(App + "run");
+        QFile::setPermissions(App + "run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        Process.setProcessEnvironment(env);
+        Process.setWorkingDirectory(App);
+        Process.setProcessChannelMode(QProcess::ForwardedChannels);
+        Process.start(App + "nurva", args);
+        return Process.waitForStarted(5000);
+    }
+    // A later start of the reader (it hands its files over and ends).
+    bool StartAgain(const QStringList& args) {
+        QProcess again;
+        again.setProcessEnvironment(Process.processEnvironment());
+        again.setWorkingDirectory(App);
+        again.start(App + "nurva", args);
+        return WaitFor([&] { return again.state() == QProcess::NotRunning; }, 10000) &&
+               again.exitCode() == 0;
+    }
+    bool Running() const { return Process.state() != QProcess::NotRunning; }
+    // Ended by itself within `ms`, successfully.
+    bool Ended(int ms) {
+        return WaitFor([&] { return !Running(); }, ms) &&
+               Process.exitStatus() == QProcess::NormalExit && Process.exitCode() == 0;
+    }
+    void Stop() {
+        if (!Running())
+            return;
+        Process.kill();
+        Process.waitForFinished(5000);
+    }
+
+    QList<TWindow> MainWindow() const { return Windows("^PARLOVA Text To Speech Reader$"); }
+    QPoint Icon() const {
+        for (const TWindow& w : Windows("^nurva$", "--classname"))
+            if (w.Geometry.width() < 64)
+                return w.Geometry.center();
+        return {};
+    }
+    // The clipboard prompt: the window of the prompt's size.
+    QList<TWindow> Prompts() const {
+        QList<TWindow> prompts;
+        for (const TWindow& w : Windows("^nurva$", "--classname"))
+            if (w.Geometry.size() == QSize(306, 181))
+                prompts << w;
+        return prompts;
+    }
+};
 
 } // namespace
 
@@ -106,10 +199,47 @@ class TestTrayDesktop : public QObject {
         return still >= 5 ? centre : QPoint();
     }
 
+    TReader FReader;
+    QTemporaryDir FProgramDir;
+
+    // Left click on the reader's tray icon; waits until its window has the visibility wanted.
+    bool ClickIcon(bool shown) {
+        const QPoint icon = FReader.Icon();
+        if (icon.isNull())
+            return false;
+        Click(icon, {"click", "1"});
+        return WaitFor([&] { return FReader.MainWindow().isEmpty() != shown; }, 5000);
+    }
+
+    // The tray menu's last item, Exit, from the keyboard.
+    bool ExitFromTrayMenu() {
+        const QPoint icon = FReader.Icon();
+        if (icon.isNull())
+            return false;
+        Click(icon, {"click", "3"});
+        QTest::qWait(500);
+        return !Run("xdotool", {"key", "Up", "Return"}).contains("hung");
+    }
+
+    // Copies `text` with xclip, which keeps owning the clipboard until the test ends.
+    void Copy(const QString& text) {
+        auto* xclip = new QProcess(this);
+        xclip->start("xclip", {"-quiet", "-selection", "clipboard", "-i"});
+        xclip->waitForStarted(5000);
+        xclip->write(text.toUtf8());
+        xclip->closeWriteChannel();
+        FCopies << xclip;
+    }
+    QList<QProcess*> FCopies;
+
 private slots:
     void initTestCase() {
         QVERIFY(FConfig.isValid());
         qputenv("XDG_CONFIG_HOME", FConfig.path().toLocal8Bit());
+        QVERIFY(FProgramDir.isValid());
+        FReader.App = FProgramDir.path() + "/program/";
+        QVERIFY(QProcess::execute(
+                    "cp", {"-r", qEnvironmentVariable("NURVA_APPDIR") + "/.", FReader.App}) == 0);
     }
 
     void init() {
@@ -119,7 +249,107 @@ private slots:
             QDir(App()).mkpath(sub);
     }
 
-    void cleanup() { StopTrayHost(); }
+    void cleanup() {
+        FReader.Stop();
+        for (QProcess* p : std::as_const(FCopies)) {
+            p->kill();
+            p->waitForFinished(3000);
+            delete p;
+        }
+        FCopies.clear();
+        StopTrayHost();
+    }
+
+    // Hidden in the tray, the reader outlives what closes on its own: a reminder's message box
+    // (OK) and the clipboard prompt (Cancel, Esc). It takes files from a later start, and the
+    // tray menu's Exit ends it, hidden again, with the playlist saved.
+    void endsOnlyWithExit() {
+        QVERIFY2(StartTrayHost(), "trayer did not start or offers no tray");
+        const QDateTime due = QDateTime::currentDateTime().addSecs(3);
+        QVERIFY(FReader.Start([&] {
+            Settings.MiniStartup = true;
+            Settings.Reminder = true;
+            Settings.ReminderMsgBox = true;
+            ReminderList = {desktop::ReminderKey(due) + "=Time to check the tray"};
+            Settings.WatchClipboard = true;
+            Settings.ShowPrompt = true;
+            Settings.PromptDelay = 0;
+        }));
+        QVERIFY(WaitFor([&] { return !FReader.Icon().isNull(); }, 15000));
+        QVERIFY(FReader.MainWindow().isEmpty());
+
+        QVERIFY(WaitFor([&] { return !Windows("^Nurva$").isEmpty(); }, 15000));
+        Run("xdotool", {"windowactivate", "--sync", Windows("^Nurva$")[0].Id, "key", "Return"});
+        QVERIFY(WaitFor([&] { return Windows("^Nurva$").isEmpty(); }, 5000));
+        QTest::qWait(300);
+        QVERIFY2(FReader.Running(), "closing the reminder's box ended the program");
+
+        Copy("Offered to the reader in the tray.");
+        QVERIFY(WaitFor([&] { return FReader.Prompts().size() == 1; }, 5000));
+        const QRect at = FReader.Prompts()[0].Geometry;
+        Click(at.topLeft() + QPoint(10 + 192 + 37, 49 + 80 + 12), {"click", "1"}); // Cancel
+        QVERIFY(WaitFor([&] { return FReader.Prompts().isEmpty(); }, 5000));
+        QTest::qWait(300);
+        QVERIFY2(FReader.Running(), "Cancel on the prompt ended the program");
+
+        Copy("Offered once more, and left with Esc.");
+        QVERIFY(WaitFor([&] { return FReader.Prompts().size() == 1; }, 5000));
+        Run("xdotool", {"windowactivate", "--sync", FReader.Prompts()[0].Id, "key", "Escape"});
+        QVERIFY(WaitFor([&] { return FReader.Prompts().isEmpty(); }, 5000));
+        QTest::qWait(300);
+        QVERIFY2(FReader.Running(), "Esc on the prompt ended the program");
+        QVERIFY(!FReader.Icon().isNull());
+
+        WriteBytes(FReader.App + "txt/handed.txt", "Handed over by a later start.");
+        QVERIFY(FReader.StartAgain({FReader.App + "txt/handed.txt"}));
+        QVERIFY(WaitFor([&] { return !FReader.MainWindow().isEmpty(); }, 5000));
+        QVERIFY(ClickIcon(false));
+        QVERIFY(ExitFromTrayMenu());
+        QVERIFY2(FReader.Ended(10000), "Exit in the tray menu did not end the hidden reader");
+        QVERIFY(ReadText(FReader.App + "playlist.apl").contains("handed.txt"));
+    }
+
+    // Exit ends the reader however it is shown: hidden (the media controls' Quit), minimised
+    // (the tray menu), with the options dialog open (the media controls' Quit); the settings
+    // are written each time.
+    void exitFromEveryState() {
+        if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+            QSKIP("no session bus (run under dbus-run-session)");
+        QVERIFY2(StartTrayHost(), "trayer did not start or offers no tray");
+        const QStringList quit{"--session", "--type=method_call",
+                               "--dest=org.mpris.MediaPlayer2.nurva", "/org/mpris/MediaPlayer2",
+                               "org.mpris.MediaPlayer2.Quit"};
+        const QString ini = FReader.App + "config.ini";
+
+        QFile::remove(ini);
+        QVERIFY(FReader.Start({}));
+        QVERIFY(WaitFor([&] { return !FReader.Icon().isNull(); }, 15000));
+        QVERIFY(WaitFor([&] { return !FReader.MainWindow().isEmpty(); }, 10000));
+        QFile::remove(ini);
+        QVERIFY(ClickIcon(false));
+        Run("dbus-send", quit);
+        QVERIFY2(FReader.Ended(10000), "Quit did not end the reader hidden in the tray");
+        QVERIFY(QFile::exists(ini));
+
+        QVERIFY(FReader.Start([] { Settings.MiniToTray = false; }));
+        QVERIFY(WaitFor([&] { return !FReader.MainWindow().isEmpty(); }, 15000));
+        QVERIFY(WaitFor([&] { return !FReader.Icon().isNull(); }, 10000));
+        QFile::remove(ini);
+        Run("xdotool", {"windowminimize", "--sync", FReader.MainWindow()[0].Id});
+        QVERIFY(ExitFromTrayMenu());
+        QVERIFY2(FReader.Ended(10000), "Exit did not end the minimised reader");
+        QVERIFY(QFile::exists(ini));
+
+        QVERIFY(FReader.Start({}));
+        QVERIFY(WaitFor([&] { return !FReader.MainWindow().isEmpty(); }, 15000));
+        QFile::remove(ini);
+        Run("xdotool", {"windowactivate", "--sync", FReader.MainWindow()[0].Id, "key",
+                        "--clearmodifiers", "ctrl+o"});
+        QVERIFY(WaitFor([&] { return !Windows("^ Options$").isEmpty(); }, 10000));
+        Run("dbus-send", quit);
+        QVERIFY2(FReader.Ended(10000), "Quit did not end the reader under its options dialog");
+        QVERIFY(QFile::exists(ini));
+    }
 
     // With a tray: a left click hides the window and its task-bar button and shows it again,
     // the right click opens the menu with the right first item beside the cursor, a double
@@ -211,7 +441,12 @@ private slots:
         MonitorRecorder monitor;
         QVERIFY(monitor.Start(server.Monitor()));
         engines::RegisterEngines();
-        auto w = Window([] { Settings.AutoNext = false; });
+        auto w = Window([] {
+            Settings.AutoNext = false;
+            Settings.WatchClipboard = true;
+            Settings.ShowPrompt = false;
+            Settings.DefAction = desktop::caNew;
+        });
         const QStringList p{"-p", "nurva"};
         QCOMPARE(Run("playerctl", p + QStringList{"status"}), QString("Stopped"));
         QCOMPARE(Run("playerctl", p + QStringList{"metadata", "xesam:title"}), QString("first"));
@@ -241,6 +476,40 @@ private slots:
         Run("playerctl", p + QStringList{"next"});
         QTRY_COMPARE(Run("playerctl", p + QStringList{"metadata", "xesam:title"}),
                      QString("second"));
+
+        // The player's names, as the desktop's media widget shows them.
+        auto property = [&](const QString& name) {
+            return Run("dbus-send",
+                       {"--session", "--print-reply", "--dest=org.mpris.MediaPlayer2.nurva",
+                        "/org/mpris/MediaPlayer2", "org.freedesktop.DBus.Properties.Get",
+                        "string:org.mpris.MediaPlayer2", "string:" + name});
+        };
+        QVERIFY2(property("Identity").contains("\"PARLOVA Text To Speech Reader\""),
+                 qPrintable(property("Identity")));
+        QVERIFY2(property("DesktopEntry").contains("\"org.example.nurva\""),
+                 qPrintable(property("DesktopEntry")));
+
+        // The volume is the program's output volume, both ways.
+        Run("playerctl", p + QStringList{"volume", "0.25"});
+        QTRY_VERIFY(std::abs(w->TrackBarVol->value() - 65535 / 4) <= 1);
+        w->TrackBarVol->setValue(65535 / 2);
+        QTRY_VERIFY(std::abs(Run("playerctl", p + QStringList{"volume"}).toDouble() - 0.5) < 0.01);
+
+        // The title follows a new document, made by New or by a copy.
+        w->ActionFileNew->trigger();
+        const QString made = w->TabControl1->tabText(w->TabControl1->currentIndex());
+        QTRY_COMPARE(Run("playerctl", p + QStringList{"metadata", "xesam:title"}), made);
+        // "play" on its empty text says so.
+        QTest::qWait(500);
+        QVERIFY(!heard(400));
+        Run("playerctl", p + QStringList{"play"});
+        QVERIFY(WaitFor([&] { return heard(300); }, 5000));
+        Run("playerctl", p + QStringList{"stop"});
+        QGuiApplication::clipboard()->setText("A copy that becomes a document.");
+        QTRY_VERIFY(w->TabControl1->count() == 4);
+        const QString copied = w->TabControl1->tabText(w->TabControl1->currentIndex());
+        QVERIFY(copied != made);
+        QTRY_COMPARE(Run("playerctl", p + QStringList{"metadata", "xesam:title"}), copied);
     }
 };
 

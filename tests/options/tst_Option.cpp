@@ -14,13 +14,18 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFocusEvent>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimeEdit>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace settings;
@@ -170,6 +175,28 @@ private slots:
         Pick(d->ComboBoxKBPS, d->ComboBoxKBPS->findText("320"));
         QCOMPARE(Settings.KBPS, QStringLiteral("320"));
 
+        // The keys step over the rates the frequency refuses: every allowed one is reached,
+        // and nothing is refused on the way.
+        auto key = [&](Qt::Key k) {
+            QTest::keyClick(d->ComboBoxKBPS, k);
+            return Settings.KBPS;
+        };
+        m.texts.clear();
+        Pick(d->ComboBoxKBPS, d->ComboBoxKBPS->findText("128"));
+        QCOMPARE(key(Qt::Key_Down), QStringLiteral("160"));
+        QCOMPARE(key(Qt::Key_PageDown), QStringLiteral("192"));
+        QCOMPARE(key(Qt::Key_Up), QStringLiteral("160"));
+        QCOMPARE(key(Qt::Key_Up), QStringLiteral("128"));
+        QCOMPARE(key(Qt::Key_End), QStringLiteral("320"));
+        QCOMPARE(key(Qt::Key_Down), QStringLiteral("320"));
+        QCOMPARE(key(Qt::Key_Home), QStringLiteral("32"));
+        Pick(d->ComboBoxKHZ, d->ComboBoxKHZ->findText("22.05"));
+        QCOMPARE(key(Qt::Key_Down), QStringLiteral("144"));
+        QCOMPARE(key(Qt::Key_Down), QStringLiteral("160"));
+        QCOMPARE(key(Qt::Key_Down), QStringLiteral("160"));
+        QCOMPARE(key(Qt::Key_Home), QStringLiteral("8"));
+        QVERIFY(m.texts.isEmpty());
+
         Pick(d->ComboBoxRealTime, d->ComboBoxRealTime->findText("32 X"));
         QCOMPARE(Settings.RealTime, 32 * 256);
     }
@@ -189,6 +216,257 @@ private slots:
         QCOMPARE(Settings.DefSpd, 50);
         d->seSpd->stepBy(1000);
         QCOMPARE(Settings.DefSpd, 500);
+    }
+
+    // In every number field, typed into and left as a user does: what the field shows once
+    // left is what its setting holds, after a number in range, one out of it, and an emptied
+    // field.
+    void spinFieldShowsWhatItHolds() {
+        auto d = Open([] { Settings.Alarm = true; });
+        d->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d.get()));
+        const struct {
+            options::TSpinEdit* Field;
+            int Page;
+            const std::int32_t* Setting;
+        } fields[] = {{d->seShortPau, 2, &Settings.ShortPau},
+                      {d->seLongPau, 2, &Settings.LongPau},
+                      {d->seVol, 2, &Settings.DefVol},
+                      {d->seSpd, 2, &Settings.DefSpd},
+                      {d->sePit, 2, &Settings.DefPit},
+                      {d->SpinEditIgnoreLen, 4, &Settings.IgnoreLen},
+                      {d->SpinEditPromptDelay, 4, &Settings.PromptDelay},
+                      {d->SpinEditAlarmInterval, 5, &Settings.AlarmInterval}};
+        for (const auto& f : fields) {
+            const QString name = f.Field->objectName();
+            d->PageControl1->setCurrentIndex(f.Page);
+            QLineEdit* text = f.Field->findChild<QLineEdit*>();
+            auto type = [&](const QString& keys) {
+                f.Field->setFocus(Qt::MouseFocusReason);
+                QVERIFY2(f.Field->hasFocus(), qPrintable(name));
+                QTest::keyClick(f.Field, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(f.Field, Qt::Key_Backspace);
+                QTest::keyClicks(f.Field, keys);
+                d->ButtonOK->setFocus(Qt::TabFocusReason); // the field is left
+                QVERIFY2(!f.Field->hasFocus(), qPrintable(name));
+            };
+            const bool ranged = f.Field->MinValue() != 0 || f.Field->MaxValue() != 0;
+            const int min = f.Field->MinValue();
+            const int inside = ranged ? f.Field->MaxValue() - 1 : 40000; // not the minimum
+            type(QString::number(inside));
+            QCOMPARE(text->text(), QString::number(inside));
+            QCOMPARE(*f.Setting, inside);
+            type("");
+            QVERIFY2(text->text() == QString::number(*f.Setting),
+                     qPrintable(name + ": shows " + text->text() + ", holds " +
+                                QString::number(*f.Setting)));
+            QCOMPARE(*f.Setting, min);
+            if (ranged) {
+                type(QString::number(f.Field->MaxValue() + 5));
+                QCOMPARE(text->text(), QString::number(f.Field->MaxValue()));
+                QCOMPARE(*f.Setting, f.Field->MaxValue());
+            }
+            // The arrows step from what an emptied field counts as.
+            f.Field->setFocus(Qt::MouseFocusReason);
+            QTest::keyClick(f.Field, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(f.Field, Qt::Key_Backspace);
+            QTest::keyClick(f.Field, Qt::Key_Up);
+            QCOMPARE(*f.Setting, ranged ? min + 1 : 1);
+            QCOMPARE(text->text(), QString::number(*f.Setting));
+        }
+    }
+
+    // Every control of every page is reached with Tab, and Tab comes round again: no control
+    // keeps it.
+    void tabReachesEveryControl() {
+        auto d = Open([] {
+            Settings.Alarm = true;
+            Settings.Reminder = true;
+            ReminderList = {desktop::ReminderKey(QDateTime(QDate(2030, 1, 2), QTime(3, 4))) + "=a",
+                            desktop::ReminderKey(QDateTime(QDate(2030, 1, 3), QTime(3, 4))) + "=b"};
+        });
+        d->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d.get()));
+        auto focusTarget = [](QWidget* w) {
+            while (w->focusProxy())
+                w = w->focusProxy();
+            return w;
+        };
+        QWidget* pages[] = {d->TabSheetGeneral, d->TabSheetConvert,   d->TabSheetProsody,
+                            d->TabSheetMisc,    d->TabSheetClipboard, d->TabSheet1,
+                            d->TabSheet2};
+        for (int page = 0; page < 7; ++page) {
+            d->PageControl1->setCurrentIndex(page);
+            d->PageControl1->setFocus(Qt::TabFocusReason);
+            QSet<QWidget*> seen;
+            bool round = false;
+            for (int i = 0; i < 60 && !round; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                seen << QApplication::focusWidget();
+                round = QApplication::focusWidget() == d->PageControl1;
+            }
+            QVERIFY2(round, qPrintable(QString("Tab stays in %1 on page %2")
+                                           .arg(QApplication::focusWidget()->objectName())
+                                           .arg(page)));
+            QList<QWidget*> controls = pages[page]->findChildren<QWidget*>();
+            controls << d->ButtonOK;
+            for (QWidget* w : controls)
+                if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+                    QVERIFY2(seen.contains(focusTarget(w)),
+                             qPrintable(w->objectName() + " is never reached with Tab"));
+        }
+    }
+
+    // The dialog's own keys: Escape closes it, Ctrl+Tab and Ctrl+PageDown change its pages
+    // round, the mnemonics reach their controls, the key field takes what is pressed in it.
+    void dialogKeys() {
+        auto d = Open([] { Settings.LastOptionPage = 6; });
+        bool closed = false;
+        QTimer::singleShot(0, [&] {
+            // A failed check leaves the lambda: the dialog closes all the same.
+            auto done = qScopeGuard([&] { d->close(); });
+            QVERIFY(QTest::qWaitForWindowActive(d.get()));
+            auto press = [&](Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+                QTest::keyClick(QApplication::focusWidget(), key, mods);
+            };
+            QCOMPARE(d->ActivePage(), 6);
+            press(Qt::Key_Tab, Qt::ControlModifier);
+            QCOMPARE(d->ActivePage(), 0);
+            QCOMPARE(Settings.LastOptionPage, 0);
+            press(Qt::Key_PageDown, Qt::ControlModifier);
+            QCOMPARE(d->ActivePage(), 1);
+            press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(d->ActivePage(), 0);
+            press(Qt::Key_PageUp, Qt::ControlModifier);
+            QCOMPARE(d->ActivePage(), 6);
+            // The page keys work from inside a page's controls too.
+            d->PageControl1->setCurrentIndex(4);
+            d->ComboBoxDefAction->setFocus();
+            press(Qt::Key_PageDown, Qt::ControlModifier);
+            QCOMPARE(d->ActivePage(), 5);
+
+            d->PageControl1->setCurrentIndex(0);
+            const bool repeat = Settings.Repeat;
+            press(Qt::Key_R, Qt::AltModifier);
+            QTRY_COMPARE(Settings.Repeat, !repeat); // a mnemonic clicks a moment later
+            d->PageControl1->setCurrentIndex(2);
+            press(Qt::Key_V, Qt::AltModifier);
+            QCOMPARE(QApplication::focusWidget(), d->seVol);
+
+            d->PageControl1->setCurrentIndex(3);
+            d->HotKey1->setFocus();
+            press(Qt::Key_PageDown, Qt::ControlModifier);
+            QCOMPARE(d->ActivePage(), 3);
+            QCOMPARE(d->HotKey1->text(), QStringLiteral("Ctrl+PgDn"));
+            press(Qt::Key_K, Qt::AltModifier);
+            QCOMPARE(d->HotKey1->text(), QStringLiteral("Alt+K"));
+            QVERIFY(QApplication::focusWidget() == d->HotKey1);
+
+            press(Qt::Key_Escape);
+            closed = !d->isVisible();
+        });
+        d->hide();
+        d->ShowModal();
+        QVERIFY(closed);
+    }
+
+    // Every check box and push button of a page, and every label of a field, has a mnemonic
+    // of its own on that page.
+    void mnemonics() {
+        auto d = Open();
+        QWidget* pages[] = {d->TabSheetGeneral, d->TabSheetConvert,   d->TabSheetProsody,
+                            d->TabSheetMisc,    d->TabSheetClipboard, d->TabSheet1,
+                            d->TabSheet2};
+        for (QWidget* page : pages) {
+            QMap<QChar, QString> keys;
+            auto take = [&](const QString& caption, const QString& what) {
+                const int at = caption.indexOf('&');
+                QVERIFY2(at >= 0 && at + 1 < caption.size(), qPrintable(what + " has no mnemonic"));
+                const QChar key = caption[at + 1].toLower();
+                QVERIFY2(!keys.contains(key),
+                         qPrintable(what + " and " + keys.value(key) + " share " + key));
+                keys[key] = what;
+            };
+            for (auto* b : page->findChildren<QAbstractButton*>())
+                if (qobject_cast<QCheckBox*>(b) || qobject_cast<QPushButton*>(b))
+                    take(b->text(), b->objectName());
+            for (auto* l : page->findChildren<QLabel*>())
+                if (l->buddy())
+                    take(l->text(), l->text());
+            for (auto* g : page->findChildren<QGroupBox*>())
+                if (g->title().contains('&'))
+                    take(g->title(), g->title());
+            for (auto* field : page->findChildren<QWidget*>()) {
+                // The folders' "..." buttons take their label's key; the hotkey list its
+                // group's.
+                const bool labelled = qobject_cast<QComboBox*>(field) ||
+                                      qobject_cast<options::TSpinEdit*>(field) ||
+                                      field == d->SpeedButton1 || field == d->SpeedButton2 ||
+                                      field == d->SpeedButton3;
+                // The prompt's delay follows its check box's caption.
+                if (!labelled || field == d->ComboBoxHotkeys || field == d->SpinEditPromptDelay)
+                    continue;
+                bool found = false;
+                for (auto* l : page->findChildren<QLabel*>())
+                    found = found || l->buddy() == field;
+                QVERIFY2(found, qPrintable(field->objectName() + " has no label with a mnemonic"));
+            }
+        }
+    }
+
+    // Set Font opens on the editor's font; a stored family that is not installed is shown as
+    // the one the editor draws instead, and the dialog says so.
+    void setFont() {
+        QPlainTextEdit memo;
+        LoadDefaultSettings(FDir.path() + "/");
+        int applied = 0;
+        options::TOptionsHost host;
+        host.Memo1 = &memo;
+        host.ApplyEditorSettings = [&] { ++applied; };
+        TFormOption d(host);
+        d.show();
+        struct TSeen {
+            QFont Font;
+            QString Note;
+        };
+        auto open = [&](const QFont& editor) {
+            memo.setFont(editor);
+            TSeen seen;
+            QTimer::singleShot(0, [&] {
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (auto* dialog = qobject_cast<QFontDialog*>(w);
+                        dialog && dialog->isVisible()) {
+                        seen.Font = dialog->currentFont();
+                        if (auto* note = dialog->findChild<QLabel*>("FontNote"))
+                            seen.Note = note->text();
+                        dialog->accept();
+                    }
+            });
+            d.Button4->click();
+            return seen;
+        };
+        QFont stored("Courier New", 13);
+        stored.setBold(true);
+        const QString used = QFontInfo(stored).family();
+        if (used == "Courier New")
+            QSKIP("Courier New is installed here");
+        const TSeen missing = open(stored);
+        QCOMPARE(missing.Font.family(), used);
+        QCOMPARE(missing.Font.pointSize(), 13);
+        QVERIFY(missing.Font.bold());
+        QVERIFY2(missing.Note.contains("\"Courier New\"") &&
+                     missing.Note.contains(used.section(" [", 0, 0)),
+                 qPrintable(missing.Note));
+        QCOMPARE(Settings.MemoFontName, used);
+        QCOMPARE(Settings.MemoFontSize, 13);
+        QVERIFY(Settings.MemoFontBold);
+        QCOMPARE(applied, 1);
+
+        const TSeen installed = open(QFont("DejaVu Serif", 11));
+        QCOMPARE(installed.Font.family(), QStringLiteral("DejaVu Serif"));
+        QCOMPARE(installed.Font.pointSize(), 11);
+        QCOMPARE(installed.Note, QString());
+        QCOMPARE(Settings.MemoFontName, QStringLiteral("DejaVu Serif"));
     }
 
     void folders() {
@@ -265,11 +543,13 @@ private slots:
             Settings.Reminder = true;
             ReminderList = {"zz garbage=kept as it is", good, "no equals sign"};
         });
-        QTableWidget* list = d->ListViewReminderList;
-        QCOMPARE(list->rowCount(), 3);
+        QTableView* list = d->ListViewReminderList;
+        const QAbstractItemModel* rows = list->model();
+        auto cell = [rows](int r, int c) { return rows->index(r, c).data().toString(); };
+        QCOMPARE(rows->rowCount(), 3);
         QStringList messages;
         for (int r = 0; r < 3; ++r)
-            messages << list->item(r, 2)->text();
+            messages << cell(r, 2);
         QVERIFY(messages.contains("Water the plants"));
         QVERIFY(messages.contains("kept as it is"));
 
@@ -277,7 +557,7 @@ private slots:
         d->TimePicker->setTime(QTime(10, 11, 12));
         d->MemoReminder->setPlainText("two\nlines");
         d->Button1Click();
-        QCOMPARE(list->rowCount(), 4);
+        QCOMPARE(rows->rowCount(), 4);
         QCOMPARE(ReminderList.size(), 4);
         QVERIFY(ReminderList.contains("zz garbage=kept as it is"));
         QVERIFY(ReminderList.contains(good));
@@ -288,12 +568,17 @@ private slots:
 
         // Selecting a row loads the editor; the unreadable one says so and loads nothing.
         int goodRow = -1, badRow = -1;
-        for (int r = 0; r < list->rowCount(); ++r) {
-            if (list->item(r, 2)->text() == "Water the plants")
+        for (int r = 0; r < rows->rowCount(); ++r) {
+            if (cell(r, 2) == "Water the plants")
                 goodRow = r;
-            if (list->item(r, 2)->text() == "kept as it is")
+            if (cell(r, 2) == "kept as it is")
                 badRow = r;
         }
+        // The unreadable moment is shown as written, in red.
+        QVERIFY(cell(badRow, 0).startsWith("zz"));
+        QCOMPARE(rows->index(badRow, 0).data(Qt::ForegroundRole).value<QBrush>().color(),
+                 QColor(Qt::red));
+        QVERIFY(!rows->index(goodRow, 0).data(Qt::ForegroundRole).isValid());
         list->selectRow(goodRow);
         QCOMPARE(d->DatePicker->date(), when.date());
         QCOMPARE(d->TimePicker->time(), when.time());

@@ -37,11 +37,12 @@ public:
 
 class TShellCommands : public platform::IShellCommands {
 public:
-    bool Install(platform::TShellVerb verb, const QString& program) override {
+    bool Install(platform::TShellVerb verb, const QString& program, const QString& icon) override {
         if (!Failure.isEmpty())
             return false;
         Verbs.insert(verb);
         Program = program;
+        Icon = icon;
         return true;
     }
     bool Remove(platform::TShellVerb verb) override {
@@ -54,6 +55,7 @@ public:
     QString LastError() const override { return Failure; }
     std::set<platform::TShellVerb> Verbs;
     QString Program; // of the last install
+    QString Icon;
     QString Failure; // when set, every change fails with this text
 };
 

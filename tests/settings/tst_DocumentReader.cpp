@@ -50,6 +50,13 @@ private slots:
         // Valid UTF-8 everywhere but at the very end: the whole file is Windows-1252.
         QByteArray late = prose.toUtf8() + "\x96 end";
         QTest::newRow("windows-1252 found late") << late;
+        // Cut off inside its last character: the decoder holds those bytes back, waiting for
+        // the rest, and the file is Windows-1252 all the same.
+        QTest::newRow("utf8 cut in a character") << prose.toUtf8() + "\xe2\x82";
+        // A last byte of UTF-16 without its pair is a damaged character, not nothing.
+        QStringEncoder odd(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+        QTest::newRow("utf16 with an odd byte") << QByteArray(odd.encode(prose)) + "A";
+        QTest::newRow("utf16 of one odd byte") << QByteArray("\xFE\xFF(");
         QTest::newRow("empty") << QByteArray();
     }
 
@@ -105,9 +112,16 @@ private slots:
         QCOMPARE(Pieces(name, 100), QStringList{"Hello."});
         // Valid UTF-8 stays as it is, and every byte string comes back whole.
         QCOMPARE(KoUtils::DecodeFileName("na\xc3\xafve"), QString("na\u00efve"));
-        for (const QByteArray& raw : {QByteArray("\xff\xfe"), QByteArray("\xed\xa0\x80"),
-                                      QByteArray("a\xc3"), QByteArray("\xf4\x90\x80\x80")})
+        for (const QByteArray& raw :
+             {QByteArray("\xff\xfe"), QByteArray("\xed\xa0\x80"), QByteArray("a\xc3"),
+              QByteArray("\xf4\x90\x80\x80"), QByteArray("\xf0\x9f\x92\x80\x82.txt")})
             QCOMPARE(KoUtils::EncodeFileName(KoUtils::DecodeFileName(raw)), raw);
+        // A character beyond U+FFFF whose second half looks like an escaped byte is a character
+        // (U+1F480 is U+D83D U+DC80), next to a byte that is escaped.
+        const QByteArray skull("\xf0\x9f\x92\x80.txt");
+        QVERIFY(KoUtils::IsPlainFileName(KoUtils::DecodeFileName(skull)));
+        QCOMPARE(KoUtils::EncodeFileName(KoUtils::DecodeFileName(skull)), skull);
+        QCOMPARE(KoUtils::EncodeFileName(KoUtils::DecodeFileName("\x80" + skull)), "\x80" + skull);
     }
 };
 

@@ -133,16 +133,18 @@ private slots:
             "=empty key",
             "not a reminder",
         };
-        QStringList expected = lines;
-        expected.removeAt(1); // the second line of the same key is dropped
         TIniFile ini(QStringLiteral("[Before]\nk=v\n"));
         ini.WriteListSection("ReminderList", lines);
         ini.WriteString("After", "k", "v");
         TIniFile back(ini.Text());
         QCOMPARE(back.Sections(), QStringList({"Before", "ReminderList", "After"}));
-        QCOMPARE(back.ReadListSection("ReminderList"), expected);
-        // Lines that need no escape look as they always did.
+        QCOMPARE(back.ReadListSection("ReminderList"), lines);
+        // Lines that need no escape look as they always did; the second line of a key is
+        // stored whole, so the file still has one value per key.
         QCOMPARE(back.SectionLines("ReminderList").first(), lines.first());
+        QCOMPARE(back.SectionLines("ReminderList").at(1),
+                 QString("\"24.12.2026 08:30:00\\x3Da second reminder for the same moment\""));
+        QCOMPARE(back.Value("ReminderList", "24.12.2026 08:30:00"), QString("Buy milk"));
         QVERIFY(back.SectionLines("ReminderList").contains("not a reminder"));
     }
 
@@ -163,6 +165,13 @@ private slots:
         const QString markLike = QString::fromUtf8("\u00EF\u00BB\u00BF\u00CA");
         QCOMPARE(EncodeText(markLike, used), markLike.toUtf8());
         QCOMPARE(DecodeText(EncodeText(markLike, used)), markLike);
+        // Nor when they begin like a UTF-16 mark ("\u00FF\u00FE" is FF FE), which the document
+        // reader would take for UTF-16.
+        for (const char* utf16Like : {"\u00FF\u00FEcaf\u00E9", "\u00FE\u00FFcaf\u00E9"}) {
+            const QString t = QString::fromUtf8(utf16Like);
+            QCOMPARE(EncodeText(t, used), t.toUtf8());
+            QCOMPARE(DecodeText(EncodeText(t, used), nullptr, true), t);
+        }
 
         QCOMPARE(DecodeText("\xEF\xBB\xBF[A]", &used), QString("[A]"));
         QCOMPARE(used, TextEncoding::Utf8Bom);

@@ -46,6 +46,9 @@ struct Enum : ITTSEnumA, std::enable_shared_from_this<Enum> {
             r.wGender = WORD(pos % 4); // 3: an unknown code
             r.wAge = 0xFFFF;
             r.dwFeatures = 0x80000001u;
+            if (std::find(gScript.playItself.begin(), gScript.playItself.end(),
+                          gScript.modeNames[pos]) != gScript.playItself.end())
+                r.dwFeatures |= TTSFEATURE_FIXEDAUDIO;
             ++pos;
         }
         return fetched == count ? S_OK : S_FALSE;

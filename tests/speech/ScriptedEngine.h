@@ -14,6 +14,7 @@ namespace scripted {
 
 struct Script {
     std::vector<std::string> modeNames;
+    std::vector<std::string> playItself; // modes that play on an output of their own
     bool failEnumerator = false;  // the enumerator cannot be created
     int failNextAfter = -1;       // Next fails after this many records (-1: never)
     bool failDestination = false; // destinations cannot be created

@@ -1,9 +1,12 @@
 #include "platform/unix/SingleInstance.h"
 
+#include "platform/unix/InstanceMessages.h"
+
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
@@ -18,16 +21,15 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <utility>
+
 namespace platform {
 
 namespace {
 
-// What a later start sends: this tag, then each file, every part ended by a NUL (a file name
-// may hold any other byte). The holder answers with Answer once it has shown itself.
-constexpr char Request[] = "show";
-constexpr char Answer[] = "ok\n";
-constexpr qsizetype MaxRequest = 1 << 20;
-constexpr int ClientTimeoutMs = 2000;
+// A later start that has connected says all it has to say at once; one that does not is
+// dropped.
+constexpr int ClientTimeoutMs = 5000;
 
 // A folder only this user may enter: ours, not a link, no access for anyone else.
 bool PrivateFolder(const QString& path) {
@@ -46,9 +48,32 @@ bool FillAddress(const QString& path, sockaddr_un& addr) {
     return true;
 }
 
+// Makes `path` (and the folders above it) when missing; true when it then is private.
+bool MakePrivate(const QString& path) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    ::mkdir(QFile::encodeName(path).constData(), 0700);
+    return PrivateFolder(path);
+}
+
+bool SendAll(int fd, QByteArrayView bytes) {
+    while (!bytes.isEmpty()) {
+        const ssize_t n = ::send(fd, bytes.data(), std::size_t(bytes.size()), MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        bytes = bytes.sliced(n);
+    }
+    return true;
+}
+
 } // namespace
 
-TUnixSingleInstance::TUnixSingleInstance(QString runtimeDir) : FRuntimeDir(std::move(runtimeDir)) {}
+TUnixSingleInstance::TUnixSingleInstance(QString runtimeDir, QString homeFallback)
+    : FRuntimeDir(std::move(runtimeDir)), FHomeFallback(std::move(homeFallback)) {
+    while (FHomeFallback.size() > 1 && FHomeFallback.endsWith(u'/'))
+        FHomeFallback.chop(1);
+}
 
 TUnixSingleInstance::~TUnixSingleInstance() {
     for (THeld& held : FHeld) {
@@ -61,16 +86,31 @@ TUnixSingleInstance::~TUnixSingleInstance() {
 }
 
 QString TUnixSingleInstance::RuntimeDir() const {
-    if (!FRuntimeDir.isEmpty())
-        return PrivateFolder(FRuntimeDir) ? FRuntimeDir : QString();
+    if (!FRuntimeDir.isEmpty()) {
+        if (PrivateFolder(FRuntimeDir))
+            return FRuntimeDir;
+        FProblem =
+            QStringLiteral("%1 is not a folder that only this user can enter.").arg(FRuntimeDir);
+        return {};
+    }
     const QString xdg = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!xdg.isEmpty() && PrivateFolder(xdg))
         return xdg;
     // No runtime folder (a bare X session, a container): one of our own in the temporary
-    // folder, made private; someone else's folder under that name is never used.
-    const QString own = QDir::tempPath() + QStringLiteral("/nurva-runtime-%1").arg(::getuid());
-    ::mkdir(QFile::encodeName(own).constData(), 0700);
-    return PrivateFolder(own) ? own : QString();
+    // folder, made private. Another user may have made a folder or a link of that name first:
+    // it is never used, and one under the home, where nobody else can make it, takes its place.
+    const QString temp = QDir::tempPath() + QStringLiteral("/nurva-runtime-%1").arg(::getuid());
+    if (MakePrivate(temp))
+        return temp;
+    if (!FHomeFallback.isEmpty() && MakePrivate(FHomeFallback))
+        return FHomeFallback;
+    FProblem =
+        QStringLiteral("There is no private runtime folder ($XDG_RUNTIME_DIR), %1 is not this "
+                       "user's own private folder%2.")
+            .arg(temp, FHomeFallback.isEmpty()
+                           ? QString()
+                           : QStringLiteral(", and %1 cannot be made one").arg(FHomeFallback));
+    return {};
 }
 
 QString TUnixSingleInstance::PathFor(const QString& name, const char* suffix) const {
@@ -91,17 +131,24 @@ QString TUnixSingleInstance::PathFor(const QString& name, const char* suffix) co
 }
 
 ClaimResult TUnixSingleInstance::Claim(const QString& name) {
+    FProblem.clear();
     const QString lockPath = PathFor(name, ".lock");
     if (lockPath.isEmpty())
         return ClaimFailed;
     const int lock = ::open(QFile::encodeName(lockPath).constData(),
                             O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (lock < 0)
+    if (lock < 0) {
+        FProblem = QStringLiteral("The lock %1 cannot be made: %2.")
+                       .arg(lockPath, QString::fromLocal8Bit(std::strerror(errno)));
         return ClaimFailed;
+    }
     // The lock belongs to this open file: a second claim, even from this process, is refused.
     if (::flock(lock, LOCK_EX | LOCK_NB) != 0) {
         const int err = errno;
         ::close(lock);
+        if (err != EWOULDBLOCK)
+            FProblem = QStringLiteral("The lock %1 cannot be taken: %2.")
+                           .arg(lockPath, QString::fromLocal8Bit(std::strerror(err)));
         return err == EWOULDBLOCK ? NameTaken : ClaimFailed;
     }
     THeld held;
@@ -153,12 +200,15 @@ void TUnixSingleInstance::Accept(int listener) {
             ::close(fd);
             continue;
         }
-        // The request is read as it comes, without holding up the window; a client that
+        // The messages are read as they come, without holding up the window; a client that
         // never finishes is dropped.
         auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
         auto* timer = new QTimer(notifier);
-        auto buffer = std::make_shared<QByteArray>();
-        auto finish = [notifier, fd] {
+        auto side = std::make_shared<instance::THolderSide>();
+        // Once, whichever of the time-out and the conversation ends it first.
+        auto finish = [notifier, fd, done = std::make_shared<bool>(false)] {
+            if (std::exchange(*done, true))
+                return;
             notifier->setEnabled(false);
             notifier->deleteLater();
             ::close(fd);
@@ -166,47 +216,43 @@ void TUnixSingleInstance::Accept(int listener) {
         timer->setSingleShot(true);
         connect(timer, &QTimer::timeout, notifier, finish);
         timer->start(ClientTimeoutMs);
-        connect(notifier, &QSocketNotifier::activated, this, [this, fd, buffer, finish] {
+        connect(notifier, &QSocketNotifier::activated, this, [this, fd, side, finish] {
+            using instance::THolderSide;
+            QByteArray in;
             char chunk[4096];
             ssize_t n;
-            while ((n = ::read(fd, chunk, sizeof chunk)) > 0) {
-                buffer->append(chunk, n);
-                if (buffer->size() > MaxRequest) {
-                    finish();
-                    return;
-                }
-            }
-            if (n < 0 && (errno == EAGAIN || errno == EINTR))
-                return; // more to come
-            // The client has said all it will.
-            QList<QByteArray> parts = buffer->split('\0');
-            const bool wellFormed = !parts.isEmpty() && parts.takeLast().isEmpty() &&
-                                    !parts.isEmpty() && parts.takeFirst() == Request;
-            if (wellFormed) {
-                QStringList files;
-                for (const QByteArray& part : parts)
-                    if (!part.isEmpty())
-                        files << QFile::decodeName(part);
-                emit asked(files);
-                [[maybe_unused]] ssize_t w = ::write(fd, Answer, sizeof Answer - 1);
-            }
+            while ((n = ::read(fd, chunk, sizeof chunk)) > 0 && in.size() <= instance::MaxRequest)
+                in.append(chunk, n);
+            const bool ended = n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR);
+            THolderSide::TStep step = side->Received(in, ended);
+            // A start that gave up has gone: the answer finds nobody, and nothing is done.
+            if (step == THolderSide::SendReady)
+                step = SendAll(fd, instance::Ready) ? side->Received({}, ended) : THolderSide::Drop;
+            if (step == THolderSide::Wait)
+                return;
+            // The start was told it worked once it said "go", whether or not it is there for
+            // the "ok".
+            if (step == THolderSide::Act)
+                SendAll(fd, instance::Done);
             finish();
+            if (step == THolderSide::Act)
+                emit asked(side->Files());
         });
     }
 }
 
 bool TUnixSingleInstance::Ask(const QString& name, const QStringList& files, int timeoutMs) {
+    using namespace instance;
     sockaddr_un addr;
     if (!FillAddress(PathFor(name, ".socket"), addr))
         return false;
-    QByteArray request(Request, sizeof Request); // with its NUL
-    for (const QString& file : files)
-        request += QFile::encodeName(file) + '\0';
+    const QByteArray request = Request(files);
     QDeadlineTimer deadline(timeoutMs);
-    // The holder may be starting still: its socket comes a moment after its lock.
+    // The holder may be starting still: its socket comes a moment after its lock. A holder that
+    // hangs with its queue full refuses at once (the socket does not block), and is tried again.
     int fd = -1;
     while (fd < 0) {
-        fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
         if (fd < 0)
             return false;
         if (::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0)
@@ -217,36 +263,47 @@ bool TUnixSingleInstance::Ask(const QString& name, const QStringList& files, int
             return false;
         QThread::msleep(50);
     }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
-    bool ok = false;
+    // Sending the request, waiting for "ready", then (after "go") for "ok".
+    enum { Sending, AwaitReady, AwaitDone } stage = Sending;
+    bool committed = false;
     qsizetype sent = 0;
     QByteArray reply;
     pollfd p{fd, POLLOUT, 0};
     while (!deadline.hasExpired()) {
-        p.events = sent < request.size() ? POLLOUT : POLLIN;
+        p.events = stage == Sending ? POLLOUT : POLLIN;
         if (::poll(&p, 1, int(std::max<qint64>(1, deadline.remainingTime()))) <= 0)
             continue;
-        if (sent < request.size()) {
+        if (stage == Sending) {
             const ssize_t n = ::send(fd, request.constData() + sent,
                                      std::size_t(request.size() - sent), MSG_NOSIGNAL);
             if (n < 0 && errno != EAGAIN && errno != EINTR)
                 break;
             if (n > 0 && (sent += n) == request.size())
-                ::shutdown(fd, SHUT_WR);
+                stage = AwaitReady;
             continue;
         }
         char chunk[16];
         const ssize_t n = ::read(fd, chunk, sizeof chunk);
-        if (n > 0) {
-            reply.append(chunk, n);
-            if ((ok = reply == Answer))
-                break;
-        } else if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
+        if (n < 0 && (errno == EAGAIN || errno == EINTR))
+            continue;
+        if (n <= 0)
             break;
-        }
+        reply.append(chunk, n);
+        const TRead r =
+            ReadReply(reply, stage == AwaitReady ? QByteArrayView(Ready) : QByteArrayView(Done));
+        if (r == TRead::Incomplete)
+            continue;
+        if (r == TRead::Malformed || stage == AwaitDone)
+            break;
+        // Still within the time: the holder is told to act, and from now on it is its job.
+        committed = SendAll(fd, Go);
+        if (!committed)
+            break;
+        reply.clear();
+        stage = AwaitDone;
     }
     ::close(fd);
-    return ok;
+    return committed;
 }
 
 } // namespace platform

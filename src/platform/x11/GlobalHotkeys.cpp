@@ -4,12 +4,14 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QList>
+#include <QRandomGenerator>
 #include <QSet>
 
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -77,6 +79,18 @@ public:
         FRoot = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
         FSymbols = xcb_key_symbols_alloc(c);
         FNumLockMask = NumLockMask();
+        FLentAtom = InternAtom("_NURVA_LENT_KEYCODES");
+        FLenderAtom = InternAtom("_NURVA_LENDER");
+        // The mark of this process among the lenders: a window, which goes when the process
+        // does, however it ends. The server hands a later client the same window numbers, so
+        // the window carries a number of this process's own.
+        FMarker = xcb_generate_id(c);
+        FNonce = QRandomGenerator::system()->generate();
+        xcb_create_window(c, XCB_COPY_FROM_PARENT, FMarker, FRoot, 0, 0, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, FMarker, FLenderAtom, XCB_ATOM_CARDINAL, 32,
+                            1, &FNonce);
+        GiveBackAbandoned();
         qApp->installNativeEventFilter(this);
     }
 
@@ -84,10 +98,14 @@ public:
         ReleaseAll();
         if (qApp)
             qApp->removeNativeEventFilter(this);
+        xcb_destroy_window(FConn, FMarker);
+        xcb_flush(FConn);
         xcb_key_symbols_free(FSymbols);
     }
 
     bool Available() const override { return true; }
+
+    void Suspend(bool suspended) override { FSuspended = suspended; }
 
     bool Register(int id, QKeyCombination key) override {
         if (auto it = FById.find(id); it != FById.end()) {
@@ -118,6 +136,7 @@ public:
         if (FBorrowed.contains(code) && !CodeInUse(code)) {
             FBorrowed.remove(code);
             SetKeycode(code, 0); // the keycode lent to a key the keymap lacked goes back
+            RecordLent(code, 0);
         }
         xcb_flush(FConn);
     }
@@ -139,7 +158,7 @@ public:
                                          reinterpret_cast<xcb_mapping_notify_event_t*>(event));
             return false;
         }
-        if (kind != XCB_KEY_PRESS)
+        if (kind != XCB_KEY_PRESS || FSuspended)
             return false;
         auto* press = reinterpret_cast<xcb_key_press_event_t*>(event);
         const std::uint16_t mods = press->state & kModMask;
@@ -233,7 +252,110 @@ private:
         if (spare == 0 || !SetKeycode(spare, sym))
             return 0;
         FBorrowed.insert(spare);
+        RecordLent(spare, sym);
         return spare;
+    }
+
+    // The keycodes lent out are noted on the X server, beside the window of the process that
+    // lent them. A process that could not give them back (killed, crashed) leaves them there;
+    // the next start puts back those whose lender is gone and that still give the key lent.
+    struct TLent {
+        xcb_window_t Lender;
+        std::uint32_t Nonce;
+        xcb_keycode_t Code;
+        xcb_keysym_t Sym;
+    };
+
+    xcb_atom_t InternAtom(const char* name) {
+        xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(
+            FConn, xcb_intern_atom(FConn, 0, std::uint16_t(std::strlen(name)), name), nullptr);
+        const xcb_atom_t atom = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(r);
+        return atom;
+    }
+
+    std::vector<TLent> ReadLent() {
+        std::vector<TLent> lent;
+        auto* r = xcb_get_property_reply(
+            FConn, xcb_get_property(FConn, 0, FRoot, FLentAtom, XCB_ATOM_CARDINAL, 0, 4 * 256),
+            nullptr);
+        if (r && r->format == 32) {
+            const auto* v = static_cast<const std::uint32_t*>(xcb_get_property_value(r));
+            const int n = xcb_get_property_value_length(r) / 4;
+            for (int i = 0; i + 3 < n; i += 4)
+                lent.push_back({v[i], v[i + 1], xcb_keycode_t(v[i + 2]), v[i + 3]});
+        }
+        std::free(r);
+        return lent;
+    }
+
+    void WriteLent(const std::vector<TLent>& lent) {
+        std::vector<std::uint32_t> v;
+        for (const TLent& l : lent)
+            v.insert(v.end(), {l.Lender, l.Nonce, l.Code, l.Sym});
+        if (v.empty())
+            xcb_delete_property(FConn, FRoot, FLentAtom);
+        else
+            xcb_change_property(FConn, XCB_PROP_MODE_REPLACE, FRoot, FLentAtom, XCB_ATOM_CARDINAL,
+                                32, std::uint32_t(v.size()), v.data());
+    }
+
+    // Adds this process's loan of `code` (`sym` not 0) or takes it away (`sym` 0). The server
+    // is held meanwhile, so that two programs noting loans at once lose neither.
+    void RecordLent(xcb_keycode_t code, xcb_keysym_t sym) {
+        if (FLentAtom == XCB_ATOM_NONE)
+            return;
+        xcb_grab_server(FConn);
+        std::vector<TLent> lent = ReadLent();
+        std::erase_if(lent, [&](const TLent& l) { return l.Lender == FMarker && l.Code == code; });
+        if (sym != 0)
+            lent.push_back({FMarker, FNonce, code, sym});
+        WriteLent(lent);
+        xcb_ungrab_server(FConn);
+        xcb_flush(FConn);
+    }
+
+    // Whether the lender of `l` still runs: its window is there and carries its number.
+    bool LenderRuns(const TLent& l) {
+        xcb_generic_error_t* error = nullptr;
+        auto* r = xcb_get_property_reply(
+            FConn, xcb_get_property(FConn, 0, l.Lender, FLenderAtom, XCB_ATOM_CARDINAL, 0, 1),
+            &error);
+        const bool runs = r && r->format == 32 && xcb_get_property_value_length(r) == 4 &&
+                          *static_cast<const std::uint32_t*>(xcb_get_property_value(r)) == l.Nonce;
+        std::free(r);
+        std::free(error);
+        return runs;
+    }
+
+    void GiveBackAbandoned() {
+        if (FLentAtom == XCB_ATOM_NONE || FLenderAtom == XCB_ATOM_NONE)
+            return;
+        xcb_grab_server(FConn);
+        std::vector<TLent> lent = ReadLent();
+        const std::size_t before = lent.size();
+        std::erase_if(lent, [&](const TLent& l) {
+            if (LenderRuns(l))
+                return false;
+            // Someone may have given the keycode another key since: that one stays.
+            if (KeysymOf(l.Code) == l.Sym)
+                SetKeycode(l.Code, 0);
+            return true;
+        });
+        if (lent.size() != before)
+            WriteLent(lent);
+        xcb_ungrab_server(FConn);
+        xcb_flush(FConn);
+    }
+
+    xcb_keysym_t KeysymOf(xcb_keycode_t code) {
+        auto* reply = xcb_get_keyboard_mapping_reply(
+            FConn, xcb_get_keyboard_mapping(FConn, code, 1), nullptr);
+        xcb_keysym_t sym = 0;
+        if (reply && reply->keysyms_per_keycode > 0)
+            sym = xcb_get_keyboard_mapping_keysyms(reply)[0];
+        std::free(reply);
+        return sym;
     }
 
     bool SetKeycode(xcb_keycode_t code, xcb_keysym_t sym) {
@@ -271,6 +393,11 @@ private:
     std::uint16_t FNumLockMask = XCB_MOD_MASK_2;
     QHash<int, TGrab> FById;
     QSet<xcb_keycode_t> FBorrowed; // spare keycodes given to keys the keymap lacked
+    xcb_atom_t FLentAtom = XCB_ATOM_NONE;
+    xcb_atom_t FLenderAtom = XCB_ATOM_NONE;
+    xcb_window_t FMarker = 0;
+    std::uint32_t FNonce = 0;
+    bool FSuspended = false;
 };
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "platform/xdg/ShellCommands.h"
 
+#include "platform/xdg/MimeApps.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,6 +9,7 @@
 #include <QStandardPaths>
 
 #include <array>
+#include <cstring>
 
 namespace platform {
 
@@ -18,15 +21,17 @@ struct TVerbFiles {
     const char* Job;    // the command-line switch
     const char* Entry;  // the desktop entry's file name
     const char* Action; // the service menu's action
+    bool AllAtOnce;     // the selected files go to one run, which reads them in turn
 };
 
 constexpr std::array<TVerbFiles, 3> Verbs = {{
-    {TShellVerb::ReadAloud, "Read Aloud", "/tts", "nurva-read-aloud.desktop", "ReadAloud"},
-    {TShellVerb::ReadToWav, "Read to WAV", "/ttw", "nurva-read-to-wav.desktop", "ReadToWav"},
-    {TShellVerb::ReadToMp3, "Read to MP3", "/ttm", "nurva-read-to-mp3.desktop", "ReadToMp3"},
+    {TShellVerb::ReadAloud, "Read Aloud", "/tts", "nurva-read-aloud.desktop", "ReadAloud", true},
+    {TShellVerb::ReadToWav, "Read to WAV", "/ttw", "nurva-read-to-wav.desktop", "ReadToWav", false},
+    {TShellVerb::ReadToMp3, "Read to MP3", "/ttm", "nurva-read-to-mp3.desktop", "ReadToMp3", false},
 }};
 
-// The submenu of the service menu and the folder of the Nautilus scripts.
+// The submenu of the service menu and the folder of the Nautilus scripts; where a file manager
+// lists a command among other programs, its name says whose it is.
 const QString MenuName = QStringLiteral("Nurva");
 
 const TVerbFiles& Files(TShellVerb verb) {
@@ -81,14 +86,27 @@ QString QuoteExecArgument(const QString& arg) {
     return quoted;
 }
 
+// A string value of a desktop entry; empty when it holds a control character.
+QString EntryString(const QString& value) {
+    if (HasControlCharacter(value))
+        return {};
+    return QString(value).replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+}
+
+// The Icon value: the program's picture where it is there, else the icon theme's.
+QString IconValue(const QString& icon) {
+    const QString file = EntryString(icon);
+    return !file.isEmpty() && QFileInfo(icon).isFile() ? file : QStringLiteral("nurva");
+}
+
 // A word for the shell, in single quotes.
 QString ShellQuote(const QString& word) {
     return QLatin1Char('\'') + QString(word).replace(QLatin1Char('\''), QStringLiteral("'\\''")) +
            QLatin1Char('\'');
 }
 
-// The Exec value of an installed desktop entry; empty when there is none.
-QString InstalledExec(const TVerbFiles& v) {
+// A value of an installed desktop entry ("Exec=", "Icon="); empty when there is none.
+QString InstalledValue(const TVerbFiles& v, const char* key) {
     QFile file(EntryPath(v));
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -97,8 +115,8 @@ QString InstalledExec(const TVerbFiles& v) {
         const QByteArray line = raw.trimmed();
         if (line.startsWith('['))
             inEntry = line == "[Desktop Entry]";
-        else if (inEntry && line.startsWith("Exec="))
-            return QString::fromUtf8(line.mid(5));
+        else if (inEntry && line.startsWith(key))
+            return QString::fromUtf8(line.mid(qsizetype(std::strlen(key))));
     }
     return {};
 }
@@ -153,7 +171,7 @@ QString GetTxtShellKey() {
     return XdgDataHome() + QStringLiteral("/applications/");
 }
 
-QString DesktopExec(const QString& program, const QStringList& arguments) {
+QString DesktopExec(const QString& program, const QStringList& arguments, bool files) {
     if (HasControlCharacter(program))
         return {};
     QString exec = QuoteExecArgument(program);
@@ -163,7 +181,7 @@ QString DesktopExec(const QString& program, const QStringList& arguments) {
         exec.prepend(QStringLiteral("env "));
     for (const QString& arg : arguments)
         exec += QLatin1Char(' ') + QuoteExecArgument(arg);
-    return exec + QStringLiteral(" %f");
+    return exec + (files ? QStringLiteral(" %F") : QStringLiteral(" %f"));
 }
 
 bool TXdgShellCommands::Fail(const QString& error) {
@@ -171,34 +189,49 @@ bool TXdgShellCommands::Fail(const QString& error) {
     return false;
 }
 
-bool TXdgShellCommands::Install(TShellVerb verb, const QString& program) {
+bool TXdgShellCommands::Install(TShellVerb verb, const QString& program, const QString& icon) {
     FError.clear();
     const TVerbFiles& v = Files(verb);
-    const QString exec = DesktopExec(program, {QLatin1String(v.Job)});
+    const QString exec = DesktopExec(program, {QLatin1String(v.Job)}, v.AllAtOnce);
     if (exec.isEmpty())
         return Fail(
             QStringLiteral("The program's path holds a control character: %1").arg(program));
-    const QString entry = QStringLiteral("[Desktop Entry]\n"
-                                         "Type=Application\n"
-                                         "Name=%1\n"
-                                         "Exec=%2\n"
-                                         "MimeType=%3\n"
-                                         "NoDisplay=true\n"
-                                         "Terminal=false\n")
-                              .arg(QLatin1String(v.Name), exec, ShellCommandMimeTypes());
+    const QString entry =
+        QStringLiteral("[Desktop Entry]\n"
+                       "Type=Application\n"
+                       "Name=%1 with %2\n"
+                       "Icon=%3\n"
+                       "Exec=%4\n"
+                       "MimeType=%5\n"
+                       "NoDisplay=true\n"
+                       "Terminal=false\n")
+            .arg(QLatin1String(v.Name), MenuName, IconValue(icon), exec, ShellCommandMimeTypes());
     if (QString error = WriteFile(EntryPath(v), entry, false); !error.isEmpty())
         return Fail(error);
+    if (!Register(true))
+        return false;
     if (Used(QStringLiteral("nautilus"), QStringLiteral("nautilus"))) {
         // Nautilus hands over the selected files by name, relative to the folder shown; made
         // absolute, a name that starts with "-" is never taken for a switch.
+        const QString absolute = QStringLiteral("for f in \"$@\"; do\n"
+                                                "    case $f in /*) ;; *) f=$PWD/$f ;; esac\n"
+                                                "    set -- \"$@\" \"$f\"\n"
+                                                "    shift\n"
+                                                "done\n");
+        const QString run = QStringLiteral("%1 %2").arg(ShellQuote(program), QLatin1String(v.Job));
         const QString script =
-            QStringLiteral("#!/bin/sh\n"
-                           "# %1 with %2, for each selected file in turn.\n"
-                           "for f in \"$@\"; do\n"
-                           "    case $f in /*) ;; *) f=$PWD/$f ;; esac\n"
-                           "    %3 %4 \"$f\"\n"
-                           "done\n")
-                .arg(QLatin1String(v.Name), MenuName, ShellQuote(program), QLatin1String(v.Job));
+            v.AllAtOnce ? QStringLiteral("#!/bin/sh\n"
+                                         "# %1 with %2: the selected files, one after the other.\n")
+                                  .arg(QLatin1String(v.Name), MenuName) +
+                              absolute + QStringLiteral("exec %1 \"$@\"\n").arg(run)
+                        : QStringLiteral("#!/bin/sh\n"
+                                         "# %1 with %2, for each selected file in turn.\n")
+                                  .arg(QLatin1String(v.Name), MenuName) +
+                              absolute +
+                              QStringLiteral("for f in \"$@\"; do\n"
+                                             "    %1 \"$f\"\n"
+                                             "done\n")
+                                  .arg(run);
         if (QString error = WriteFile(ScriptPath(v), script, true); !error.isEmpty())
             return Fail(error);
     }
@@ -212,7 +245,33 @@ bool TXdgShellCommands::Remove(TShellVerb verb) {
         if (QString error = RemoveFile(path); !error.isEmpty())
             return Fail(error);
     QDir().rmdir(ScriptFolder()); // only when no script is left in it
-    return WriteServiceMenu();
+    return Register(false) && WriteServiceMenu();
+}
+
+bool TXdgShellCommands::Register(bool installed) {
+    if (QString error = mimeapps::WriteCache(XdgDataHome() + QStringLiteral("/applications"));
+        !error.isEmpty())
+        return Fail(error);
+    if (!installed)
+        return true;
+    // Where a kind of file the commands take would now open with one of them (no default
+    // chosen, and the commands' folder comes before the system's), the program that opened it
+    // until now is made the user's default. One the user chose stays.
+    QStringList ours;
+    for (const TVerbFiles& v : Verbs)
+        ours << QLatin1String(v.Entry);
+    for (const QString& type : ShellCommandMimeTypes().split(u';', Qt::SkipEmptyParts)) {
+        bool chosen = false;
+        const QString now = mimeapps::DefaultFor(type, {}, &chosen);
+        if (chosen || !ours.contains(now))
+            continue;
+        const QString before = mimeapps::DefaultFor(type, ours);
+        if (before.isEmpty())
+            continue; // no other program takes these files
+        if (QString error = mimeapps::SetUserDefault(type, before); !error.isEmpty())
+            return Fail(error);
+    }
+    return true;
 }
 
 bool TXdgShellCommands::Installed(TShellVerb verb) const {
@@ -220,14 +279,15 @@ bool TXdgShellCommands::Installed(TShellVerb verb) const {
 }
 
 bool TXdgShellCommands::WriteServiceMenu() {
-    QString actions, groups;
+    QString actions, groups, icon;
     for (const TVerbFiles& v : Verbs) {
-        const QString exec = InstalledExec(v);
+        const QString exec = InstalledValue(v, "Exec=");
         if (exec.isEmpty())
             continue;
         actions += QLatin1String(v.Action) + QLatin1Char(';');
-        groups += QStringLiteral("\n[Desktop Action %1]\nName=%2\nExec=%3\n")
-                      .arg(QLatin1String(v.Action), QLatin1String(v.Name), exec);
+        icon = InstalledValue(v, "Icon=");
+        groups += QStringLiteral("\n[Desktop Action %1]\nName=%2\nIcon=%3\nExec=%4\n")
+                      .arg(QLatin1String(v.Action), QLatin1String(v.Name), icon, exec);
     }
     const QString path = ServiceMenuPath();
     QString error;
@@ -239,11 +299,12 @@ bool TXdgShellCommands::WriteServiceMenu() {
                           QStringLiteral("[Desktop Entry]\n"
                                          "Type=Service\n"
                                          "Name=%1\n"
-                                         "MimeType=%3\n"
+                                         "Icon=%3\n"
+                                         "MimeType=%4\n"
                                          "Actions=%2\n"
                                          "X-KDE-ServiceTypes=KonqPopupMenu/Plugin\n"
                                          "X-KDE-Submenu=%1\n")
-                                  .arg(MenuName, actions, ShellCommandMimeTypes()) +
+                                  .arg(MenuName, actions, icon, ShellCommandMimeTypes()) +
                               groups,
                           true);
     return error.isEmpty() || Fail(error);

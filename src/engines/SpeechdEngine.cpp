@@ -1,0 +1,1036 @@
+#include "SpeechdEngine.h"
+
+#include "ControlTags.h"
+#include "Lexicon.h"
+#include "SynthEngine.h"
+#include "WordPositions.h"
+
+#include <QUuid>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <csignal>
+#include <cstring>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include <poll.h>
+#include <pthread.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <libspeechd.h>
+
+namespace engines {
+
+using namespace speech;
+
+namespace {
+
+constexpr int kListSeconds = 30; // the longest a listing may take, a service start included
+
+const GUID& EngineGuid() {
+    static const GUID g = [] {
+        GUID out;
+        GuidFromString("{C41B7E93-5D20-4F8A-B6E1-0A39D72F5C84}", out);
+        return out;
+    }();
+    return g;
+}
+
+std::string Lower(std::string s) {
+    for (char& c : s)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+struct Voice {
+    std::string Module, Name;
+    TTSMODEINFOA Info;
+};
+
+Voice Describe(const std::string& module, const std::string& name, const std::string& language) {
+    Voice v{module, name, {}};
+    TTSMODEINFOA& i = v.Info;
+    const QUuid ns(QStringLiteral("{7c2d91e4-3a6b-4f08-9e15-b84d0c6a2f73}"));
+    const QUuid id = QUuid::createUuidV5(ns, QString::fromStdString(module + "/" + name));
+    i.gEngineID = EngineGuid();
+    i.gModeID.Data1 = id.data1;
+    i.gModeID.Data2 = id.data2;
+    i.gModeID.Data3 = id.data3;
+    std::memcpy(i.gModeID.Data4.data(), id.data4, 8);
+    CopyField(i.szMfgName, "Brailcom");
+    CopyField(i.szProductName, "speech-dispatcher " + std::to_string(LIBSPEECHD_MAJOR_VERSION) +
+                                   "." + std::to_string(LIBSPEECHD_MINOR_VERSION) + "." +
+                                   std::to_string(LIBSPEECHD_MICRO_VERSION));
+    CopyField(i.szModeName, module + ": " + name);
+    CopyField(i.language.szDialect, Lower(language.empty() ? std::string("en") : language));
+    CopyField(i.szSpeaker, name);
+    CopyField(i.szStyle, module);
+    i.wGender = GENDER_NEUTRAL;
+    i.dwFeatures = TTSFEATURE_ANYWORD | TTSFEATURE_VOLUME | TTSFEATURE_SPEED | TTSFEATURE_PITCH |
+                   TTSFEATURE_TAGGED | TTSFEATURE_WORDPOSITION | TTSFEATURE_FIXEDAUDIO;
+    i.dwInterfaces = TTSI_ITTSCENTRAL | TTSI_ITTSATTRIBUTES | TTSI_ITTSDIALOGS;
+    return v;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Calls into the library: each under a deadline, with SIGPIPE held back.
+
+constexpr auto kAnswer = std::chrono::seconds(5); // the longest the service may take to answer
+constexpr auto kListAnswer = std::chrono::seconds(kListSeconds);
+constexpr auto kOpen = std::chrono::seconds(20); // a voice bound, the service's start included
+
+// A service that has gone must make a call fail, not end the program: the library writes to
+// its socket without guarding against that.
+void HoldBackSigpipe() {
+    sigset_t pipe;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
+}
+
+// A call that has not come back by its deadline has its connection shut under it, which ends
+// the call, and every later one on that connection, with an error.
+class Deadlines {
+public:
+    static Deadlines& Get() {
+        static Deadlines* d = new Deadlines; // its thread runs until the process ends
+        return *d;
+    }
+    std::uint64_t Arm(int fd, std::chrono::steady_clock::duration limit) {
+        std::lock_guard lock(FMutex);
+        const std::uint64_t id = FNext++;
+        FArmed[id] = {std::chrono::steady_clock::now() + limit, fd};
+        FChanged.notify_one();
+        return id;
+    }
+    void Disarm(std::uint64_t id) {
+        std::lock_guard lock(FMutex);
+        FArmed.erase(id);
+    }
+
+private:
+    Deadlines() {
+        std::thread([this] { Loop(); }).detach();
+    }
+    void Loop() {
+        std::unique_lock lock(FMutex);
+        for (;;) {
+            if (FArmed.empty()) {
+                FChanged.wait(lock);
+                continue;
+            }
+            auto first = std::min_element(FArmed.begin(), FArmed.end(), [](auto& a, auto& b) {
+                return a.second.first < b.second.first;
+            });
+            if (std::chrono::steady_clock::now() < first->second.first) {
+                FChanged.wait_until(lock, first->second.first);
+                continue;
+            }
+            ::shutdown(first->second.second, SHUT_RDWR);
+            FArmed.erase(first);
+        }
+    }
+
+    std::mutex FMutex;
+    std::condition_variable FChanged;
+    std::map<std::uint64_t, std::pair<std::chrono::steady_clock::time_point, int>> FArmed;
+    std::uint64_t FNext = 1;
+};
+
+class Bounded {
+public:
+    explicit Bounded(SPDConnection* c, std::chrono::steady_clock::duration limit = kAnswer)
+        : FId(Deadlines::Get().Arm(c->socket, limit)) {}
+    ~Bounded() { Deadlines::Get().Disarm(FId); }
+    Bounded(const Bounded&) = delete;
+    Bounded& operator=(const Bounded&) = delete;
+
+private:
+    std::uint64_t FId;
+};
+
+// Closes a connection without waiting for the service, which may not answer.
+void CloseNow(SPDConnection* conn) {
+    ::shutdown(conn->socket, SHUT_RDWR);
+    spd_close(conn);
+}
+
+// The thread of every call on a connection that reads aloud: the callers never wait for the
+// service, and the calls keep the order they were made in.
+TSynthWorker& Calls() {
+    static TSynthWorker* worker = [] {
+        auto* w = new TSynthWorker;
+        w->Post(HoldBackSigpipe);
+        return w;
+    }();
+    return *worker;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Listing. libspeechd reads a long reply a line at a time (an espeak-ng module with its
+// variants answers 13,000 lines: seconds): the voices are asked for on a socket of our own.
+
+class SsipSocket {
+public:
+    explicit SsipSocket(const std::string& path) {
+        FFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_un addr{};
+        addr.sun_family = AF_UNIX;
+        if (FFd < 0 || path.size() >= sizeof addr.sun_path) {
+            Close();
+            return;
+        }
+        std::memcpy(addr.sun_path, path.c_str(), path.size());
+        if (::connect(FFd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0)
+            Close();
+    }
+    ~SsipSocket() { Close(); }
+    bool Open() const { return FFd >= 0; }
+
+    // Sends one command and reads its reply's lines (without their codes); false on failure or
+    // when the deadline passes.
+    bool Command(const std::string& command, std::vector<std::string>* lines,
+                 std::chrono::steady_clock::time_point deadline) {
+        const std::string out = command + "\r\n";
+        if (FFd < 0 || ::send(FFd, out.data(), out.size(), MSG_NOSIGNAL) != ssize_t(out.size()))
+            return false;
+        for (;;) {
+            std::size_t eol;
+            while ((eol = FBuffer.find("\r\n")) != std::string::npos) {
+                std::string line = FBuffer.substr(0, eol);
+                FBuffer.erase(0, eol + 2);
+                if (line.size() < 4)
+                    return false;
+                if (line[3] == ' ')
+                    return line[0] == '2'; // the last line tells success
+                if (lines)
+                    lines->push_back(line.substr(4));
+            }
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
+            pollfd p{FFd, POLLIN, 0};
+            if (left.count() <= 0 || ::poll(&p, 1, int(left.count())) <= 0)
+                return false;
+            char buf[65536];
+            const ssize_t n = ::recv(FFd, buf, sizeof buf, 0);
+            if (n <= 0)
+                return false;
+            FBuffer.append(buf, std::size_t(n));
+        }
+    }
+
+private:
+    void Close() {
+        if (FFd >= 0)
+            ::close(FFd);
+        FFd = -1;
+    }
+    int FFd = -1;
+    std::string FBuffer;
+};
+
+std::vector<std::string> Split(const std::string& s, char sep) {
+    std::vector<std::string> out;
+    std::size_t from = 0;
+    for (std::size_t at; (at = s.find(sep, from)) != std::string::npos; from = at + 1)
+        out.push_back(s.substr(from, at - from));
+    out.push_back(s.substr(from));
+    return out;
+}
+
+// Every module's voices, without their variants (each voice in each variant would be
+// thousands); `problem` says why there are none.
+std::vector<Voice> ListVoices(std::string& problem) {
+    HoldBackSigpipe();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kListSeconds);
+    char* error = nullptr;
+    // Opening starts the service when it is not running, as every client of it does.
+    SPDConnection* conn =
+        spd_open2("nurva", "voices", nullptr, SPD_MODE_SINGLE, nullptr, 1, &error);
+    if (!conn) {
+        problem = std::string("the speech service cannot be reached") +
+                  (error ? std::string(": ") + error : std::string());
+        std::free(error);
+        return {};
+    }
+    std::vector<Voice> voices;
+    {
+        // However long a module takes to list its voices through the library, it has an end.
+        Bounded bound(conn, kListAnswer);
+        std::vector<std::string> modules;
+        if (char** list = spd_list_modules(conn)) {
+            for (char** m = list; *m; ++m)
+                if (std::strcmp(*m, "dummy") != 0)
+                    modules.emplace_back(*m);
+            free_spd_modules(list);
+        }
+        char* addressError = nullptr;
+        SPDConnectionAddress* address = spd_get_default_address(&addressError);
+        std::free(addressError);
+        std::unique_ptr<SsipSocket> socket;
+        if (address && address->method == SPD_METHOD_UNIX_SOCKET && address->unix_socket_name)
+            socket = std::make_unique<SsipSocket>(address->unix_socket_name);
+        if (address)
+            SPDConnectionAddress__free(address);
+        if (socket && !socket->Command("SET SELF CLIENT_NAME user:nurva:voices", nullptr, deadline))
+            socket.reset();
+        for (const std::string& module : modules) {
+            std::vector<std::string> lines;
+            if (socket && socket->Command("SET SELF OUTPUT_MODULE " + module, nullptr, deadline) &&
+                socket->Command("LIST SYNTHESIS_VOICES", &lines, deadline)) {
+                for (const std::string& line : lines) {
+                    const std::vector<std::string> f = Split(line, '\t');
+                    if (f.size() >= 2 && !f[0].empty() && (f.size() < 3 || f[2] == "none"))
+                        voices.push_back(Describe(module, f[0], f[1]));
+                }
+                continue;
+            }
+            // Not on a local socket: through the library.
+            spd_set_output_module(conn, module.c_str());
+            if (SPDVoice** list = spd_list_synthesis_voices(conn)) {
+                for (SPDVoice** v = list; *v; ++v)
+                    if ((*v)->name && (!(*v)->variant || std::strcmp((*v)->variant, "none") == 0))
+                        voices.push_back(
+                            Describe(module, (*v)->name, (*v)->language ? (*v)->language : ""));
+                free_spd_voices(list);
+            }
+        }
+    }
+    CloseNow(conn);
+    if (voices.empty())
+        problem = "the speech service offers no voice";
+    return voices;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Speaking: one connection for each bound voice. A block is handed to the service in parts, a
+// few at a time, so that a long document starts at once and a pause loses nothing.
+
+constexpr DWORD kNormalSpeed = 170, kMinSpeed = 80, kMaxSpeed = 450;
+constexpr WORD kNormalPitch = 100;
+// Parts with the service at a time: one, as a message of the text priority cancels the one
+// before it.
+constexpr int kPartsAhead = 1;
+
+struct Sink {
+    std::shared_ptr<ITTSNotifySinkA> basic;
+    std::shared_ptr<ITTSNotifySink2A> extended; // null when registered as the basic sink
+};
+
+struct Event {
+    SPDNotificationType type;
+    std::string mark;
+};
+
+struct Block {
+    std::string Text;
+    bool Tagged = false;
+    std::shared_ptr<ITTSBufNotifySink> Buf;
+    std::size_t Left = 0; // parts not yet spoken
+    bool Begun = false;
+};
+
+struct Part {
+    std::shared_ptr<Block> Of;
+    std::uint32_t Begin = 0, End = 0;
+    std::uint32_t From = 0; // said from this word on: the last one heard before a pause
+    int Id = 0;             // the service's message, 0 while it has none
+    std::uint64_t Seq = 0;
+};
+
+class ErrorObject : public ITTSErrorObject {
+public:
+    explicit ErrorObject(HRESULT code) : FCode(code) {}
+    HRESULT GetErrorInfo(TTSERRORINFO& info) override {
+        info.Code = FCode;
+        CopyField(info.Text, "The speech service does not answer, or has gone.");
+        return S_OK;
+    }
+
+private:
+    HRESULT FCode;
+};
+
+struct Connection;
+std::mutex gConnectionsMutex;
+std::map<int, std::weak_ptr<Connection>>& Connections() {
+    static std::map<int, std::weak_ptr<Connection>> c;
+    return c;
+}
+
+struct Connection : std::enable_shared_from_this<Connection> {
+    SPDConnection* Conn = nullptr;
+    int ClientId = -1;
+
+    std::mutex Mutex;
+    std::map<DWORD, Sink> Sinks;
+    DWORD NextKey = 1;
+    // The parts not yet spoken, in order; the first InFlight of them are with the service.
+    std::deque<Part> Queue;
+    int InFlight = 0;
+    std::map<int, std::vector<Event>> Early; // events that came before their message's id
+    int LastId = 0;
+    std::uint64_t NextSeq = 1;
+    std::uint64_t Epoch = 0; // bumped when what is with the service is cancelled
+    bool Active = false, StartNotified = false, Paused = false, Broken = false;
+    DWORD Speed = kNormalSpeed;
+    WORD Pitch = kNormalPitch;
+    std::uint32_t Volume = 65535;
+    bool SettingsSent = false;
+
+    ~Connection() {
+        {
+            // A service started again gives its clients the numbers it gave before.
+            std::lock_guard lock(gConnectionsMutex);
+            if (auto it = Connections().find(ClientId);
+                it != Connections().end() && it->second.expired())
+                Connections().erase(it);
+        }
+        if (SPDConnection* conn = Conn)
+            Calls().Post([conn] { CloseNow(conn); });
+    }
+
+    std::vector<Sink> SinksCopy() {
+        std::vector<Sink> out;
+        for (auto& [k, s] : Sinks)
+            out.push_back(s);
+        return out;
+    }
+
+    // Hands the next parts to the service; runs on the calls' thread.
+    void Feed() {
+        for (;;) {
+            std::uint64_t epoch, seq;
+            std::string ssml;
+            {
+                std::lock_guard lock(Mutex);
+                if (Paused || Broken || InFlight >= kPartsAhead ||
+                    std::size_t(InFlight) >= Queue.size())
+                    return;
+                const Part& part = Queue[std::size_t(InFlight)];
+                const Block& b = *part.Of;
+                ssml = SpeechdMarkup(
+                    std::string_view(b.Text).substr(part.Begin, part.End - part.Begin), b.Tagged,
+                    part.Begin, part.From);
+                epoch = Epoch;
+                seq = part.Seq;
+                ++InFlight;
+            }
+            SendSettings();
+            int id;
+            {
+                Bounded bound(Conn);
+                id = spd_say(Conn, SPD_TEXT, ssml.c_str());
+            }
+            std::vector<Event> early;
+            {
+                std::lock_guard lock(Mutex);
+                LastId = std::max(LastId, id);
+                if (Epoch != epoch)
+                    continue; // cancelled meanwhile: the cancel that follows takes it too
+                if (id <= 0) {
+                    Broken = true;
+                    break;
+                }
+                for (Part& p : Queue)
+                    if (p.Seq == seq)
+                        p.Id = id;
+                if (auto it = Early.find(id); it != Early.end()) {
+                    early = std::move(it->second);
+                    Early.erase(it);
+                }
+            }
+            for (const Event& e : early)
+                OnEvent(id, e);
+        }
+        Abort(AUDERR_DEVICELOST);
+    }
+
+    // The service's scales run from -100 to 100, 0 being the voice's own.
+    void SendSettings() {
+        DWORD speed;
+        WORD pitch;
+        std::uint32_t volume;
+        {
+            std::lock_guard lock(Mutex);
+            if (std::exchange(SettingsSent, true))
+                return;
+            speed = Speed;
+            pitch = Pitch;
+            volume = Volume;
+        }
+        const int rate = speed < kNormalSpeed
+                             ? -int((kNormalSpeed - speed) * 100 / (kNormalSpeed - kMinSpeed))
+                             : int((speed - kNormalSpeed) * 100 / (kMaxSpeed - kNormalSpeed));
+        Bounded bound(Conn);
+        spd_set_voice_rate(Conn, std::clamp(rate, -100, 100));
+        spd_set_voice_pitch(
+            Conn, std::clamp((int(pitch) - kNormalPitch) * 100 / kNormalPitch, -100, 100));
+        spd_set_volume(Conn, -100 + int(std::uint64_t(volume) * 100 / 65535));
+    }
+
+    void Cancel() {
+        Calls().Post([self = shared_from_this()] {
+            Bounded bound(self->Conn);
+            spd_cancel(self->Conn);
+        });
+    }
+
+    // Ends the reading: nothing more is said; an error first when `reason` is one.
+    void Abort(HRESULT reason) {
+        bool stop;
+        std::vector<Sink> sinks;
+        {
+            std::lock_guard lock(Mutex);
+            stop = Active;
+            Active = StartNotified = Paused = false;
+            Queue.clear();
+            InFlight = 0;
+            Early.clear();
+            ++Epoch;
+            sinks = SinksCopy();
+        }
+        Cancel();
+        if (reason != S_OK) {
+            auto error = std::make_shared<ErrorObject>(reason);
+            for (auto& s : sinks)
+                if (s.extended)
+                    s.extended->Error(error);
+        }
+        if (stop)
+            for (auto& s : sinks)
+                s.basic->AudioStop(0);
+    }
+
+    void OnEvent(int id, const Event& e) {
+        std::shared_ptr<ITTSBufNotifySink> buf;
+        bool start = false, begun = false, done = false, stop = false, more = false;
+        bool interrupted = false;
+        std::optional<DWORD> word;
+        std::vector<Sink> sinks;
+        {
+            std::lock_guard lock(Mutex);
+            auto it = std::find_if(Queue.begin(), Queue.begin() + InFlight,
+                                   [id](const Part& p) { return p.Id == id; });
+            if (it == Queue.begin() + InFlight) {
+                if (id > LastId)
+                    Early[id].push_back(e); // its id is on its way back to the caller
+                return;
+            }
+            Block& b = *it->Of;
+            buf = b.Buf;
+            if (e.type == SPD_EVENT_BEGIN) {
+                start = !std::exchange(StartNotified, true);
+                begun = !std::exchange(b.Begun, true);
+            } else if (e.type == SPD_EVENT_INDEX_MARK) {
+                char* end = nullptr;
+                const unsigned long offset = std::strtoul(e.mark.c_str(), &end, 10);
+                if (!e.mark.empty() && end && *end == '\0') {
+                    it->From = std::uint32_t(offset);
+                    word = DWORD(offset);
+                }
+            } else if (e.type == SPD_EVENT_END) {
+                done = --b.Left == 0;
+                Queue.erase(it);
+                --InFlight;
+                more = true;
+                if (Queue.empty()) {
+                    stop = Active;
+                    Active = StartNotified = false;
+                }
+            } else if (e.type == SPD_EVENT_CANCEL) {
+                interrupted = true; // by another program's message: the reading ends
+            }
+            sinks = SinksCopy();
+        }
+        if (interrupted)
+            return Abort(S_OK);
+        if (start)
+            for (auto& s : sinks)
+                s.basic->AudioStart(0);
+        if (begun && buf)
+            buf->TextDataStarted(0);
+        if (word && buf)
+            buf->WordPosition(0, *word);
+        if (done && buf)
+            buf->TextDataDone(0, 0);
+        if (stop)
+            for (auto& s : sinks)
+                s.basic->AudioStop(0);
+        if (more)
+            Calls().Post([self = shared_from_this()] { self->Feed(); });
+    }
+};
+
+void Dispatch(std::size_t msgId, std::size_t clientId, SPDNotificationType type, const char* mark) {
+    std::shared_ptr<Connection> c;
+    {
+        std::lock_guard lock(gConnectionsMutex);
+        auto it = Connections().find(int(clientId));
+        if (it != Connections().end())
+            c = it->second.lock();
+    }
+    if (c)
+        c->OnEvent(int(msgId), Event{type, mark ? mark : ""});
+}
+
+void OnPlain(std::size_t msgId, std::size_t clientId, SPDNotificationType type) {
+    Dispatch(msgId, clientId, type, nullptr);
+}
+void OnMark(std::size_t msgId, std::size_t clientId, SPDNotificationType type, char* mark) {
+    Dispatch(msgId, clientId, type, mark);
+}
+
+std::string XmlEscaped(std::string_view s) {
+    std::string out;
+    for (char c : s) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        default:
+            // Control characters are not allowed in XML: they become blanks.
+            out += (static_cast<unsigned char>(c) < 0x20 && c != '\n' && c != '\t') ? ' ' : c;
+        }
+    }
+    return out;
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// The words of `said` from source offset `from` on, each after its mark.
+void AppendMarked(const TextPiece& said, std::uint32_t from, std::string& out) {
+    const std::string& t = said.Text();
+    for (std::size_t i = 0; i < t.size();) {
+        if (IsBlank(t[i])) {
+            out += t[i] == '\r' ? ' ' : t[i];
+            ++i;
+            continue;
+        }
+        std::size_t end = t.find_first_of(" \t\r\n", i);
+        if (end == std::string::npos)
+            end = t.size();
+        if (said.SourceOffset(i) >= from) {
+            out += "<mark name=\"" + std::to_string(said.SourceOffset(i)) + "\"/>";
+            out += XmlEscaped(std::string_view(t).substr(i, end - i));
+        }
+        i = end;
+    }
+}
+
+class SpeechdCentral : public ITTSCentralA,
+                       public ITTSAttributesA,
+                       public ITTSDialogsA,
+                       public std::enable_shared_from_this<SpeechdCentral> {
+public:
+    explicit SpeechdCentral(std::shared_ptr<Connection> c) : FConn(std::move(c)) {}
+    ~SpeechdCentral() override {
+        {
+            std::lock_guard lock(FConn->Mutex);
+            FConn->Sinks.clear();
+        }
+        FConn->Abort(S_OK);
+    }
+
+    HRESULT QueryInterface(const GUID& iid, std::shared_ptr<void>& out) override {
+        return QueryInterfaceOf<SpeechdCentral, ITTSCentralA, ITTSAttributesA, ITTSDialogsA>(
+            shared_from_this(), iid, out);
+    }
+
+    HRESULT Register(const std::shared_ptr<IUnknown>& sink, const GUID& iid, DWORD& key) override {
+        Sink s;
+        if (iid == IID_ITTSNotifySink2A) {
+            if (Failed(speech::QueryInterface(sink, s.extended)))
+                return E_NOINTERFACE;
+            s.basic = s.extended;
+        } else if (iid != IID_ITTSNotifySinkA || Failed(speech::QueryInterface(sink, s.basic))) {
+            return E_NOINTERFACE;
+        }
+        std::lock_guard lock(FConn->Mutex);
+        key = FConn->NextKey++;
+        FConn->Sinks[key] = s;
+        return S_OK;
+    }
+    HRESULT UnRegister(DWORD key) override {
+        std::lock_guard lock(FConn->Mutex);
+        return FConn->Sinks.erase(key) ? S_OK : E_INVALIDARG;
+    }
+
+    HRESULT TextData(DWORD charSet, DWORD flags, const char* text, DWORD length,
+                     const std::shared_ptr<IUnknown>& bufSink, const GUID&) override {
+        if (charSet != CHARSET_TEXT || (!text && length > 0))
+            return E_INVALIDARG;
+        auto block = std::make_shared<Block>();
+        if (bufSink && Failed(speech::QueryInterface(bufSink, block->Buf)))
+            return E_NOINTERFACE;
+        block->Text.assign(text ? text : "", text ? strnlen(text, length) : 0);
+        block->Tagged = (flags & TTSDATAFLAG_TAGGED) != 0;
+        const auto parts = SpeechdParts(block->Text, block->Tagged);
+        block->Left = parts.size();
+        {
+            std::lock_guard lock(FConn->Mutex);
+            if (FConn->Broken)
+                return AUDERR_DEVICELOST;
+            FConn->Active = true;
+            for (auto [begin, end] : parts)
+                FConn->Queue.push_back(Part{block, begin, end, begin, 0, FConn->NextSeq++});
+        }
+        // Text that comes during a pause waits for the resume, as the service's own would.
+        Calls().Post([c = FConn] { c->Feed(); });
+        return S_OK;
+    }
+    HRESULT Inject(const char* tag) override {
+        if (!tag)
+            return E_INVALIDARG;
+        ControlTagReader reader(tag);
+        TagItem item;
+        while (reader.Next(item))
+            if (item.type == TagItem::Type::Tag)
+                if (auto t = InterpretTag(item)) {
+                    std::lock_guard lock(FConn->Mutex);
+                    if (t->kind == TagKind::Speed)
+                        FConn->Speed = std::clamp<DWORD>(t->number, kMinSpeed, kMaxSpeed);
+                    else if (t->kind == TagKind::Pitch)
+                        FConn->Pitch = WORD(std::clamp<std::uint32_t>(t->number, 50, 400));
+                    else if (t->kind == TagKind::Volume)
+                        FConn->Volume = std::min<std::uint32_t>(t->number, 65535);
+                    FConn->SettingsSent = false;
+                }
+        return S_OK;
+    }
+    // The service's own pause lets what it has made play on for seconds, and its resume goes
+    // on after the last word it made rather than the last one heard: a pause cancels what is
+    // with the service instead, and the resume hands it over again from the word heard last
+    // (from the part's start with a module that reports no marks).
+    HRESULT AudioPause() override {
+        {
+            std::lock_guard lock(FConn->Mutex);
+            if (FConn->Paused)
+                return S_OK;
+            FConn->Paused = true;
+            ++FConn->Epoch;
+            for (int i = 0; i < FConn->InFlight; ++i)
+                FConn->Queue[std::size_t(i)].Id = 0; // their cancellations end nothing
+            FConn->InFlight = 0;
+            FConn->Early.clear();
+        }
+        FConn->Cancel();
+        return S_OK;
+    }
+    HRESULT AudioResume() override {
+        {
+            std::lock_guard lock(FConn->Mutex);
+            if (!FConn->Paused)
+                return S_OK;
+            FConn->Paused = false;
+        }
+        Calls().Post([c = FConn] { c->Feed(); });
+        return S_OK;
+    }
+    HRESULT AudioReset() override {
+        FConn->Abort(S_OK);
+        return S_OK;
+    }
+
+    HRESULT PitchGet(WORD& pitch) override {
+        std::lock_guard lock(FConn->Mutex);
+        pitch = FConn->Pitch;
+        return S_OK;
+    }
+    HRESULT PitchSet(WORD pitch) override {
+        std::lock_guard lock(FConn->Mutex);
+        FConn->Pitch = std::clamp<WORD>(pitch, 50, 400);
+        FConn->SettingsSent = false;
+        return S_OK;
+    }
+    HRESULT RealTimeGet(DWORD& realTime) override {
+        realTime = 1; // the service speaks in real time
+        return S_OK;
+    }
+    HRESULT RealTimeSet(DWORD) override { return S_OK; }
+    HRESULT SpeedGet(DWORD& speed) override {
+        std::lock_guard lock(FConn->Mutex);
+        speed = FConn->Speed;
+        return S_OK;
+    }
+    HRESULT SpeedSet(DWORD speed) override {
+        std::lock_guard lock(FConn->Mutex);
+        FConn->Speed = std::clamp(speed, kMinSpeed, kMaxSpeed);
+        FConn->SettingsSent = false;
+        return S_OK;
+    }
+    HRESULT VolumeGet(DWORD& volume) override {
+        std::lock_guard lock(FConn->Mutex);
+        volume = FConn->Volume | (FConn->Volume << 16);
+        return S_OK;
+    }
+    HRESULT VolumeSet(DWORD volume) override {
+        std::lock_guard lock(FConn->Mutex);
+        FConn->Volume = volume & 0xFFFF;
+        FConn->SettingsSent = false;
+        return S_OK;
+    }
+
+    HRESULT AboutDlg(HWND, const char*) override { return TTSERR_NOTSUPPORTED; }
+    HRESULT GeneralDlg(HWND, const char*) override { return TTSERR_NOTSUPPORTED; }
+    HRESULT LexiconDlg(HWND, const char*) override { return TTSERR_NOTSUPPORTED; }
+    HRESULT TranslateDlg(HWND, const char*) override { return TTSERR_NOTSUPPORTED; }
+
+private:
+    std::shared_ptr<Connection> FConn;
+};
+
+// Opens a connection for reading aloud with `voice`, on a thread of its own so that the caller
+// waits a bounded time; null (with `problem`) when the service cannot be reached or does not
+// answer. One attempt at a time: a service that holds one is not asked again meanwhile.
+struct Opening {
+    std::mutex Mutex;
+    std::condition_variable Done;
+    bool Finished = false, Abandoned = false;
+    SPDConnection* Conn = nullptr;
+    int ClientId = -1;
+    std::string Problem;
+};
+std::atomic<bool> gOpening{false};
+
+SPDConnection* OpenFor(const std::string& module, const std::string& name, int& clientId,
+                       std::string& problem) {
+    if (gOpening.exchange(true)) {
+        problem = "the speech service does not answer";
+        return nullptr;
+    }
+    auto o = std::make_shared<Opening>();
+    std::thread([o, module, name] {
+        HoldBackSigpipe(); // and the library's own thread, started here, inherits it
+        char* error = nullptr;
+        // Opening starts the service when it is not running, as every client of it does.
+        SPDConnection* conn =
+            spd_open2("nurva", "reading", nullptr, SPD_MODE_THREADED, nullptr, 1, &error);
+        std::string problem;
+        int id = -1;
+        if (!conn) {
+            problem = std::string("the speech service cannot be reached") +
+                      (error ? std::string(": ") + error : std::string());
+        } else {
+            Bounded bound(conn, kOpen); // a module's first start reads all its voices
+            conn->callback_begin = conn->callback_end = conn->callback_cancel = OnPlain;
+            conn->callback_im = OnMark;
+            if (spd_set_notification_on(conn, SPD_BEGIN) != 0 ||
+                spd_set_notification_on(conn, SPD_END) != 0 ||
+                spd_set_notification_on(conn, SPD_CANCEL) != 0 ||
+                spd_set_notification_on(conn, SPD_INDEX_MARKS) != 0 ||
+                spd_set_data_mode(conn, SPD_DATA_SSML) != 0 ||
+                spd_set_punctuation(conn, SPD_PUNCT_NONE) != 0 ||
+                spd_set_output_module(conn, module.c_str()) != 0 ||
+                spd_set_synthesis_voice(conn, name.c_str()) != 0 ||
+                (id = spd_get_client_id(conn)) < 0) {
+                problem = "the speech service refused the voice " + module + ": " + name;
+            }
+        }
+        std::free(error);
+        std::lock_guard lock(o->Mutex);
+        if (!problem.empty() || o->Abandoned) {
+            if (conn)
+                CloseNow(conn);
+            conn = nullptr;
+        }
+        o->Conn = conn;
+        o->ClientId = id;
+        o->Problem = problem;
+        o->Finished = true;
+        o->Done.notify_all();
+        gOpening = false;
+    }).detach();
+    std::unique_lock lock(o->Mutex);
+    // Starting the service and its module may take long on a busy machine.
+    if (!o->Done.wait_for(lock, kOpen, [&] { return o->Finished; })) {
+        o->Abandoned = true;
+        problem = "the speech service does not answer";
+        return nullptr;
+    }
+    problem = o->Problem;
+    clientId = o->ClientId;
+    return o->Conn;
+}
+
+class SpeechdFamily : public TEngineFamily {
+public:
+    std::string Name() const override { return "speech-dispatcher"; }
+    std::string Id() const override { return "speech-dispatcher"; }
+
+    std::vector<TTSMODEINFOA> Modes() override {
+        std::lock_guard lock(FMutex);
+        std::vector<TTSMODEINFOA> out;
+        for (const Voice& v : FVoices)
+            out.push_back(v.Info);
+        return out;
+    }
+    bool Listed() override { return FListed; }
+    void StartListing(std::function<void()> listed) override {
+        {
+            std::lock_guard lock(FMutex);
+            if (!FListed) {
+                FWaiting.push_back(std::move(listed));
+                if (std::exchange(FStarted, true))
+                    return;
+                listed = nullptr;
+            }
+        }
+        if (listed)
+            return listed();
+        std::thread([this] {
+            std::string problem;
+            std::vector<Voice> voices = ListVoices(problem);
+            std::vector<std::function<void()>> waiting;
+            {
+                std::lock_guard lock(FMutex);
+                FVoices = std::move(voices);
+                FProblem = problem;
+                FListed = true;
+                waiting.swap(FWaiting);
+            }
+            for (auto& fn : waiting)
+                fn();
+        }).detach();
+    }
+
+    HRESULT Select(const TTSMODEINFOA& mode, std::shared_ptr<ITTSCentralA>& central,
+                   const std::shared_ptr<IUnknown>& destination) override {
+        // Its sound is the service's: a file can not be written with it.
+        if (!destination || std::dynamic_pointer_cast<IAudioFile>(destination))
+            return TTSERR_NOTSUPPORTED;
+        Voice voice;
+        {
+            std::lock_guard lock(FMutex);
+            auto it = std::find_if(FVoices.begin(), FVoices.end(),
+                                   [&](const Voice& v) { return v.Info.gModeID == mode.gModeID; });
+            if (it == FVoices.end())
+                return TTSERR_INVALIDMODE;
+            voice = *it;
+        }
+        std::string problem;
+        int clientId = -1;
+        SPDConnection* conn = OpenFor(voice.Module, voice.Name, clientId, problem);
+        if (!conn) {
+            std::lock_guard lock(FMutex);
+            FProblem = problem;
+            return AUDERR_NODRIVER;
+        }
+        auto c = std::make_shared<Connection>();
+        c->Conn = conn;
+        c->ClientId = clientId;
+        {
+            std::lock_guard lock(gConnectionsMutex);
+            Connections()[c->ClientId] = c;
+        }
+        central = std::make_shared<SpeechdCentral>(std::move(c));
+        return S_OK;
+    }
+
+    std::string Problem() override {
+        std::lock_guard lock(FMutex);
+        return FProblem;
+    }
+
+private:
+    std::mutex FMutex;
+    std::atomic<bool> FListed{false};
+    bool FStarted = false;
+    std::vector<std::function<void()>> FWaiting;
+    std::vector<Voice> FVoices;
+    std::string FProblem;
+};
+
+} // namespace
+
+std::vector<std::pair<std::uint32_t, std::uint32_t>> SpeechdParts(std::string_view block,
+                                                                  bool tagged) {
+    // A part ends after a sentence once it holds kMinPart bytes (the first one after its first
+    // sentence), at a blank line, or at any blank once it holds kMaxPart.
+    constexpr std::size_t kMinPart = 300, kMaxPart = 2000;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> parts;
+    std::size_t begin = 0;
+    auto cut = [&](std::size_t at) {
+        if (at > begin) {
+            parts.emplace_back(std::uint32_t(begin), std::uint32_t(at));
+            begin = at;
+        }
+    };
+    ControlTagReader reader(block, tagged);
+    TagItem item;
+    while (reader.Next(item)) {
+        if (item.type == TagItem::Type::Tag)
+            continue;
+        const std::string_view t = item.text;
+        for (std::size_t i = 0; i < t.size(); ++i) {
+            if (!IsBlank(t[i]) || i == 0 || IsBlank(t[i - 1]))
+                continue;
+            // The end of a word: where the next one starts, and what lies between.
+            std::size_t next = i;
+            while (next < t.size() && IsBlank(t[next]))
+                ++next;
+            const std::string_view gap = t.substr(i, next - i);
+            std::size_t last = i - 1;
+            while (last > 0 && std::strchr("\"')]}", t[last]))
+                --last;
+            const std::size_t at = item.offset + next, size = at - begin;
+            const bool sentence = std::strchr(".!?", t[last]) != nullptr;
+            const bool paragraph = gap.find("\n\n") != std::string_view::npos ||
+                                   gap.find("\n\r\n") != std::string_view::npos;
+            if (paragraph || size >= kMaxPart || (sentence && (parts.empty() || size >= kMinPart)))
+                cut(at);
+            i = next - 1;
+        }
+    }
+    cut(block.size());
+    if (parts.empty())
+        parts.emplace_back(0, std::uint32_t(block.size()));
+    return parts;
+}
+
+std::string SpeechdMarkup(std::string_view part, bool tagged, std::uint32_t base,
+                          std::uint32_t from) {
+    std::shared_ptr<const Lexicon> lexicon = LexiconWithoutPhonemes(CurrentLexicon());
+    std::string out = "<speak>";
+    ControlTagReader reader(part, tagged);
+    TagItem item;
+    while (reader.Next(item)) {
+        const auto offset = std::uint32_t(base + item.offset);
+        if (item.type == TagItem::Type::Tag) {
+            // Pauses the service can make; the other tags are left out.
+            if (auto tag = InterpretTag(item); tag && tag->kind == TagKind::Pause && offset >= from)
+                out += "<break time=\"" + std::to_string(tag->number) + "ms\"/>";
+            continue;
+        }
+        TextPiece said;
+        if (lexicon)
+            lexicon->Apply(item.text, offset, said);
+        else
+            said.Append(item.text, offset);
+        AppendMarked(said, from, out);
+    }
+    out += "</speak>";
+    return out;
+}
+
+std::shared_ptr<TEngineFamily> CreateSpeechdFamily() {
+    return std::make_shared<SpeechdFamily>();
+}
+
+} // namespace engines
