@@ -116,10 +116,10 @@ QList<TChapterStart> EveryMinutes(const QString& text, double minutes, double ch
 
 QList<TChapterStart> FromStart(QList<TChapterStart> chapters, const QString& text,
                                const QString& opening) {
-    while (!chapters.isEmpty() &&
-           QStringView(text).sliced(std::min(chapters.last().Position, text.size()))
-               .trimmed()
-               .isEmpty())
+    while (!chapters.isEmpty() && QStringView(text)
+                                      .sliced(std::min(chapters.last().Position, text.size()))
+                                      .trimmed()
+                                      .isEmpty())
         chapters.removeLast();
     if (chapters.isEmpty() || chapters.first().Position > 0) {
         const qsizetype first = chapters.isEmpty() ? text.size() : chapters.first().Position;
@@ -168,8 +168,9 @@ QByteArray Playlist(const QList<Lame::TWrittenFile>& files, const QString& playl
     for (const Lame::TWrittenFile& f : files) {
         out += "#EXTINF:" + QByteArray::number(std::lround(f.Seconds)) + ',' +
                f.Title.simplified().toUtf8() + '\n';
-        out += KoUtils::EncodeFileName(folder.relativeFilePath(QFileInfo(f.Path).absoluteFilePath())) +
-               '\n';
+        out +=
+            KoUtils::EncodeFileName(folder.relativeFilePath(QFileInfo(f.Path).absoluteFilePath())) +
+            '\n';
     }
     return out;
 }

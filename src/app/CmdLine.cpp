@@ -8,6 +8,7 @@
 #include "IniFile.h"
 #include "KoUtils.h"
 #include "Lame.h"
+#include "Lexicon.h"
 #include "Mp3Pipeline.h"
 #include "Product.h"
 #include "VoiceSwitch.h"
@@ -415,7 +416,7 @@ void TKoCmdLine::SpeechStopped(TMSpeech*) {
 
 // Standard input into a temporary file, so that it is read as any text file is.
 bool TKoCmdLine::ReadStandardInput(QTemporaryFile& file) {
-    if (::fcntl(0, F_GETFD) < 0) {
+    if (StandardInputClosed) {
         Fail(QStringLiteral("Standard input is closed: there is no text to speak."));
         return false;
     }
@@ -493,6 +494,8 @@ void TKoCmdLine::SpeakToFile(bool compressed) {
         input = piped.fileName();
     }
     const bool toPipe = output == QLatin1String("-");
+    if (!fromStdin && !input.isEmpty() && !CheckOutputs(input, {output}))
+        return;
 
     Lame::TTarget target;
     target.Format = format;
@@ -624,6 +627,14 @@ void TKoCmdLine::SpeakToFile(bool compressed) {
     }
     r.Target = target;
     r.Parallel = Lame::PipelineCount(WritingSpeed(Switches));
+    // The workers' words reach nobody: the lexicon's faults are told here, on standard error
+    // when standard output carries the audio.
+    if (const QString faults = engines::ReloadLexicon(); !faults.isEmpty()) {
+        if (toPipe)
+            std::fprintf(stderr, "%s\n", faults.toLocal8Bit().constData());
+        else
+            KoUtils::ShowMessageBox(faults, KoUtils::MB_ICONWARNING);
+    }
     if (const QString error = RunConversion(std::move(r)); !error.isEmpty())
         Fail(error);
 }

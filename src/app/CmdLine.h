@@ -32,6 +32,9 @@ public:
     int Execute();
 
     cmdline::TSwitches Switches;
+    // Standard input was closed when the program started (main tells; the descriptor has been
+    // given to the null device since, so that no file the program opens takes its place).
+    bool StandardInputClosed = false;
 
 private:
     struct TFileCloser {

@@ -106,12 +106,11 @@ QString RunConversion(TConversionRequest r) {
     TProgressLine progress;
     QObject::connect(&pipeline, &Lame::TMp3Pipeline::progress, &loop,
                      [&](int percent) { progress.Show(percent); });
-    QObject::connect(&pipeline, &Lame::TMp3Pipeline::finished, &loop,
-                     [&](const Lame::Result& got) {
-                         result = got;
-                         done = true;
-                         loop.quit();
-                     });
+    QObject::connect(&pipeline, &Lame::TMp3Pipeline::finished, &loop, [&](const Lame::Result& got) {
+        result = got;
+        done = true;
+        loop.quit();
+    });
     const int count = Lame::PieceCount(r.Expected, r.Parallel);
     const QString worker = QCoreApplication::applicationFilePath();
     if (r.Reader) {

@@ -22,7 +22,8 @@ void ShowDesktopNotice(const QString& summary, const QString& body) {
     if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"))
         return;
     QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("/org/freedesktop/Notifications"),
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
     call << QStringLiteral("Nurva") << 0u << QStringLiteral("nurva") << summary << body
          << QStringList() << QVariantMap{{QStringLiteral("urgency"), QVariant::fromValue(uchar(2))}}

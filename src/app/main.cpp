@@ -9,7 +9,14 @@
 
 #include <QCoreApplication>
 
+#include <fcntl.h>
+
 int main(int argc, char** argv) {
+    // A closed standard input is told as such: the first file the program opens would take
+    // its number and be read as the text.
+    const bool inputClosed = ::fcntl(0, F_GETFD) < 0;
+    if (inputClosed)
+        ::open("/dev/null", O_RDONLY); // becomes descriptor 0
     // A peer that went away (a second start that gave up, an encoder that ended) is an error
     // where it is written to, never the end of the program.
     platform::SurviveBrokenPipes();
@@ -27,6 +34,7 @@ int main(int argc, char** argv) {
         int code;
         {
             TKoCmdLine cmd(rest);
+            cmd.StandardInputClosed = inputClosed;
             code = cmd.Execute();
         }
         engines::ExitProgram(code);
