@@ -292,7 +292,7 @@ private slots:
 
         // Progress is for a person at a terminal: shown there, and nowhere else.
         const Run tty =
-            Shell("script -qec \"$N /ttw t.txt tty.wav -w 1\" /dev/null </dev/null", dir);
+            Shell("script -qec \"$N /ttw t.txt tty.wav -w 2\" /dev/null </dev/null", dir);
         QCOMPARE(tty.code, 0);
         QVERIFY2(QRegularExpression("\\d+ %  0:\\d\\d spent, about 0:\\d\\d left")
                      .match(QString::fromLocal8Bit(tty.out))

@@ -386,8 +386,8 @@ private slots:
         QCOMPARE(Lame::SplitPieces(QString(), 3), QStringList{QString()});
     }
 
-    void joinedMp3IsOneStream() {
-        // Long enough for a piece per core. Decoded, the joined file is as long as one encoding
+    void joinedPiecesAreOneStream() {
+        // Long enough for a piece per core. Decoded, the joined MP3 is as long as one encoding
         // of the same speech, and where the pieces meet there is silence, not a click.
         const int parallel = QThread::idealThreadCount();
         QString dir = NewFolder();
@@ -412,7 +412,29 @@ private slots:
         const qsizetype sizeAt = speech.indexOf("data") + 4;
         const quint32 data = quint32(speech.size() - sizeAt - 4);
         speech.replace(sizeAt, 4, reinterpret_cast<const char*>(&data), 4);
+        const quint32 riff = quint32(speech.size() - 8);
+        speech.replace(4, 4, reinterpret_cast<const char*>(&riff), 4);
         Write(dir + "/speech.wav", speech);
+        // WAV and FLAC take the pieces' samples as they are: the file of two workers is, byte
+        // for byte, the pieces spoken one after the other.
+        QCOMPARE(Nurva({"/ttw", dir + "/t.txt", dir + "/joined.wav", "-w", "max"}, dir).code, 0);
+        {
+            const QByteArray joined = testsupport::ReadBytes(dir + "/joined.wav");
+            qsizetype at = 0;
+            while (at < std::min(joined.size(), speech.size()) && joined[at] == speech[at])
+                ++at;
+            QVERIFY2(joined == speech, qPrintable(QString("%1 and %2 bytes, the same up to %3")
+                                                      .arg(joined.size())
+                                                      .arg(speech.size())
+                                                      .arg(at)));
+        }
+        QCOMPARE(Nurva({"/ttm", dir + "/t.txt", dir + "/joined.flac", "-w", "max"}, dir).code, 0);
+        QProcess flac;
+        flac.start("flac", {"-d", "-s", "--force-raw-format", "--endian=little", "--sign=signed",
+                            "-o", dir + "/flac.pcm", dir + "/joined.flac"});
+        QVERIFY(flac.waitForFinished(120000) && flac.exitCode() == 0);
+        QVERIFY(testsupport::ReadBytes(dir + "/flac.pcm") ==
+                speech.mid(speech.indexOf("data") + 8));
         auto lame = [&](const QStringList& args) {
             QProcess p;
             p.start("lame", QStringList{"--silent"} + args);
