@@ -669,7 +669,7 @@ QString TKoCmdLine::UsageText() {
                "\n"
                "TEXT \"-\" reads standard input; OUT \"-\" writes the WAV (/ttw) or MP3 (/ttm)\n"
                "to standard output. Without OUT the output is the text file's name with .wav or\n"
-               "the options' format, else output.wav (output.mp3) in the current folder. An OUT\n"
+               "the stored format, else output.wav (output.mp3) in the current folder. An OUT\n"
                "that ends in none of the job's formats is an error.\n"
                "\n"
                "Switches (anywhere, in any letter case):\n"
