@@ -6,6 +6,7 @@
 #include "CmdArgs.h"
 #include "KoUtils.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -66,6 +67,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(n >= INT32_MIN && n <= INT32_MAX, "a number beyond 32 bits");
     const qint64 w = WritingMultiple(s);
     Check(WritingSpeed(s) == quint16(quint32(w * 256) & 0xFFFF), "a writing speed changed");
+    if (s.Given[swWriteSpeed] &&
+        s.Values[swWriteSpeed].trimmed().compare(QLatin1String("max"), Qt::CaseInsensitive) == 0)
+        Check(WritingSpeed(s) == 0, "-w max with a cap");
+    for (int j = 0; j < MoreCount; ++j) {
+        qsizetype last = -1;
+        for (qsizetype i = 1; i < args.size(); ++i)
+            if (args[i].compare(QLatin1String(MoreNames[j]), Qt::CaseInsensitive) == 0)
+                last = i;
+        Check(s.More[j].has_value() == (last >= 0) &&
+                  (last < 0 || *s.More[j] == args.value(last + 1)),
+              "a further switch given or not given wrongly");
+    }
     if (!s.Given[swWriteSpeed])
         Check(w == 8 && WritingSpeed(s) == 2048, "a writing speed without -w");
 
@@ -97,5 +110,36 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (given != ext && KoUtils::ExtractFileExt(args.value(2)) != ext)
             Check(out != FileArg(args, 2), "an output that is the input");
     }
+
+    // "/ttw" and "/ttm": a name is refused, or it has the extension of the format chosen; a
+    // refused one names no file.
+    for (bool compressed : {false, true})
+        for (const QString& input : {QString(), FileArg(args, 2)}) {
+            const TFileOutput out = FileOutput(args, compressed, input, audio::TFormat::Flac);
+            if (!out.Error.isEmpty()) {
+                Check(out.Name.isEmpty(), "a refused output with a name");
+                continue;
+            }
+            if (out.Name == QLatin1String("-")) {
+                Check(out.Format == (compressed ? audio::TFormat::Mp3 : audio::TFormat::Wav),
+                      "standard output in a format it cannot take");
+                continue;
+            }
+            Check(!out.Name.startsWith(u'-'), "an output that looks like an option");
+            Check(compressed || out.Format == audio::TFormat::Wav, "/ttw writing no WAV");
+            Check(audio::FormatOfName(out.Name) == out.Format,
+                  "an output without its format's extension");
+        }
+    QList<audio::TSubtitleFormat> subtitles;
+    QString error;
+    if (SubtitlesAsked(s, subtitles, error))
+        Check(s.More[mSubtitles].has_value() != subtitles.isEmpty(), "subtitles asked wrongly");
+    else
+        Check(!error.isEmpty() && subtitles.isEmpty(), "a refusal without a reason");
+    TChapterChoice chapters;
+    if (ChaptersAsked(s, chapters, error))
+        Check(s.More[mChapters].has_value() == (chapters.Mode != TChapterChoice::Whole) &&
+                  std::isfinite(chapters.Minutes) && chapters.Minutes >= 0,
+              "chapters asked wrongly");
     return 0;
 }
