@@ -323,10 +323,10 @@ void TFormOption::CreateConvert() {
     quality->setLayout(q);
     page->addWidget(quality);
 
-    ComboBoxRealTime =
-        List("ComboBoxRealTime", {"1 X", "2 X", "4 X", "8 X", "16 X", "32 X", "64 X", "128 X"},
-             QStringLiteral("This option depends on your CPU. The more powerful your CPU is, the "
-                            "higher speed you can select."));
+    ComboBoxRealTime = List(
+        "ComboBoxRealTime", {"1 X", "2 X", "4 X", "8 X", "16 X", "32 X", "64 X", "128 X", "Max"},
+        QStringLiteral("This option depends on your CPU. The more powerful your CPU is, the "
+                       "higher speed you can select."));
     page->addLayout(
         Row({new QLabel(QStringLiteral("Write to File( WAV/MP3 ) Speed:")), ComboBoxRealTime}));
     page->addStretch();
@@ -770,8 +770,13 @@ void TFormOption::FormShow() {
     Guarded([this] {
         ComboBoxKHZ->setCurrentIndex(ComboBoxKHZ->findText(Settings.KHZ, Qt::MatchFixedString));
         ComboBoxKBPS->setCurrentIndex(ComboBoxKBPS->findText(Settings.KBPS, Qt::MatchFixedString));
+        // No pace at all is 256 times real time, whose low 16 bits (all the file destination
+        // takes) are 0.
         ComboBoxRealTime->setCurrentIndex(ComboBoxRealTime->findText(
-            QString::number(Settings.RealTime / 256) + QStringLiteral(" X"), Qt::MatchFixedString));
+            Settings.RealTime == 256 * 256
+                ? QStringLiteral("Max")
+                : QString::number(Settings.RealTime / 256) + QStringLiteral(" X"),
+            Qt::MatchFixedString));
     });
     // 8.
     Guarded([this] {
@@ -928,7 +933,9 @@ void TFormOption::ComboBoxRealTimeChange() {
     const int n = ComboBoxRealTime->currentText()
                       .remove(QStringLiteral(" X"), Qt::CaseInsensitive)
                       .toInt(&ok);
-    Settings.RealTime = ok ? n * 256 : 2048;
+    Settings.RealTime = ok                                                        ? n * 256
+                        : ComboBoxRealTime->currentText() == QLatin1String("Max") ? 256 * 256
+                                                                                  : 2048;
 }
 
 void TFormOption::CheckBoxContextClick() {

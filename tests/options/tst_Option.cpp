@@ -199,6 +199,14 @@ private slots:
 
         Pick(d->ComboBoxRealTime, d->ComboBoxRealTime->findText("32 X"));
         QCOMPARE(Settings.RealTime, 32 * 256);
+        // "Max" sets no pace: the file destination gets 0, and the dialog shows it again.
+        Pick(d->ComboBoxRealTime, d->ComboBoxRealTime->findText("Max"));
+        QCOMPARE(Settings.RealTime & 0xFFFF, 0);
+        QVERIFY(Settings.RealTime != 0);
+        const int max = Settings.RealTime;
+        d.reset();
+        QCOMPARE(Open([max] { Settings.RealTime = max; })->ComboBoxRealTime->currentText(),
+                 QStringLiteral("Max"));
     }
 
     // A typed number stands until the field is left; a text that is not a number is the
