@@ -47,6 +47,12 @@ QString RunSaveDialog(QWidget* parent, const char* title, const char* filter, co
     return last;
 }
 
+// The format the options chose for the compressed conversion; MP3 when they name none.
+audio::TFormat CompressedFormat() {
+    const std::optional<audio::TFormat> f = audio::FormatOfKey(Settings.Format);
+    return f && *f != audio::TFormat::Wav ? *f : audio::TFormat::Mp3;
+}
+
 void SetEditorBackground(QPlainTextEdit* editor, const QColor& colour) {
     QPalette pal = editor->palette();
     if (pal.color(QPalette::Base) == colour)
@@ -162,9 +168,13 @@ void TFormCvt::BeginReading(const QString& text, bool report, bool freeText) {
     request.RealTime = Settings.RealTime;
     request.Khz = Settings.KHZ;
     request.Kbps = Settings.KBPS;
+    request.Format = CompressedFormat();
+    if (Settings.Subtitles)
+        request.Subtitles << audio::SubtitleFormatOfName(Settings.SubtitleFormat)
+                                 .value_or(audio::TSubtitleFormat::Srt);
     if (mode != 0) {
         request.AutoWav = AutoOutputName(ReadKind, QStringLiteral(".wav"));
-        request.AutoMp3 = AutoOutputName(ReadKind, QStringLiteral(".mp3"));
+        request.AutoMp3 = AutoOutputName(ReadKind, audio::ExtensionOf(request.Format));
     }
     if (mode == 1 && !Settings.AutoName)
         request.AskWav = [this] {
@@ -264,9 +274,19 @@ void TFormCvt::FinishStop(bool ended, const mainwindow::TReading& finished) {
 void TFormCvt::RunMp3Step() {
     ShowStatus(QStringLiteral("Converting..."));
     QString mp3;
-    if (FReading->Mp3Ready() && !Settings.AutoName)
-        mp3 = RunSaveDialog(this, "Convert into Mp3 File", "Mp3 Files(*.mp3)", "mp3",
-                            SaveDialogMp3.InitialDir, FLastMp3Name);
+    if (FReading->Mp3Ready() && !Settings.AutoName) {
+        const audio::TFormat format = CompressedFormat();
+        if (format == audio::TFormat::Mp3) {
+            mp3 = RunSaveDialog(this, "Convert into Mp3 File", "Mp3 Files(*.mp3)", "mp3",
+                                SaveDialogMp3.InitialDir, FLastMp3Name);
+        } else {
+            const QByteArray ext = audio::ExtensionOf(format).mid(1).toLatin1();
+            const QByteArray title = "Convert into " + audio::NameOf(format).toLatin1() + " File";
+            const QByteArray filter = audio::NameOf(format).toLatin1() + " Files(*." + ext + ")";
+            mp3 = RunSaveDialog(this, title.constData(), filter.constData(), ext.constData(),
+                                SaveDialogMp3.InitialDir, FLastMp3Name);
+        }
+    }
     mainwindow::TMp3Result result;
     {
         // Into another file system the file is copied.

@@ -140,9 +140,16 @@ void TReadingController::RunPipeline(const QString& khz, const QString& kbps) {
                                QStringLiteral("-w"), QString::number(times)};
     const int parallel = Lame::PipelineCount(realTime);
     const QString worker = gWorker.isEmpty() ? QCoreApplication::applicationFilePath() : gWorker;
+    Lame::TTarget target;
+    target.Format = r.Format;
+    target.Subtitles = r.Subtitles;
+    if (r.Format != audio::TFormat::Wav) {
+        target.Tags.Title = QFileInfo(FCurrent.Mp3).completeBaseName();
+        target.Tags.Artist = r.EngineName;
+    }
     FPipeline.Start(r.Text, Lame::PieceCount(r.Text.size(), parallel), worker, switches,
                     FCurrent.Mp3, {khz, kbps, QStringLiteral("s"), QStringLiteral("5")}, parallel,
-                    false);
+                    false, target);
 }
 
 void TReadingController::ConversionFinished(const Lame::Result& result) {

@@ -35,8 +35,10 @@ struct TReadingRequest {
     QString AutoWav, AutoMp3;
     // Mode 1: asks for the WAV file's name once the engine is free; empty keeps AutoWav.
     std::function<QString()> AskWav;
-    // Mode 2: the encoder's sample rate and bit rate.
+    // Mode 2: the encoder's sample rate and bit rate, the format, the subtitles beside it.
     QString Khz = QStringLiteral("22.05"), Kbps = QStringLiteral("128");
+    audio::TFormat Format = audio::TFormat::Mp3;
+    QList<audio::TSubtitleFormat> Subtitles;
 };
 
 // The reading the engine is on, or was on last.

@@ -4,6 +4,7 @@
 #include "KoUtils.h"
 #include "OptionControls.h"
 #include "OptionFont.h"
+#include "OptionFormat.h"
 #include "OptionKeys.h"
 #include "ReminderModel.h"
 #include "ShellTree.h"
@@ -322,6 +323,7 @@ void TFormOption::CreateConvert() {
                    ComboBoxKBPS, new QLabel(QStringLiteral("KBPS"))});
     quality->setLayout(q);
     page->addWidget(quality);
+    page->addWidget(options::CreateFormatGroup(this));
 
     ComboBoxRealTime = List(
         "ComboBoxRealTime", {"1 X", "2 X", "4 X", "8 X", "16 X", "32 X", "64 X", "128 X", "Max"},

@@ -135,6 +135,8 @@ const TButtonKey ButtonKeys[] = {
     {"CheckBoxAutoName", "Automatically &Name for WAV/MP3 Files"},
     {"CheckBoxContext", "Add &Commands to .txt File Type Context Menus"},
     {"CheckBoxGreeting", "&Greeting at Startup"},
+    // Conversion.
+    {"CheckBoxSubtitles", "S&ubtitles"},
     // Prosody.
     {"Button7", "P&ronunciation Manager"},
     // Interface.
@@ -174,6 +176,8 @@ const TLabelKey LabelKeys[] = {
     {"Resample frequency :", "Resample &frequency :", "ComboBoxKHZ"},
     {"   Bitrates:", "   &Bitrates:", "ComboBoxKBPS"},
     {"Write to File( WAV/MP3 ) Speed:", "Write to File( WAV/MP3 ) &Speed:", "ComboBoxRealTime"},
+    {"Format:", "F&ormat:", "ComboBoxFormat"},
+    {"Kind:", "&Kind:", "ComboBoxSubtitles"},
     // Prosody.
     {"Short Pause Interval:", "&Short Pause Interval:", "seShortPau"},
     {"Long Pause Interval:", "&Long Pause Interval:", "seLongPau"},

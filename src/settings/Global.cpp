@@ -62,6 +62,9 @@ const TKey Keys[] = {
     KEY("Convert", KHZ),
     KEY("Convert", KBPS),
     KEY("Convert", RealTime),
+    KEY("Convert", Format),
+    KEY("Convert", Subtitles),
+    KEY("Convert", SubtitleFormat),
     KEY("Prosody", ShortPau),
     KEY("Prosody", LongPau),
     KEY("Prosody", DefVol),
@@ -133,6 +136,8 @@ TSettings Defaults(const platform::TProgramFolders& folders, QSize screen) {
     d.KHZ = QStringLiteral("22.05");
     d.KBPS = QStringLiteral("128");
     d.RealTime = 2048;
+    d.Format = QStringLiteral("mp3");
+    d.SubtitleFormat = QStringLiteral("srt");
     d.ShortPau = 1;
     d.LongPau = 3;
     d.DefVol = 32768;

@@ -45,6 +45,9 @@ struct TSettings {
     QString KHZ;
     QString KBPS;
     std::int32_t RealTime = 0; // multiple of real time times 256
+    QString Format;            // of the compressed conversion: "mp3", "opus", "vorbis", "flac"
+    bool Subtitles = false;    // timed subtitles beside a conversion's file
+    QString SubtitleFormat;    // "srt", "vtt", "lrc"
     // [Prosody]: values the control tags insert
     std::int32_t ShortPau = 0;
     std::int32_t LongPau = 0;

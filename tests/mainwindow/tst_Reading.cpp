@@ -278,6 +278,43 @@ private slots:
         QVERIFY(m.texts.isEmpty());
     }
 
+    // The options' format and subtitles: the file has the format's extension, its name and
+    // the voice as tags, the subtitles beside it; the save dialog offers that format, and the
+    // subtitles follow the name picked there.
+    void formatAndSubtitlesOfTheOptions() {
+        Messages m;
+        auto w = Window({{"story.txt", "Once upon a time.\n\nThe end."}}, [] {
+            Settings.Format = QStringLiteral("opus");
+            Settings.Subtitles = true;
+            Settings.SubtitleFormat = QStringLiteral("vtt");
+        });
+        w->ActionTTMExecute();
+        QTRY_VERIFY_WITH_TIMEOUT(Idle(*w), 30000);
+        QStringList written = QDir(App() + "mp3").entryList(QDir::Files | QDir::Hidden);
+        written.sort();
+        QCOMPARE(written, (QStringList{"story.opus", "story.vtt"}));
+        QVERIFY(QFile(App() + "mp3/story.opus").size() > 1000);
+        QFile vtt(App() + "mp3/story.vtt");
+        QVERIFY(vtt.open(QIODevice::ReadOnly));
+        const QByteArray cues = vtt.readAll();
+        QVERIFY2(cues.startsWith("WEBVTT\n") && cues.contains("Once upon a time.") &&
+                     cues.contains("The end."),
+                 cues.constData());
+
+        Settings.AutoName = false;
+        Settings.Format = QStringLiteral("flac");
+        {
+            DialogAnswer pick{App() + "chosen.flac"};
+            w->ActionTTMExecute();
+            QTRY_VERIFY_WITH_TIMEOUT(Idle(*w), 30000);
+            QCOMPARE(pick.dialogs, 1);
+            QCOMPARE(pick.title, QString("Convert into FLAC File"));
+        }
+        QVERIFY(QFile::exists(App() + "chosen.flac"));
+        QVERIFY(QFile::exists(App() + "chosen.vtt"));
+        QVERIFY(m.texts.isEmpty());
+    }
+
     // A conversion that fails is reported, with the file it could not write.
     void encoderFailureIsReported() {
         Messages m;

@@ -209,6 +209,36 @@ private slots:
                  QStringLiteral("Max"));
     }
 
+    // The compressed format and the subtitles are written at once; MP3 and no subtitles by
+    // default, and a stored value the dialog does not know shows as MP3.
+    void formatAndSubtitles() {
+        {
+            auto d = Open();
+            auto* format = d->findChild<QComboBox*>("ComboBoxFormat");
+            auto* subtitles = d->findChild<QCheckBox*>("CheckBoxSubtitles");
+            auto* kind = d->findChild<QComboBox*>("ComboBoxSubtitles");
+            QVERIFY(format && subtitles && kind);
+            QCOMPARE(format->currentText(), QStringLiteral("MP3"));
+            QVERIFY(!subtitles->isChecked() && !kind->isEnabled());
+            Pick(format, format->findText("Ogg Opus"));
+            QCOMPARE(Settings.Format, QStringLiteral("opus"));
+            subtitles->click();
+            QVERIFY(Settings.Subtitles && kind->isEnabled());
+            Pick(kind, kind->findText("LRC"));
+            QCOMPARE(Settings.SubtitleFormat, QStringLiteral("lrc"));
+        }
+        auto d = Open([] {
+            Settings.Format = QStringLiteral("FLAC");
+            Settings.SubtitleFormat = QStringLiteral("vtt");
+        });
+        QCOMPARE(d->findChild<QComboBox*>("ComboBoxFormat")->currentText(), QStringLiteral("FLAC"));
+        QCOMPARE(d->findChild<QComboBox*>("ComboBoxSubtitles")->currentText(),
+                 QStringLiteral("VTT"));
+        auto odd = Open([] { Settings.Format = QStringLiteral("wma"); });
+        QCOMPARE(odd->findChild<QComboBox*>("ComboBoxFormat")->currentText(),
+                 QStringLiteral("MP3"));
+    }
+
     // A typed number stands until the field is left; a text that is not a number is the
     // minimum.
     void spinFields() {

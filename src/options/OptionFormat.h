@@ -1,0 +1,15 @@
+// The options' choice of what a conversion writes beside the MP3 quality: the format of the
+// compressed conversion (MP3, Ogg Opus, Ogg Vorbis, FLAC) and timed subtitles beside it. The
+// controls write the settings at once, as the dialog's others do.
+#pragma once
+
+class QGroupBox;
+class QWidget;
+
+namespace options {
+
+// A group box with "ComboBoxFormat", "CheckBoxSubtitles" and "ComboBoxSubtitles", showing the
+// settings as they are.
+QGroupBox* CreateFormatGroup(QWidget* parent);
+
+} // namespace options
