@@ -149,6 +149,7 @@ bool SubtitlesAsked(const TSwitches& switches, QList<audio::TSubtitleFormat>& fo
     for (const QString& name : sub->split(u',', Qt::SkipEmptyParts)) {
         const std::optional<audio::TSubtitleFormat> f = audio::SubtitleFormatOfName(name);
         if (!f) {
+            formats.clear();
             error = QStringLiteral("\"-sub %1\": the subtitles are srt, vtt or lrc.").arg(*sub);
             return false;
         }

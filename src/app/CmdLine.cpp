@@ -553,10 +553,10 @@ void TKoCmdLine::SpeakToFile(bool compressed) {
                 r.Reader = std::make_shared<settings::TDocumentReader>(input);
             }
         } catch (const std::exception& e) {
-            const QString why = QString::fromUtf8(e.what());
-            if (fromStdin)
-                return Fail(
-                    QStringLiteral("Standard input holds no text that can be read: %1").arg(why));
+            QString why = QString::fromUtf8(e.what());
+            if (fromStdin) // the file it was kept in is no name the user knows
+                return Fail(QStringLiteral("Standard input holds no text that can be read: %1")
+                                .arg(why.replace(input, QStringLiteral("standard input"))));
             Fail(QStringLiteral("Can't load the file ") + input + QStringLiteral(": ") + why);
             if (compressed)
                 return;

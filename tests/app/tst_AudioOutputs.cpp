@@ -285,6 +285,11 @@ private slots:
         const Run empty = Nurva({"/ttw", "-", "out.wav"}, dir, QByteArray(), true);
         QCOMPARE(empty.code, 1);
         QVERIFY2(empty.err.contains("Nothing came on standard input"), qPrintable(empty.err));
+        const Run binary = Shell("head -c 3000 \"$N\" | $N /ttw - out.wav", dir);
+        QCOMPARE(binary.code, 1);
+        QVERIFY2(binary.err.contains("Standard input holds no text") &&
+                     !binary.err.contains("nurva-input"),
+                 qPrintable(binary.err));
         QVERIFY(!QFile::exists(dir + "/out.wav"));
         QStringList left = QDir(dir).entryList(QDir::Files);
         left.sort();

@@ -71,7 +71,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(content == (lines.isEmpty() ? QString() : lines.join(QStringLiteral("\r\n")) + "\r\n"),
           "the alarm's lines are not the file's");
     try {
-        if (const std::optional<QString> doc = settings::ReadDocument(FilePath()))
+        // Where the editor tells another code page than Windows-1252, it reads other text.
+        settings::TDocumentFormat format;
+        if (const std::optional<QString> doc = settings::ReadDocument(FilePath(), &format);
+            doc && format.Encoding != settings::TextEncoding::Detected)
             Check(settings::SplitLines(*doc) == lines, "the editor reads other lines");
     } catch (const settings::EFileError&) {
         Check(text.contains(QChar(0)), "the editor refuses a text");

@@ -120,7 +120,7 @@ private slots:
         int keys = 0;
         for (const QString& s : ini.Sections().mid(0, 8))
             keys += ini.SectionLines(s).size();
-        QCOMPARE(keys, 64);
+        QCOMPARE(keys, 67);
         QCOMPARE(ini.SectionLines("HotkeyList").size(), 49);
         QCOMPARE(ini.SectionLines("GlobalHotkeyIDList").size(), 49);
         QCOMPARE(ini.SectionLines("HotkeyList").at(1), QString("1="));
