@@ -661,12 +661,10 @@ LexiconWithoutPhonemes(const std::shared_ptr<const Lexicon>& lexicon) {
     static std::shared_ptr<const Lexicon> made;
     std::lock_guard lock(mutex);
     if (from.lock() != lexicon) {
-        QString text;
-        for (const QString& line : lexicon->ToText().split(u'\n'))
-            if (!line.contains(QLatin1String("[[")))
-                text += line + u'\n';
         auto plain = std::make_shared<Lexicon>();
-        plain->Parse(text);
+        for (const LexiconEntry& entry : lexicon->Entries)
+            if (!entry.Say.contains(QLatin1String("[[")))
+                plain->Entries.push_back(entry);
         made = std::move(plain);
         from = lexicon;
     }

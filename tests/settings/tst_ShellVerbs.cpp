@@ -300,7 +300,7 @@ private slots:
 
         // The script, given the names relative to the folder shown, starts one reader: given
         // three folders, one refusal of the first, not one per name.
-        for (const QString& name : {"one", "two", "three"})
+        for (const char* name : {"one", "two", "three"})
             QDir(texts).mkdir(name);
         QProcess script;
         script.setWorkingDirectory(texts);
