@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The editor's lines of the same file: those of the text it reads, when it reads one.
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    const QString text = settings::DecodeText(bytes, nullptr, true);
+    const QString text = settings::DecodeDocument(bytes);
     QStringList lines = settings::SplitLines(text);
     Check(content == (lines.isEmpty() ? QString() : lines.join(QStringLiteral("\r\n")) + "\r\n"),
           "the alarm's lines are not the file's");
