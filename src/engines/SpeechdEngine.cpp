@@ -131,8 +131,10 @@ private:
             auto first = std::min_element(FArmed.begin(), FArmed.end(), [](auto& a, auto& b) {
                 return a.second.first < b.second.first;
             });
-            if (std::chrono::steady_clock::now() < first->second.first) {
-                FChanged.wait_until(lock, first->second.first);
+            // A copy: the wait lets go of the lock, and the entry may be disarmed meanwhile.
+            const std::chrono::steady_clock::time_point due = first->second.first;
+            if (std::chrono::steady_clock::now() < due) {
+                FChanged.wait_until(lock, due);
                 continue;
             }
             ::shutdown(first->second.second, SHUT_RDWR);
