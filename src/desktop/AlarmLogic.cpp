@@ -1,5 +1,6 @@
 #include "AlarmLogic.h"
 
+#include "Document.h"
 #include "TextFile.h"
 
 #include <QLocale>
@@ -82,7 +83,8 @@ std::optional<QString> FileLines(const QString& path) {
     }
     if (!bytes)
         return std::nullopt;
-    QString text = settings::DecodeText(*bytes, nullptr, true);
+    // Read as the editor reads it, so that it says what the editor shows of the file.
+    QString text = settings::DecodeDocument(*bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QStringList lines = text.split(QLatin1Char('\n'));

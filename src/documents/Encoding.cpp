@@ -25,7 +25,11 @@ QByteArray DetectEncoding(QByteArrayView bytes) {
         name = uchardet_get_charset(detector);
     }
     uchardet_delete(detector);
-    if (IsWesternEncoding(name) || !QStringDecoder(name.constData()).isValid())
+    // Its callers ask only about bytes that are no valid UTF-8: a detector that still says
+    // UTF-8 (a text of UTF-8 with a damaged character) would have it read with a replacement
+    // character, and saved so, where Windows-1252 keeps every byte.
+    if (IsWesternEncoding(name) || name.toUpper().startsWith("UTF-") ||
+        !QStringDecoder(name.constData()).isValid())
         return "WINDOWS-1252";
     // Other code pages of Latin letters share most accented letters with Windows-1252, and a
     // few of them ("café") tell the detector too little: they win over the Part's code page

@@ -6,6 +6,8 @@
 
 #include <QtEndian>
 
+#include <cstring>
+
 namespace documents {
 
 bool IsZip(const QByteArray& data) {
@@ -17,8 +19,11 @@ QByteArray ZipMimetype(const QByteArray& data) {
     // (compressed at 18), name length (26), extra length (28), then the name at 30.
     if (data.size() < 30 || !data.startsWith("PK\x03\x04"))
         return {};
-    auto u16 = [&](int at) { return qFromLittleEndian<quint16>(data.constData() + at); };
-    auto u32 = [&](int at) { return qFromLittleEndian<quint32>(data.constData() + at); };
+    // The header in a buffer of its own: the compiler cannot see that `data` is long enough.
+    unsigned char head[30];
+    std::memcpy(head, data.constData(), sizeof head);
+    auto u16 = [&](int at) { return qFromLittleEndian<quint16>(head + at); };
+    auto u32 = [&](int at) { return qFromLittleEndian<quint32>(head + at); };
     const quint32 size = u32(18);
     const int nameLength = u16(26), extraLength = u16(28);
     if (u16(8) != 0 || nameLength != 8 || size > 200 ||

@@ -2,6 +2,7 @@
 
 #include "ControlTags.h"
 #include "Lexicon.h"
+#include "NotifySinks.h"
 #include "WordPositions.h"
 
 #include <QDir>
@@ -274,27 +275,6 @@ bool Runtime::LoadVoiceFile(const std::string& voice) {
 // A bound mode's shared state: the central object, the worker and the destination's threads
 // all reach it.
 
-class ErrorObject : public ITTSErrorObject {
-public:
-    explicit ErrorObject(HRESULT code) : FCode(code) {}
-    HRESULT GetErrorInfo(TTSERRORINFO& info) override {
-        info.Code = FCode;
-        std::string text = ResultText(FCode);
-        if (text.empty())
-            text = "Speech engine error.";
-        CopyField(info.Text, text);
-        return S_OK;
-    }
-
-private:
-    HRESULT FCode;
-};
-
-struct Sink {
-    std::shared_ptr<ITTSNotifySinkA> basic;
-    std::shared_ptr<ITTSNotifySink2A> extended; // null when registered as the basic sink
-};
-
 struct CentralState {
     EspeakMode Mode;
     std::shared_ptr<IAudioDest> Dest;
@@ -302,8 +282,7 @@ struct CentralState {
     std::mutex Mutex;
     Prosody Current; // settings of the text stream, changed by tags and attributes
     DWORD RealTime = kMaxRealTime;
-    std::map<DWORD, Sink> Sinks;
-    DWORD NextKey = 1;
+    TNotifySinks Sinks;
     std::uint64_t Epoch = 0; // bumped by every reset: older work is abandoned
     bool Active = false;     // from the first queued text until the stop is notified
     bool StartNotified = false;
@@ -314,26 +293,11 @@ struct CentralState {
 
     std::vector<Sink> SinksCopy() {
         std::lock_guard lock(Mutex);
-        std::vector<Sink> out;
-        for (auto& [k, s] : Sinks)
-            out.push_back(s);
-        return out;
+        return Sinks.Copy();
     }
-
-    void NotifyStart() {
-        for (auto& s : SinksCopy())
-            s.basic->AudioStart(0);
-    }
-    void NotifyStop() {
-        for (auto& s : SinksCopy())
-            s.basic->AudioStop(0);
-    }
-    void NotifyError(HRESULT hr) {
-        auto error = std::make_shared<ErrorObject>(hr);
-        for (auto& s : SinksCopy())
-            if (s.extended)
-                s.extended->Error(error);
-    }
+    void NotifyStart() { engines::NotifyStart(SinksCopy()); }
+    void NotifyStop() { engines::NotifyStop(SinksCopy()); }
+    void NotifyError(HRESULT hr) { engines::NotifyError(SinksCopy(), hr); }
 
     // Ends the session at once: queued text is dropped, the destination discards what it
     // holds, and one stop is notified if anything was going on.
@@ -870,7 +834,7 @@ public:
         // Releasing a central ends its speech at once; nothing more is notified.
         {
             std::lock_guard lock(FState->Mutex);
-            FState->Sinks.clear();
+            FState->Sinks.Clear();
         }
         FState->Abort(S_OK);
     }
@@ -883,24 +847,15 @@ public:
     // ITTSCentralA
     HRESULT Register(const std::shared_ptr<IUnknown>& sink, const GUID& iid, DWORD& key) override {
         Sink s;
-        if (iid == IID_ITTSNotifySink2A) {
-            if (Failed(speech::QueryInterface(sink, s.extended)))
-                return E_NOINTERFACE;
-            s.basic = s.extended;
-        } else if (iid == IID_ITTSNotifySinkA) {
-            if (Failed(speech::QueryInterface(sink, s.basic)))
-                return E_NOINTERFACE;
-        } else {
-            return E_NOINTERFACE;
-        }
+        if (HRESULT hr = TNotifySinks::Of(sink, iid, s); Failed(hr))
+            return hr;
         std::lock_guard lock(FState->Mutex);
-        key = FState->NextKey++;
-        FState->Sinks[key] = s;
+        key = FState->Sinks.Add(std::move(s));
         return S_OK;
     }
     HRESULT UnRegister(DWORD key) override {
         std::lock_guard lock(FState->Mutex);
-        return FState->Sinks.erase(key) ? S_OK : E_INVALIDARG;
+        return FState->Sinks.Remove(key) ? S_OK : E_INVALIDARG;
     }
     HRESULT TextData(DWORD charSet, DWORD flags, const char* text, DWORD length,
                      const std::shared_ptr<IUnknown>& bufSink, const GUID& bufIid) override {

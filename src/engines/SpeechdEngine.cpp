@@ -2,6 +2,7 @@
 
 #include "ControlTags.h"
 #include "Lexicon.h"
+#include "NotifySinks.h"
 #include "SynthEngine.h"
 #include "WordPositions.h"
 
@@ -130,8 +131,10 @@ private:
             auto first = std::min_element(FArmed.begin(), FArmed.end(), [](auto& a, auto& b) {
                 return a.second.first < b.second.first;
             });
-            if (std::chrono::steady_clock::now() < first->second.first) {
-                FChanged.wait_until(lock, first->second.first);
+            // A copy: the wait lets go of the lock, and the entry may be disarmed meanwhile.
+            const std::chrono::steady_clock::time_point due = first->second.first;
+            if (std::chrono::steady_clock::now() < due) {
+                FChanged.wait_until(lock, due);
                 continue;
             }
             ::shutdown(first->second.second, SHUT_RDWR);
@@ -320,11 +323,6 @@ constexpr WORD kNormalPitch = 100;
 // before it.
 constexpr int kPartsAhead = 1;
 
-struct Sink {
-    std::shared_ptr<ITTSNotifySinkA> basic;
-    std::shared_ptr<ITTSNotifySink2A> extended; // null when registered as the basic sink
-};
-
 struct Event {
     SPDNotificationType type;
     std::string mark;
@@ -346,19 +344,6 @@ struct Part {
     std::uint64_t Seq = 0;
 };
 
-class ErrorObject : public ITTSErrorObject {
-public:
-    explicit ErrorObject(HRESULT code) : FCode(code) {}
-    HRESULT GetErrorInfo(TTSERRORINFO& info) override {
-        info.Code = FCode;
-        CopyField(info.Text, "The speech service does not answer, or has gone.");
-        return S_OK;
-    }
-
-private:
-    HRESULT FCode;
-};
-
 struct Connection;
 std::mutex gConnectionsMutex;
 std::map<int, std::weak_ptr<Connection>>& Connections() {
@@ -371,8 +356,7 @@ struct Connection : std::enable_shared_from_this<Connection> {
     int ClientId = -1;
 
     std::mutex Mutex;
-    std::map<DWORD, Sink> Sinks;
-    DWORD NextKey = 1;
+    TNotifySinks Sinks;
     // The parts not yet spoken, in order; the first InFlight of them are with the service.
     std::deque<Part> Queue;
     int InFlight = 0;
@@ -398,12 +382,7 @@ struct Connection : std::enable_shared_from_this<Connection> {
             Calls().Post([conn] { CloseNow(conn); });
     }
 
-    std::vector<Sink> SinksCopy() {
-        std::vector<Sink> out;
-        for (auto& [k, s] : Sinks)
-            out.push_back(s);
-        return out;
-    }
+    std::vector<Sink> SinksCopy() { return Sinks.Copy(); } // under the lock
 
     // Hands the next parts to the service; runs on the calls' thread.
     void Feed() {
@@ -499,15 +478,10 @@ struct Connection : std::enable_shared_from_this<Connection> {
             sinks = SinksCopy();
         }
         Cancel();
-        if (reason != S_OK) {
-            auto error = std::make_shared<ErrorObject>(reason);
-            for (auto& s : sinks)
-                if (s.extended)
-                    s.extended->Error(error);
-        }
+        if (reason != S_OK)
+            NotifyError(sinks, reason, "The speech service does not answer, or has gone.");
         if (stop)
-            for (auto& s : sinks)
-                s.basic->AudioStop(0);
+            NotifyStop(sinks);
     }
 
     void OnEvent(int id, const Event& e) {
@@ -554,8 +528,7 @@ struct Connection : std::enable_shared_from_this<Connection> {
         if (interrupted)
             return Abort(S_OK);
         if (start)
-            for (auto& s : sinks)
-                s.basic->AudioStart(0);
+            NotifyStart(sinks);
         if (begun && buf)
             buf->TextDataStarted(0);
         if (word && buf)
@@ -563,8 +536,7 @@ struct Connection : std::enable_shared_from_this<Connection> {
         if (done && buf)
             buf->TextDataDone(0, 0);
         if (stop)
-            for (auto& s : sinks)
-                s.basic->AudioStop(0);
+            NotifyStop(sinks);
         if (more)
             Calls().Post([self = shared_from_this()] { self->Feed(); });
     }
@@ -643,7 +615,7 @@ public:
     ~SpeechdCentral() override {
         {
             std::lock_guard lock(FConn->Mutex);
-            FConn->Sinks.clear();
+            FConn->Sinks.Clear();
         }
         FConn->Abort(S_OK);
     }
@@ -655,21 +627,15 @@ public:
 
     HRESULT Register(const std::shared_ptr<IUnknown>& sink, const GUID& iid, DWORD& key) override {
         Sink s;
-        if (iid == IID_ITTSNotifySink2A) {
-            if (Failed(speech::QueryInterface(sink, s.extended)))
-                return E_NOINTERFACE;
-            s.basic = s.extended;
-        } else if (iid != IID_ITTSNotifySinkA || Failed(speech::QueryInterface(sink, s.basic))) {
-            return E_NOINTERFACE;
-        }
+        if (HRESULT hr = TNotifySinks::Of(sink, iid, s); Failed(hr))
+            return hr;
         std::lock_guard lock(FConn->Mutex);
-        key = FConn->NextKey++;
-        FConn->Sinks[key] = s;
+        key = FConn->Sinks.Add(std::move(s));
         return S_OK;
     }
     HRESULT UnRegister(DWORD key) override {
         std::lock_guard lock(FConn->Mutex);
-        return FConn->Sinks.erase(key) ? S_OK : E_INVALIDARG;
+        return FConn->Sinks.Remove(key) ? S_OK : E_INVALIDARG;
     }
 
     HRESULT TextData(DWORD charSet, DWORD flags, const char* text, DWORD length,

@@ -1,6 +1,7 @@
 #include "SynthEngine.h"
 
 #include "Lexicon.h"
+#include "NotifySinks.h"
 
 #include <QString>
 
@@ -55,25 +56,6 @@ struct Prosody {
     VoiceCharacter Character = VoiceCharacter::Normal;
 };
 
-class ErrorObject : public ITTSErrorObject {
-public:
-    explicit ErrorObject(HRESULT code) : FCode(code) {}
-    HRESULT GetErrorInfo(TTSERRORINFO& info) override {
-        info.Code = FCode;
-        std::string text = ResultText(FCode);
-        CopyField(info.Text, text.empty() ? std::string("Speech engine error.") : text);
-        return S_OK;
-    }
-
-private:
-    HRESULT FCode;
-};
-
-struct Sink {
-    std::shared_ptr<ITTSNotifySinkA> basic;
-    std::shared_ptr<ITTSNotifySink2A> extended; // null when registered as the basic sink
-};
-
 struct TextJob {
     std::uint64_t epoch = 0;
     std::string text;
@@ -93,8 +75,7 @@ struct State : std::enable_shared_from_this<State> {
     std::mutex Mutex;
     Prosody Current;
     DWORD RealTime = kMaxRealTime;
-    std::map<DWORD, Sink> Sinks;
-    DWORD NextKey = 1;
+    TNotifySinks Sinks;
     std::uint64_t Epoch = 0; // bumped by every reset: older work is abandoned
     bool Active = false;     // from the first queued text until the stop is notified
     bool StartNotified = false;
@@ -111,25 +92,11 @@ struct State : std::enable_shared_from_this<State> {
 
     std::vector<Sink> SinksCopy() {
         std::lock_guard lock(Mutex);
-        std::vector<Sink> out;
-        for (auto& [k, s] : Sinks)
-            out.push_back(s);
-        return out;
+        return Sinks.Copy();
     }
-    void NotifyStart() {
-        for (auto& s : SinksCopy())
-            s.basic->AudioStart(0);
-    }
-    void NotifyStop() {
-        for (auto& s : SinksCopy())
-            s.basic->AudioStop(0);
-    }
-    void NotifyError(HRESULT hr) {
-        auto error = std::make_shared<ErrorObject>(hr);
-        for (auto& s : SinksCopy())
-            if (s.extended)
-                s.extended->Error(error);
-    }
+    void NotifyStart() { engines::NotifyStart(SinksCopy()); }
+    void NotifyStop() { engines::NotifyStop(SinksCopy()); }
+    void NotifyError(HRESULT hr) { engines::NotifyError(SinksCopy(), hr); }
 
     // Ends the session at once: queued text is dropped, the destination discards what it
     // holds, and one stop is notified if anything was going on.
@@ -476,7 +443,7 @@ public:
         // Releasing a central ends its speech at once; nothing more is notified.
         {
             std::lock_guard lock(FState->Mutex);
-            FState->Sinks.clear();
+            FState->Sinks.Clear();
         }
         FState->Abort(S_OK);
     }
@@ -489,24 +456,15 @@ public:
     // ITTSCentralA
     HRESULT Register(const std::shared_ptr<IUnknown>& sink, const GUID& iid, DWORD& key) override {
         Sink s;
-        if (iid == IID_ITTSNotifySink2A) {
-            if (Failed(speech::QueryInterface(sink, s.extended)))
-                return E_NOINTERFACE;
-            s.basic = s.extended;
-        } else if (iid == IID_ITTSNotifySinkA) {
-            if (Failed(speech::QueryInterface(sink, s.basic)))
-                return E_NOINTERFACE;
-        } else {
-            return E_NOINTERFACE;
-        }
+        if (HRESULT hr = TNotifySinks::Of(sink, iid, s); Failed(hr))
+            return hr;
         std::lock_guard lock(FState->Mutex);
-        key = FState->NextKey++;
-        FState->Sinks[key] = s;
+        key = FState->Sinks.Add(std::move(s));
         return S_OK;
     }
     HRESULT UnRegister(DWORD key) override {
         std::lock_guard lock(FState->Mutex);
-        return FState->Sinks.erase(key) ? S_OK : E_INVALIDARG;
+        return FState->Sinks.Remove(key) ? S_OK : E_INVALIDARG;
     }
     HRESULT TextData(DWORD charSet, DWORD flags, const char* text, DWORD length,
                      const std::shared_ptr<IUnknown>& bufSink, const GUID&) override {
@@ -661,12 +619,10 @@ LexiconWithoutPhonemes(const std::shared_ptr<const Lexicon>& lexicon) {
     static std::shared_ptr<const Lexicon> made;
     std::lock_guard lock(mutex);
     if (from.lock() != lexicon) {
-        QByteArray text;
-        for (const QByteArray& line : lexicon->ToBytes().split('\n'))
-            if (!line.contains("[["))
-                text += line + '\n';
         auto plain = std::make_shared<Lexicon>();
-        plain->Parse(text);
+        for (const LexiconEntry& entry : lexicon->Entries)
+            if (!entry.Say.contains(QLatin1String("[[")))
+                plain->Entries.push_back(entry);
         made = std::move(plain);
         from = lexicon;
     }

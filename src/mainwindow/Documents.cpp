@@ -103,11 +103,19 @@ void TFormCvt::ChangeTab(bool reload) {
     if (ReadKind == rkDocument && !FReading->Paused()) {
         ActionStopExecute();
         // Called directly: the read commands are disabled while a document is read.
-        using THandler = void (TFormCvt::*)();
-        static constexpr THandler read[] = {
-            &TFormCvt::ActionTTSExecute, &TFormCvt::ActionTTWExecute, &TFormCvt::ActionTTMExecute};
-        if (Settings.ConvertMode >= 0 && Settings.ConvertMode <= 2)
-            (this->*read[Settings.ConvertMode])();
+        switch (Settings.ConvertMode) {
+        case 0:
+            ActionTTSExecute();
+            break;
+        case 1:
+            ActionTTWExecute();
+            break;
+        case 2:
+            ActionTTMExecute();
+            break;
+        default:
+            break;
+        }
     }
     // 6., 7.
     UpdateStatus();

@@ -34,21 +34,32 @@ TLineEnd FirstLineEnd(const QString& text) {
 
 } // namespace
 
+QString DecodeDocument(QByteArrayView bytes, TDocumentFormat* format) {
+    TDocumentFormat f;
+    QString text = DecodeText(bytes, &f.Encoding, true);
+    if (f.Encoding == TextEncoding::Windows1252) {
+        // A mark of UTF-8 that said the wrong thing goes, as it does for Windows-1252.
+        if (bytes.startsWith("\xEF\xBB\xBF"))
+            bytes = bytes.sliced(3);
+        const QByteArray codec = documents::DetectEncoding(bytes);
+        if (!documents::IsWesternEncoding(codec)) {
+            text = documents::DecodeNamed(bytes, codec);
+            f.Encoding = TextEncoding::Detected;
+            f.Codec = codec;
+        }
+    }
+    if (format)
+        *format = f;
+    return text;
+}
+
 std::optional<QString> ReadDocument(const QString& path, TDocumentFormat* format) {
     try {
         std::optional<QByteArray> bytes = ReadWholeFile(path, MaxDocumentSize);
         if (!bytes)
             return std::nullopt;
         TDocumentFormat f;
-        QString text = DecodeText(*bytes, &f.Encoding, true);
-        if (f.Encoding == TextEncoding::Windows1252) {
-            const QByteArray codec = documents::DetectEncoding(*bytes);
-            if (!documents::IsWesternEncoding(codec)) {
-                text = documents::DecodeNamed(*bytes, codec);
-                f.Encoding = TextEncoding::Detected;
-                f.Codec = codec;
-            }
-        }
+        QString text = DecodeDocument(*bytes, &f);
         bytes.reset(); // the text is all that is kept
         if (text.contains(QChar(0)))
             throw EFileError(QStringLiteral("Cannot read \"%1\": it is not a text file").arg(path));
@@ -261,8 +272,7 @@ bool TDocumentReader::Fill() {
     if (n == 0) {
         FEnd = true;
         // A last byte of UTF-16 without its pair is a damaged character, as for a whole read.
-        if (FOddByte &&
-            (FEncoding == TextEncoding::Utf16LE || FEncoding == TextEncoding::Utf16BE))
+        if (FOddByte && (FEncoding == TextEncoding::Utf16LE || FEncoding == TextEncoding::Utf16BE))
             FPending += QChar(QChar::ReplacementCharacter);
         return false;
     }

@@ -38,6 +38,11 @@ inline constexpr qint64 MaxDocumentSize = 64 * 1024 * 1024;
 // NUL characters outside UTF-16), and when there is not enough memory for it.
 std::optional<QString> ReadDocument(const QString& path, TDocumentFormat* format = nullptr);
 
+// The bytes of a text file as the document reader decodes them (a byte-order mark, else UTF-8
+// when valid, else the encoding the bytes look like, Windows-1252 when none is likelier); line
+// ends and NUL characters stay as they are.
+QString DecodeDocument(QByteArrayView bytes, TDocumentFormat* format = nullptr);
+
 // `text` with "\n" line ends, encoded in `format`; `written` tells the encoding used (UTF-8
 // when the preferred one cannot hold every character).
 QByteArray EncodeDocument(QString text, const TDocumentFormat& format,

@@ -66,15 +66,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The editor's lines of the same file: those of the text it reads, when it reads one.
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    const QString text = settings::DecodeText(bytes, nullptr, true);
+    const QString text = settings::DecodeDocument(bytes);
     QStringList lines = settings::SplitLines(text);
     Check(content == (lines.isEmpty() ? QString() : lines.join(QStringLiteral("\r\n")) + "\r\n"),
           "the alarm's lines are not the file's");
     try {
-        // Where the editor tells another code page than Windows-1252, it reads other text.
-        settings::TDocumentFormat format;
-        if (const std::optional<QString> doc = settings::ReadDocument(FilePath(), &format);
-            doc && format.Encoding != settings::TextEncoding::Detected)
+        if (const std::optional<QString> doc = settings::ReadDocument(FilePath()))
             Check(settings::SplitLines(*doc) == lines, "the editor reads other lines");
     } catch (const settings::EFileError&) {
         Check(text.contains(QChar(0)), "the editor refuses a text");

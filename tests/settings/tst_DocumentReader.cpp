@@ -83,6 +83,22 @@ private slots:
         }
     }
 
+    // UTF-8 with one damaged character looks like UTF-8 to the encoding detector too; it is
+    // Windows-1252 all the same, and saving it gives back every byte it had.
+    void damagedUtf8KeepsItsBytes() {
+        const QByteArray bytes("Caf\xc3\xa9 cr\xc3\xa8me br\xc3\xbbl\xc3\xa9"
+                               "e, na\xc3\xafve "
+                               "fa\xc3\xa7"
+                               "ade \xe2\x80\x93 r\xc3;sum\xc3\xa9.\n");
+        TDocumentFormat format;
+        const std::optional<QString> text = ReadDocument(Write("damaged.txt", bytes), &format);
+        QVERIFY(text);
+        QCOMPARE(format.Encoding, TextEncoding::Windows1252);
+        QVERIFY(!text->contains(QChar(QChar::ReplacementCharacter)));
+        QCOMPARE(EncodeDocument(*text, format), bytes);
+        QCOMPARE(Pieces(FDir.filePath("damaged.txt"), 100).join(QString()), *text);
+    }
+
     void refusesWhatIsNotText() {
         auto refused = [](const QString& path, const char* why) {
             try {
