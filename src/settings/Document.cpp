@@ -83,11 +83,15 @@ QByteArray EncodeDocument(QString text, const TDocumentFormat& format, TextEncod
     else if (format.LineEnd == TLineEnd::Cr)
         text.replace(u'\n', u'\r');
     if (format.Encoding == TextEncoding::Detected) {
-        // Kept only while every character has a form in it and the bytes read back the same.
+        // Kept only while every character has a form in it and the bytes read back the same,
+        // as the reader reads them: the code page is told from the bytes again, and other bytes
+        // may look like another one.
         QStringEncoder encoder(format.Codec.constData());
         if (encoder.isValid()) {
             const QByteArray bytes = encoder.encode(text);
-            if (!encoder.hasError() && documents::DecodeNamed(bytes, format.Codec) == text) {
+            TDocumentFormat again;
+            if (!encoder.hasError() && DecodeDocument(bytes, &again) == text &&
+                again.Encoding == TextEncoding::Detected && again.Codec == format.Codec) {
                 if (written)
                     *written = TextEncoding::Detected;
                 return bytes;

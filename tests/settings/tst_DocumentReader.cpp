@@ -99,6 +99,21 @@ private slots:
         QCOMPARE(Pieces(FDir.filePath("damaged.txt"), 100).join(QString()), *text);
     }
 
+    // A code page told from the bytes is a guess: where the bytes it saves would be guessed as
+    // another one, the text is saved as UTF-8, so that it reads back as it was.
+    void guessedCodePageReadsBackTheSame() {
+        const QByteArray bytes = "milone\rCR\r\ns\na" + QByteArray(85, '\xbf') +
+                                 "nd a 0lone\rCR\rxed\r\nline ends\nand a lone\rCR\r\n";
+        TDocumentFormat format;
+        const std::optional<QString> text = ReadDocument(Write("guessed.txt", bytes), &format);
+        QVERIFY(text);
+        TextEncoding written;
+        const QByteArray saved = EncodeDocument(*text, format, &written);
+        TDocumentFormat again;
+        QCOMPARE(ReadDocument(Write("saved.txt", saved), &again), text);
+        QCOMPARE(again.Encoding, written);
+    }
+
     void refusesWhatIsNotText() {
         auto refused = [](const QString& path, const char* why) {
             try {
