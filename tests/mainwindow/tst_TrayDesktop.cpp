@@ -164,6 +164,17 @@ class TestTrayDesktop : public QObject {
         return w;
     }
 
+    // Asks the window manager to minimise the window until `done` holds: it takes the request
+    // only once it has the window mapped, and one that came too early is asked again.
+    static bool Minimise(TFormCvt* w, const std::function<bool()>& done) {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            Run("xdotool", {"windowminimize", QString::number(w->winId())});
+            if (WaitFor(done, 3000))
+                return true;
+        }
+        return false;
+    }
+
     bool StartTrayHost() {
         FTrayer.start("trayer", {"--edge", "top", "--align", "right", "--widthtype", "request",
                                  "--height", "24", "--SetDockType", "true"});
@@ -392,15 +403,9 @@ private slots:
         w->PopupMenuTray->close();
         QTRY_VERIFY(w->isVisible());
 
-        // The window manager takes the request once it has the window mapped again; one that
-        // came too early is asked again.
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        bool hidden = false;
-        for (int attempt = 0; attempt < 3 && !hidden; ++attempt) {
-            Run("xdotool", {"windowminimize", QString::number(w->winId())});
-            hidden = WaitFor([&] { return !w->isVisible(); }, 3000);
-        }
-        QVERIFY2(hidden, "minimising did not hide the window into the tray");
+        QVERIFY2(Minimise(w.get(), [&] { return !w->isVisible(); }),
+                 "minimising did not hide the window into the tray");
         Click(icon, {"click", "1"});
         QTRY_VERIFY(w->isVisible());
         QTRY_VERIFY(!(w->windowState() & Qt::WindowMinimized));
@@ -418,8 +423,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!desktop::TSysTray::Available(), 10000);
         auto w = Window([] { Settings.MiniStartup = true; });
         QVERIFY(!w->StartHidden());
-        Run("xdotool", {"windowminimize", QString::number(w->winId())});
-        QTRY_VERIFY(w->windowState() & Qt::WindowMinimized);
+        QVERIFY2(Minimise(w.get(), [&] { return bool(w->windowState() & Qt::WindowMinimized); }),
+                 "the window manager did not minimise the window");
         QTest::qWait(300);
         QVERIFY(w->isVisible());
         QVERIFY(Settings.MiniToTray && Settings.MiniStartup);
