@@ -19,7 +19,8 @@ struct TFlacApi {
     decltype(&::FLAC__stream_encoder_set_channels) FLAC__stream_encoder_set_channels = nullptr;
     decltype(&::FLAC__stream_encoder_set_bits_per_sample) FLAC__stream_encoder_set_bits_per_sample =
         nullptr;
-    decltype(&::FLAC__stream_encoder_set_sample_rate) FLAC__stream_encoder_set_sample_rate = nullptr;
+    decltype(&::FLAC__stream_encoder_set_sample_rate) FLAC__stream_encoder_set_sample_rate =
+        nullptr;
     decltype(&::FLAC__stream_encoder_set_compression_level)
         FLAC__stream_encoder_set_compression_level = nullptr;
     decltype(&::FLAC__stream_encoder_set_metadata) FLAC__stream_encoder_set_metadata = nullptr;
@@ -88,9 +89,8 @@ public:
         api.FLAC__stream_encoder_set_sample_rate(FEncoder, unsigned(format.Rate));
         api.FLAC__stream_encoder_set_compression_level(FEncoder, 5);
         api.FLAC__stream_encoder_set_metadata(FEncoder, &FPadding, 1);
-        return api.FLAC__stream_encoder_init_file(FEncoder,
-                                                  KoUtils::EncodeFileName(path).constData(),
-                                                  nullptr, nullptr) ==
+        return api.FLAC__stream_encoder_init_file(
+                   FEncoder, KoUtils::EncodeFileName(path).constData(), nullptr, nullptr) ==
                    FLAC__STREAM_ENCODER_INIT_STATUS_OK ||
                Failed();
     }
@@ -105,9 +105,7 @@ public:
                Failed();
     }
 
-    bool Close() override {
-        return Api().FLAC__stream_encoder_finish(FEncoder) || Failed();
-    }
+    bool Close() override { return Api().FLAC__stream_encoder_finish(FEncoder) || Failed(); }
 
 private:
     bool Failed() {

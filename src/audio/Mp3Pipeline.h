@@ -76,9 +76,9 @@ private:
     Chunks FChunks;
     qsizetype FSize;
     QList<qint64> FBreaks;
-    qsizetype FBreak = 0;  // the first break not yet passed
+    qsizetype FBreak = 0; // the first break not yet passed
     QString FBuffer;
-    qint64 FOffset = 0;    // where FBuffer starts in the text
+    qint64 FOffset = 0; // where FBuffer starts in the text
     qint64 FStart = 0;
     qint64 FRestStop = -2; // Rest goes on to here (-1: the end; -2: no Rest)
     bool FEnd = false, FWhole = false, FDone = false, FEndsChapter = false;

@@ -61,9 +61,8 @@ public:
         api.ope_comments_destroy(comments);
         if (!FEncoder)
             return Failed(error);
-        if (kbps > 0 &&
-            (error = api.ope_encoder_ctl(FEncoder, OPUS_SET_BITRATE(opus_int32(kbps) * 1000))) !=
-                OPE_OK)
+        if (kbps > 0 && (error = api.ope_encoder_ctl(
+                             FEncoder, OPUS_SET_BITRATE(opus_int32(kbps) * 1000))) != OPE_OK)
             return Failed(error);
         return true;
     }

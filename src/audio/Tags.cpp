@@ -54,7 +54,7 @@ bool WriteId3(const QByteArray& name, const TTags& tags) {
         for (qsizetype i = 0; i < tags.Chapters.size(); ++i) {
             const TChapterMark& c = tags.Chapters[i];
             const double end = i + 1 < tags.Chapters.size() ? tags.Chapters[i + 1].Seconds
-                                                             : std::max(tags.Seconds, c.Seconds);
+                                                            : std::max(tags.Seconds, c.Seconds);
             const TagLib::ByteVector id(QByteArray("ch" + QByteArray::number(i + 1)).constData());
             auto* title = new TagLib::ID3v2::TextIdentificationFrame("TIT2", TagLib::String::UTF8);
             title->setText(Text(c.Title));

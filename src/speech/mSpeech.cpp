@@ -158,7 +158,8 @@ public:
                 if (!FTexts.empty()) {
                     const QByteArray& text = FTexts.front();
                     qsizetype end = std::min<qsizetype>(byteOffset, text.size());
-                    while (end < text.size() && !std::isspace(static_cast<unsigned char>(text[end])))
+                    while (end < text.size() &&
+                           !std::isspace(static_cast<unsigned char>(text[end])))
                         ++end;
                     word = QString::fromUtf8(text.mid(byteOffset, end - qsizetype(byteOffset)));
                 }

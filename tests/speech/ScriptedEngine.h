@@ -15,9 +15,9 @@ namespace scripted {
 struct Script {
     std::vector<std::string> modeNames;
     std::vector<std::string> playItself; // modes that play on an output of their own
-    bool failEnumerator = false;  // the enumerator cannot be created
-    int failNextAfter = -1;       // Next fails after this many records (-1: never)
-    bool failDestination = false; // destinations cannot be created
+    bool failEnumerator = false;         // the enumerator cannot be created
+    int failNextAfter = -1;              // Next fails after this many records (-1: never)
+    bool failDestination = false;        // destinations cannot be created
     bool failSelect = false;
     bool failAttributes = false; // the central does not offer attributes
     bool failDialogs = false;
