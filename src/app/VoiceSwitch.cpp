@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
-int VoiceNumber(speech::TMSpeech& speech, const QString& spec, QString& error) {
-    QString want = spec.trimmed().toLower();
+int VoiceNumber(speech::TMSpeech& speech, const QString& name, QString& error) {
+    QString want = name.trimmed().toLower();
     want.replace(u'_', u' ');
     // A variant after "+": only its kind (female or male) is kept.
     int gender = 0; // 1 female, 2 male, as the engines' records have it
@@ -32,6 +32,6 @@ int VoiceNumber(speech::TMSpeech& speech, const QString& spec, QString& error) {
     for (int found : {byName, bySpeaker, byLanguage, byPrefix})
         if (found >= 0 && !want.isEmpty())
             return found;
-    error = QStringLiteral("No voice called %1 is installed (\"/e\" lists the voices).").arg(spec);
+    error = QStringLiteral("No voice called %1 is installed (\"/e\" lists the voices).").arg(name);
     return -1;
 }

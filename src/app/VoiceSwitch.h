@@ -8,5 +8,6 @@
 
 #include <QString>
 
-// The engine number of the voice `spec` names, or -1 with `error` saying there is none.
-int VoiceNumber(speech::TMSpeech& speech, const QString& spec, QString& error);
+// The engine number of the voice `name` names (a voice name, a language or +f, +m), or -1 with
+// `error` saying there is none.
+int VoiceNumber(speech::TMSpeech& speech, const QString& name, QString& error);
