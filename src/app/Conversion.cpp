@@ -129,16 +129,7 @@ QString RunConversion(TConversionRequest r) {
             .arg(audio::NameOf(r.Target.Format));
     if (!result.Ok)
         return result.Error;
-    if (!r.Playlist.isEmpty()) {
-        Lame::TPartFile part(r.Playlist);
-        QString error;
-        QFile file(part.Path());
-        if (part.Path().isEmpty() || !file.open(QIODevice::WriteOnly) ||
-            file.write(chapters::Playlist(pipeline.Files(), r.Playlist)) < 0 || !file.flush())
-            return QStringLiteral("The playlist %1 could not be written.").arg(r.Playlist);
-        file.close();
-        if (!part.Commit(error))
-            return error;
-    }
+    if (!r.Playlist.isEmpty())
+        return chapters::WritePlaylist(pipeline.Files(), r.Playlist);
     return {};
 }

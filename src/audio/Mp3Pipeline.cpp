@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QThread>
@@ -21,6 +22,7 @@
 #include <poll.h>
 #include <spawn.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -391,6 +393,21 @@ struct TMp3Pipeline::State : std::enable_shared_from_this<TMp3Pipeline::State> {
             .arg(name, QString::fromLocal8Bit(std::strerror(errno)));
     }
 
+    // An encoder's failure in the user's words: the file by its own name, not the one it is
+    // written under until it is whole, and the system's reason where the system refused a
+    // write (a full disk) rather than the library's code for it.
+    void EncoderFailed(const OutputFile& file, int error) {
+        if (error == ENOSPC || error == EDQUOT || error == EFBIG || error == EIO) {
+            Fail(QStringLiteral("The file %1 could not be written: %2")
+                     .arg(file.Name, QString::fromLocal8Bit(std::strerror(error))));
+            return;
+        }
+        QString why = file.Coder->Error();
+        if (file.Part && !file.Part->Path().isEmpty())
+            why.replace(file.Part->Path(), file.Name);
+        Fail(why);
+    }
+
     void Drive();
     bool Consume(Piece& piece, int k, OutputFile& file);
     bool OpenFile(OutputFile& file, int chapter);
@@ -464,6 +481,14 @@ void TMp3Pipeline::State::Drive() {
     if (!result.Ok) {
         Part.reset();
         SubtitleParts.clear();
+        // A book cut short is no book: the chapters it finished go too, so that a stop or a
+        // failure leaves nothing, as it says.
+        if (Target.Chapters == TTarget::Split && CommitAtEnd && !ToPipe)
+            for (const TWrittenFile& f : std::exchange(Written, {})) {
+                QFile::remove(f.Path);
+                for (audio::TSubtitleFormat format : Target.Subtitles)
+                    QFile::remove(KoUtils::ChangeFileExt(f.Path, audio::SubtitleExtension(format)));
+            }
     }
     Pieces.clear();
     Cutter.reset();
@@ -578,9 +603,10 @@ bool TMp3Pipeline::State::Consume(Piece& piece, int k, OutputFile& file) {
         if (!file.Coder) {
             file.Rate = format.Rate;
             file.Coder = audio::MakeEncoder(Target.Format);
+            errno = 0;
             if (!file.Coder->Open(ToPipe ? QStringLiteral("-") : file.Part->Path(), format,
                                   Target.Kbps)) {
-                Fail(file.Coder->Error());
+                EncoderFailed(file, errno);
                 ok = false;
                 break;
             }
@@ -598,8 +624,9 @@ bool TMp3Pipeline::State::Consume(Piece& piece, int k, OutputFile& file) {
             ok = false;
             break;
         }
+        errno = 0;
         if (!file.Coder->Write(buffer.data(), std::size_t(n) / frame)) {
-            Fail(file.Coder->Error());
+            EncoderFailed(file, errno);
             ok = false;
             break;
         }
@@ -635,8 +662,9 @@ void TMp3Pipeline::State::AddWords(const Piece& piece, OutputFile& file) {
 bool TMp3Pipeline::State::FinishFile(OutputFile& file) {
     const double seconds = double(file.Frames) / file.Rate + (Pcm ? 0.0 : kMp3Delay);
     bool ok = true;
+    errno = 0;
     if (file.Coder && !file.Coder->Close()) {
-        Fail(file.Coder->Error());
+        EncoderFailed(file, errno);
         ok = false;
     } else if (Pcm && !file.Coder && !ToPipe) {
         // Nothing was spoken at all: an encoder still writes its empty file.
@@ -834,8 +862,12 @@ bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
         ::close(toEncoder[0]);
     bool ok = p.Worker > 0 && (Pcm || p.Encoder > 0) && fromWorker >= 0;
     bool heard = false;
-    if (ok)
+    int refused = 0; // why the system refused to keep the samples, if it did
+    if (ok) {
         ok = Relay(fromWorker, toEncoder[1], !last, p, heard);
+        if (!ok && (errno == ENOSPC || errno == EDQUOT || errno == EFBIG || errno == EIO))
+            refused = errno;
+    }
     if (::close(toEncoder[1]) != 0 && Pcm && ok) {
         error = WriteError(Output);
         ok = false;
@@ -855,11 +887,21 @@ bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
     for (int fd : {workerLog, encoderLog, null})
         if (fd >= 0)
             ::close(fd);
+    auto spokenFailure = [&] {
+        return QStringLiteral("The text could not be spoken (exit code %1%2).")
+            .arg(workerCode)
+            .arg(workerSaid.isEmpty() ? QString() : QStringLiteral(": ") + workerSaid);
+    };
     if (Pcm) {
+        // A full disk ends the worker too, whose pipe then goes unread: the disk is the reason.
+        if (refused != 0) {
+            error =
+                QStringLiteral("The spoken text could not be kept in %1: %2")
+                    .arg(QFileInfo(target).path(), QString::fromLocal8Bit(std::strerror(refused)));
+            return false;
+        }
         if (workerCode != 0) {
-            error = QStringLiteral("The text could not be spoken (exit code %1%2).")
-                        .arg(workerCode)
-                        .arg(workerSaid.isEmpty() ? QString() : QStringLiteral(": ") + workerSaid);
+            error = spokenFailure();
             return false;
         }
         if (!ok && error.isEmpty())
@@ -875,14 +917,21 @@ bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
         written.st_size = 0;
     const bool workerFirst = workerCode != 0 && !heard;
     if (!workerFirst && (encoderCode != 0 || (workerCode == 0 && (!ok || written.st_size == 0)))) {
-        error =
-            FailureText(QStringLiteral("the spoken text"), encoderCode, encoderSaid.toLocal8Bit());
+        // The encoder says only that its write failed; a full disk is what the user must know.
+        struct statvfs disk {};
+        if (encoderCode != 0 &&
+            ::statvfs(KoUtils::EncodeFileName(QFileInfo(target).path()).constData(), &disk) == 0 &&
+            disk.f_bavail * disk.f_frsize < 64 * 1024)
+            error =
+                QStringLiteral("The MP3 encoder could not write in %1: %2")
+                    .arg(QFileInfo(Output).path(), QString::fromLocal8Bit(std::strerror(ENOSPC)));
+        else
+            error = FailureText(QStringLiteral("the spoken text"), encoderCode,
+                                encoderSaid.toLocal8Bit());
         return false;
     }
     if (workerCode != 0) {
-        error = QStringLiteral("The text could not be spoken (exit code %1%2).")
-                    .arg(workerCode)
-                    .arg(workerSaid.isEmpty() ? QString() : QStringLiteral(": ") + workerSaid);
+        error = spokenFailure();
         return false;
     }
     return true;

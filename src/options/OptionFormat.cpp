@@ -9,10 +9,55 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 using settings::Settings;
 
 namespace options {
+
+namespace {
+
+// How a document's conversion takes its chapters, and parts by minutes where it has none.
+QHBoxLayout* ChaptersRow(QGroupBox* group) {
+    auto* chapters = new QComboBox(group);
+    chapters->setObjectName(QStringLiteral("ComboBoxChapters"));
+    chapters->setToolTip(QStringLiteral("A document converted by its chapters: its headings, or "
+                                        "lines such as \"Chapter 1\""));
+    chapters->addItem(QStringLiteral("None"), QStringLiteral("none"));
+    chapters->addItem(QStringLiteral("File per chapter"), QStringLiteral("split"));
+    chapters->addItem(QStringLiteral("Chapter marks"), QStringLiteral("marks"));
+    chapters->setCurrentIndex(std::max(0, chapters->findData(Settings.Chapters.toLower())));
+    auto* minutes = new QSpinBox(group);
+    minutes->setObjectName(QStringLiteral("SpinEditChapterMinutes"));
+    minutes->setToolTip(QStringLiteral("Parts of about this many minutes where a document has "
+                                       "no headings; never: one file"));
+    minutes->setRange(0, 600);
+    minutes->setSpecialValueText(QStringLiteral("never"));
+    minutes->setSuffix(QStringLiteral(" min"));
+    minutes->setValue(std::clamp(int(Settings.ChapterMinutes), 0, 600));
+    minutes->setEnabled(chapters->currentIndex() > 0);
+
+    QObject::connect(chapters, &QComboBox::activated, group, [chapters, minutes] {
+        Settings.Chapters = chapters->currentData().toString();
+        minutes->setEnabled(chapters->currentIndex() > 0);
+    });
+    QObject::connect(minutes, &QSpinBox::valueChanged, group,
+                     [](int value) { Settings.ChapterMinutes = value; });
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("Chapters:"), group));
+    row->addWidget(chapters);
+    row->addSpacing(12);
+    row->addWidget(new QLabel(QStringLiteral("Without headings:"), group));
+    row->addWidget(minutes);
+    row->addStretch();
+    return row;
+}
+
+} // namespace
 
 QGroupBox* CreateFormatGroup(QWidget* parent) {
     auto* group = new QGroupBox(QStringLiteral(" Compressed Format "), parent);
@@ -45,7 +90,8 @@ QGroupBox* CreateFormatGroup(QWidget* parent) {
     QObject::connect(kind, &QComboBox::activated, group,
                      [kind] { Settings.SubtitleFormat = kind->currentData().toString(); });
 
-    auto* row = new QHBoxLayout(group);
+    auto* rows = new QVBoxLayout(group);
+    auto* row = new QHBoxLayout;
     row->addWidget(new QLabel(QStringLiteral("Format:"), group));
     row->addWidget(format);
     row->addSpacing(12);
@@ -53,6 +99,8 @@ QGroupBox* CreateFormatGroup(QWidget* parent) {
     row->addWidget(new QLabel(QStringLiteral("Kind:"), group));
     row->addWidget(kind);
     row->addStretch();
+    rows->addLayout(row);
+    rows->addLayout(ChaptersRow(group));
     return group;
 }
 

@@ -1,6 +1,7 @@
 // The options' choice of what a conversion writes beside the MP3 quality: the format of the
-// compressed conversion (MP3, Ogg Opus, Ogg Vorbis, FLAC) and timed subtitles beside it. The
-// controls write the settings at once, as the dialog's others do.
+// compressed conversion (MP3, Ogg Opus, Ogg Vorbis, FLAC), timed subtitles beside it, and a
+// document's chapters (a file each, or marks in one file). The controls write the settings at
+// once, as the dialog's others do.
 #pragma once
 
 class QGroupBox;
@@ -8,8 +9,8 @@ class QWidget;
 
 namespace options {
 
-// A group box with "ComboBoxFormat", "CheckBoxSubtitles" and "ComboBoxSubtitles", showing the
-// settings as they are.
+// A group box with "ComboBoxFormat", "CheckBoxSubtitles", "ComboBoxSubtitles",
+// "ComboBoxChapters" and "SpinEditChapterMinutes", showing the settings as they are.
 QGroupBox* CreateFormatGroup(QWidget* parent);
 
 } // namespace options

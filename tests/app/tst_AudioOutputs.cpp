@@ -12,10 +12,12 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
+#include <unistd.h>
 
 using testsupport::ReadBytes;
 using testsupport::ReadWav;
@@ -121,28 +123,8 @@ class TestAudioOutputs : public QObject {
         return r;
     }
 
-    // ffprobe's view of a file: its format (with tags), its streams and its chapters.
-    static QJsonObject Probe(const QString& path) {
-        QProcess p;
-        p.start("ffprobe", {"-v", "error", "-show_format", "-show_streams", "-show_chapters", "-of",
-                            "json", path});
-        if (!p.waitForFinished(30000) || p.exitCode() != 0)
-            return {};
-        return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
-    }
-
-    // The tags of a file in lower-case names, wherever the format keeps them.
-    static QVariantMap Tags(const QJsonObject& probe) {
-        QVariantMap tags;
-        auto take = [&](const QJsonObject& o) {
-            for (auto it = o.begin(); it != o.end(); ++it)
-                tags[it.key().toLower()] = it.value().toString();
-        };
-        take(probe["format"].toObject()["tags"].toObject());
-        for (const QJsonValue& s : probe["streams"].toArray())
-            take(s.toObject()["tags"].toObject());
-        return tags;
-    }
+    static QJsonObject Probe(const QString& path) { return testsupport::Probe(path); }
+    static QVariantMap Tags(const QJsonObject& probe) { return testsupport::ProbeTags(probe); }
 
     static double Duration(const QJsonObject& probe) {
         return probe["format"].toObject()["duration"].toString().toDouble();
@@ -409,6 +391,57 @@ private slots:
         QVERIFY2(none.err.contains("no chapters"), qPrintable(none.err));
         QVERIFY(QDir(dir).entryList({"plain*"}, QDir::Files) == QStringList{"plain.txt"});
         QCOMPARE(Nurva({"/ttm", "plain.txt", "plain.opus", "-ch", "sideways"}, dir).code, 2);
+    }
+
+    // A disk that fills up during a conversion: the job fails saying so, and nothing is left
+    // under a final name, not even the chapters finished before the disk was full. An encoder
+    // library gone at run time is named with its package, and nothing is written.
+    void fullDiskAndMissingLibrary() {
+        if (::geteuid() != 0)
+            QSKIP("mounting a small file system and hiding a library need root");
+        const QString dir = NewFolder();
+        QDir().mkpath(dir + "/small");
+        const QString words =
+            QString("A sentence that goes on for a while, to fill a small disk with sound. ")
+                .repeated(8);
+        Write(dir + "/book.txt", ("Chapter 1\n\nShort.\n\nChapter 2\n\n" + words + "\n").toUtf8());
+        if (Shell("mount -t tmpfs -o size=1m tmpfs small", dir).code != 0)
+            QSKIP("no tmpfs can be mounted here");
+        const auto unmount = qScopeGuard([&] { Shell("umount small", dir); });
+        // One pipeline at a time: the first chapter is whole before the second fills the disk.
+        const struct {
+            const char* output;
+            const char* chapters;
+            const char* disk;
+        } cases[] = {
+            {"book.flac", "split", "1m"}, {"book.flac", "", "1m"}, {"book.mp3", "", "256k"}};
+        for (const auto& c : cases) {
+            QCOMPARE(Shell(QString("mount -o remount,size=%1 small").arg(c.disk), dir).code, 0);
+            QStringList args{"/ttm", "book.txt", QString("small/") + c.output, "-w", "128"};
+            if (*c.chapters)
+                args << "-ch" << c.chapters;
+            const Run r = Nurva(args, dir);
+            QCOMPARE(r.code, 1);
+            QVERIFY2(r.err.contains("No space left on device"), qPrintable(r.err));
+            QCOMPARE(QDir(dir + "/small").entryList(QDir::Files | QDir::Hidden), QStringList());
+        }
+
+        QProcess ldconfig;
+        ldconfig.start("/sbin/ldconfig", {"-p"});
+        QVERIFY(ldconfig.waitForFinished(30000));
+        QString library;
+        for (const QString& line :
+             QString::fromLocal8Bit(ldconfig.readAllStandardOutput()).split('\n'))
+            if (library.isEmpty() && line.trimmed().startsWith("libopusenc.so.0 "))
+                library = line.section("=> ", 1).trimmed();
+        QVERIFY2(QFile::exists(library), qPrintable(library));
+        const Run gone = Shell("unshare -m sh -c 'mount --bind /dev/null " + library +
+                                   " && exec \"$N\" /ttm book.txt book.opus -w max'",
+                               dir);
+        QCOMPARE(gone.code, 1);
+        QVERIFY2(gone.err.contains("is not installed (Debian package libopusenc0)"),
+                 qPrintable(gone.err));
+        QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{"book.txt"});
     }
 
     // Qt's own options before a job are the window's and are left out of it; the rest stays

@@ -100,6 +100,28 @@ private slots:
         QCOMPARE(chapters::ChapterFileName("book", 7, 120, "Seven", ".mp3"),
                  QString("book 007 Seven.mp3"));
 
+        // A book's files: its chapters from the start, named beside the output in the
+        // target's format, the playlist last; chapter marks stay in the output itself.
+        Lame::TTarget target;
+        target.Format = audio::TFormat::Opus;
+        target.Chapters = Lame::TTarget::Split;
+        const QString text = "Foreword.\n\nChapter 1\n\nWords.\n";
+        const QList<TChapterStart> found = chapters::FindHeadings(text);
+        const chapters::TBookFiles split =
+            chapters::PlanBook(target, found, text, QString(), "/b/my.book.opus");
+        QCOMPARE(split.Files, (QStringList{"/b/my.book 01 Opening.opus",
+                                           "/b/my.book 02 Chapter 1.opus", "/b/my.book.m3u"}));
+        QCOMPARE(split.Playlist, QString("/b/my.book.m3u"));
+        QCOMPARE(target.Breaks.size(), 2);
+        QCOMPARE(target.Breaks[1].Position, text.indexOf("Chapter 1"));
+        QCOMPARE(target.Breaks[1].Output, split.Files[1]);
+        target.Chapters = Lame::TTarget::Marks;
+        const chapters::TBookFiles marked =
+            chapters::PlanBook(target, found, text, "Book", "m.mp3");
+        QCOMPARE(marked.Files, QStringList{"m.mp3"});
+        QVERIFY(marked.Playlist.isEmpty() && target.Breaks.size() == 2 &&
+                target.Breaks[0].Title == "Book" && target.Breaks[0].Output.isEmpty());
+
         const QByteArray m3u = chapters::Playlist(
             {{"/b/book 01 One.opus", "One", 61.4}, {"/b/sub/book 02 Two.opus", "Two\nlines", 2.6}},
             "/b/book.m3u");

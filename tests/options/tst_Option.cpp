@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -226,14 +227,30 @@ private slots:
             QVERIFY(Settings.Subtitles && kind->isEnabled());
             Pick(kind, kind->findText("LRC"));
             QCOMPARE(Settings.SubtitleFormat, QStringLiteral("lrc"));
+            // No chapters by default; the minutes only count once chapters are asked for.
+            auto* chapters = d->findChild<QComboBox*>("ComboBoxChapters");
+            auto* minutes = d->findChild<QSpinBox*>("SpinEditChapterMinutes");
+            QVERIFY(chapters && minutes);
+            QCOMPARE(chapters->currentText(), QStringLiteral("None"));
+            QVERIFY(!minutes->isEnabled());
+            Pick(chapters, chapters->findText("File per chapter"));
+            QCOMPARE(Settings.Chapters, QStringLiteral("split"));
+            QVERIFY(minutes->isEnabled());
+            minutes->setValue(30);
+            QCOMPARE(Settings.ChapterMinutes, 30);
         }
         auto d = Open([] {
             Settings.Format = QStringLiteral("FLAC");
             Settings.SubtitleFormat = QStringLiteral("vtt");
+            Settings.Chapters = QStringLiteral("split");
+            Settings.ChapterMinutes = 30;
         });
         QCOMPARE(d->findChild<QComboBox*>("ComboBoxFormat")->currentText(), QStringLiteral("FLAC"));
         QCOMPARE(d->findChild<QComboBox*>("ComboBoxSubtitles")->currentText(),
                  QStringLiteral("VTT"));
+        QCOMPARE(d->findChild<QComboBox*>("ComboBoxChapters")->currentText(),
+                 QStringLiteral("File per chapter"));
+        QCOMPARE(d->findChild<QSpinBox*>("SpinEditChapterMinutes")->value(), 30);
         auto odd = Open([] { Settings.Format = QStringLiteral("wma"); });
         QCOMPARE(odd->findChild<QComboBox*>("ComboBoxFormat")->currentText(),
                  QStringLiteral("MP3"));

@@ -5,6 +5,7 @@
 
 #include "Imported.h"
 #include "Lame.h"
+#include "Mp3Pipeline.h"
 
 #include <QList>
 #include <QString>
@@ -26,6 +27,8 @@ QList<TChapterStart> FindHeadings(const QString& text);
 QList<TChapterStart> FromDocument(const documents::TImportedDocument& document);
 // Parts of about `minutes` of speech each, starting at paragraphs, at `charsPerSecond`.
 QList<TChapterStart> EveryMinutes(const QString& text, double minutes, double charsPerSecond);
+// About how many characters a second a voice speaks at `wordsPerMinute`.
+double CharsPerSecond(double wordsPerMinute);
 // The chapters as a split book needs them: a first one at the very start (the text before
 // the first heading, titled `opening`, when it says anything), none after the text's end.
 QList<TChapterStart> FromStart(QList<TChapterStart> chapters, const QString& text,
@@ -41,5 +44,18 @@ QString ChapterFileName(const QString& base, int number, int count, const QStrin
                         const QString& extension);
 // An extended M3U playlist of the files, named relative to the playlist's own folder.
 QByteArray Playlist(const QList<Lame::TWrittenFile>& files, const QString& playlist);
+// Writes that playlist whole under its name; empty when done, else why not.
+QString WritePlaylist(const QList<Lame::TWrittenFile>& files, const QString& playlist);
+
+// What a conversion into `output` writes for a book in chapters.
+struct TBookFiles {
+    QStringList Files; // every file, the playlist last (Split), or `output` alone (Marks)
+    QString Playlist;  // Split: "<output without its extension>.m3u"
+};
+// Fills `target`'s breaks from the chapters `found` in `text` (as FromStart makes them, the
+// words before the first heading titled `title`, "Opening" when that is empty); for Split each
+// chapter's file is named beside `output` by ChapterFileName.
+TBookFiles PlanBook(Lame::TTarget& target, const QList<TChapterStart>& found, const QString& text,
+                    const QString& title, const QString& output);
 
 } // namespace chapters

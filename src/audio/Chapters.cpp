@@ -3,9 +3,11 @@
 #include "KoUtils.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 namespace chapters {
@@ -114,6 +116,10 @@ QList<TChapterStart> EveryMinutes(const QString& text, double minutes, double ch
     return out;
 }
 
+double CharsPerSecond(double wordsPerMinute) {
+    return 16.0 * std::clamp(wordsPerMinute, 50.0, 500.0) / 175;
+}
+
 QList<TChapterStart> FromStart(QList<TChapterStart> chapters, const QString& text,
                                const QString& opening) {
     while (!chapters.isEmpty() && QStringView(text)
@@ -171,6 +177,43 @@ QByteArray Playlist(const QList<Lame::TWrittenFile>& files, const QString& playl
         out +=
             KoUtils::EncodeFileName(folder.relativeFilePath(QFileInfo(f.Path).absoluteFilePath())) +
             '\n';
+    }
+    return out;
+}
+
+QString WritePlaylist(const QList<Lame::TWrittenFile>& files, const QString& playlist) {
+    Lame::TPartFile part(playlist);
+    QFile file(part.Path());
+    if (part.Path().isEmpty() || !file.open(QIODevice::WriteOnly) ||
+        file.write(Playlist(files, playlist)) < 0 || !file.flush())
+        return QStringLiteral("The playlist %1 could not be written.").arg(playlist);
+    file.close();
+    QString error;
+    return part.Commit(error) ? QString() : error;
+}
+
+TBookFiles PlanBook(Lame::TTarget& target, const QList<TChapterStart>& found, const QString& text,
+                    const QString& title, const QString& output) {
+    const QList<TChapterStart> book =
+        FromStart(found, text, title.isEmpty() ? QStringLiteral("Opening") : title);
+    const bool split = target.Chapters == Lame::TTarget::Split;
+    const QString base = output.left(output.size() - KoUtils::ExtractFileExt(output).size());
+    TBookFiles out;
+    target.Breaks.clear();
+    for (int i = 0; i < book.size(); ++i) {
+        Lame::TBreak b{book[i].Position, book[i].Title, QString()};
+        if (split) {
+            b.Output = ChapterFileName(base, i + 1, int(book.size()), b.Title,
+                                       audio::ExtensionOf(target.Format));
+            out.Files << b.Output;
+        }
+        target.Breaks << b;
+    }
+    if (split) {
+        out.Playlist = base + QStringLiteral(".m3u");
+        out.Files << out.Playlist;
+    } else {
+        out.Files << output;
     }
     return out;
 }
