@@ -1,5 +1,6 @@
 #include "Option.h"
 
+#include "ClipMon.h"
 #include "Hotkeys.h"
 #include "KoUtils.h"
 #include "OptionControls.h"
@@ -405,6 +406,12 @@ void TFormOption::CreateMisc() {
     h->addWidget(HotKey1);
     h->addLayout(Row({Button2, Button3}));
     h->addWidget(CheckBoxGlobalHotkey);
+    LabelGlobalHotkeys = new QLabel;
+    LabelGlobalHotkeys->setObjectName(QStringLiteral("LabelGlobalHotkeys"));
+    LabelGlobalHotkeys->setWordWrap(true);
+    LabelGlobalHotkeys->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LabelGlobalHotkeys->setMinimumHeight(3 * LabelGlobalHotkeys->fontMetrics().lineSpacing());
+    h->addWidget(LabelGlobalHotkeys);
     left->addWidget(hotkeys);
 
     auto* tabs = Group(QStringLiteral(" Playlist Tabs "));
@@ -486,6 +493,11 @@ void TFormOption::CreateClipboard() {
     rows->addLayout(Row({new QLabel(QStringLiteral("Default Action:")), ComboBoxDefAction}));
     rows->addStretch();
     page->addWidget(GroupBoxClipboard, 1);
+    LabelClipboardUnavailable = new QLabel;
+    LabelClipboardUnavailable->setObjectName(QStringLiteral("LabelClipboardUnavailable"));
+    LabelClipboardUnavailable->setWordWrap(true);
+    LabelClipboardUnavailable->hide();
+    page->addWidget(LabelClipboardUnavailable);
 }
 
 void TFormOption::CreateAlarm() {
@@ -827,6 +839,9 @@ void TFormOption::FormShow() {
         CheckBoxPrompt->setChecked(Settings.ShowPrompt);
         SpinFromSettings(SpinEditPromptDelay, Settings.PromptDelay);
         ComboBoxDefAction->setCurrentIndex(Settings.DefAction);
+        const QString unavailable = desktop::TClipboardMonitor::ChangesUnavailable();
+        LabelClipboardUnavailable->setText(unavailable);
+        LabelClipboardUnavailable->setVisible(!unavailable.isEmpty());
     });
     // 14.
     Guarded([this] {
@@ -1034,6 +1049,17 @@ void TFormOption::ComboBoxHotkeysChange() {
     HotKey1->SetHotKey(CurrentShortCut(FHost.ActionList1[std::size_t(n)]));
     CheckBoxGlobalHotkey->setChecked(settings::GlobalHotkeyIDList[std::size_t(n)] != 0);
     CheckBoxGlobalHotkey->setEnabled(HotKey1->HotKey() != 0);
+    // How global keys work here; for a command the desktop bound to another key than its own,
+    // that key instead (the one to press, until the desktop's settings change it). The page has
+    // room for one of the two: the other is the label's hint.
+    const QString status = FHost.GlobalHotkeyStatus ? FHost.GlobalHotkeyStatus() : QString();
+    const QString given = FHost.AssignedGlobalHotkey ? FHost.AssignedGlobalHotkey(n) : QString();
+    LabelGlobalHotkeys->setText(
+        given.isEmpty()
+            ? status
+            : QStringLiteral("The desktop gives this command %1; its settings change that.")
+                  .arg(given));
+    LabelGlobalHotkeys->setToolTip(given.isEmpty() ? QString() : status);
 }
 
 void TFormOption::Button2Click() {

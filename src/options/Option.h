@@ -19,6 +19,7 @@ class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -60,6 +61,10 @@ struct TOptionsHost {
     // While true, the global hotkeys let their keys reach the focused field (the hotkey field,
     // where the user presses a combination the reader itself holds).
     std::function<void(bool)> SuspendGlobalHotkeys;
+    // How global keys work in this session, in a sentence; and the key the desktop gave global
+    // command `n` instead of its own (empty when none or the same).
+    std::function<QString()> GlobalHotkeyStatus;
+    std::function<QString(int n)> AssignedGlobalHotkey;
 };
 
 // The folder picker: the chosen folder, or empty when the user cancelled.
@@ -125,6 +130,7 @@ public:
     QPushButton* Button2 = nullptr;
     QPushButton* Button3 = nullptr;
     QCheckBox* CheckBoxGlobalHotkey = nullptr;
+    QLabel* LabelGlobalHotkeys = nullptr; // how global keys work here, and the desktop's key
     QComboBox* ComboBoxTabPos = nullptr;
     QComboBox* ComboBoxTabStyle = nullptr;
     QPushButton* Button4 = nullptr;
@@ -141,6 +147,7 @@ public:
     // Clipboard.
     QCheckBox* CheckBoxWatchClipboard = nullptr;
     QGroupBox* GroupBoxClipboard = nullptr;
+    QLabel* LabelClipboardUnavailable = nullptr; // why the desktop does not let it be watched
     options::TSpinEdit* SpinEditIgnoreLen = nullptr;
     QCheckBox* CheckBoxPrompt = nullptr;
     options::TSpinEdit* SpinEditPromptDelay = nullptr;

@@ -178,6 +178,8 @@ const TLabelKey LabelKeys[] = {
     {"Write to File( WAV/MP3 ) Speed:", "Write to File( WAV/MP3 ) &Speed:", "ComboBoxRealTime"},
     {"Format:", "F&ormat:", "ComboBoxFormat"},
     {"Kind:", "&Kind:", "ComboBoxSubtitles"},
+    {"Chapters:", "&Chapters:", "ComboBoxChapters"},
+    {"Without headings:", "Without &headings:", "SpinEditChapterMinutes"},
     // Prosody.
     {"Short Pause Interval:", "&Short Pause Interval:", "seShortPau"},
     {"Long Pause Interval:", "&Long Pause Interval:", "seLongPau"},

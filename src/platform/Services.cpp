@@ -17,6 +17,9 @@ public:
     void Unregister(int) override {}
     void ReleaseAll() override {}
     bool Available() const override { return false; }
+    QString Status() const override {
+        return QStringLiteral("No global hotkeys (they need X11 or a desktop portal) here.");
+    }
 };
 
 std::mutex gMutex;

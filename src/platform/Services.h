@@ -33,10 +33,31 @@ public:
     // window they reach that window (a field where the user presses a combination to choose
     // it). Registrations stay.
     virtual void Suspend(bool suspended) { (void)suspended; }
+    // What the registration `id` does, for a desktop that shows the user what it binds (the
+    // captions of the commands on that key). Given after Register.
+    virtual void Describe(int id, const QString& description) {
+        (void)id;
+        (void)description;
+    }
+    // The key the desktop gave registration `id`, in the desktop's own words, where the desktop
+    // chose another than asked (its settings change them); empty when it is the key asked for
+    // or not known.
+    virtual QString Assigned(int id) const {
+        (void)id;
+        return {};
+    }
+    // One sentence for the user on how global keys work in this session; empty when there is
+    // nothing to say. Follows statusChanged.
+    virtual QString Status() const { return {}; }
+    // True where the keys work only in part (they reach the program only while some of the
+    // desktop's windows have the focus): the user is told, as for a session without them.
+    virtual bool Limited() const { return false; }
 
 signals:
     // A registered key was pressed: runs on the user-interface thread.
     void pressed(QKeyCombination key);
+    // Status, Available or an Assigned key changed (a desktop that answers later).
+    void statusChanged();
 };
 
 // The file manager's commands for text files.
@@ -77,6 +98,16 @@ public:
 
 enum ClaimResult { NameClaimed, NameTaken, ClaimFailed };
 
+// What a later start hands the running reader.
+struct TInstanceRequest {
+    QStringList Files = {}; // absolute paths, to open
+    QString Action = {};    // a command to run once the window is shown; empty for none
+    QString ActivationToken =
+        {}; // the desktop's permission to raise the window (Wayland); may be empty
+
+    bool operator==(const TInstanceRequest&) const = default;
+};
+
 // A name one process of this user at a time may hold, released however the process ends. The
 // holder hears later starts of the same user: they ask it to show itself and hand it their
 // files.
@@ -87,16 +118,15 @@ public:
     virtual ClaimResult Claim(const QString& name) = 0;
     // The holder starts answering; called once its event loop exists.
     virtual void Serve() = 0;
-    // Asks the holder of `name` to show itself and open `files` (absolute paths). False when no
-    // holder answered within `timeoutMs`; the holder then never acts on it, even when it wakes
-    // later.
-    virtual bool Ask(const QString& name, const QStringList& files, int timeoutMs) = 0;
+    // Asks the holder of `name` to show itself and act on `request`. False when no holder
+    // answered within `timeoutMs`; the holder then never acts on it, even when it wakes later.
+    virtual bool Ask(const QString& name, const TInstanceRequest& request, int timeoutMs) = 0;
     // Why the last Claim failed, for the user; empty when it did not.
     virtual QString Problem() const { return {}; }
 
 signals:
     // A later start asked; on the user-interface thread.
-    void asked(const QStringList& files);
+    void asked(const platform::TInstanceRequest& request);
 };
 
 struct TServices {

@@ -84,12 +84,13 @@ public:
                                       : (Claimed << name, platform::NameClaimed);
     }
     void Serve() override { Serving = true; }
-    bool Ask(const QString& name, const QStringList& files, int) override {
+    bool Ask(const QString& name, const platform::TInstanceRequest& request, int) override {
         Asked << name;
-        Handed << files;
+        Handed << request.Files;
+        Actions << request.Action;
         return Answers;
     }
-    QStringList Claimed, Asked, Handed;
+    QStringList Claimed, Asked, Handed, Actions;
     bool Serving = false;
     bool Answers = true;
 };

@@ -75,7 +75,8 @@ std::uint16_t XMods(Qt::KeyboardModifiers mods) {
 
 class TX11GlobalHotkeys : public IGlobalHotkeys, public QAbstractNativeEventFilter {
 public:
-    explicit TX11GlobalHotkeys(xcb_connection_t* c) : FConn(c) {
+    TX11GlobalHotkeys(xcb_connection_t* c, bool underWayland)
+        : FConn(c), FUnderWayland(underWayland) {
         FRoot = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
         FSymbols = xcb_key_symbols_alloc(c);
         FNumLockMask = NumLockMask();
@@ -104,6 +105,16 @@ public:
     }
 
     bool Available() const override { return true; }
+
+    bool Limited() const override { return FUnderWayland; }
+
+    QString Status() const override {
+        return FUnderWayland
+                   ? QStringLiteral(
+                         "Global hotkeys work only while an X11 window has the focus (Wayland).")
+                   : QStringLiteral(
+                         "Global hotkeys: X11 key grabs, whichever window has the focus.");
+    }
 
     void Suspend(bool suspended) override { FSuspended = suspended; }
 
@@ -388,6 +399,7 @@ private:
     }
 
     xcb_connection_t* FConn;
+    bool FUnderWayland;
     xcb_window_t FRoot = 0;
     xcb_key_symbols_t* FSymbols = nullptr;
     std::uint16_t FNumLockMask = XCB_MOD_MASK_2;
@@ -402,11 +414,11 @@ private:
 
 } // namespace
 
-std::shared_ptr<IGlobalHotkeys> CreateX11GlobalHotkeys() {
+std::shared_ptr<IGlobalHotkeys> CreateX11GlobalHotkeys(bool underWayland) {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11 || !x11->connection())
         return nullptr;
-    return std::make_shared<TX11GlobalHotkeys>(x11->connection());
+    return std::make_shared<TX11GlobalHotkeys>(x11->connection(), underWayland);
 }
 
 } // namespace platform

@@ -10,7 +10,8 @@
 namespace platform {
 
 // The X11 hotkeys when the program runs on an X server (also under XWayland); null elsewhere.
-// Call after the application object exists.
-std::shared_ptr<IGlobalHotkeys> CreateX11GlobalHotkeys();
+// Call after the application object exists. `underWayland`: the X server is a Wayland
+// desktop's, which hands the grabbed keys on only while one of its X11 windows has the focus.
+std::shared_ptr<IGlobalHotkeys> CreateX11GlobalHotkeys(bool underWayland = false);
 
 } // namespace platform
