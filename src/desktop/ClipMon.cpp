@@ -1,9 +1,12 @@
 #include "ClipMon.h"
 
+#include "WaylandClipboard.h"
+
 #include <QClipboard>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <atomic>
@@ -25,15 +28,39 @@ TClipboardMonitor::~TClipboardMonitor() {
     SetActive(false);
 }
 
+namespace {
+bool OnWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+} // namespace
+
 void TClipboardMonitor::SetActive(bool value) {
     if (value == FActive)
         return;
     FActive = value;
-    if (value)
-        FConnection = connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
-                              &TClipboardMonitor::Changed);
-    else
+    if (value) {
+        // On Wayland the toolkit tells only while a window of the program has the focus, and
+        // it tells each time one gains it, changed or not: while the compositor's watch runs,
+        // that tells every change, and the toolkit is not heard.
+        FConnection = connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+            if (!FWayland || !FWayland->Watching())
+                Changed();
+        });
+        if (OnWayland()) {
+            if (!FWayland) {
+                FWayland = new TWaylandClipboardWatch(this);
+                connect(FWayland, &TWaylandClipboardWatch::changed, this,
+                        &TClipboardMonitor::Changed);
+                connect(FWayland, &TWaylandClipboardWatch::failed, this,
+                        &TClipboardMonitor::OnUnavailable);
+            }
+            FWayland->Start();
+        }
+    } else {
         disconnect(FConnection);
+        if (FWayland)
+            FWayland->Stop();
+    }
 }
 
 void TClipboardMonitor::Changed() {
@@ -42,10 +69,7 @@ void TClipboardMonitor::Changed() {
 }
 
 QString TClipboardMonitor::ChangesUnavailable() {
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-        return QStringLiteral("On Wayland only the window in front may see the clipboard: "
-                              "copied text is not offered. Read Clipboard still reads it.");
-    return {};
+    return OnWayland() ? TWaylandClipboardWatch::Problem() : QString();
 }
 
 bool ClipboardOffered(const settings::TSettings& s, const std::optional<QString>& text) {
@@ -304,6 +328,11 @@ TClipboardText ReadClipboardText(int timeoutMs, QClipboard::Mode mode) {
         return result;
     }
 #endif
+    // On Wayland the toolkit sees the clipboard only while a window of the program has the
+    // focus; otherwise wl-paste reads it, through data-control where the compositor has it.
+    if (OnWayland() && !QGuiApplication::focusWindow() &&
+        !QStandardPaths::findExecutable(QStringLiteral("wl-paste")).isEmpty())
+        return ReadWaylandClipboard(timeoutMs, mode == QClipboard::Selection);
     (void)timeoutMs; // the toolkit's own clipboard has no deadline
     return ReadToolkitClipboard(mode);
 }

@@ -16,6 +16,8 @@ namespace desktop {
 // The answers of the prompt and the values of DefAction.
 enum TClipboardAction { caReadNow = 0, caNew = 1, caAppend = 2, caCancel = 3 };
 
+class TWaylandClipboardWatch;
+
 class TClipboardMonitor : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool Active READ Active WRITE SetActive)
@@ -34,17 +36,22 @@ public:
     void SetEnabled(bool value) { FEnabled = value; }
 
     // Empty when changes of the clipboard can be seen here; otherwise why not (on Wayland only
-    // the focused window is told about the clipboard).
+    // the focused window is told about the clipboard, unless the compositor lets programs watch
+    // it; whether it does is known shortly after listening started).
     static QString ChangesUnavailable();
 
 signals:
     void OnClipboardChange();
+    // Changes turned out not to be seen while another program has the focus;
+    // ChangesUnavailable() says why.
+    void OnUnavailable();
 
 private:
     void Changed();
     bool FActive = false;
     bool FEnabled = true;
     QMetaObject::Connection FConnection;
+    TWaylandClipboardWatch* FWayland = nullptr;
 };
 
 // Reading the clipboard's text.
@@ -73,8 +80,9 @@ constexpr int ClipboardReadTimeoutMs = 1500;
 
 // Reads the text of the CLIPBOARD selection (or, with QClipboard::Selection, of the PRIMARY
 // one: the text selected last). On X11 the request goes over a connection of its own in a
-// worker thread while the caller's event loop keeps running (so the window answers); text this
-// program holds itself, and the toolkit's clipboard elsewhere, are read directly.
+// worker thread while the caller's event loop keeps running (so the window answers); on Wayland,
+// while no window of the program has the focus, a child wl-paste reads it the same way. Text
+// this program holds itself, and the toolkit's clipboard elsewhere, are read directly.
 TClipboardText ReadClipboardText(int timeoutMs = ClipboardReadTimeoutMs,
                                  QClipboard::Mode mode = QClipboard::Clipboard);
 
