@@ -576,8 +576,7 @@ void TKoCmdLine::SpeakToFile(bool compressed) {
         const double wpm = Switches.Given[swSpeed] ? Switches.Values[swSpeed].toDouble() : 175;
         QList<chapters::TChapterStart> found;
         if (minutes > 0)
-            found =
-                chapters::EveryMinutes(r.Text, minutes, 16.0 * std::clamp(wpm, 50.0, 500.0) / 175);
+            found = chapters::EveryMinutes(r.Text, minutes, chapters::CharsPerSecond(wpm));
         else
             found = imported ? chapters::FromDocument(document) : chapters::FindHeadings(r.Text);
         document = documents::TImportedDocument();
@@ -586,23 +585,9 @@ void TKoCmdLine::SpeakToFile(bool compressed) {
                                        "1\" were found. \"-ch %1:30\" cuts it into parts of about "
                                        "30 minutes instead.")
                             .arg(target.Chapters == Lame::TTarget::Split ? "split" : "marks"));
-        found =
-            chapters::FromStart(found, r.Text, title.isEmpty() ? QStringLiteral("Opening") : title);
-        const QString base = output.left(output.size() - KoUtils::ExtractFileExt(output).size());
-        for (int i = 0; i < found.size(); ++i) {
-            Lame::TBreak b{found[i].Position, found[i].Title, QString()};
-            if (target.Chapters == Lame::TTarget::Split) {
-                b.Output = chapters::ChapterFileName(base, i + 1, int(found.size()), b.Title,
-                                                     audio::ExtensionOf(format));
-                outputs << b.Output;
-            }
-            target.Breaks << b;
-        }
-        if (target.Chapters == Lame::TTarget::Split) {
-            r.Playlist = base + QStringLiteral(".m3u");
-            outputs << r.Playlist;
-            outputs.removeFirst();
-        }
+        const chapters::TBookFiles book = chapters::PlanBook(target, found, r.Text, title, output);
+        outputs = book.Files;
+        r.Playlist = book.Playlist;
     }
     for (const QString& out : QStringList(outputs))
         for (audio::TSubtitleFormat f : target.Subtitles)
@@ -691,6 +676,9 @@ QString TKoCmdLine::UsageText() {
                "\n"
                "Other forms:\n"
                "  FILE...            open the reader's window with these text files\n"
+               "  --action NAME      run a command in the running reader (starting it if the\n"
+               "                     command needs one): read-clipboard, read-selection,\n"
+               "                     read-aloud, pause-resume, stop, next, previous, show\n"
                "  --help, -h, /?     print this text\n"
                "  --version          print the version\n"
                "\n"

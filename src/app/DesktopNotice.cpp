@@ -1,8 +1,8 @@
 #include "DesktopNotice.h"
 
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QVariantMap>
+#include "Notifications.h"
+
+#include <QtGlobal>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,14 +19,5 @@ bool StartedFromDesktop() {
 }
 
 void ShowDesktopNotice(const QString& summary, const QString& body) {
-    if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"))
-        return;
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.Notifications"),
-        QStringLiteral("/org/freedesktop/Notifications"),
-        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
-    call << QStringLiteral("Nurva") << 0u << QStringLiteral("nurva") << summary << body
-         << QStringList() << QVariantMap{{QStringLiteral("urgency"), QVariant::fromValue(uchar(2))}}
-         << -1;
-    QDBusConnection::sessionBus().call(call, QDBus::Block, 2000);
+    desktop::Notify(summary, body, desktop::TUrgency::Critical, 2000);
 }

@@ -1,18 +1,22 @@
 #include "WindowMain.h"
 
+#include "AppActivation.h"
 #include "AudioDestDevice.h"
+#include "Commands.h"
 #include "Converter.h"
 #include "KoUtils.h"
 #include "platform/Services.h"
 #include "platform/unix/SingleInstance.h"
 #include "platform/x11/GlobalHotkeys.h"
 #include "platform/xdg/Desktop.h"
+#include "platform/xdg/PortalHotkeys.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <algorithm>
 #include <csignal>
@@ -103,10 +107,19 @@ public:
     }
 };
 
-// The reader runs already: it is asked to show its window (and open `files`), and this start
-// ends quietly.
-int HandToRunningReader(const QStringList& files) {
-    if (platform::Services().Instance->Ask(KoUtils::InstanceName(), files, 5000))
+// The launcher's permission to bring a window to the front (XDG_ACTIVATION_TOKEN on Wayland,
+// DESKTOP_STARTUP_ID on X11): this start has no window, so it goes to the running reader.
+QString LaunchActivationToken() {
+    const QString token = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
+    return token.isEmpty() ? qEnvironmentVariable("DESKTOP_STARTUP_ID") : token;
+}
+
+// The reader runs already: it is asked to show its window and open `files`, or to run
+// `action`, and this start ends quietly.
+int HandToRunningReader(const QStringList& files, const QString& action) {
+    if (platform::Services().Instance->Ask(
+            KoUtils::InstanceName(),
+            {.Files = files, .Action = action, .ActivationToken = LaunchActivationToken()}, 5000))
         return 0;
     std::fputs("The reader is running already, but it did not answer; it may be busy or "
                "hanging.\n",
@@ -114,9 +127,36 @@ int HandToRunningReader(const QStringList& files) {
     return 1;
 }
 
+// The global keys of this session, chosen once: X11 key grabs on an X11 desktop; on a Wayland
+// desktop its portal's shortcuts, else the grabs of XWayland (which the desktop hands on only
+// while one of its X11 windows has the focus); null where there are none.
+std::shared_ptr<platform::IGlobalHotkeys> ChooseGlobalHotkeys() {
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+                         qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland");
+    if (!wayland)
+        return platform::CreateX11GlobalHotkeys();
+    if (auto keys = platform::CreatePortalGlobalHotkeys())
+        return keys;
+    return platform::CreateX11GlobalHotkeys(true);
+}
+
 } // namespace
 
-int RunWindowedReader(int argc, char** argv, const QStringList& documents) {
+int RunDesktopAction(int argc, char** argv, const QStringList& arguments) {
+    const mainwindow::TDesktopAction* action =
+        arguments.size() == 3 ? mainwindow::FindDesktopAction(arguments[2]) : nullptr;
+    if (!action) {
+        QStringList names;
+        for (const mainwindow::TDesktopAction& a : mainwindow::DesktopActions)
+            names << QString::fromLatin1(a.Name);
+        std::fprintf(stderr, "Usage: nurva --action NAME\nNAME is one of: %s.\n",
+                     qPrintable(names.join(QLatin1String(", "))));
+        return 2;
+    }
+    return RunWindowedReader(argc, argv, {}, QString::fromLatin1(action->Name));
+}
+
+int RunWindowedReader(int argc, char** argv, const QStringList& documents, const QString& action) {
     // What the reader keeps of its own stays with its folders: a portable program writes
     // nothing outside its folder.
     const platform::TProgramFolders folders = KoUtils::Folders();
@@ -129,7 +169,7 @@ int RunWindowedReader(int argc, char** argv, const QStringList& documents) {
     }
     switch (platform::Services().Instance->Claim(KoUtils::InstanceName())) {
     case platform::NameTaken:
-        return HandToRunningReader(documents);
+        return HandToRunningReader(documents, action);
     case platform::ClaimFailed:
         gSingleInstanceProblem =
             QStringLiteral("This reader runs without a single instance, so a second start "
@@ -139,6 +179,11 @@ int RunWindowedReader(int argc, char** argv, const QStringList& documents) {
         break;
     case platform::NameClaimed:
         break;
+    }
+    if (const auto* a = mainwindow::FindDesktopAction(action); a && !a->StartsReader) {
+        std::fprintf(stderr, "The reader is not running: \"%s\" has nothing to act on.\n",
+                     qPrintable(action));
+        return 1;
     }
     const bool platformGiven = std::any_of(argv + 1, argv + argc, [](const char* a) {
         return std::strncmp(a, "-platform", 9) == 0 || std::strncmp(a, "--platform", 10) == 0;
@@ -157,8 +202,8 @@ int RunWindowedReader(int argc, char** argv, const QStringList& documents) {
     app.setQuitOnLastWindowClosed(false);
     KoUtils::SetMessageBoxHandler(WindowMessageBox);
     platform::TServices services = platform::Services();
-    if (auto keys = platform::CreateX11GlobalHotkeys())
-        services.Hotkeys = keys; // elsewhere (Wayland) the session has no global keys
+    if (auto keys = ChooseGlobalHotkeys())
+        services.Hotkeys = keys;
     platform::SetServices(services);
 
     QPointer<TFormCvt> target;
@@ -196,12 +241,34 @@ int RunWindowedReader(int argc, char** argv, const QStringList& documents) {
             window.OpenDocuments(documents);
             if (!gSingleInstanceProblem.isEmpty())
                 window.Note(gSingleInstanceProblem);
-            if (!window.StartHidden() || !documents.isEmpty())
+            if (!window.StartHidden() || !documents.isEmpty() || action == QLatin1String("show"))
                 window.show();
-            // Later starts of the reader bring this window back.
+            // A command the start was made for runs once the window is up.
+            if (!action.isEmpty())
+                QTimer::singleShot(0, &window, [&window, action] {
+                    window.ShowFromAnotherStart({.Action = action});
+                });
+            // Later starts of the reader, and the desktop's launchers over the session bus,
+            // bring this window back or run a command in it.
             QObject::connect(services.Instance.get(), &platform::ISingleInstance::asked, &window,
                              &TFormCvt::ShowFromAnotherStart);
             services.Instance->Serve();
+            desktop::TAppActivation activation;
+            QObject::connect(&activation, &desktop::TAppActivation::activated, &window,
+                             [&window](const QString& token) {
+                                 window.ShowFromAnotherStart({.ActivationToken = token});
+                             });
+            QObject::connect(&activation, &desktop::TAppActivation::opened, &window,
+                             [&window](const QStringList& files, const QString& token) {
+                                 window.ShowFromAnotherStart(
+                                     {.Files = files, .ActivationToken = token});
+                             });
+            QObject::connect(&activation, &desktop::TAppActivation::actionActivated, &window,
+                             [&window](const QString& name, const QString& token) {
+                                 window.ShowFromAnotherStart(
+                                     {.Action = name, .ActivationToken = token});
+                             });
+            activation.Register();
             code = app.exec();
         }
     }

@@ -28,6 +28,8 @@ int main(int argc, char** argv) {
         arguments << KoUtils::DecodeFileName(QByteArray(argv[i]));
     // Qt's own options first (-platform, -style, ...) are the window's.
     const QStringList rest = cmdline::WithoutQtOptions(arguments);
+    if (rest.size() > 1 && rest[1] == QLatin1String("--action"))
+        engines::ExitProgram(RunDesktopAction(argc, argv, rest));
     const QStringList documents = TKoCmdLine::Documents(rest);
     if (rest.size() > 1 && documents.isEmpty()) {
         QCoreApplication app(argc, argv);

@@ -21,10 +21,16 @@ void TFormCvt::ActivateClipboardMonitor() {
         QMetaObject::invokeMethod(
             this, [this, unavailable] { ShowStatus(QStringLiteral(" ") + unavailable); },
             Qt::QueuedConnection);
+    // Or once the desktop turns out not to let it be watched (Wayland without data-control).
+    connect(ClipboardMonitor1, &desktop::TClipboardMonitor::OnUnavailable, this, [this] {
+        if (Settings.WatchClipboard)
+            ShowStatus(QStringLiteral(" ") + desktop::TClipboardMonitor::ChangesUnavailable());
+    });
 }
 
-desktop::TClipboardText TFormCvt::ReadClipboard() {
-    desktop::TClipboardText clip = desktop::ReadClipboardText();
+desktop::TClipboardText TFormCvt::ReadClipboard(QClipboard::Mode mode) {
+    desktop::TClipboardText clip =
+        desktop::ReadClipboardText(desktop::ClipboardReadTimeoutMs, mode);
     if (const QString problem = desktop::ClipboardProblem(clip); !problem.isEmpty())
         ShowStatus(QStringLiteral(" ") + problem);
     return clip;

@@ -1,6 +1,10 @@
-// The main window's 49 commands, by number: the number is the index of the command's shortcut
-// in the hotkey tables. Image: index in the tool bar's image lists, -1 for none.
+// The main window's 50 commands, by number: the number is the index of the command's shortcut
+// in the hotkey tables (so a new command comes last, whatever its menu, and stored keys keep
+// their commands). Image: index in the tool bar's image lists, -1 for none.
 #pragma once
+
+#include <QLatin1String>
+#include <QString>
 
 // X(number, name, caption, hint, image, startsDisabled)
 // clang-format off
@@ -53,12 +57,13 @@
     X(45, ActionHelp, "Help", "Read the help file", -1, false) \
     X(46, ActionHelpContact, "Contact Us", "Contact us via email", -1, false) \
     X(47, ActionHelpHomePage, "Home Page", "Visit our home page", -1, false) \
-    X(48, ActionHelpAbout, "About...", "Version and contact information", -1, false)
+    X(48, ActionHelpAbout, "About...", "Version and contact information", -1, false) \
+    X(49, ActionReadSelection, "Read Selection", "Read the text selected in any program aloud", -1, false)
 // clang-format on
 
 namespace mainwindow {
 
-inline constexpr int CommandCount = 49;
+inline constexpr int CommandCount = 50;
 
 struct TCommandInfo {
     int Number;
@@ -76,6 +81,8 @@ inline constexpr TCommandInfo CommandTable[CommandCount] = {NURVA_COMMANDS(NURVA
 
 // "File", "Edit", "Search", "PlayBack", "Tools" or "Help".
 inline const char* CommandCategory(int number) {
+    if (number == 49)
+        return "PlayBack";
     if (number <= 10)
         return "File";
     if (number <= 16)
@@ -87,6 +94,29 @@ inline const char* CommandCategory(int number) {
     if (number <= 44)
         return "Tools";
     return "Help";
+}
+
+// The commands a desktop can bind by name: `nurva --action NAME`, the session bus's
+// ActivateAction and the desktop entry's actions. Command -1 shows the window. A command that
+// acts on what the reader is doing (pause, stop, the next document) has nothing to act on when
+// no reader runs; the others start one.
+struct TDesktopAction {
+    const char* Name;
+    int Command;
+    bool StartsReader;
+};
+inline constexpr TDesktopAction DesktopActions[] = {
+    {"read-clipboard", 24, true}, {"read-selection", 49, true}, {"read-aloud", 21, true},
+    {"pause-resume", 27, false},  {"stop", 28, false},          {"next", 30, false},
+    {"previous", 29, false},      {"show", -1, true},
+};
+
+// The action of that name; null for none.
+inline const TDesktopAction* FindDesktopAction(const QString& name) {
+    for (const TDesktopAction& a : DesktopActions)
+        if (name == QLatin1String(a.Name))
+            return &a;
+    return nullptr;
 }
 
 } // namespace mainwindow

@@ -28,6 +28,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMap>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -403,7 +404,8 @@ void TFormCvt::CreateMenus() {
          "Reading/conversion commands. Play, Pause, Stop, etc.")
         ->addActions({ActionTTS, ActionTTW, ActionTTM});
     MainMenu1.Playback->addSeparator();
-    MainMenu1.Playback->addActions({ActionReadClipboard, ActionTTXCursor, ActionTTXSelected});
+    MainMenu1.Playback->addActions(
+        {ActionReadClipboard, ActionReadSelection, ActionTTXCursor, ActionTTXSelected});
     MainMenu1.Playback->addSeparator();
     MainMenu1.Playback->addActions({ActionPause, ActionStop});
     MainMenu1.Playback->addSeparator();
@@ -738,6 +740,11 @@ void TFormCvt::ActionToolsOptionsExecute() {
     };
     host.SetTrayActive = [this](bool on) { SysTray1->SetActive(on); };
     host.SuspendGlobalHotkeys = [this](bool on) { FServices.Hotkeys->Suspend(on); };
+    host.GlobalHotkeyStatus = [this] { return FServices.Hotkeys->Status(); };
+    host.AssignedGlobalHotkey = [this](int n) {
+        const int id = settings::GlobalHotkeyIDList[std::size_t(n)];
+        return id == 0 ? QString() : FServices.Hotkeys->Assigned(id);
+    };
     host.SetTimerAandR = [this](bool on) { SetTimerAandR(on); };
     options::ShowOptionsDialog(host, this);
 }
@@ -787,9 +794,11 @@ void TFormCvt::ActionSearchFindNextExecute() {
 // desktop. A key the desktop refuses keeps its mark (the settings store it), and the user is
 // told once which command's key is held elsewhere.
 void TFormCvt::ApplyHotkeys() {
-    connect(FServices.Hotkeys.get(), &platform::IGlobalHotkeys::pressed, this, &TFormCvt::WMHotKey,
+    platform::IGlobalHotkeys* keys = FServices.Hotkeys.get();
+    connect(keys, &platform::IGlobalHotkeys::pressed, this, &TFormCvt::WMHotKey,
             Qt::UniqueConnection);
     QStringList refused;
+    QMap<int, QStringList> captions; // by registration: the commands on its key
     bool global = false;
     for (int n = 0; n < mainwindow::CommandCount; ++n) {
         const settings::TShortCut shortcut = settings::TextToShortCut(settings::HotkeyList[n]);
@@ -799,10 +808,22 @@ void TFormCvt::ApplyHotkeys() {
             continue;
         global = true;
         bool taken = false;
-        id = settings::RegisterGlobalHotkey(FServices.Hotkeys.get(), shortcut, &taken);
-        if (taken && FServices.Hotkeys->Available())
+        id = settings::RegisterGlobalHotkey(keys, shortcut, &taken);
+        captions[id] << ActionList1[n]->text();
+        if (taken && keys->Available())
             refused << QStringLiteral("\"%1\" (%2)")
                            .arg(ActionList1[n]->text(), settings::ShortCutToText(shortcut));
+    }
+    for (auto it = captions.cbegin(); it != captions.cend(); ++it)
+        keys->Describe(it.key(), it.value().join(QStringLiteral(", ")));
+    // How the keys work here is told in the status panel, now and whenever the desktop answers.
+    if (global) {
+        auto status = [this, keys] {
+            if (!keys->Status().isEmpty())
+                ShowStatus(QStringLiteral(" ") + keys->Status());
+        };
+        connect(keys, &platform::IGlobalHotkeys::statusChanged, this, status);
+        status();
     }
     // A key another program holds reaches that program wherever it is pressed, this window
     // included.
@@ -813,10 +834,13 @@ void TFormCvt::ApplyHotkeys() {
                       refused.join(u'\n') +
                       QStringLiteral("\n\nThe menus still run these commands. Choose other keys "
                                      "for them in Options, on the page \"Interface\".");
-    else if (global && !FServices.Hotkeys->Available() && FirstSessionWithoutHotkeys())
+    else if (global && !keys->Available() && FirstSessionWithoutHotkeys())
         FHotkeyNote = QStringLiteral(
             "Global hotkeys need an X11 session here. The commands' keys work while this "
             "window has the focus.");
+    else if (global && keys->Limited() && FirstSessionWithoutHotkeys())
+        FHotkeyNote = keys->Status() +
+                      QStringLiteral(" The commands' keys work while this window has the focus.");
 }
 
 // A session without global keys is the same at every start: the user is told the first time
@@ -860,6 +884,7 @@ void TFormCvt::ShowHotkeyNote() {
     note->setObjectName(QStringLiteral("HotkeyNote"));
     note->setAttribute(Qt::WA_DeleteOnClose);
     note->setModal(false);
+    NotifyIfHidden(QStringLiteral("Global hotkeys"), FHotkeyNote);
     FHotkeyNote.clear();
     note->show();
     note->raise();
@@ -908,6 +933,13 @@ void TFormCvt::TimerAandRTimer() {
     });
     // The boxes come after the tick has returned: a tick that waited for one would hold the
     // timer, and with it every alarm and reminder, for as long as the box stays open.
+    // Out of sight in the tray, the window cannot show what came due: the desktop does.
+    if (alarm)
+        NotifyIfHidden(QStringLiteral("Alarm"), alarm->Kind == desktop::TAlarmAction::Speak
+                                                    ? alarm->Text
+                                                    : now.toString(QStringLiteral("HH:mm")));
+    if (reminder)
+        NotifyIfHidden(QStringLiteral("Reminder"), reminder->Box ? *reminder->Box : reminder->Text);
     for (const std::optional<desktop::TAlarmAction>& a : {alarm, reminder})
         if (a && a->Box)
             QMetaObject::invokeMethod(

@@ -220,6 +220,7 @@ public:
     void ActionTTWExecute();
     void ActionTTMExecute();
     void ActionReadClipboardExecute();
+    void ActionReadSelectionExecute();
     void ActionTTXCursorExecute();
     void ActionTTXSelectedExecute();
     void ActionPauseExecute();
@@ -245,7 +246,7 @@ private:
     // key, which never converts or advances.
     void BeginReading(const QString& text, bool report, bool freeText);
     void UnlockAfterReading();
-    void RunMp3Step();
+    QString RunMp3Step();
     void Mp3Progress(int percent);
     void FinishStop(bool ended, const mainwindow::TReading& finished);
     QString AutoOutputName(TReadKind kind, const QString& extension) const;
@@ -294,7 +295,7 @@ private:
     void ActivateClipboardMonitor();
     // Reads the clipboard; why it brought no text (an owner that does not answer, a text too
     // large) is told in the status panel.
-    desktop::TClipboardText ReadClipboard();
+    desktop::TClipboardText ReadClipboard(QClipboard::Mode mode = QClipboard::Clipboard);
     desktop::TRepeatFilter FClipboardRepeats;
     QElapsedTimer FClipboardClock;
     desktop::TBoundedPaste* FPaste = nullptr;
@@ -312,7 +313,12 @@ public:
     void PopupMenuTrayPopup();
     void ApplicationMinimize();
     // A later start of the reader asked for this window, handing over its files.
-    void ShowFromAnotherStart(const QStringList& files);
+    void ShowFromAnotherStart(const platform::TInstanceRequest& request);
+    // Runs a command a desktop binds by name (Commands.h); false for a name it does not know.
+    bool RunDesktopAction(const QString& name);
+    // A notice through the desktop while the window is hidden in the tray or minimised: there
+    // the window's own status and boxes go unseen.
+    void NotifyIfHidden(const QString& summary, const QString& body);
 
 private:
     void CreateTray();

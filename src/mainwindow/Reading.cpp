@@ -3,6 +3,7 @@
 
 #include "SysTray.h"
 
+#include "Chapters.h"
 #include "Global.h"
 #include "KoUtils.h"
 #include "Product.h"
@@ -53,6 +54,36 @@ audio::TFormat CompressedFormat() {
     return f && *f != audio::TFormat::Wav ? *f : audio::TFormat::Mp3;
 }
 
+// Asks for the name of the compressed conversion's file, in the options' format.
+QString AskCompressedName(QWidget* parent, const QString& folder, QString& last) {
+    const audio::TFormat format = CompressedFormat();
+    if (format == audio::TFormat::Mp3)
+        return RunSaveDialog(parent, "Convert into Mp3 File", "Mp3 Files(*.mp3)", "mp3", folder,
+                             last);
+    const QByteArray ext = audio::ExtensionOf(format).mid(1).toLatin1();
+    const QByteArray title = "Convert into " + audio::NameOf(format).toLatin1() + " File";
+    const QByteArray filter = audio::NameOf(format).toLatin1() + " Files(*." + ext + ")";
+    return RunSaveDialog(parent, title.constData(), filter.constData(), ext.constData(), folder,
+                         last);
+}
+
+// A document's chapters as the options ask for them: the importer's headings, else headings
+// of the plain text, else parts by minutes where the options give some.
+void AddChapters(mainwindow::TReadingRequest& r, documents::TImportedDocument structure,
+                 const QString& path) {
+    const QString mode = Settings.Chapters.toLower();
+    if (mode != QLatin1String("split") && mode != QLatin1String("marks"))
+        return;
+    r.Chapters = mode == QLatin1String("split") ? Lame::TTarget::Split : Lame::TTarget::Marks;
+    structure.Text = r.Text; // the chapters' places are in the text as loaded
+    r.ChapterStarts = structure.Chapters.isEmpty() ? chapters::FindHeadings(r.Text)
+                                                   : chapters::FromDocument(structure);
+    if (r.ChapterStarts.isEmpty() && Settings.ChapterMinutes > 0)
+        r.ChapterStarts = chapters::EveryMinutes(r.Text, Settings.ChapterMinutes,
+                                                 chapters::CharsPerSecond(Settings.Spd));
+    r.Book = structure.Title.isEmpty() ? QFileInfo(path).completeBaseName() : structure.Title;
+}
+
 void SetEditorBackground(QPlainTextEdit* editor, const QColor& colour) {
     QPalette pal = editor->palette();
     if (pal.color(QPalette::Base) == colour)
@@ -69,6 +100,7 @@ void TFormCvt::CreateReadingCommands() {
     connect(ActionTTW, &QAction::triggered, this, &TFormCvt::ActionTTWExecute);
     connect(ActionTTM, &QAction::triggered, this, &TFormCvt::ActionTTMExecute);
     connect(ActionReadClipboard, &QAction::triggered, this, &TFormCvt::ActionReadClipboardExecute);
+    connect(ActionReadSelection, &QAction::triggered, this, &TFormCvt::ActionReadSelectionExecute);
     connect(ActionTTXCursor, &QAction::triggered, this, &TFormCvt::ActionTTXCursorExecute);
     connect(ActionTTXSelected, &QAction::triggered, this, &TFormCvt::ActionTTXSelectedExecute);
     connect(ActionPause, &QAction::triggered, this, &TFormCvt::ActionPauseExecute);
@@ -124,6 +156,19 @@ void TFormCvt::ActionReadClipboardExecute() {
         ReadClipboardAloud(clip.Value);
 }
 
+// The text selected last in any program (the primary selection), without a copy.
+void TFormCvt::ActionReadSelectionExecute() {
+    const QPointer<TFormCvt> alive(this);
+    const desktop::TClipboardText clip = ReadClipboard(QClipboard::Selection);
+    if (!alive)
+        return;
+    if (clip.State == desktop::TClipboardText::Text && !clip.Value.trimmed().isEmpty())
+        ReadClipboardAloud(clip.Value);
+    else if (clip.State == desktop::TClipboardText::NoText ||
+             clip.State == desktop::TClipboardText::Text)
+        ShowStatus(QStringLiteral(" No text is selected in any program."));
+}
+
 void TFormCvt::ReadClipboardAloud(const QString& text) {
     KoUtils::Guarded([&] {
         Settings.ConvertMode = 0;
@@ -175,6 +220,16 @@ void TFormCvt::BeginReading(const QString& text, bool report, bool freeText) {
     if (mode != 0) {
         request.AutoWav = AutoOutputName(ReadKind, QStringLiteral(".wav"));
         request.AutoMp3 = AutoOutputName(ReadKind, audio::ExtensionOf(request.Format));
+    }
+    if (mode == 2 && ReadKind == rkDocument && !freeText) {
+        const int i =
+            TabControl1->currentIndex() >= 0 ? TabControl1->currentIndex() : Settings.PlayIndex;
+        const QString path = Playlist.value(i);
+        AddChapters(request, FDocuments.Structure(path), path);
+        if (!Settings.AutoName)
+            request.AskBook = [this] {
+                return AskCompressedName(this, SaveDialogMp3.InitialDir, FLastMp3Name);
+            };
     }
     if (mode == 1 && !Settings.AutoName)
         request.AskWav = [this] {
@@ -250,12 +305,17 @@ void TFormCvt::UnlockAfterReading() {
 void TFormCvt::MSpeech1Stop(bool ended) {
     const mainwindow::TReading finished = FReading->Current();
     UnlockAfterReading();
+    QString said;
     if (ended && finished.Mode == 2)
-        RunMp3Step();
+        said = RunMp3Step();
     FinishStop(ended, finished);
+    if (!said.isEmpty() && !FReading->Active())
+        ShowStatus(said); // what became of a book's chapters stays in view
 }
 
 void TFormCvt::FinishStop(bool ended, const mainwindow::TReading& finished) {
+    if (ended && finished.Mode == 1)
+        NotifyIfHidden(QStringLiteral("Conversion finished"), finished.Wav);
     // The MP3 step's dialog and message box keep the events flowing: a reading started
     // meanwhile owns the window now.
     if (!FReading->Active()) {
@@ -270,23 +330,14 @@ void TFormCvt::FinishStop(bool ended, const mainwindow::TReading& finished) {
 
 // Names the finished conversion's MP3 file: the automatic name fixed at its start, or the one
 // the user picks. The file was written while the text was spoken; a stopped or failed
-// conversion leaves none.
-void TFormCvt::RunMp3Step() {
+// conversion leaves none. A split book's files have their names already. Returns what the
+// status says of a book's chapters once the reading is over.
+QString TFormCvt::RunMp3Step() {
     ShowStatus(QStringLiteral("Converting..."));
+    const mainwindow::TReading finished = FReading->Current();
     QString mp3;
-    if (FReading->Mp3Ready() && !Settings.AutoName) {
-        const audio::TFormat format = CompressedFormat();
-        if (format == audio::TFormat::Mp3) {
-            mp3 = RunSaveDialog(this, "Convert into Mp3 File", "Mp3 Files(*.mp3)", "mp3",
-                                SaveDialogMp3.InitialDir, FLastMp3Name);
-        } else {
-            const QByteArray ext = audio::ExtensionOf(format).mid(1).toLatin1();
-            const QByteArray title = "Convert into " + audio::NameOf(format).toLatin1() + " File";
-            const QByteArray filter = audio::NameOf(format).toLatin1() + " Files(*." + ext + ")";
-            mp3 = RunSaveDialog(this, title.constData(), filter.constData(), ext.constData(),
-                                SaveDialogMp3.InitialDir, FLastMp3Name);
-        }
-    }
+    if (FReading->Mp3Ready() && !Settings.AutoName && finished.Playlist.isEmpty())
+        mp3 = AskCompressedName(this, SaveDialogMp3.InitialDir, FLastMp3Name);
     mainwindow::TMp3Result result;
     {
         // Into another file system the file is copied.
@@ -294,12 +345,25 @@ void TFormCvt::RunMp3Step() {
         const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
         result = FReading->FinishMp3(mp3);
     }
-    if (result.State == mainwindow::TMp3Result::NothingSpoken)
+    if (result.State == mainwindow::TMp3Result::NothingSpoken) {
         ShowStatus(QStringLiteral(" Nothing was spoken, so no MP3 file was written."));
-    else if (result.State == mainwindow::TMp3Result::Cancelled)
+    } else if (result.State == mainwindow::TMp3Result::Cancelled) {
         ShowStatus(QStringLiteral(" Stopped: no MP3 file was written."));
-    else if (result.State == mainwindow::TMp3Result::Failed)
+    } else if (result.State == mainwindow::TMp3Result::Failed) {
         KoUtils::ShowMessageBox(result.Error, KoUtils::MB_ICONERROR);
+    } else {
+        const QString written = !finished.Playlist.isEmpty() ? finished.Playlist
+                                : mp3.isEmpty()              ? finished.Mp3
+                                                             : mp3;
+        NotifyIfHidden(QStringLiteral("Conversion finished"), written);
+        if (!finished.Playlist.isEmpty())
+            return QStringLiteral(" %1 files, one per chapter, and their playlist %2 were written.")
+                .arg(result.Files)
+                .arg(QFileInfo(finished.Playlist).fileName());
+        if (finished.Unchaptered)
+            return QStringLiteral(" No chapters were found: the document went into one file.");
+    }
+    return {};
 }
 
 void TFormCvt::Mp3Progress(int percent) {

@@ -74,8 +74,11 @@ void TReadingController::Start(const TReadingRequest& request) {
         FSpeech->SetText(lines);
         FSpeech->SetSpeed(std::uint32_t(request.Speed));
         FActive = true;
-        FCurrent = TReading{request.Mode, request.Kind, request.FreeText,
-                            request.Mode == 1 ? wav : QString(), QString()};
+        FCurrent = TReading();
+        FCurrent.Mode = request.Mode;
+        FCurrent.Kind = request.Kind;
+        FCurrent.FreeText = request.FreeText;
+        FCurrent.Wav = request.Mode == 1 ? wav : QString();
         FSpeech->Speak();
     } catch (const std::exception& e) {
         if (FReplaced)
@@ -104,7 +107,18 @@ void TReadingController::SetWorkerProgram(const QString& path) {
 // The text goes to worker processes of this program in pieces, each spoken straight into an
 // encoder; the file waits for its name until the MP3 step.
 void TReadingController::StartConversion(const TReadingRequest& request) {
-    FCurrent = TReading{2, request.Kind, request.FreeText, QString(), request.AutoMp3};
+    FCurrent = TReading();
+    FCurrent.Mode = 2;
+    FCurrent.Kind = request.Kind;
+    FCurrent.FreeText = request.FreeText;
+    FCurrent.Mp3 = request.AutoMp3;
+    FCurrent.Unchaptered =
+        request.Chapters != Lame::TTarget::Whole && request.ChapterStarts.isEmpty();
+    if (request.Chapters == Lame::TTarget::Split && !FCurrent.Unchaptered && request.AskBook) {
+        const QString chosen = request.AskBook();
+        if (!chosen.isEmpty())
+            FCurrent.Mp3 = chosen;
+    }
     FMp3Request = request;
     FMp3Request.EngineName = FSpeech->EngineInfo.Name; // the workers find the voice by it
     FMp3Retried = false;
@@ -147,9 +161,17 @@ void TReadingController::RunPipeline(const QString& khz, const QString& kbps) {
         target.Tags.Title = QFileInfo(FCurrent.Mp3).completeBaseName();
         target.Tags.Artist = r.EngineName;
     }
+    if (r.Chapters != Lame::TTarget::Whole && !r.ChapterStarts.isEmpty()) {
+        target.Chapters = r.Chapters;
+        FCurrent.Playlist =
+            chapters::PlanBook(target, r.ChapterStarts, r.Text, r.Book, FCurrent.Mp3).Playlist;
+        if (target.Chapters == Lame::TTarget::Split)
+            target.Tags.Album = r.Book;
+    }
+    // A split book's files are named as each is done: there is no one file to name later.
     FPipeline.Start(r.Text, Lame::PieceCount(r.Text.size(), parallel), worker, switches,
                     FCurrent.Mp3, {khz, kbps, QStringLiteral("s"), QStringLiteral("5")}, parallel,
-                    false, target);
+                    target.Chapters == Lame::TTarget::Split, target);
 }
 
 void TReadingController::ConversionFinished(const Lame::Result& result) {
@@ -179,6 +201,14 @@ TMp3Result TReadingController::FinishMp3(const QString& chosen) {
     TMp3Result result = std::exchange(FMp3, TMp3Result{TMp3Result::Cancelled, {}});
     if (result.State != TMp3Result::Written)
         return result;
+    if (!FCurrent.Playlist.isEmpty()) {
+        const QList<Lame::TWrittenFile> files = FPipeline.Files();
+        if (const QString error = chapters::WritePlaylist(files, FCurrent.Playlist);
+            !error.isEmpty())
+            return {TMp3Result::Failed, error};
+        return {TMp3Result::Written, {}, int(files.size())};
+    }
+    result.Files = 1;
     const QString mp3 = chosen.isEmpty() ? FCurrent.Mp3 : chosen;
     QString error;
     if (!FPipeline.Commit(mp3, error))

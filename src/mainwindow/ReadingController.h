@@ -7,6 +7,7 @@
 // the editor, the status and the playlist.
 #pragma once
 
+#include "Chapters.h"
 #include "Lame.h"
 #include "Mp3Pipeline.h"
 #include "mSpeech.h"
@@ -39,6 +40,14 @@ struct TReadingRequest {
     QString Khz = QStringLiteral("22.05"), Kbps = QStringLiteral("128");
     audio::TFormat Format = audio::TFormat::Mp3;
     QList<audio::TSubtitleFormat> Subtitles;
+    // Mode 2, a document: split into a file per chapter or marked in one file (Whole:
+    // neither), at these chapters (none: one file), the book titled `Book`. A split book's
+    // files take their names as they are done; AskBook asks for the name they are made from
+    // when the conversion starts (empty keeps AutoMp3).
+    Lame::TTarget::TChapters Chapters = Lame::TTarget::Whole;
+    QList<chapters::TChapterStart> ChapterStarts;
+    QString Book;
+    std::function<QString()> AskBook;
 };
 
 // The reading the engine is on, or was on last.
@@ -48,11 +57,16 @@ struct TReading {
     bool FreeText = false;
     QString Wav; // the file the engine writes, mode 1
     QString Mp3; // the automatic MP3 name, mode 2
+    // Mode 2 by chapters: the playlist of a split book, and whether the text had no chapters
+    // (it goes into one file).
+    QString Playlist;
+    bool Unchaptered = false;
 };
 
 struct TMp3Result {
     enum { Written, NothingSpoken, Failed, Cancelled } State = Written;
     QString Error;
+    int Files = 0; // Written: how many audio files (a split book's chapters)
 };
 
 class TReadingController : public QObject {
@@ -85,7 +99,8 @@ public:
 
     // The MP3 step of a conversion that has stopped: puts its file under `mp3` (the automatic
     // name when empty), or tells why there is none. Nothing is ever left under an MP3 name
-    // unless it was written whole.
+    // unless it was written whole. A split book has its files already; this writes its
+    // playlist.
     TMp3Result FinishMp3(const QString& mp3);
     // A stopped conversion has a file waiting for its name.
     bool Mp3Ready() const { return FMp3.State == TMp3Result::Written; }

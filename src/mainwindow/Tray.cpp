@@ -1,6 +1,7 @@
 // The tray icon and its menu, hiding and showing the window, later starts of the reader, and
 // the desktop's media controls.
 #include "Converter.h"
+#include "Notifications.h"
 
 #include "Global.h"
 #include "KoUtils.h"
@@ -13,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QSlider>
 #include <QTabBar>
+#include <QTimer>
+#include <QWindow>
 
 using namespace settings;
 
@@ -24,7 +27,7 @@ void TFormCvt::CreateTray() {
     PopupMenuTray->addActions(
         {ActionTTS, ActionTTW, ActionTTM, ActionPause, ActionStop, ActionPrev, ActionNext});
     PopupMenuTray->addSeparator();
-    PopupMenuTray->addActions({ActionReadClipboard, ActionToolsOptions});
+    PopupMenuTray->addActions({ActionReadClipboard, ActionReadSelection, ActionToolsOptions});
     PopupMenuTray->addSeparator();
     PopupMenuTray->addAction(ActionFileExit);
     connect(ActionToolsShowMain, &QAction::triggered, this, &TFormCvt::ActionToolsShowMainExecute);
@@ -92,9 +95,71 @@ void TFormCvt::SysTray1AvailabilityChanged(bool available) {
         ShowMainWindow();
 }
 
-void TFormCvt::ShowFromAnotherStart(const QStringList& files) {
+void TFormCvt::ShowFromAnotherStart(const platform::TInstanceRequest& request) {
+    // A command runs where the window is: reading the clipboard does not bring it out of the
+    // tray.
+    if (!request.Action.isEmpty() && request.Action != QLatin1String("show")) {
+        RunDesktopAction(request.Action);
+        return;
+    }
+    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    // A Wayland client never learns that it is no longer minimised, nor can it undo it itself:
+    // shown anew, the window comes back as a new one, whether or not the desktop lets it have
+    // the focus.
+    if (wayland && isVisible() && (windowState() & Qt::WindowMinimized)) {
+        hide();
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    }
     ShowMainWindow();
-    OpenDocuments(files);
+    OpenDocuments(request.Files);
+    // On Wayland only the desktop's permission, handed over by the later start, brings the
+    // window to the front; Qt's Wayland plugin takes it (once) from XDG_ACTIVATION_TOKEN when
+    // the window asks to be activated. A window just shown is not on the screen yet, and the
+    // compositor ignores its asking until it is: it asks again once it is there, for a while.
+    if (!wayland || request.ActivationToken.isEmpty())
+        return;
+    const QString token = request.ActivationToken;
+    auto activate = [this, token] {
+        qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
+        activateWindow();
+    };
+    if (windowHandle() && windowHandle()->isExposed()) {
+        activate();
+        return;
+    }
+    auto* wait = new QTimer(this);
+    wait->setInterval(20);
+    connect(wait, &QTimer::timeout, this, [this, wait, activate, tries = 0]() mutable {
+        const bool exposed = windowHandle() && windowHandle()->isExposed();
+        if (exposed)
+            activate();
+        if (exposed || ++tries >= 100 || !isVisible()) {
+            wait->stop();
+            wait->deleteLater();
+        }
+    });
+    wait->start();
+}
+
+void TFormCvt::NotifyIfHidden(const QString& summary, const QString& body) {
+    if (!isVisible() || isMinimized())
+        desktop::Notify(summary, body);
+}
+
+bool TFormCvt::RunDesktopAction(const QString& name) {
+    const mainwindow::TDesktopAction* action = mainwindow::FindDesktopAction(name);
+    if (!action)
+        return false;
+    if (action->Command < 0) {
+        ShowMainWindow();
+        return true;
+    }
+    QAction* command = ActionList1[action->Command];
+    KoUtils::Guarded([command] {
+        if (command->isEnabled())
+            command->trigger();
+    });
+    return true;
 }
 
 // --- Media controls ---------------------------------------------------------------------------

@@ -65,6 +65,8 @@ const TKey Keys[] = {
     KEY("Convert", Format),
     KEY("Convert", Subtitles),
     KEY("Convert", SubtitleFormat),
+    KEY("Convert", Chapters),
+    KEY("Convert", ChapterMinutes),
     KEY("Prosody", ShortPau),
     KEY("Prosody", LongPau),
     KEY("Prosody", DefVol),
@@ -138,6 +140,7 @@ TSettings Defaults(const platform::TProgramFolders& folders, QSize screen) {
     d.RealTime = 2048;
     d.Format = QStringLiteral("mp3");
     d.SubtitleFormat = QStringLiteral("srt");
+    d.Chapters = QStringLiteral("none");
     d.ShortPau = 1;
     d.LongPau = 3;
     d.DefVol = 32768;

@@ -48,6 +48,8 @@ struct TSettings {
     QString Format;            // of the compressed conversion: "mp3", "opus", "vorbis", "flac"
     bool Subtitles = false;    // timed subtitles beside a conversion's file
     QString SubtitleFormat;    // "srt", "vtt", "lrc"
+    QString Chapters;          // a document's conversion: "none", "split" (a file each), "marks"
+    std::int32_t ChapterMinutes = 0; // parts of that many minutes where there are no headings
     // [Prosody]: values the control tags insert
     std::int32_t ShortPau = 0;
     std::int32_t LongPau = 0;
@@ -97,7 +99,7 @@ struct TSettings {
     bool operator==(const TSettings&) const = default;
 };
 
-inline constexpr int HotkeyCount = 49;
+inline constexpr int HotkeyCount = 50;
 
 // Zero, false and empty until LoadSettings runs.
 extern TSettings Settings;
@@ -122,6 +124,7 @@ inline constexpr std::array<const char*, HotkeyCount> DefaultHotkeyList = {
     "Shift+Ctrl+Alt+S", "F7", "F8", "F9", "F10", "F11", "Ctrl+O",                       // 28
     "", "", "", "", "", "", "",                                                         // 35
     "", "", "", "F1", "", "", "",                                                       // 42
+    "Shift+Ctrl+Alt+R",                                                                 // 49
 };
 inline constexpr std::array<std::int32_t, HotkeyCount> DefaultGlobalHotkeyIDList = {
     0, 0, 0, 0, 0, 0, 0,                                                                // 0
@@ -131,6 +134,7 @@ inline constexpr std::array<std::int32_t, HotkeyCount> DefaultGlobalHotkeyIDList
     1, 0, 0, 0, 0, 0, 0,                                                                // 28
     0, 0, 0, 0, 0, 0, 0,                                                                // 35
     0, 0, 0, 0, 0, 0, 0,                                                                // 42
+    1,                                                                                  // 49
 };
 // clang-format on
 

@@ -20,7 +20,17 @@ add_dependencies(tst_HotkeysDesktop nurva)
 # The tray with a real tray host and without one; the media controls on a private session bus.
 nurva_add_desktop_test(desktop_Tray tst_TrayDesktop
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_TrayDesktop.cpp
-  LIBS nurva_mainwindow nurva_audiomonitor LABELS sound TIMEOUT 180
+  LIBS nurva_mainwindow nurva_audiomonitor LABELS sound TIMEOUT 240
   ENV NURVA_APPDIR=${NURVA_APPDIR}
+    NURVA_NOTIFICATION_LISTENER=${PROJECT_SOURCE_DIR}/tests/support/notification-listener
   WRAP dbus-run-session --)
 add_dependencies(tst_TrayDesktop nurva)
+
+# Global hotkeys through the real desktop portal, with a desktop backend of the test's own, on a
+# private session bus.
+nurva_add_desktop_test(desktop_PortalHotkeys tst_PortalHotkeysDesktop
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_PortalHotkeysDesktop.cpp
+  LIBS nurva_mainwindow nurva_platform_portal nurva_platform_x11 nurva_platformfake TIMEOUT 120
+  ENV NURVA_APPDIR=${NURVA_APPDIR} NURVA_PORTAL_BACKEND=${CMAKE_CURRENT_LIST_DIR}/portal-backend
+  WRAP dbus-run-session --)
+add_dependencies(tst_PortalHotkeysDesktop nurva)

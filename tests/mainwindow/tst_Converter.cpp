@@ -88,7 +88,7 @@ private slots:
     void commandTable() {
         Messages m;
         TFormCvt w(AppDir());
-        QCOMPARE(int(w.ActionList1.size()), 49);
+        QCOMPARE(int(w.ActionList1.size()), 50);
         const char* names[] = {"ActionFileNew", "ActionEditUndo",       "ActionSearchFind",
                                "ActionTTS",     "ActionToolsBrowseTxt", "ActionHelp"};
         const int numbers[] = {0, 11, 17, 21, 31, 45};
@@ -145,7 +145,7 @@ private slots:
         QVERIFY(ini.contains("MainLeft=40\r\n") && ini.contains("MainTop=30\r\n"));
         QVERIFY(ini.contains("MainWidth=700\r\n") && ini.contains("MainHeight=500\r\n"));
         QCOMPARE(ini.count(QRegularExpression("\\r\\n\\d+=", QRegularExpression::NoPatternOption)),
-                 98);
+                 100);
         QVERIFY(QFile::exists(AppDir() + "playlist.apl"));
         TFormCvt again(AppDir());
         QCOMPARE(again.geometry(), QRect(40, 30, 700, 500));

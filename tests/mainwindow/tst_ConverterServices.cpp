@@ -55,7 +55,8 @@ private slots:
             QList<QKeyCombination> keys = f.Hotkeys->Keys.values();
             const QKeyCombination ctrlAltN(Qt::ControlModifier | Qt::AltModifier, Qt::Key_N);
             QCOMPARE(keys.count(ctrlAltN), 1);
-            QCOMPARE(int(keys.size()), 4); // Read Aloud, Pause, Stop; Read Clipboard refused
+            QCOMPARE(int(keys.size()),
+                     5); // Read Aloud, Pause, Stop, Read Selection; Read Clipboard refused
             QCOMPARE(settings::GlobalHotkeyIDList[0], settings::GlobalHotkeyIDList[7]);
             QVERIFY(settings::GlobalHotkeyIDList[24] != 0);
             QCOMPARE(settings::GlobalHotkeyIDList[10], 0); // global without a key: not global

@@ -182,10 +182,10 @@ private slots:
         WriteBytes(App() + "txt/a.txt", "a");
         {
             TFormCvt w(App());
-            w.ShowFromAnotherStart({epub});
+            w.ShowFromAnotherStart({.Files = {epub}});
             QCOMPARE(w.TabControl1->currentIndex(), 1);
             QCOMPARE(w.TabControl1->tabText(1), QString("A Quiet River"));
-            w.ShowFromAnotherStart({locked});
+            w.ShowFromAnotherStart({.Files = {locked}});
             QCOMPARE(m.texts.size(), 1);
             QVERIFY2(m.texts[0].contains("password"), qPrintable(m.texts[0]));
             QVERIFY(w.Memo1->toPlainText().isEmpty());

@@ -18,11 +18,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <QSlider>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -110,6 +114,16 @@ class TestReading : public QObject {
                !w.ActionPause->isEnabled() && w.ComboBoxExEngines->isEnabled() &&
                w.TrackBarSpd->isEnabled() && !w.TimerWordPosition->isActive() &&
                w.CurrentReadKind() == rkNone;
+    }
+
+    static QJsonObject Probe(const QString& path) { return testsupport::Probe(path); }
+    // A file's tags in lower-case names, wherever its format keeps them.
+    static QMap<QString, QString> Tags(const QString& path) {
+        QMap<QString, QString> tags;
+        const QVariantMap found = testsupport::ProbeTags(testsupport::Probe(path));
+        for (auto it = found.begin(); it != found.end(); ++it)
+            tags[it.key()] = it.value().toString();
+        return tags;
     }
 
 private slots:
@@ -315,6 +329,80 @@ private slots:
         QVERIFY(m.texts.isEmpty());
     }
 
+    // A document converted by its chapters: a file each, numbered and tagged with its title,
+    // the document as album and its track, a playlist in order; chapter marks in one file;
+    // an imported document by its own headings. A text without chapters goes into one file
+    // and the status says so.
+    void chaptersOfTheOptions() {
+        Messages m;
+        const QString book = "Foreword.\n\nChapter 1\n\nThe first chapter.\n\n"
+                             "Chapter 2: Here/There\n\nThe second chapter, a little longer.\n";
+        auto w = Window({{"story.txt", book},
+                         {"plain.txt", "Nothing but a sentence.\n"},
+                         {"book.md", "# Alpha\n\nWords one.\n\n# Beta\n\nWords two.\n"}},
+                        [] {
+                            Settings.Format = QStringLiteral("opus");
+                            Settings.Chapters = QStringLiteral("split");
+                        });
+        w->ActionTTMExecute();
+        QTRY_VERIFY_WITH_TIMEOUT(Idle(*w), 60000);
+        const QStringList files{"story 01 story.opus", "story 02 Chapter 1.opus",
+                                "story 03 Chapter 2_ Here_There.opus"};
+        QCOMPARE(QDir(App() + "mp3").entryList(QDir::Files | QDir::Hidden),
+                 files + QStringList{"story.m3u"});
+        for (int i = 0; i < files.size(); ++i) {
+            const QMap<QString, QString> tags = Tags(Mp3(files[i]));
+            QCOMPARE(tags["track"].section('/', 0, 0).toInt(), i + 1);
+            QCOMPARE(tags["album"], QString("story"));
+        }
+        QCOMPARE(Tags(Mp3(files[2]))["title"], QString("Chapter 2: Here/There"));
+        const QString m3u = QString::fromUtf8(testsupport::ReadBytes(Mp3("story.m3u")));
+        QVERIFY2(m3u.startsWith("#EXTM3U\n") && m3u.indexOf(files[0]) < m3u.indexOf(files[1]) &&
+                     m3u.indexOf(files[1]) < m3u.indexOf(files[2]),
+                 qPrintable(m3u));
+        QVERIFY2(w->PanelStatus->text().contains("3 files, one per chapter") &&
+                     w->PanelStatus->text().contains("story.m3u"),
+                 qPrintable(w->PanelStatus->text()));
+
+        w->TabControl1->setCurrentIndex(1);
+        w->ActionTTMExecute();
+        QTRY_VERIFY_WITH_TIMEOUT(Idle(*w), 60000);
+        QVERIFY(QFile(Mp3("plain.opus")).size() > 1000);
+        QVERIFY(QDir(App() + "mp3").entryList({"plain*"}, QDir::Files).size() == 1);
+        QVERIFY2(w->PanelStatus->text().contains("No chapters were found"),
+                 qPrintable(w->PanelStatus->text()));
+
+        w->TabControl1->setCurrentIndex(2);
+        w->ActionTTMExecute();
+        QTRY_VERIFY_WITH_TIMEOUT(Idle(*w), 60000);
+        QStringList md = QDir(App() + "mp3").entryList({"book*"}, QDir::Files);
+        QCOMPARE(md, (QStringList{"book 01 Alpha.opus", "book 02 Beta.opus", "book.m3u"}));
+
+        Settings.Chapters = QStringLiteral("marks");
+        Settings.Format = QStringLiteral("mp3");
+        w->TabControl1->setCurrentIndex(0);
+        w->ActionTTMExecute();
+        QTRY_VERIFY_WITH_TIMEOUT(Idle(*w), 60000);
+        const QJsonArray marks = Probe(Mp3("story.mp3"))["chapters"].toArray();
+        QCOMPARE(marks.size(), 3);
+        QCOMPARE(marks[2].toObject()["tags"].toObject()["title"].toString(),
+                 QString("Chapter 2: Here/There"));
+
+        // Without automatic names a split book's name is asked for at the start, once.
+        Settings.Chapters = QStringLiteral("split");
+        Settings.AutoName = false;
+        {
+            DialogAnswer pick{App() + "chosen.mp3"};
+            w->ActionTTMExecute();
+            QTRY_VERIFY_WITH_TIMEOUT(Idle(*w), 60000);
+            QCOMPARE(pick.dialogs, 1);
+        }
+        QCOMPARE(QDir(App()).entryList({"chosen*"}, QDir::Files),
+                 (QStringList{"chosen 01 story.mp3", "chosen 02 Chapter 1.mp3",
+                              "chosen 03 Chapter 2_ Here_There.mp3", "chosen.m3u"}));
+        QVERIFY(m.texts.isEmpty());
+    }
+
     // A conversion that fails is reported, with the file it could not write.
     void encoderFailureIsReported() {
         Messages m;
@@ -327,6 +415,17 @@ private slots:
         QVERIFY(QApplication::overrideCursor() == nullptr);
         QVERIFY(Idle(*w));
         QCOMPARE(QDir(App() + "wav").entryList(QDir::Files | QDir::Hidden), QStringList());
+
+        // No encoder to be found: the message names it and where it may go; nothing is left.
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", "/nonexistent");
+        const auto restore = qScopeGuard([&] { qputenv("PATH", path); });
+        Settings.DefMp3Path = App() + "mp3/";
+        w->ActionTTMExecute();
+        QTRY_COMPARE_WITH_TIMEOUT(m.texts.size(), 2, 30000);
+        QVERIFY2(m.texts[1].contains("\"lame\" is not installed"), qPrintable(m.texts[1]));
+        QVERIFY(Idle(*w));
+        QCOMPARE(QDir(App() + "mp3").entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     // The conversion runs while the window goes on answering, the gauge following it; Stop

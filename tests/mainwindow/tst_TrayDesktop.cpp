@@ -84,10 +84,7 @@ public:
         if (tweak)
             tweak();
         SaveSettings(App);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "xcb");
-        env.insert("XDG_RUNTIME_DIR", App + "run");
-        env.insert("XDG_CONFIG_HOME", App + "config");
+        const QProcessEnvironment env = Environment();
         QDir().mkpath(App + "run");
         QFile::setPermissions(App + "run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         Process.setProcessEnvironment(env);
@@ -97,13 +94,28 @@ public:
         return Process.waitForStarted(5000);
     }
     // A later start of the reader (it hands its files over and ends).
-    bool StartAgain(const QStringList& args) {
+    bool StartAgain(const QStringList& args) { return RunAgain(args).first == 0; }
+    // A start that ends by itself: its exit code (-1 when it did not end) and what it printed
+    // on standard error.
+    std::pair<int, QString> RunAgain(const QStringList& args) {
         QProcess again;
-        again.setProcessEnvironment(Process.processEnvironment());
+        again.setProcessEnvironment(
+            Process.processEnvironment().isEmpty() ? Environment() : Process.processEnvironment());
         again.setWorkingDirectory(App);
         again.start(App + "nurva", args);
-        return WaitFor([&] { return again.state() == QProcess::NotRunning; }, 10000) &&
-               again.exitCode() == 0;
+        if (!WaitFor([&] { return again.state() == QProcess::NotRunning; }, 10000)) {
+            again.kill();
+            again.waitForFinished(2000);
+            return {-1, {}};
+        }
+        return {again.exitCode(), QString::fromUtf8(again.readAllStandardError())};
+    }
+    QProcessEnvironment Environment() const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.insert("XDG_RUNTIME_DIR", App + "run");
+        env.insert("XDG_CONFIG_HOME", App + "config");
+        return env;
     }
     bool Running() const { return Process.state() != QProcess::NotRunning; }
     // Ended by itself within `ms`, successfully.
@@ -233,9 +245,9 @@ class TestTrayDesktop : public QObject {
     }
 
     // Copies `text` with xclip, which keeps owning the clipboard until the test ends.
-    void Copy(const QString& text) {
+    void Copy(const QString& text, const QString& selection = "clipboard") {
         auto* xclip = new QProcess(this);
-        xclip->start("xclip", {"-quiet", "-selection", "clipboard", "-i"});
+        xclip->start("xclip", {"-quiet", "-selection", selection, "-i"});
         xclip->waitForStarted(5000);
         xclip->write(text.toUtf8());
         xclip->closeWriteChannel();
@@ -438,6 +450,148 @@ private slots:
 
     // The desktop's media controls play, pause, resume and stop a reading (heard on the sound
     // server), and read its status and title.
+    // The commands a desktop binds run in the reader hidden in the tray and leave it there:
+    // `nurva --action NAME` from a later start, ActivateAction on the session bus. A command
+    // that reads starts a reader when none runs; one that has nothing to act on says so. What
+    // comes due while the window is hidden is a desktop notification.
+    void desktopActions() {
+        if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+            QSKIP("no session bus (run under dbus-run-session)");
+        auto [code, said] = FReader.RunAgain({"--action", "louder"});
+        QCOMPARE(code, 2);
+        QVERIFY2(said.contains("read-selection"), qPrintable(said));
+        std::tie(code, said) = FReader.RunAgain({"--action", "stop"});
+        QCOMPARE(code, 1);
+        QVERIFY2(said.contains("not running"), qPrintable(said));
+
+        QProcess listener;
+        const QString notices = App() + "notices.jsonl";
+        listener.start(qEnvironmentVariable("NURVA_NOTIFICATION_LISTENER"), {notices});
+        QVERIFY(listener.waitForReadyRead(10000));
+        const auto stopListener = qScopeGuard([&] {
+            listener.kill();
+            listener.waitForFinished(3000);
+        });
+        PulseTestServer server;
+        QVERIFY2(server.Start(), qPrintable(server.Error()));
+        MonitorRecorder monitor;
+        QVERIFY(monitor.Start(server.Monitor()));
+        auto heard = [&](int ms) {
+            monitor.Poll();
+            return monitor.Peak(NowMs() - ms, NowMs()) > 300;
+        };
+        QVERIFY2(StartTrayHost(), "trayer did not start or offers no tray");
+
+        Copy("The words on the clipboard are read by a desktop's key.");
+        const QDateTime due = QDateTime::currentDateTime().addSecs(12);
+        QVERIFY(FReader.Start(
+            [&] {
+                Settings.MiniStartup = true;
+                Settings.Reminder = true;
+                ReminderList = {desktop::ReminderKey(due) + "=Water the plants"};
+            },
+            {"--action", "read-clipboard"}));
+        QVERIFY2(WaitFor([&] { return heard(300); }, 15000), "the started reader read nothing");
+        QVERIFY(!FReader.Icon().isNull());
+        QVERIFY(FReader.MainWindow().isEmpty());
+        QVERIFY(FReader.StartAgain({"--action", "stop"}));
+        QTest::qWait(1000);
+        QVERIFY(!heard(500));
+
+        Copy("What is selected in another program is read without a copy.", "primary");
+        const QStringList call{"call",          "--session",
+                               "--dest",        "org.example.nurva",
+                               "--object-path", "/org/example/nurva",
+                               "--method",      "org.freedesktop.Application.ActivateAction"};
+        QCOMPARE(Run("gdbus", call + QStringList{"read-selection", "[]", "{}"}), QString("()"));
+        QVERIFY2(WaitFor([&] { return heard(300); }, 10000), "ActivateAction read nothing");
+        QCOMPARE(Run("gdbus", call + QStringList{"stop", "[]", "{}"}), QString("()"));
+        QTest::qWait(1000);
+        QVERIFY(!heard(500));
+        QVERIFY(FReader.MainWindow().isEmpty());
+
+        QVERIFY2(WaitFor([&] { return ReadText(notices).contains("Water the plants"); }, 20000),
+                 qPrintable(ReadText(notices)));
+        QVERIFY2(ReadText(notices).contains(R"("summary": "Reminder")"),
+                 qPrintable(ReadText(notices)));
+        QVERIFY(FReader.StartAgain({"--action", "show"}));
+        QVERIFY(WaitFor([&] { return !FReader.MainWindow().isEmpty(); }, 5000));
+
+        // A conversion the file manager started has no terminal: its failure is a notice.
+        QProcess job;
+        job.setProcessEnvironment(FReader.Environment());
+        job.setStandardInputFile(QProcess::nullDevice());
+        job.setStandardOutputFile(QProcess::nullDevice());
+        job.setStandardErrorFile(QProcess::nullDevice());
+        job.start(FReader.App + "nurva", {"/ttw", "Words.", "/proc/no such folder/out.wav"});
+        QVERIFY(job.waitForFinished(20000));
+        QCOMPARE(job.exitCode(), 1);
+        QVERIFY2(
+            WaitFor([&] { return ReadText(notices).contains("could not convert Words."); }, 5000),
+            qPrintable(ReadText(notices)));
+    }
+
+    // A launcher that starts programs over the session bus: the bus starts the reader for an
+    // ActivateAction to its desktop entry's name when none runs, and waits until the reader
+    // holds the name; the call then runs the command.
+    void startedByTheSessionBus() {
+        QTemporaryDir bus;
+        QVERIFY(bus.isValid());
+        QDir().mkpath(bus.filePath("services"));
+        WriteBytes(
+            bus.filePath("services/org.example.nurva.service"),
+            ("[D-BUS Service]\nName=org.example.nurva\nExec=" + FReader.App + "nurva\n").toUtf8());
+        WriteBytes(bus.filePath("bus.conf"),
+                   ("<busconfig><type>session</type><listen>unix:dir=" + bus.path() +
+                    "</listen><servicedir>" + bus.filePath("services") +
+                    "</servicedir><policy context=\"default\"><allow send_destination=\"*\" "
+                    "eavesdrop=\"true\"/><allow eavesdrop=\"true\"/><allow own=\"*\"/>"
+                    "</policy></busconfig>")
+                       .toUtf8());
+        PulseTestServer server;
+        QVERIFY2(server.Start(), qPrintable(server.Error()));
+        MonitorRecorder monitor;
+        QVERIFY(monitor.Start(server.Monitor()));
+        // The bus's own environment is what the programs it starts get.
+        LoadDefaultSettings(FReader.App);
+        Settings.Greeting = false;
+        SaveSettings(FReader.App);
+        QDir().mkpath(FReader.App + "run");
+        QFile::setPermissions(FReader.App + "run",
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcess daemon;
+        daemon.setProcessEnvironment(FReader.Environment());
+        daemon.start("dbus-daemon",
+                     {"--config-file=" + bus.filePath("bus.conf"), "--nofork", "--print-address"});
+        QVERIFY(daemon.waitForReadyRead(10000));
+        const QString address = QString::fromUtf8(daemon.readLine()).trimmed();
+        const auto stop = qScopeGuard([&] {
+            Run("gdbus",
+                {"call", "--address", address, "--dest", "org.example.nurva", "--object-path",
+                 "/org/mpris/MediaPlayer2", "--method", "org.mpris.MediaPlayer2.Quit"});
+            QTest::qWait(1000);
+            daemon.terminate();
+            daemon.waitForFinished(5000);
+        });
+        Run("gdbus", {"call", "--address", address, "--dest", "org.freedesktop.DBus",
+                      "--object-path", "/org/freedesktop/DBus", "--method",
+                      "org.freedesktop.DBus.UpdateActivationEnvironment",
+                      "{'DBUS_SESSION_BUS_ADDRESS': '" + address + "'}"});
+        Copy("Read by the reader that the session bus started.");
+        QCOMPARE(Run("gdbus",
+                     {"call", "--address", address, "--dest", "org.example.nurva", "--object-path",
+                      "/org/example/nurva", "--method",
+                      "org.freedesktop.Application.ActivateAction", "read-clipboard", "[]", "{}"}),
+                 QString("()"));
+        QVERIFY2(WaitFor(
+                     [&] {
+                         monitor.Poll();
+                         return monitor.Peak(NowMs() - 300, NowMs()) > 300;
+                     },
+                     15000),
+                 "the reader the bus started read nothing");
+    }
+
     void mediaControls() {
         if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
             QSKIP("no session bus (run under dbus-run-session)");

@@ -36,15 +36,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (at >= bytes.size() && step == THolderSide::Wait)
             std::abort(); // all has come: it must decide
     }
-    if (step == THolderSide::Act && (!ready || fed != Request(side.Files()) + QByteArray(Go)))
+    if (step == THolderSide::Act && (!ready || !fed.endsWith(Go)))
         std::abort();
 
     // The request by itself.
-    QStringList files;
+    platform::TInstanceRequest read;
     qsizetype used = 0;
-    if (ReadRequest(bytes, &files, &used) == TRead::Complete) {
-        const QByteArray canonical = Request(files);
-        if (used > bytes.size() || canonical != bytes.first(used))
+    if (ReadRequest(bytes, &read, &used) == TRead::Complete) {
+        // Entries of other names are left out, so only what was understood comes back.
+        platform::TInstanceRequest again;
+        const QByteArray canonical = Request(read);
+        if (used > bytes.size() || ReadRequest(canonical, &again, nullptr) != TRead::Complete ||
+            again != read)
             std::abort();
         for (const qsizetype cut : {used - 1, used / 2})
             if (cut >= 0 && ReadRequest(bytes.first(cut), nullptr, nullptr) != TRead::Incomplete)
@@ -52,14 +55,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // Any names, as the system may hold them, through a request and back.
-    QStringList names;
+    platform::TInstanceRequest names;
     for (const QByteArray& part : bytes.toByteArray().split('\0'))
         if (!part.isEmpty()) {
-            names << platform::DecodeFileName(part);
-            if (platform::EncodeFileName(names.last()) != part)
+            names.Files << platform::DecodeFileName('/' + part);
+            if (platform::EncodeFileName(names.Files.last()) != '/' + part)
                 std::abort();
         }
-    QStringList back;
+    // An action and a token of any text travel as well, unless they hold a NUL.
+    const QString text = QString::fromUtf8(bytes.first(std::min<qsizetype>(bytes.size(), 40)));
+    if (!text.contains(QChar(0))) {
+        names.Action = text;
+        names.ActivationToken = text;
+    }
+    platform::TInstanceRequest back;
     const QByteArray request = Request(names);
     if (ReadRequest(request, &back, &used) != TRead::Complete || used != request.size() ||
         back != names)

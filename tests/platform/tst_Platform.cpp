@@ -7,6 +7,7 @@
 #include "platform/unix/SingleInstance.h"
 #include "platform/xdg/Desktop.h"
 #include "platform/xdg/MimeApps.h"
+#include "platform/xdg/PortalHotkeys.h"
 
 #include <QDir>
 #include <QFile>
@@ -85,13 +86,15 @@ private slots:
         platform::TUnixSingleInstance holder(run);
         QCOMPARE(holder.Claim(name), platform::NameClaimed);
         holder.Serve();
-        QStringList heard;
+        platform::TInstanceRequest heard;
         int asks = 0;
-        connect(&holder, &platform::ISingleInstance::asked, this, [&](const QStringList& files) {
-            heard = files;
-            ++asks;
-        });
-        const QStringList files{"/tmp/a b.txt", "/tmp/line\nbreak.txt", "/tmp/été.txt"};
+        connect(&holder, &platform::ISingleInstance::asked, this,
+                [&](const platform::TInstanceRequest& request) {
+                    heard = request;
+                    ++asks;
+                });
+        const platform::TInstanceRequest files{
+            {"/tmp/a b.txt", "/tmp/line\nbreak.txt", "/tmp/été.txt"}, "read-clipboard", "tok=1 é"};
         std::atomic<int> answered{-1};
         std::thread asker([&] {
             platform::TUnixSingleInstance later(run);
@@ -147,8 +150,9 @@ private slots:
         QCOMPARE(holder.Claim(name), platform::NameClaimed);
         QList<QStringList> heard;
         connect(&holder, &platform::ISingleInstance::asked, this,
-                [&](const QStringList& files) { heard << files; });
-        QVERIFY(!platform::TUnixSingleInstance(run).Ask(name, {"/tmp/gave up.txt"}, 300));
+                [&](const platform::TInstanceRequest& request) { heard << request.Files; });
+        QVERIFY(
+            !platform::TUnixSingleInstance(run).Ask(name, {.Files = {"/tmp/gave up.txt"}}, 300));
         {
             // Not a request of this program.
             const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -169,7 +173,8 @@ private slots:
 
         std::atomic<int> answered{-1};
         std::thread asker([&] {
-            answered = platform::TUnixSingleInstance(run).Ask(name, {"/tmp/retry.txt"}, 5000);
+            answered =
+                platform::TUnixSingleInstance(run).Ask(name, {.Files = {"/tmp/retry.txt"}}, 5000);
         });
         QTRY_VERIFY_WITH_TIMEOUT(answered.load() >= 0, 10000);
         asker.join();
@@ -239,6 +244,28 @@ private slots:
 
     // Extensions belong to the file name, not to a folder, and a leading dot is a hidden
     // file's name, not an extension: output names are made from these.
+    // The keys as a Wayland desktop's portal takes them: its modifier names, X keysym names,
+    // the keypad's keys apart; a key without such a name is not asked for at all.
+    void portalTriggers() {
+        using platform::PortalTrigger;
+        const auto key = [](Qt::KeyboardModifiers m, int k) {
+            return QKeyCombination(m, Qt::Key(k));
+        };
+        QCOMPARE(PortalTrigger(
+                     key(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, Qt::Key_A)),
+                 QString("CTRL+SHIFT+ALT+a"));
+        QCOMPARE(PortalTrigger(key(Qt::MetaModifier, Qt::Key_F1)), QString("LOGO+F1"));
+        QCOMPARE(PortalTrigger(key(Qt::ControlModifier, Qt::Key_Space)), QString("CTRL+space"));
+        QCOMPARE(PortalTrigger(key(Qt::AltModifier, Qt::Key_PageDown)), QString("ALT+Page_Down"));
+        QCOMPARE(PortalTrigger(key(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus)),
+                 QString("CTRL+KP_Add"));
+        QCOMPARE(PortalTrigger(key(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_7)),
+                 QString("CTRL+KP_7"));
+        QCOMPARE(PortalTrigger(key(Qt::ControlModifier, Qt::Key_7)), QString("CTRL+7"));
+        QCOMPARE(PortalTrigger(key(Qt::ControlModifier, Qt::Key_Plus)), QString());
+        QCOMPARE(PortalTrigger(key(Qt::ControlModifier, Qt::Key_VolumeUp)), QString());
+    }
+
     void fileExtensions() {
         const struct {
             const char *path, *ext, *changed;

@@ -39,7 +39,7 @@ private slots:
                          qPrintable(text));
             }
         }
-        QCOMPARE(int(seen.size()), 29);
+        QCOMPARE(int(seen.size()), 30);
     }
 
     void parser_data() {

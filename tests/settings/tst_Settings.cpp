@@ -99,6 +99,7 @@ private slots:
         QCOMPARE(Settings.MemoFontName, QString("Courier New"));
         QCOMPARE(Settings.AlarmInterval, 60);
         QCOMPARE(Settings.AlarmTxtFile, QString());
+        QCOMPARE(Settings.Chapters, QString("none")); // a conversion is one file, as ever
         QCOMPARE(Playlist, QStringList({FDir + "txt/sample1.txt", FDir + "txt/sample2.txt",
                                         FDir + "txt/sample3.txt"}));
         QVERIFY(ReminderList.isEmpty());
@@ -120,9 +121,9 @@ private slots:
         int keys = 0;
         for (const QString& s : ini.Sections().mid(0, 8))
             keys += ini.SectionLines(s).size();
-        QCOMPARE(keys, 67);
-        QCOMPARE(ini.SectionLines("HotkeyList").size(), 49);
-        QCOMPARE(ini.SectionLines("GlobalHotkeyIDList").size(), 49);
+        QCOMPARE(keys, 69);
+        QCOMPARE(ini.SectionLines("HotkeyList").size(), 50);
+        QCOMPARE(ini.SectionLines("GlobalHotkeyIDList").size(), 50);
         QCOMPARE(ini.SectionLines("HotkeyList").at(1), QString("1="));
         QCOMPARE(ReadBytes(File("playlist.apl")), (Playlist.join("\r\n") + "\r\n").toUtf8());
 

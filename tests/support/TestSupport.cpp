@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
 #include <QTest>
 #include <QThread>
 
@@ -107,6 +110,27 @@ void WriteBytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(f.write(bytes), bytes.size());
+}
+
+QJsonObject Probe(const QString& path) {
+    QProcess p;
+    p.start("ffprobe", {"-v", "error", "-show_format", "-show_streams", "-show_chapters", "-of",
+                        "json", path});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return {};
+    return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+}
+
+QVariantMap ProbeTags(const QJsonObject& probe) {
+    QVariantMap tags;
+    auto take = [&](const QJsonObject& o) {
+        for (auto it = o.begin(); it != o.end(); ++it)
+            tags[it.key().toLower()] = it.value().toString();
+    };
+    take(probe["format"].toObject()["tags"].toObject());
+    for (const QJsonValue& s : probe["streams"].toArray())
+        take(s.toObject()["tags"].toObject());
+    return tags;
 }
 
 } // namespace testsupport

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QString>
+#include <QVariantMap>
 
 #include <cstdint>
 #include <functional>
@@ -38,6 +40,12 @@ QByteArray ReadBytes(const QString& path);
 QString ReadText(const QString& path);
 // Writes the file whole; a failure fails the calling test.
 void WriteBytes(const QString& path, const QByteArray& bytes);
+
+// ffprobe's view of an audio file: its format (with tags), its streams and its chapters; empty
+// when ffprobe cannot read it.
+QJsonObject Probe(const QString& path);
+// The tags of such a view, in lower-case names, wherever the format keeps them.
+QVariantMap ProbeTags(const QJsonObject& probe);
 
 // Runs the event loop until `done` returns true or `timeoutMs` passes; returns done().
 bool WaitFor(const std::function<bool()>& done, int timeoutMs);

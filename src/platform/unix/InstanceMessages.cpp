@@ -6,20 +6,32 @@ namespace platform::instance {
 
 namespace {
 constexpr QByteArrayView Tag("show\0", 5);
+constexpr QByteArrayView ActionKey("action=");
+constexpr QByteArrayView TokenKey("activation-token=");
+
+void AddEntry(QByteArray& out, const QByteArray& entry) {
+    if (!entry.isEmpty() && !entry.contains('\0'))
+        out += entry + '\0';
+}
+
+void AddOption(QByteArray& out, QByteArrayView key, const QString& value) {
+    if (!value.isEmpty())
+        AddEntry(out, key.toByteArray() + value.toUtf8());
+}
 } // namespace
 
-QByteArray Request(const QStringList& files) {
+QByteArray Request(const TInstanceRequest& request) {
     QByteArray out(Tag.data(), Tag.size());
-    for (const QString& file : files) {
-        const QByteArray bytes = EncodeFileName(file);
-        if (!bytes.isEmpty() && !bytes.contains('\0'))
-            out += bytes + '\0';
-    }
+    for (const QString& file : request.Files)
+        if (file.startsWith(u'/'))
+            AddEntry(out, EncodeFileName(file));
+    AddOption(out, ActionKey, request.Action);
+    AddOption(out, TokenKey, request.ActivationToken);
     out += '\0';
     return out;
 }
 
-TRead ReadRequest(QByteArrayView received, QStringList* files, qsizetype* used) {
+TRead ReadRequest(QByteArrayView received, TInstanceRequest* request, qsizetype* used) {
     if (received.size() < Tag.size())
         return Tag.startsWith(received) ? TRead::Incomplete : TRead::Malformed;
     if (!received.startsWith(Tag))
@@ -28,14 +40,20 @@ TRead ReadRequest(QByteArrayView received, QStringList* files, qsizetype* used) 
     const qsizetype end = received.indexOf(QByteArrayView("\0\0", 2), Tag.size() - 1);
     if (end < 0 || end + 2 > MaxRequest)
         return received.size() > MaxRequest ? TRead::Malformed : TRead::Incomplete;
-    QStringList out;
+    TInstanceRequest out;
     for (qsizetype pos = Tag.size(); pos <= end;) {
         const qsizetype next = received.indexOf('\0', pos);
-        out << DecodeFileName(received.sliced(pos, next - pos).toByteArray());
+        const QByteArrayView entry = received.sliced(pos, next - pos);
         pos = next + 1;
+        if (entry.startsWith('/'))
+            out.Files << DecodeFileName(entry.toByteArray());
+        else if (entry.startsWith(ActionKey))
+            out.Action = QString::fromUtf8(entry.sliced(ActionKey.size()));
+        else if (entry.startsWith(TokenKey))
+            out.ActivationToken = QString::fromUtf8(entry.sliced(TokenKey.size()));
     }
-    if (files)
-        *files = std::move(out);
+    if (request)
+        *request = std::move(out);
     if (used)
         *used = end + 2;
     return TRead::Complete;
@@ -54,7 +72,7 @@ THolderSide::TStep THolderSide::Received(QByteArrayView bytes, bool ended) {
     FIn += bytes;
     if (!FRequested) {
         qsizetype used = 0;
-        switch (ReadRequest(FIn, &FFiles, &used)) {
+        switch (ReadRequest(FIn, &FRequest, &used)) {
         case TRead::Malformed:
             return Drop;
         case TRead::Incomplete:

@@ -1,8 +1,10 @@
 // What a later start and the running reader say to each other over the single instance's
 // socket:
 //
-//   later start:  "show" NUL, then each file (its bytes, as the system names it) and NUL, then
-//                 one more NUL                               the request
+//   later start:  "show" NUL, then each entry and NUL, then one more NUL       the request
+//                 an entry is a file (its bytes, as the system names it; always absolute, so
+//                 it starts with "/"), or "action=NAME", or "activation-token=TOKEN"; an entry
+//                 of another name is left alone, so that a newer start can say more
 //   holder:       "ready" LF                                 it has read the request
 //   later start:  "go" LF                                    it still waits: act now
 //   holder:       "ok" LF                                    done
@@ -12,6 +14,8 @@
 // drops the request instead of opening the files behind the user's back, so that a retry does
 // not open them twice.
 #pragma once
+
+#include "platform/Services.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -26,14 +30,15 @@ inline constexpr char Ready[] = "ready\n";
 inline constexpr char Go[] = "go\n";
 inline constexpr char Done[] = "ok\n";
 
-// The request for `files`; names that cannot travel (empty, or holding a NUL) are left out.
-QByteArray Request(const QStringList& files);
+// The message for `request`; what cannot travel (empty names, relative ones, anything holding a
+// NUL) is left out.
+QByteArray Request(const TInstanceRequest& request);
 
 enum class TRead { Incomplete, Complete, Malformed };
 
-// Reads a request from the bytes received so far. On Complete, `files` holds its files and
-// `used` the request's length (what follows belongs to the next message).
-TRead ReadRequest(QByteArrayView received, QStringList* files, qsizetype* used);
+// Reads a request from the bytes received so far. On Complete, `request` holds it and `used`
+// its length (what follows belongs to the next message).
+TRead ReadRequest(QByteArrayView received, TInstanceRequest* request, qsizetype* used);
 
 // Whether `received` is the message `expected`, a beginning of it, or anything else.
 TRead ReadReply(QByteArrayView received, QByteArrayView expected);
@@ -44,16 +49,16 @@ public:
     enum TStep {
         Wait,      // for more
         SendReady, // the request is complete: answer "ready", then call Received again
-        Act,       // the start still waits: show the window, open Files(), answer "ok"
+        Act,       // the start still waits: show the window, act on Request(), answer "ok"
         Drop,      // not a start of this program, or one that gave up: close, do nothing
     };
     // `ended`: the start has closed its end; nothing more will come.
     TStep Received(QByteArrayView bytes, bool ended);
-    const QStringList& Files() const { return FFiles; }
+    const TInstanceRequest& Request() const { return FRequest; }
 
 private:
     QByteArray FIn;
-    QStringList FFiles;
+    TInstanceRequest FRequest;
     bool FRequested = false;
 };
 

@@ -236,17 +236,17 @@ void TUnixSingleInstance::Accept(int listener) {
                 SendAll(fd, instance::Done);
             finish();
             if (step == THolderSide::Act)
-                emit asked(side->Files());
+                emit asked(side->Request());
         });
     }
 }
 
-bool TUnixSingleInstance::Ask(const QString& name, const QStringList& files, int timeoutMs) {
+bool TUnixSingleInstance::Ask(const QString& name, const TInstanceRequest& ask, int timeoutMs) {
     using namespace instance;
     sockaddr_un addr;
     if (!FillAddress(PathFor(name, ".socket"), addr))
         return false;
-    const QByteArray request = Request(files);
+    const QByteArray request = Request(ask);
     QDeadlineTimer deadline(timeoutMs);
     // The holder may be starting still: its socket comes a moment after its lock. A holder that
     // hangs with its queue full refuses at once (the socket does not block), and is tried again.

@@ -25,7 +25,7 @@ public:
 
     ClaimResult Claim(const QString& name) override;
     void Serve() override;
-    bool Ask(const QString& name, const QStringList& files, int timeoutMs) override;
+    bool Ask(const QString& name, const TInstanceRequest& request, int timeoutMs) override;
     QString Problem() const override { return FProblem; }
 
     // The folder used, created private to the user if need be; empty when no safe one exists
