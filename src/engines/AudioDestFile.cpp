@@ -127,7 +127,7 @@ HRESULT AudioDestFile::Set(const std::u16string& fileName, DWORD flags) {
     FFile = std::fopen(path.constData(), "wb");
     if (!FFile)
         return AUDERR_CANTOPENFILE;
-    std::setvbuf(FFile, nullptr, _IOFBF, 1 << 16);
+    std::setvbuf(FFile, FBuffer.data(), _IOFBF, FBuffer.size());
     FStream = std::fseek(FFile, 0, SEEK_CUR) != 0;
     FStreamHeader = FFormatKnown = false;
     FDataBytes = 0;

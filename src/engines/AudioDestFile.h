@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <deque>
 #include <mutex>
+#include <vector>
 
 namespace engines {
 
@@ -64,6 +65,9 @@ private:
     std::mutex FMutex;
     std::condition_variable FWake;
     std::FILE* FFile = nullptr;
+    // The stream's buffer: the C library takes a size only with a buffer of the caller's, and
+    // its own is a page, which costs a system call for every 4 KB of samples.
+    std::vector<char> FBuffer = std::vector<char>(1 << 16);
     speech::AudioFormat FFormat;
     std::uint64_t FDataBytes = 0; // bytes of samples in the file
     speech::QWORD FWritten = 0;   // samples of the current stream written
