@@ -45,6 +45,10 @@ public:
     // choice. False with Error() set.
     virtual bool Open(const QString& path, const TPcmFormat& format, int kbps) = 0;
     virtual bool Write(const std::int16_t* samples, std::size_t frames) = 0;
+    // Where the file keeps the samples as they come (WAV into a file): `bytes` of them from
+    // `offset` in the open file `fd`, copied inside the system. Write is the way elsewhere.
+    virtual bool CanCopy() const { return false; }
+    virtual bool Copy(int /*fd*/, qint64 /*offset*/, qint64 /*bytes*/) { return false; }
     // Writes what is held back and closes the file; false with Error() set.
     virtual bool Close() = 0;
     const QString& Error() const { return FError; }

@@ -39,6 +39,9 @@ constexpr qsizetype kMaxPiece = 1 << 20; // a worker's text stays small
 // What the encoder adds at a junction, in seconds of the spoken stream: its delay plus on
 // average the padding of a last frame (measured for lame 3.100 at 22.05 kHz, the engine's rate).
 constexpr double kJunctionSeconds = 0.084;
+// The samples of a piece being spoken are taken in portions of about this many bytes (or what
+// came within a quarter second): fewer, larger copies.
+constexpr qint64 kTakeAtOnce = 1 << 20;
 // Samples quieter than this count as silence at a piece's end.
 constexpr int kSilence = 64;
 // Speech runs at about 16 characters a second; only for the progress shown.
@@ -586,15 +589,18 @@ bool TMp3Pipeline::State::Consume(Piece& piece, int k, OutputFile& file) {
         {
             std::unique_lock lock(Mutex);
             Changed.wait_for(lock, std::chrono::milliseconds(250), [&] {
-                return Cancelled || piece.Stage != Piece::Running || piece.Bytes > taken;
+                return Cancelled || piece.Stage != Piece::Running ||
+                       piece.Bytes - taken >= kTakeAtOnce;
             });
             if (Cancelled) {
                 ok = false;
                 break;
             }
-            available = piece.Bytes - taken;
-            done = piece.Stage != Piece::Running;
             format = piece.Format;
+            // Whole frames only: the samples may arrive in any portions.
+            const qint64 frameBytes = 2 * format.Channels;
+            available = (piece.Bytes - taken) / frameBytes * frameBytes;
+            done = piece.Stage != Piece::Running;
             if (available == 0 && done)
                 break;
             if (available == 0 || !piece.FormatKnown)
@@ -616,6 +622,16 @@ bool TMp3Pipeline::State::Consume(Piece& piece, int k, OutputFile& file) {
             break;
         }
         const std::size_t frame = std::size_t(format.Channels) * 2;
+        if (file.Coder->CanCopy()) {
+            errno = 0;
+            if (!file.Coder->Copy(in, taken, available)) {
+                EncoderFailed(file, errno);
+                ok = false;
+                break;
+            }
+            taken += available;
+            continue;
+        }
         const std::size_t want = std::min<std::size_t>(buffer.size() * 2, std::size_t(available));
         const ssize_t n = ::pread(in, buffer.data(), want / frame * frame, off_t(taken));
         if (n <= 0) {
@@ -842,6 +858,9 @@ bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
     // The reading end is opened first and without waiting, so that a worker that never opens
     // the stream can't leave this side waiting.
     const int fromWorker = ::open(wav.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    // A wider pipe: fewer turns between the worker and this side (a refusal changes nothing).
+    if (fromWorker >= 0)
+        ::fcntl(fromWorker, F_SETPIPE_SZ, 1 << 20);
     {
         QStringList arguments =
             QStringList{QStringLiteral("--piece"), p.TextFile, p.Wav} + WorkerSwitches;
@@ -949,16 +968,28 @@ bool TMp3Pipeline::State::Relay(int from, int to, bool trimEnd, Piece& piece, bo
     bool opened = false;
     const bool samplesOnly = Pcm;
     trimEnd = trimEnd && !Pcm;
+    auto counted = [&](qsizetype samples) {
+        std::lock_guard lock(Mutex);
+        piece.Bytes += samples;
+        piece.Frames = piece.Bytes / frameBytes;
+        if (Pcm)
+            Changed.notify_all();
+    };
     auto pass = [&](const char* data, qsizetype size, qsizetype samples) {
         if (!WriteAll(to, data, std::size_t(size)))
             return false;
-        std::lock_guard lock(Mutex);
-        piece.Frames += samples / frameBytes;
-        piece.Bytes += samples;
-        if (Pcm)
-            Changed.notify_all();
+        counted(samples);
         return true;
     };
+    auto progressed = [&](qsizetype bytes) {
+        Relayed += bytes;
+        const int percent = int(std::min<qint64>(99, Relayed * 100 / Expected));
+        if (Percent.exchange(percent) != percent)
+            Post([percent](TMp3Pipeline* p) { emit p->progress(percent); });
+    };
+    // Past the header, samples that are kept as they are go from the pipe into the file inside
+    // the system, without a copy through this process (where the file system allows it).
+    bool splicing = samplesOnly;
     for (;;) {
         if (Cancelled)
             return false;
@@ -975,6 +1006,22 @@ bool TMp3Pipeline::State::Relay(int from, int to, bool trimEnd, Piece& piece, bo
                 break;
             continue;
         }
+        if (splicing && headerLeft == 0 && held.isEmpty()) {
+            const ssize_t n =
+                ::splice(from, nullptr, to, nullptr, 1 << 20, SPLICE_F_MOVE | SPLICE_F_NONBLOCK);
+            if (n > 0) {
+                progressed(n);
+                counted(n);
+                continue;
+            }
+            if (n == 0)
+                break; // the worker closed its end
+            if (errno == EINTR || errno == EAGAIN)
+                continue;
+            if (errno != EINVAL)
+                return false; // the file refused them: a full disk
+            splicing = false;
+        }
         const ssize_t n = ::read(from, buffer.data(), buffer.size());
         if (n < 0 && (errno == EINTR || errno == EAGAIN))
             continue;
@@ -985,11 +1032,7 @@ bool TMp3Pipeline::State::Relay(int from, int to, bool trimEnd, Piece& piece, bo
         }
         opened = heard = true;
         held.append(buffer.data(), n);
-        Relayed += n;
-        const int percent = int(std::min<qint64>(99, Relayed * 100 / Expected));
-        if (Percent.exchange(percent) != percent) {
-            Post([percent](TMp3Pipeline* p) { emit p->progress(percent); });
-        }
+        progressed(n);
         if (headerLeft < 0) {
             const qsizetype data = held.indexOf("data");
             if (data < 0 || held.size() < data + 8)

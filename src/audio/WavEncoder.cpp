@@ -10,6 +10,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
+#include <vector>
 
 namespace audio {
 
@@ -40,7 +41,7 @@ public:
         }
         if (!FFile)
             return Failed(path);
-        std::setvbuf(FFile, nullptr, _IOFBF, 1 << 16);
+        std::setvbuf(FFile, FBuffer.data(), _IOFBF, FBuffer.size());
         FStream = std::fseek(FFile, 0, SEEK_CUR) != 0;
         FPath = path;
         return Header() || Failed(path);
@@ -52,6 +53,37 @@ public:
             return Failed(FPath);
         FData += bytes;
         return true;
+    }
+
+    bool CanCopy() const override { return FFile && !FStream; }
+
+    bool Copy(int fd, qint64 offset, qint64 bytes) override {
+        if (std::fflush(FFile) != 0)
+            return Failed(FPath);
+        const int to = ::fileno(FFile);
+        off_t from = off_t(offset);
+        for (qint64 left = bytes; left > 0;) {
+            ssize_t n = ::copy_file_range(fd, &from, to, nullptr, std::size_t(left), 0);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0 &&
+                (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)) {
+                // Between file systems that can't: through this process.
+                char buffer[1 << 16];
+                n = ::pread(fd, buffer, std::size_t(std::min<qint64>(left, sizeof buffer)), from);
+                if (n > 0 && ::write(to, buffer, std::size_t(n)) != n)
+                    return Failed(FPath);
+                from += n > 0 ? n : 0;
+            }
+            if (n == 0)
+                errno = EIO; // fewer samples than were said to be there
+            if (n <= 0)
+                return Failed(FPath);
+            left -= n;
+        }
+        FData += std::uint64_t(bytes);
+        // The stream goes on where the copy ended.
+        return std::fseek(FFile, 0, SEEK_END) == 0 || Failed(FPath);
     }
 
     bool Close() override {
@@ -99,6 +131,8 @@ private:
     }
 
     std::FILE* FFile = nullptr;
+    // A buffer of its own: without one the C library keeps to a page, whatever size it is asked.
+    std::vector<char> FBuffer = std::vector<char>(1 << 16);
     QString FPath;
     TPcmFormat FFormat;
     std::uint64_t FData = 0;
