@@ -50,6 +50,12 @@ constexpr double kBytesPerChar = 22050.0 * 2 / 16.0;
 // the encoder's delay and the decoder's (576 + 529 samples at the engine's rate).
 constexpr double kMp3Delay = 1105.0 / 22050;
 
+// Whether the system refused a write for want of room (a full disk, a quota, a file too large)
+// or of a working disk: the reason to tell the user rather than the writer's own words.
+bool DiskRefused(int error) {
+    return error == ENOSPC || error == EDQUOT || error == EFBIG || error == EIO;
+}
+
 void LastLineOf(int fd, QString& line) {
     const off_t size = ::lseek(fd, 0, SEEK_END);
     const off_t from = std::max<off_t>(0, size - 2048);
@@ -400,7 +406,7 @@ struct TMp3Pipeline::State : std::enable_shared_from_this<TMp3Pipeline::State> {
     // written under until it is whole, and the system's reason where the system refused a
     // write (a full disk) rather than the library's code for it.
     void EncoderFailed(const OutputFile& file, int error) {
-        if (error == ENOSPC || error == EDQUOT || error == EFBIG || error == EIO) {
+        if (DiskRefused(error)) {
             Fail(QStringLiteral("The file %1 could not be written: %2")
                      .arg(file.Name, QString::fromLocal8Bit(std::strerror(error))));
             return;
@@ -884,7 +890,7 @@ bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
     int refused = 0; // why the system refused to keep the samples, if it did
     if (ok) {
         ok = Relay(fromWorker, toEncoder[1], !last, p, heard);
-        if (!ok && (errno == ENOSPC || errno == EDQUOT || errno == EFBIG || errno == EIO))
+        if (!ok && DiskRefused(errno))
             refused = errno;
     }
     if (::close(toEncoder[1]) != 0 && Pcm && ok) {

@@ -11,6 +11,7 @@
 #include "OptionControls.h"
 #include "Prompt.h"
 #include "ScriptedEngine.h"
+#include "ShownWindow.h"
 #include "TestSupport.h"
 
 #include <QApplication>
@@ -469,15 +470,7 @@ private slots:
         // The options dialog's fields, a number field among them.
         QString greeting, number;
         QTimer::singleShot(0, this, [&] {
-            TFormOption* options = nullptr;
-            testsupport::WaitFor(
-                [&] {
-                    for (QWidget* top : QApplication::topLevelWidgets())
-                        if (auto* o = qobject_cast<TFormOption*>(top); o && o->isVisible())
-                            options = o;
-                    return options && QTest::qWaitForWindowActive(options);
-                },
-                5000);
+            TFormOption* options = testsupport::WaitForShown<TFormOption>(5000);
             if (!options)
                 return;
             for (int i = 0; i < options->PageControl1->count(); ++i)

@@ -10,6 +10,7 @@
 #include "MessageCapture.h"
 #include "Option.h"
 #include "OptionControls.h"
+#include "ShownWindow.h"
 #include "TestSupport.h"
 #include "platform/x11/GlobalHotkeys.h"
 
@@ -207,15 +208,7 @@ private slots:
         QString field;
         int during = -1;
         QTimer::singleShot(0, this, [&] {
-            TFormOption* options = nullptr;
-            testsupport::WaitFor(
-                [&] {
-                    for (QWidget* top : QApplication::topLevelWidgets())
-                        if (auto* o = qobject_cast<TFormOption*>(top); o && o->isVisible())
-                            options = o;
-                    return options && QTest::qWaitForWindowActive(options);
-                },
-                5000);
+            TFormOption* options = testsupport::WaitForShown<TFormOption>(5000);
             if (!options)
                 return;
             for (int i = 0; i < options->PageControl1->count(); ++i)

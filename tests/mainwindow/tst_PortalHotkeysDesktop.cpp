@@ -9,6 +9,7 @@
 #include "Global.h"
 #include "MessageCapture.h"
 #include "Option.h"
+#include "ShownWindow.h"
 #include "TestSupport.h"
 #include "platform/x11/GlobalHotkeys.h"
 #include "platform/xdg/PortalHotkeys.h"
@@ -83,15 +84,7 @@ class TestPortalHotkeysDesktop : public QObject {
     QString OptionsSay(TFormCvt& w, int n) {
         QString said;
         QTimer::singleShot(0, this, [&] {
-            TFormOption* options = nullptr;
-            testsupport::WaitFor(
-                [&] {
-                    for (QWidget* top : QApplication::topLevelWidgets())
-                        if (auto* o = qobject_cast<TFormOption*>(top); o && o->isVisible())
-                            options = o;
-                    return options != nullptr;
-                },
-                5000);
+            TFormOption* options = testsupport::WaitForShown<TFormOption>(5000, false);
             if (!options)
                 return;
             options->ComboBoxHotkeys->setCurrentIndex(n);
