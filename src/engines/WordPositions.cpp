@@ -27,8 +27,8 @@ bool IsSpaceByte(unsigned char c) {
 }
 } // namespace
 
-WordTracker::WordTracker(const TextPiece& piece, std::uint64_t baseSample, Emit emit)
-    : FPiece(piece), FBase(baseSample), FEmit(std::move(emit)) {
+WordTracker::WordTracker(const TextPiece& piece, std::uint64_t baseSample, Emit onWord)
+    : FPiece(piece), FBase(baseSample), FEmit(std::move(onWord)) {
     const std::string& t = piece.Text();
     std::uint32_t chars = 0;
     bool inWord = false;

@@ -43,7 +43,7 @@ public:
     using Emit = std::function<void(std::uint64_t sample, std::uint32_t sourceOffset)>;
 
     // `piece` is what the engine speaks; `baseSample` the stream position where it begins.
-    WordTracker(const TextPiece& piece, std::uint64_t baseSample, Emit emit);
+    WordTracker(const TextPiece& piece, std::uint64_t baseSample, Emit onWord);
 
     // An engine word event: 1-based character (code point) position within the piece, its
     // length in characters, and the sample (relative to the piece) where it is heard.
