@@ -1,4 +1,5 @@
 #include "KoForm.h"
+#include "KoAccessible.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -124,6 +125,8 @@ TKoForm::TKoForm(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     hryrImage->setToolTip(tr("Restore"));
     maxImage->setToolTip(tr("Maximize"));
     minImage->setToolTip(tr("Minimize"));
+    for (QWidget* b : {closeImage, hryrImage, maxImage, minImage})
+        koframe::MarkCaptionButton(b);
     ImageKoLogo->setGeometry(9, 1, 48, 48);
 
     QFont captionFont = font();

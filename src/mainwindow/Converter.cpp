@@ -181,6 +181,7 @@ void CreateVoicePanel(TFormCvt& w) {
         QStringLiteral("Select Voice. You can get more free voices from our site.");
     w.ComboBoxExEngines->setToolTip(hint);
     w.ComboBoxExEngines->setStatusTip(hint);
+    w.ComboBoxExEngines->setAccessibleName(QStringLiteral("Voice"));
     // The tooltip also names the chosen voice in full, however narrow the box.
     QObject::connect(w.ComboBoxExEngines, &QComboBox::currentTextChanged, w.ComboBoxExEngines,
                      [&w, hint](const QString& voice) {
@@ -196,6 +197,8 @@ void CreateVoicePanel(TFormCvt& w) {
     w.TrackBarVol->setObjectName(QStringLiteral("TrackBarVol"));
     w.TrackBarVol->setRange(0, 65535);
     w.TrackBarVol->setPageStep(2048);
+    w.TrackBarVol->setSingleStep(655); // a hundredth for an arrow key
+    w.TrackBarVol->setAccessibleName(QStringLiteral("Volume"));
     w.TrackBarVol->setValue(65535);
     w.TrackBarVol->setToolTip(
         QStringLiteral("Set the global baseline speaking volume for all voices"));
@@ -204,6 +207,7 @@ void CreateVoicePanel(TFormCvt& w) {
     w.TrackBarSpd->setObjectName(QStringLiteral("TrackBarSpd"));
     w.TrackBarSpd->setRange(50, 500);
     w.TrackBarSpd->setPageStep(2048);
+    w.TrackBarSpd->setAccessibleName(QStringLiteral("Speed"));
     w.TrackBarSpd->setValue(500);
     w.TrackBarSpd->setToolTip(QStringLiteral("Set the global baseline average talking speed of all "
                                              "voices to the specified number of words per minute"));
@@ -211,7 +215,16 @@ void CreateVoicePanel(TFormCvt& w) {
     auto* sliders = new QHBoxLayout;
     sliders->setContentsMargins(0, 0, 0, 0);
     sliders->setSpacing(0);
+    // A screen reader says the values as the user knows them.
+    auto describe = [&w] {
+        w.TrackBarVol->setAccessibleDescription(
+            QStringLiteral("%1 %").arg(qRound(w.TrackBarVol->value() * 100.0 / 65535)));
+        w.TrackBarSpd->setAccessibleDescription(
+            QStringLiteral("%1 words per minute").arg(w.TrackBarSpd->value()));
+    };
+    describe();
     for (QSlider* slider : {w.TrackBarVol, w.TrackBarSpd}) {
+        QObject::connect(slider, &QSlider::valueChanged, slider, describe);
         slider->setFixedHeight(19);
         slider->setMinimumWidth(1);
         sliders->addWidget(slider, 1);
@@ -317,9 +330,11 @@ void TFormCvt::CreateLayout() {
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
     TabControl1->setExpanding(false);
     TabControl1->setContextMenuPolicy(Qt::CustomContextMenu);
+    TabControl1->setAccessibleName(QStringLiteral("Documents"));
     Memo1 = new QPlainTextEdit(TabControl1Panel);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
+    Memo1->setAccessibleName(QStringLiteral("Document text"));
     tabs->addWidget(TabControl1);
     tabs->addWidget(Memo1, 1);
     // The editor gives way first when the window gets short: at the smallest size the menu
@@ -350,10 +365,11 @@ void TFormCvt::CreateLayout() {
     GaugeWordPosition->setRange(0, 100);
     GaugeWordPosition->setValue(0);
     GaugeWordPosition->setTextVisible(true);
-    GaugeWordPosition->setStyleSheet(
-        QStringLiteral("QProgressBar { border: none; background: palette(button); color: black; "
-                       "text-align: center; font-size: 8pt; }"
-                       "QProgressBar::chunk { background: rgb(68, 119, 170); }"));
+    GaugeWordPosition->setAccessibleName(QStringLiteral("Progress"));
+    GaugeWordPosition->setStyleSheet(QStringLiteral(
+        "QProgressBar { border: none; background: palette(button); color: palette(button-text); "
+        "text-align: center; font-size: 8pt; }"
+        "QProgressBar::chunk { background: rgb(68, 119, 170); }"));
     gaugeLayout->addWidget(GaugeWordPosition);
     bottom->addWidget(PanelStatus, 1);
     bottom->addWidget(gaugePanel);
@@ -575,8 +591,11 @@ void TFormCvt::ApplyBarSettings() {
 
 void TFormCvt::ApplyEditorSettings() {
     QPalette pal = Memo1->palette();
-    pal.setColor(QPalette::Base, mainwindow::StoredColor(Settings.MemoBGColor));
-    pal.setColor(QPalette::Text, mainwindow::StoredColor(Settings.MemoFontColor));
+    const QPalette desktop = QGuiApplication::palette();
+    pal.setColor(QPalette::Base,
+                 mainwindow::StoredColor(Settings.MemoBGColor, desktop.color(QPalette::Base)));
+    pal.setColor(QPalette::Text,
+                 mainwindow::StoredColor(Settings.MemoFontColor, desktop.color(QPalette::Text)));
     Memo1->setPalette(pal);
     QFont font(Settings.MemoFontName);
     if (Settings.MemoFontSize > 0)
@@ -648,6 +667,10 @@ bool TFormCvt::event(QEvent* event) {
 bool TFormCvt::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ToolTip && !Settings.ShowHint)
         return true;
+    // The desktop's theme changed: the editor's colours that follow it follow it now (not while
+    // reading, when the editor shows that it is locked).
+    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange && Memo1 && !FLocked)
+        ApplyEditorSettings();
     // The note about global keys comes once the window is on the screen: shown with it, it
     // would end up behind it.
     if (event->type() == QEvent::Expose && !FHotkeyNote.isEmpty() && watched == windowHandle() &&

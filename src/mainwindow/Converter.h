@@ -49,8 +49,11 @@ class TSysTray;
 } // namespace desktop
 
 namespace mainwindow {
-// Colours are stored with red in the low byte, then green, then blue.
-inline QColor StoredColor(std::int32_t value) {
+// Colours are stored with red in the low byte, then green, then blue; a negative one is the
+// desktop's own, `desktop`.
+inline QColor StoredColor(std::int32_t value, const QColor& desktop) {
+    if (value < 0)
+        return desktop;
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 } // namespace mainwindow
@@ -274,6 +277,7 @@ public:
 
 private:
     void CreateVoiceControls();
+    void CreateVoiceMenu();
 
 public:
     // ---- The talking clock and the reminders (end of Converter.cpp) ----

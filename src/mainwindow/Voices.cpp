@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSignalBlocker>
@@ -38,14 +39,34 @@ private:
 };
 
 // Hands every key the editor receives to its key-press handler, and lets the editor have it.
+// Tab types a tab in the editor; Ctrl+Tab and Ctrl+Shift+Tab leave it for the next and the
+// previous control, as in the toolkit's other text areas, so that the keyboard reaches them.
+void LeaveEditor(QWidget* editor, bool forward) {
+    QWidget* w = editor;
+    do
+        w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
+    while (w != editor && !(w->window() == editor->window() && w->isVisible() && w->isEnabled() &&
+                            (w->focusPolicy() & Qt::TabFocus)));
+    if (w != editor)
+        w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
 class TMemo1KeyFilter : public QObject {
 public:
     explicit TMemo1KeyFilter(TFormCvt* form) : QObject(form), FForm(form) {}
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress)
-            FForm->Memo1KeyPress(static_cast<QKeyEvent*>(event));
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            (key->modifiers() & Qt::ControlModifier)) {
+            LeaveEditor(FForm->Memo1,
+                        key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+        FForm->Memo1KeyPress(key);
         return false;
     }
 
@@ -84,6 +105,45 @@ void TFormCvt::CreateVoiceControls() {
     connect(ActionToolsPit, &QAction::triggered, this, &TFormCvt::ActionToolsPitExecute);
     Memo1->installEventFilter(new TMemo1KeyFilter(this));
     ComboBoxExEngines->installEventFilter(new TVoiceListFilter(this, MSpeech1));
+    CreateVoiceMenu();
+}
+
+// The voice list and the sliders from the keyboard, as the Playback menu's Voice commands: each
+// moves its control as the user would (the control's handler runs), and does nothing while
+// the control is locked for a reading.
+void TFormCvt::CreateVoiceMenu() {
+    QMenu* menu = MainMenu1.Playback->addMenu(QStringLiteral("&Voice"));
+    menu->setObjectName(QStringLiteral("Voice1"));
+    MainMenu1.Playback->insertSeparator(menu->menuAction());
+    auto command = [this, menu](const char* name, const char* caption, const char* keys, auto run) {
+        auto* a = menu->addAction(QString::fromUtf8(caption));
+        a->setObjectName(QString::fromLatin1(name));
+        a->setShortcut(QKeySequence(QString::fromLatin1(keys)));
+        connect(a, &QAction::triggered, this, std::move(run));
+        return a;
+    };
+    auto voice = [this](int step) {
+        const int n = ComboBoxExEngines->count();
+        if (!ComboBoxExEngines->isEnabled() || n < 2)
+            return;
+        const int index = (ComboBoxExEngines->currentIndex() + step + n) % n;
+        ComboBoxExEngines->setCurrentIndex(index);
+        emit ComboBoxExEngines->activated(index);
+    };
+    auto slide = [](QSlider* slider, int step) {
+        if (slider->isEnabled())
+            slider->setValue(slider->value() + step);
+    };
+    command("ActionVoiceNext", "&Next Voice", "Ctrl+Shift+PgDown", [voice] { voice(1); });
+    command("ActionVoicePrev", "&Previous Voice", "Ctrl+Shift+PgUp", [voice] { voice(-1); });
+    menu->addSeparator();
+    command("ActionFaster", "&Faster", "Ctrl+]", [this, slide] { slide(TrackBarSpd, 10); });
+    command("ActionSlower", "&Slower", "Ctrl+[", [this, slide] { slide(TrackBarSpd, -10); });
+    menu->addSeparator();
+    command("ActionLouder", "&Louder", "Ctrl+Shift+Up",
+            [this, slide] { slide(TrackBarVol, 3277); });
+    command("ActionSofter", "S&ofter", "Ctrl+Shift+Down",
+            [this, slide] { slide(TrackBarVol, -3277); });
 }
 
 // The voice list shows each voice with the engine it comes from; the item keeps the voice's

@@ -274,6 +274,7 @@ void TFormOption::CreateGeneral() {
     CheckBoxGreeting = Check("CheckBoxGreeting", "Greeting at Startup", "Greeing at startup", true);
     EditGreetingString = Named(new QLineEdit, "EditGreetingString",
                                QStringLiteral("Enter your greeting message here"));
+    EditGreetingString->setAccessibleName(QStringLiteral("Greeting"));
     for (QCheckBox* c : {CheckBoxHint, CheckBoxRepeat, CheckBoxHighlight, cbKeyToSpeech,
                          CheckBoxAutoNext, CheckBoxAutoName, CheckBoxContext})
         rows->addWidget(c);
@@ -485,6 +486,7 @@ void TFormOption::CreateClipboard() {
                            true);
     SpinEditPromptDelay = Spin("SpinEditPromptDelay", 1, 999,
                                QStringLiteral("How long the prompt dialog will be shown"));
+    SpinEditPromptDelay->setAccessibleName(QStringLiteral("Prompt shown for, in seconds"));
     rows->addLayout(
         Row({CheckBoxPrompt, SpinEditPromptDelay, new QLabel(QStringLiteral("Seconds"))}));
     ComboBoxDefAction =
@@ -570,6 +572,7 @@ void TFormOption::CreateReminders() {
     rows->setSpacing(3);
     ListViewReminderList =
         Named(new QTableView, "ListViewReminderList", QStringLiteral("All reminders list"));
+    ListViewReminderList->setAccessibleName(QStringLiteral("Reminders"));
     FReminderRows = new options::TReminderModel(this);
     ListViewReminderList->setModel(FReminderRows);
     ListViewReminderList->verticalHeader()->hide();

@@ -146,7 +146,8 @@ TSettings Defaults(const platform::TProgramFolders& folders, QSize screen) {
     d.DefVol = 32768;
     d.DefSpd = 150;
     d.DefPit = 50;
-    d.MemoBGColor = 16777215;
+    d.MemoBGColor = kDesktopColor;
+    d.MemoFontColor = kDesktopColor;
     d.MemoFontSize = 10;
     d.MemoFontName = QStringLiteral("Courier New");
     d.MemoScrollBars = 2;

@@ -17,6 +17,10 @@
 
 namespace settings {
 
+// The editor's stored colour where the user never chose one: the desktop's, as its theme has it
+// (a light or a dark palette), followed when the theme changes.
+constexpr std::int32_t kDesktopColor = -1;
+
 struct TSettings {
     // [Auto]
     std::int32_t MainLeft = 0;
@@ -59,7 +63,8 @@ struct TSettings {
     // [UI]
     std::int32_t TabPos = 0;
     std::int32_t TabStyle = 0;
-    std::int32_t MemoBGColor = 0; // red in the low byte, then green, then blue
+    // Red in the low byte, then green, then blue; kDesktopColor until the user chooses one.
+    std::int32_t MemoBGColor = 0;
     std::int32_t MemoFontColor = 0;
     std::int32_t MemoFontSize = 0;
     QString MemoFontName;

@@ -1,5 +1,6 @@
 // The main window's shell: its commands, its creation and destruction around the settings
 // files, dropped files, the status panel and find and replace.
+#include "Accessible.h"
 #include "Converter.h"
 #include "Global.h"
 #include "KoUtils.h"
@@ -165,6 +166,15 @@ private slots:
         QCOMPARE(w.Memo1->lineWrapMode(), QPlainTextEdit::NoWrap);
         QCOMPARE(w.Memo1->font().pointSize(), 15);
         QCOMPARE(w.Memo1->palette().color(QPalette::Base), QColor(255, 0, 0)); // red: low byte
+        // Under a dark theme the chosen background stays; the text, never chosen, follows it.
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        QApplication::setPalette(dark);
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(light); });
+        QCOMPARE(w.Memo1->palette().color(QPalette::Base), QColor(255, 0, 0));
+        QCOMPARE(w.Memo1->palette().color(QPalette::Text), QColor(230, 230, 230));
         QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
         // The stored shortcut works with the menu bar hidden.
         QCOMPARE(w.ActionEditSelectAll->shortcut(), QKeySequence("Ctrl+Shift+A"));
@@ -191,6 +201,100 @@ private slots:
         QStatusTipEvent status("Open document(s)");
         QApplication::sendEvent(&w, &status);
         QCOMPARE(w.PanelStatus->text(), QString(" Open document(s)"));
+    }
+
+    // Never chosen, the editor's colours are the desktop's, light or dark, as it changes them.
+    void editorFollowsTheDesktopTheme() {
+        Messages m;
+        TFormCvt w(AppDir());
+        const QPalette light = QApplication::palette();
+        QCOMPARE(w.Memo1->palette().color(QPalette::Base), light.color(QPalette::Base));
+        QCOMPARE(w.Memo1->palette().color(QPalette::Text), light.color(QPalette::Text));
+        QPalette dark = light;
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        QApplication::setPalette(dark);
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(light); });
+        QCOMPARE(w.Memo1->palette().color(QPalette::Base), QColor(30, 30, 30));
+        QCOMPARE(w.Memo1->palette().color(QPalette::Text), QColor(230, 230, 230));
+    }
+
+    // A screen reader finds every control named, the sliders with their values in words, and
+    // the skinned caption buttons as push buttons it can press.
+    void accessibleNames() {
+        Messages m;
+        TFormCvt w(AppDir());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QStringList unnamed = testsupport::UnnamedControls(&w);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+        w.TrackBarVol->setValue(32768);
+        QCOMPARE(w.TrackBarVol->accessibleDescription(), QString("50 %"));
+        QCOMPARE(w.TrackBarVol->singleStep(), 655);
+        for (const char* name : {"closeImage", "maxImage", "minImage", "hryrImage"}) {
+            auto* b = w.findChild<QWidget*>(name);
+            QVERIFY(b);
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(b);
+            QCOMPARE(a->role(), QAccessible::Button);
+            QCOMPARE(a->text(QAccessible::Name), b->toolTip());
+            QVERIFY(!b->toolTip().isEmpty());
+            QCOMPARE(a->actionInterface()->actionNames(),
+                     QStringList(QAccessibleActionInterface::pressAction()));
+        }
+        // Its press is a click: the maximise button maximises.
+        QAccessibleInterface* max =
+            QAccessible::queryAccessibleInterface(w.findChild<QWidget*>("maxImage"));
+        max->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_VERIFY(w.isMaximized());
+    }
+
+    // Tab types a tab; Ctrl+Tab leaves the editor for the next control, Ctrl+Shift+Tab for the
+    // previous one.
+    void ctrlTabLeavesTheEditor() {
+        Messages m;
+        TFormCvt w(AppDir());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.activateWindow();
+        w.Memo1->setPlainText("");
+        w.Memo1->setFocus();
+        QTRY_VERIFY(w.Memo1->hasFocus());
+        QTest::keyClick(w.Memo1, Qt::Key_Tab);
+        QCOMPARE(w.Memo1->toPlainText(), QString("\t"));
+        QTest::keyClick(w.Memo1, Qt::Key_Tab, Qt::ControlModifier);
+        QWidget* next = QApplication::focusWidget();
+        QVERIFY(next && next != w.Memo1);
+        QCOMPARE(w.Memo1->toPlainText(), QString("\t"));
+        w.Memo1->setFocus();
+        QTest::keyClick(w.Memo1, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QWidget* previous = QApplication::focusWidget();
+        QVERIFY(previous && previous != w.Memo1 && previous != next);
+    }
+
+    // The Playback menu's Voice commands move the speed and volume sliders by their steps, and
+    // stop at the ends.
+    void voiceCommandsFromTheKeyboard() {
+        Messages m;
+        TFormCvt w(AppDir());
+        auto* faster = w.findChild<QAction*>("ActionFaster");
+        auto* softer = w.findChild<QAction*>("ActionSofter");
+        QVERIFY(faster && softer && w.findChild<QAction*>("ActionVoiceNext"));
+        QCOMPARE(faster->shortcut(), QKeySequence("Ctrl+]"));
+        w.TrackBarSpd->setValue(150);
+        faster->trigger();
+        QCOMPARE(w.TrackBarSpd->value(), 160);
+        QCOMPARE(Settings.Spd, 160); // as the user's own move of the slider
+        w.TrackBarVol->setValue(1000);
+        softer->trigger();
+        QCOMPARE(w.TrackBarVol->value(), 0);
+        // Every one of them, and the Part's commands, has keys of its own.
+        QSet<QKeySequence> keys;
+        for (QAction* a : w.findChildren<QAction*>()) {
+            if (a->shortcut().isEmpty())
+                continue;
+            QVERIFY2(!keys.contains(a->shortcut()), qPrintable(a->shortcut().toString()));
+            keys.insert(a->shortcut());
+        }
     }
 
     void unreadableSettingsAreKept() {

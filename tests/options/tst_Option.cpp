@@ -1,6 +1,7 @@
 // The options dialog against the settings, without a screen: what opening it does to them, and
 // what its controls write and hand to the main window.
 #include "../mainwindow/MessageCapture.h"
+#include "Accessible.h"
 #include "AlarmLogic.h"
 #include "FakeServices.h"
 #include "Global.h"
@@ -79,6 +80,13 @@ private slots:
     void initTestCase() {
         for (int n = 0; n < HotkeyCount; ++n)
             FActions[n] = new QAction(QStringLiteral("Command %1").arg(n), this);
+    }
+
+    // Every control of every page has a name a screen reader can say.
+    void accessibleNames() {
+        const auto dialog = Open();
+        const QStringList unnamed = testsupport::UnnamedControls(dialog.get());
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
     }
 
     // The check boxes start checked and the settings turn them off: their handlers run.

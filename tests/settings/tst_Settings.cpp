@@ -95,7 +95,8 @@ private slots:
         QCOMPARE(Settings.DefTxtPath, FDir + "txt/");
         QCOMPARE(Settings.DefMp3Path, FDir + "mp3/");
         QCOMPARE(Settings.KHZ, QString("22.05"));
-        QCOMPARE(Settings.MemoBGColor, 16777215);
+        QCOMPARE(Settings.MemoBGColor, kDesktopColor); // the desktop's theme decides
+        QCOMPARE(Settings.MemoFontColor, kDesktopColor);
         QCOMPARE(Settings.MemoFontName, QString("Courier New"));
         QCOMPARE(Settings.AlarmInterval, 60);
         QCOMPARE(Settings.AlarmTxtFile, QString());
