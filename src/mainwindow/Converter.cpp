@@ -591,11 +591,8 @@ void TFormCvt::ApplyBarSettings() {
 
 void TFormCvt::ApplyEditorSettings() {
     QPalette pal = Memo1->palette();
-    const QPalette desktop = QGuiApplication::palette();
-    pal.setColor(QPalette::Base,
-                 mainwindow::StoredColor(Settings.MemoBGColor, desktop.color(QPalette::Base)));
-    pal.setColor(QPalette::Text,
-                 mainwindow::StoredColor(Settings.MemoFontColor, desktop.color(QPalette::Text)));
+    pal.setColor(QPalette::Base, mainwindow::StoredColor(Settings.MemoBGColor, QPalette::Base));
+    pal.setColor(QPalette::Text, mainwindow::StoredColor(Settings.MemoFontColor, QPalette::Text));
     Memo1->setPalette(pal);
     QFont font(Settings.MemoFontName);
     if (Settings.MemoFontSize > 0)

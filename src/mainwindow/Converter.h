@@ -19,6 +19,8 @@
 
 #include <QColor>
 #include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QPoint>
 #include <QPointer>
 #include <QString>
@@ -50,10 +52,10 @@ class TSysTray;
 
 namespace mainwindow {
 // Colours are stored with red in the low byte, then green, then blue; a negative one is the
-// desktop's own, `desktop`.
-inline QColor StoredColor(std::int32_t value, const QColor& desktop) {
+// desktop's own for the place `role`, as its palette has it now.
+inline QColor StoredColor(std::int32_t value, QPalette::ColorRole role) {
     if (value < 0)
-        return desktop;
+        return QGuiApplication::palette().color(role);
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 } // namespace mainwindow

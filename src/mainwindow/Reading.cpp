@@ -285,9 +285,7 @@ void TFormCvt::MSpeech1Start(speech::TMSpeech*) {
 void TFormCvt::UnlockAfterReading() {
     for (QAction* a : {ActionTTS, ActionTTW, ActionTTM, ActionTTXCursor, ActionTTXSelected})
         a->setEnabled(true);
-    SetEditorBackground(Memo1,
-                        mainwindow::StoredColor(Settings.MemoBGColor,
-                                                QGuiApplication::palette().color(QPalette::Base)));
+    SetEditorBackground(Memo1, mainwindow::StoredColor(Settings.MemoBGColor, QPalette::Base));
     // A document that could not be loaded stays read-only, so that nothing is saved over it.
     Memo1->setReadOnly(DocumentUnloaded());
     QTextCursor c = Memo1->textCursor();

@@ -38,7 +38,6 @@ private:
     speech::TMSpeech* FSpeech;
 };
 
-// Hands every key the editor receives to its key-press handler, and lets the editor have it.
 // Tab types a tab in the editor; Ctrl+Tab and Ctrl+Shift+Tab leave it for the next and the
 // previous control, as in the toolkit's other text areas, so that the keyboard reaches them.
 void LeaveEditor(QWidget* editor, bool forward) {
@@ -51,6 +50,7 @@ void LeaveEditor(QWidget* editor, bool forward) {
         w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
+// Hands every key the editor receives to its key-press handler, and lets the editor have it.
 class TMemo1KeyFilter : public QObject {
 public:
     explicit TMemo1KeyFilter(TFormCvt* form) : QObject(form), FForm(form) {}

@@ -66,6 +66,16 @@ void OpenAndClose(QToolButton* button, QList<int>* rows = nullptr) {
     QCoreApplication::processEvents();
 }
 
+// The desktop turns to a dark theme (the editor's base and text colours), until the guard goes.
+auto DarkTheme() {
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    QApplication::setPalette(dark);
+    return qScopeGuard([light] { QApplication::setPalette(light); });
+}
+
 } // namespace
 
 class TestConverter : public QObject {
@@ -167,12 +177,7 @@ private slots:
         QCOMPARE(w.Memo1->font().pointSize(), 15);
         QCOMPARE(w.Memo1->palette().color(QPalette::Base), QColor(255, 0, 0)); // red: low byte
         // Under a dark theme the chosen background stays; the text, never chosen, follows it.
-        const QPalette light = QApplication::palette();
-        QPalette dark = light;
-        dark.setColor(QPalette::Base, QColor(30, 30, 30));
-        dark.setColor(QPalette::Text, QColor(230, 230, 230));
-        QApplication::setPalette(dark);
-        const auto restore = qScopeGuard([&] { QApplication::setPalette(light); });
+        const auto restore = DarkTheme();
         QCOMPARE(w.Memo1->palette().color(QPalette::Base), QColor(255, 0, 0));
         QCOMPARE(w.Memo1->palette().color(QPalette::Text), QColor(230, 230, 230));
         QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -210,11 +215,7 @@ private slots:
         const QPalette light = QApplication::palette();
         QCOMPARE(w.Memo1->palette().color(QPalette::Base), light.color(QPalette::Base));
         QCOMPARE(w.Memo1->palette().color(QPalette::Text), light.color(QPalette::Text));
-        QPalette dark = light;
-        dark.setColor(QPalette::Base, QColor(30, 30, 30));
-        dark.setColor(QPalette::Text, QColor(230, 230, 230));
-        QApplication::setPalette(dark);
-        const auto restore = qScopeGuard([&] { QApplication::setPalette(light); });
+        const auto restore = DarkTheme();
         QCOMPARE(w.Memo1->palette().color(QPalette::Base), QColor(30, 30, 30));
         QCOMPARE(w.Memo1->palette().color(QPalette::Text), QColor(230, 230, 230));
     }
