@@ -273,27 +273,37 @@ private slots:
             QVERIFY(Succeeded(dest->Open()));
             QVERIFY(Succeeded(dest->StreamStart({22050, 1})));
             QVERIFY(Succeeded(dest->StreamWrite(tone.data(), tone.size())));
-            std::mutex m;
-            std::condition_variable cv;
-            bool ended = false, released = false;
-            QVERIFY(Succeeded(dest->StreamEnd([&](HRESULT) {
-                std::unique_lock lock(m);
-                ended = true;
-                cv.notify_all();
+            // The listener may still be returning on the audio thread when the release has
+            // stopped waiting for it, so what it touches is shared with it, not on this stack.
+            struct Handshake {
+                std::mutex m;
+                std::condition_variable cv;
+                bool ended = false, released = false, returned = false;
+            };
+            auto h = std::make_shared<Handshake>();
+            QVERIFY(Succeeded(dest->StreamEnd([h, slowEnd](HRESULT) {
+                std::unique_lock lock(h->m);
+                h->ended = true;
+                h->cv.notify_all();
                 if (slowEnd)
-                    cv.wait_for(lock, std::chrono::seconds(10), [&] { return released; });
+                    h->cv.wait_for(lock, std::chrono::seconds(10), [&] { return h->released; });
+                h->returned = true;
+                h->cv.notify_all();
             })));
             std::thread owner([&] {
-                std::unique_lock lock(m);
-                cv.wait_for(lock, std::chrono::seconds(10), [&] { return ended; });
+                std::unique_lock lock(h->m);
+                h->cv.wait_for(lock, std::chrono::seconds(10), [&] { return h->ended; });
                 lock.unlock();
                 dest.reset();
                 lock.lock();
-                released = true;
-                cv.notify_all();
+                h->released = true;
+                h->cv.notify_all();
             });
             owner.join();
-            QVERIFY2(ended, qPrintable(QString("round %1").arg(round)));
+            std::unique_lock lock(h->m);
+            QVERIFY2(h->ended, qPrintable(QString("round %1").arg(round)));
+            QVERIFY2(h->cv.wait_for(lock, std::chrono::seconds(10), [&] { return h->returned; }),
+                     qPrintable(QString("round %1: the listener never returned").arg(round)));
         }
         Idle(500); // what the releases left behind goes meanwhile
     }
