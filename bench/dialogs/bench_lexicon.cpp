@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pronunciation lexicon at size: opening the Pronunciation Manager on a lexicon file of many
 // entries (read, listed and shown), and what the lexicon adds to the speaking of 5 KB of prose,
 // side by side with espeak-ng's own command line speaking the same text into a file.

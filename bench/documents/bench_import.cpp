@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Importing documents against reading the same text as a plain-text file: a 1 MB-text EPUB and
 // a 500-page PDF (made by pandoc and groff from the corpus's prose), the time of each import,
 // the ratio to the plain text, and the peak memory of an import beside the bound of four times

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speaking aloud through a private sound server, measured at its null sink's monitor:
 //   - time from Speak to the first sound heard, for a 1 MB text, side by side with espeak-ng's
 //     own command line playing the same file;

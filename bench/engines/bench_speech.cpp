@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Converting text to WAV through the speech component, side by side with espeak-ng's own
 // command line, plus the capped pace, the time to the first samples and the peak memory.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The other voices beside the tools a user would run instead:
 //  - Flite: time from Read Aloud to the first sound of a 1 MB document (goal < 50 ms), and
 //    "/ttw" with a Flite voice beside the `flite` command line on the same text, on one core

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tab-change step on a 10 MB document: the time from the user's choice of the tab to the
 // text in the editor (and to its first paint), and the memory the window holds for it on top of
 // the window showing a short document. Targets: under 1 s; under four times the file's size.

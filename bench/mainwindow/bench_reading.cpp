@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading from the window: how soon a 1 MB document is heard after the command, side by side
 // with espeak-ng's own command line on the same sound server, and what one tick of the
 // word-position timer costs for documents of 10 kB to 10 MB.

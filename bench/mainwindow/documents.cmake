@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Opening and switching to a 10 MB document in the window: time of the tab-change step and the
 # memory the document takes.
 add_executable(bench_documents ${CMAKE_CURRENT_LIST_DIR}/bench_documents.cpp)

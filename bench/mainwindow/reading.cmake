@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reading from the window: first sound of a 1 MB document, and the word-position timer's tick.
 add_executable(bench_reading ${CMAKE_CURRENT_LIST_DIR}/bench_reading.cpp)
 target_link_libraries(bench_reading PRIVATE

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog with a long reminder list: the time from asking for the dialog to its
 // Reminders page drawn, for 1,000, 10,000 and 100,000 reminders, and one "Add" on the longest
 // list. The goal: 100,000 reminders open in under 1 s, the cost growing no faster than n log n

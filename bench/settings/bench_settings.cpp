@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Load and save of the settings store with 10,000 reminders in config.ini and 10,000 entries in
 // playlist.apl, on the real disk (saves include the flush to disk). The window's start-up and
 // exit wait on these, so each should stay under 50 ms. QSettings, Qt's own INI store, does the

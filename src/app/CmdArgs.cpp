@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CmdArgs.h"
 
 #include "KoUtils.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -121,12 +124,16 @@ TFileOutput FileOutput(const QStringList& arguments, bool compressed, const QStr
             out.Format = *asked;
             out.Name = FileArg(arguments, 3);
         } else {
+            //: %1 is the output file's name, %2 its possible extensions, %3 the job ("/ttm")
             out.Error =
-                QStringLiteral("The output %1 does not end in %2, the audio %3 writes; nothing was "
-                               "written.")
+                QCoreApplication::translate("CmdArgs",
+                                            "The output %1 does not end in %2, the audio "
+                                            "%3 writes; nothing was written.")
                     .arg(given,
-                         compressed ? QStringLiteral(".mp3, .opus, .ogg or .flac")
-                                    : QStringLiteral(".wav"),
+                         compressed
+                             //: the extensions "/ttm" writes
+                             ? QCoreApplication::translate("CmdArgs", ".mp3, .opus, .ogg or .flac")
+                             : QStringLiteral(".wav"),
                          arguments.value(1));
         }
     } else {
@@ -150,14 +157,16 @@ bool SubtitlesAsked(const TSwitches& switches, QList<audio::TSubtitleFormat>& fo
         const std::optional<audio::TSubtitleFormat> f = audio::SubtitleFormatOfName(name);
         if (!f) {
             formats.clear();
-            error = QStringLiteral("\"-sub %1\": the subtitles are srt, vtt or lrc.").arg(*sub);
+            error = QCoreApplication::translate("CmdArgs",
+                                                "\"-sub %1\": the subtitles are srt, vtt or lrc.")
+                        .arg(*sub);
             return false;
         }
         if (!formats.contains(*f))
             formats << *f;
     }
     if (formats.isEmpty()) {
-        error = QStringLiteral("\"-sub\" needs srt, vtt or lrc.");
+        error = QCoreApplication::translate("CmdArgs", "\"-sub\" needs srt, vtt or lrc.");
         return false;
     }
     return true;
@@ -180,8 +189,11 @@ bool ChaptersAsked(const TSwitches& switches, TChapterChoice& choice, QString& e
     if (choice.Mode == TChapterChoice::Whole || !ok || !std::isfinite(choice.Minutes) ||
         choice.Minutes < 0 || (!every.isEmpty() && choice.Minutes == 0)) {
         choice = TChapterChoice();
-        error = QStringLiteral("\"-ch %1\": chapters are \"split\" (a file each) or \"marks\" "
-                               "(one file), with \":N\" for parts of N minutes.")
+        //: "split", "marks" and ":N" are what the switch takes: keep them as they are
+        error = QCoreApplication::translate("CmdArgs",
+                                            "\"-ch %1\": chapters are \"split\" (a file each) or "
+                                            "\"marks\" (one file), with \":N\" for parts of N "
+                                            "minutes.")
                     .arg(*ch);
         return false;
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line as the converter takes it, worked out from the arguments alone: the job,
 // the switches and their values, and the names of the files a job writes. Nothing here looks at
 // a file or speaks; TKoCmdLine does that with what this gives.

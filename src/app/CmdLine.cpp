@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CmdLine.h"
 
 #include "Chapters.h"
@@ -97,12 +98,12 @@ bool TKoCmdLine::CheckInput(const QString& name) {
     case TFileKind::Regular:
         return true;
     case TFileKind::Missing:
-        Fail(name.isEmpty() ? QStringLiteral("No input file was given.")
-                            : QStringLiteral("The file %1 does not exist.").arg(name));
+        Fail(name.isEmpty() ? tr("No input file was given.")
+                            : tr("The file %1 does not exist.").arg(name));
         return false;
     case TFileKind::Other:
-        Fail(QStringLiteral("%1 is not a regular file (a folder, a device or a pipe); nothing was "
-                            "converted.")
+        Fail(tr("%1 is not a regular file (a folder, a device or a pipe); nothing was "
+                "converted.")
                  .arg(name));
         return false;
     }
@@ -112,8 +113,8 @@ bool TKoCmdLine::CheckInput(const QString& name) {
 bool TKoCmdLine::CheckOutputs(const QString& input, const QStringList& outputs) {
     for (const QString& output : outputs) {
         if (KoUtils::SameFile(input, output)) {
-            Fail(QStringLiteral("The output %1 is the input file itself; nothing was converted "
-                                "and the file is left as it was.")
+            Fail(tr("The output %1 is the input file itself; nothing was converted "
+                    "and the file is left as it was.")
                      .arg(output));
             return false;
         }
@@ -141,8 +142,8 @@ std::shared_ptr<settings::TDocumentReader> TKoCmdLine::OpenDocument(const QStrin
         try {
             reader = std::make_shared<settings::TDocumentReader>(name);
         } catch (const settings::EFileError& e) {
-            Fail(QStringLiteral("Can't load the file ") + name + QStringLiteral(": ") +
-                 e.Message());
+            //: %1 is the file's name, %2 why it cannot be loaded
+            Fail(tr("Can't load the file %1: %2").arg(name, e.Message()));
         }
     }
     if (!before.isEmpty())
@@ -196,18 +197,22 @@ int TKoCmdLine::Execute() {
     KoUtils::ShowMessageBox(FError, KoUtils::MB_ICONERROR);
     // Started from the file manager, the job has no terminal to say it in.
     if (Arg(1).toLower() != QLatin1String("--piece") && StartedFromDesktop())
-        ShowDesktopNotice(
-            QStringLiteral("%1 could not %2").arg(KoUtils::ApplicationTitle(), JobText()), FError);
+        //: %1 is the program's name, %2 the job: "speak", "convert FILE" or "do JOB"
+        ShowDesktopNotice(tr("%1 could not %2").arg(KoUtils::ApplicationTitle(), JobText()),
+                          FError);
     return FUsage ? 2 : 1;
 }
 
 QString TKoCmdLine::JobText() const {
     const QString job = Arg(1).toLower();
     if (job == QLatin1String("/tts"))
-        return QStringLiteral("speak");
+        //: what the program could not do, in "Nurva could not speak"
+        return tr("speak");
     if (QStringList{"/ttw", "/ttm", "/wtm", "/mtw"}.contains(job))
-        return QStringLiteral("convert %1").arg(QFileInfo(Arg(2)).fileName());
-    return QStringLiteral("do %1").arg(Arg(1));
+        //: what the program could not do, in "Nurva could not convert FILE"; %1 is the file
+        return tr("convert %1").arg(QFileInfo(Arg(2)).fileName());
+    //: what the program could not do, in "Nurva could not do JOB"; %1 is the job ("/xyz")
+    return tr("do %1").arg(Arg(1));
 }
 
 void TKoCmdLine::Refuse(const QString& message) {
@@ -243,7 +248,7 @@ void TKoCmdLine::ListOrReport() {
     QString text;
     if (!Switches.Given[swEngine]) {
         const QStringList& engines = s.Engines();
-        text = QStringLiteral("All speech engines installed on your system:\r\n");
+        text = tr("All speech engines installed on your system:") + QStringLiteral("\r\n");
         for (int i = 0; i < engines.size(); ++i)
             text += QStringLiteral("\r\n%1. %2").arg(i).arg(engines[i]);
         KoUtils::ShowMessageBox(text, KoUtils::MB_ICONINFORMATION);
@@ -251,7 +256,7 @@ void TKoCmdLine::ListOrReport() {
         for (const QString& problem : s.EngineProblems())
             std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
         if (engines.isEmpty())
-            Fail(QStringLiteral("No speech engine is installed (install espeak-ng-data)."));
+            Fail(tr("No speech engine is installed (install espeak-ng-data)."));
         return;
     }
     TMSpeechEngineInfo info;
@@ -262,34 +267,35 @@ void TKoCmdLine::ListOrReport() {
         Switches.Values[swEngine] = QStringLiteral("0");
         info = TMSpeechEngineInfo{};
         if (!s.GetEngineInfo(s.EngineName(0), info))
-            throw EMSpeechException(
-                QStringLiteral("No speech engine is installed (install espeak-ng-data)."));
+            throw EMSpeechException(tr("No speech engine is installed (install espeak-ng-data)."));
     }
-    text = QStringLiteral("The info of speech engine No.") + Switches.Values[swEngine] +
+    //: %1 is the voice's number
+    text = tr("The info of speech engine No.%1").arg(Switches.Values[swEngine]) +
            QStringLiteral("\r\n\r\n");
-    auto line = [&](const char* label, const QString& value) {
-        text += QLatin1String(label) + value + QStringLiteral("\r\n");
+    auto line = [&](const QString& label, const QString& value) {
+        text += label + value + QStringLiteral("\r\n");
     };
-    line("Name: ", info.Name);
-    line("Language: ", info.Language);
-    line("Manufacturer: ", info.Manufacturer);
-    line("Product: ", info.Product);
-    line("ModeID: ", info.ModeID);
-    line("EngineID: ", info.EngineID);
-    line("Speaker: ", info.Speaker);
-    line("Style: ", info.Style);
-    line("Gender: ", info.Gender);
-    line("Age: ", QString::number(info.Age));
-    line("Features: ", QString::number(info.Features));
-    line("Interfaces: ", QString::number(info.Interfaces));
-    line("MaxPitch: ", QString::number(info.MaxPitch));
-    line("MinPitch: ", QString::number(info.MinPitch));
-    line("MaxRealTime: ", QString::number(info.MaxRealTime));
-    line("MinRealTime: ", QString::number(info.MinRealTime));
-    line("MaxSpeed: ", QString::number(info.MaxSpeed));
-    line("MinSpeed: ", QString::number(info.MinSpeed));
-    line("MaxVolume: ", QString::number(info.MaxVolume));
-    line("MinVolume: ", QString::number(info.MinVolume));
+    // The labels of a voice's record, each followed by its value.
+    line(tr("Name: "), info.Name);
+    line(tr("Language: "), info.Language);
+    line(tr("Manufacturer: "), info.Manufacturer);
+    line(tr("Product: "), info.Product);
+    line(tr("ModeID: "), info.ModeID);
+    line(tr("EngineID: "), info.EngineID);
+    line(tr("Speaker: "), info.Speaker);
+    line(tr("Style: "), info.Style);
+    line(tr("Gender: "), info.Gender);
+    line(tr("Age: "), QString::number(info.Age));
+    line(tr("Features: "), QString::number(info.Features));
+    line(tr("Interfaces: "), QString::number(info.Interfaces));
+    line(tr("MaxPitch: "), QString::number(info.MaxPitch));
+    line(tr("MinPitch: "), QString::number(info.MinPitch));
+    line(tr("MaxRealTime: "), QString::number(info.MaxRealTime));
+    line(tr("MinRealTime: "), QString::number(info.MinRealTime));
+    line(tr("MaxSpeed: "), QString::number(info.MaxSpeed));
+    line(tr("MinSpeed: "), QString::number(info.MinSpeed));
+    line(tr("MaxVolume: "), QString::number(info.MaxVolume));
+    line(tr("MinVolume: "), QString::number(info.MinVolume));
     KoUtils::ShowMessageBox(text, KoUtils::MB_ICONINFORMATION);
 }
 
@@ -315,8 +321,7 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
     if (!selected) {
         const QString first = s.EngineName(0);
         if (first.isEmpty())
-            throw EMSpeechException(
-                QStringLiteral("No speech engine is installed (install espeak-ng-data)."));
+            throw EMSpeechException(tr("No speech engine is installed (install espeak-ng-data)."));
         s.SelectEngine(first);
     }
 
@@ -347,7 +352,7 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
         if (const std::optional<QString>& words = Switches.More[mWords]) {
             std::FILE* log = std::fopen(KoUtils::EncodeFileName(*words).constData(), "w");
             if (!log)
-                return Fail(QStringLiteral("The words could not be kept in %1.").arg(*words));
+                return Fail(tr("The words could not be kept in %1.").arg(*words));
             FWordLog.reset(log);
             s.RecordWordTimes([log](std::uint64_t frame, const QString& word) {
                 std::fprintf(log, "%llu\t%s\n", static_cast<unsigned long long>(frame),
@@ -363,8 +368,8 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
         try {
             reader = std::make_shared<settings::TDocumentReader>(t);
         } catch (const settings::EFileError& e) {
-            Fail(QStringLiteral("Can't load the file ") + t + QStringLiteral(": ") + e.Message());
-            t = QStringLiteral("Can't load the file ") + t;
+            Fail(tr("Can't load the file %1: %2").arg(t, e.Message()));
+            t = QStringLiteral("Can't load the file ") + t; // spoken, as ever
         }
     }
     s.SetText({t});
@@ -405,7 +410,7 @@ void TKoCmdLine::RunSpeech(TSpeechOutput output) {
         loop.exec();
     FLoop = nullptr;
     if (FWordLog && (std::fflush(FWordLog.get()) != 0 || std::ferror(FWordLog.get())))
-        Fail(QStringLiteral("The words could not be kept in %1.").arg(*Switches.More[mWords]));
+        Fail(tr("The words could not be kept in %1.").arg(*Switches.More[mWords]));
 }
 
 void TKoCmdLine::SpeechStopped(TMSpeech*) {
@@ -417,11 +422,11 @@ void TKoCmdLine::SpeechStopped(TMSpeech*) {
 // Standard input into a temporary file, so that it is read as any text file is.
 bool TKoCmdLine::ReadStandardInput(QTemporaryFile& file) {
     if (StandardInputClosed) {
-        Fail(QStringLiteral("Standard input is closed: there is no text to speak."));
+        Fail(tr("Standard input is closed: there is no text to speak."));
         return false;
     }
     if (!file.open()) {
-        Fail(QStringLiteral("Standard input could not be kept: %1").arg(file.errorString()));
+        Fail(tr("Standard input could not be kept: %1").arg(file.errorString()));
         return false;
     }
     std::vector<char> buffer(1 << 16);
@@ -431,20 +436,20 @@ bool TKoCmdLine::ReadStandardInput(QTemporaryFile& file) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            Fail(QStringLiteral("Standard input could not be read: %1")
+            Fail(tr("Standard input could not be read: %1")
                      .arg(QString::fromLocal8Bit(std::strerror(errno))));
             return false;
         }
         if (n == 0)
             break;
         if (file.write(buffer.data(), n) != n) {
-            Fail(QStringLiteral("Standard input could not be kept: %1").arg(file.errorString()));
+            Fail(tr("Standard input could not be kept: %1").arg(file.errorString()));
             return false;
         }
         total += n;
     }
     if (total == 0 || !file.flush()) {
-        Fail(QStringLiteral("Nothing came on standard input: there is no text to speak."));
+        Fail(tr("Nothing came on standard input: there is no text to speak."));
         return false;
     }
     return true;
@@ -503,8 +508,8 @@ void TKoCmdLine::SpeakToFile(bool compressed) {
     if (!SubtitlesAsked(Switches, target.Subtitles, error))
         return Refuse(error);
     if (!target.Subtitles.isEmpty() && toPipe)
-        return Refuse(QStringLiteral("Subtitles go beside an output file, and standard output has "
-                                     "no name."));
+        return Refuse(tr("Subtitles go beside an output file, and standard output has "
+                         "no name."));
     TChapterChoice chapters;
     if (!ChaptersAsked(Switches, chapters, error))
         return Refuse(error);
@@ -513,7 +518,7 @@ void TKoCmdLine::SpeakToFile(bool compressed) {
                       : chapters.Mode == TChapterChoice::Marks ? Lame::TTarget::Marks
                                                                : Lame::TTarget::Whole;
     if (target.Chapters != Lame::TTarget::Whole && toPipe)
-        return Refuse(QStringLiteral("Chapters need an output file, not standard output."));
+        return Refuse(tr("Chapters need an output file, not standard output."));
 
     // The voice: by name or language, or by number or name as ever. A voice that writes
     // nothing is refused before any worker starts.
@@ -555,14 +560,17 @@ void TKoCmdLine::SpeakToFile(bool compressed) {
         } catch (const std::exception& e) {
             QString why = QString::fromUtf8(e.what());
             if (fromStdin) // the file it was kept in is no name the user knows
-                return Fail(QStringLiteral("Standard input holds no text that can be read: %1")
-                                .arg(why.replace(input, QStringLiteral("standard input"))));
-            Fail(QStringLiteral("Can't load the file ") + input + QStringLiteral(": ") + why);
+                return Fail(tr("Standard input holds no text that can be read: %1")
+                                .arg(why.replace(
+                                    input,
+                                    //: in place of a file's name, in why the text cannot be read
+                                    tr("standard input"))));
+            Fail(tr("Can't load the file %1: %2").arg(input, why));
             if (compressed)
                 return;
             // As ever, a WAV then says what went wrong.
             r = TConversionRequest();
-            r.Text = QStringLiteral("Can't load the file ") + input;
+            r.Text = QStringLiteral("Can't load the file ") + input; // spoken into the WAV
             input.clear();
         }
     } else {
@@ -581,9 +589,10 @@ void TKoCmdLine::SpeakToFile(bool compressed) {
             found = imported ? chapters::FromDocument(document) : chapters::FindHeadings(r.Text);
         document = documents::TImportedDocument();
         if (found.isEmpty())
-            return Fail(QStringLiteral("The text has no chapters: no headings such as \"Chapter "
-                                       "1\" were found. \"-ch %1:30\" cuts it into parts of about "
-                                       "30 minutes instead.")
+            //: %1 is "split" or "marks", as the switch takes it
+            return Fail(tr("The text has no chapters: no headings such as \"Chapter "
+                           "1\" were found. \"-ch %1:30\" cuts it into parts of about "
+                           "30 minutes instead.")
                             .arg(target.Chapters == Lame::TTarget::Split ? "split" : "marks"));
         const chapters::TBookFiles book = chapters::PlanBook(target, found, r.Text, title, output);
         outputs = book.Files;
@@ -639,50 +648,51 @@ void TKoCmdLine::ConvertFile(bool toMp3) {
 }
 
 QString TKoCmdLine::UsageText() {
-    return QStringLiteral(
-               "Usage: %1 JOB [TEXT] [OUTPUT] [SWITCHES]\n"
-               "\n"
-               "Jobs:\n"
-               "  /e                 list the installed voices (with -e N: describe voice N)\n"
-               "  /tts TEXT          speak TEXT aloud (a file name, or the words themselves)\n"
-               "  /tts FILE...       read the files aloud, one after the other\n"
-               "  /ttw TEXT [OUT]    speak TEXT into a WAV file\n"
-               "  /ttm TEXT [OUT]    speak TEXT into an MP3, Opus (.opus), Vorbis (.ogg) or FLAC\n"
-               "                     (.flac) file, as OUT's name says\n"
-               "  /wtm IN.wav [OUT]  convert a WAV file to MP3\n"
-               "  /mtw IN.mp3 [OUT]  convert an MP3 file to WAV\n"
-               "\n"
-               "TEXT \"-\" reads standard input; OUT \"-\" writes the WAV (/ttw) or MP3 (/ttm)\n"
-               "to standard output. Without OUT the output is the text file's name with .wav or\n"
-               "the stored format, else output.wav (output.mp3) in the current folder. An OUT\n"
-               "that ends in none of the job's formats is an error.\n"
-               "\n"
-               "Switches (anywhere, in any letter case):\n"
-               "  -e N      voice number (default 0), or the voice's name as /e lists it\n"
-               "  -v VOICE  voice by name or language, as espeak-ng takes it (en-gb, fr+f2)\n"
-               "  -s WPM    speed in words per minute\n"
-               "  -p HZ     pitch in hertz\n"
-               "  -w X      writing speed as a multiple of real time (default 8);\n"
-               "            -w max (or 256) converts as fast as the engine can, on every core\n"
-               "  -r KHZ    MP3 resample frequency (default automatic: the encoder chooses)\n"
-               "  -b KBPS   MP3 bit rate (default 128); Opus and Vorbis take it too\n"
-               "  -m MODE   MP3 mode letter (default s)\n"
-               "  -q Q      MP3 quality 0-9 (default 5)\n"
-               "  -sub F    timed subtitles beside the output: srt, vtt or lrc (or a list: "
-               "srt,lrc)\n"
-               "  -ch split one file per chapter, numbered and tagged, with an .m3u playlist\n"
-               "  -ch marks one file with chapter marks; \"split:N\" or \"marks:N\" makes\n"
-               "            parts of about N minutes\n"
-               "\n"
-               "Other forms:\n"
-               "  FILE...            open the reader's window with these text files\n"
-               "  --action NAME      run a command in the running reader (starting it if the\n"
-               "                     command needs one): read-clipboard, read-selection,\n"
-               "                     read-aloud, pause-resume, stop, next, previous, show\n"
-               "  --help, -h, /?     print this text\n"
-               "  --version          print the version\n"
-               "\n"
-               "Exit codes: 0 done, 1 the job failed, 2 no such job or a wrong argument.\n"
-               "The manual is %2; see also the manual page nurva(1).\n")
+    //: The jobs, switches, their values and file names stay as they are; %1 is the program's
+    //: command, %2 where the manual is. Keep the lines under 80 characters.
+    return tr("Usage: %1 JOB [TEXT] [OUTPUT] [SWITCHES]\n"
+              "\n"
+              "Jobs:\n"
+              "  /e                 list the installed voices (with -e N: describe voice N)\n"
+              "  /tts TEXT          speak TEXT aloud (a file name, or the words themselves)\n"
+              "  /tts FILE...       read the files aloud, one after the other\n"
+              "  /ttw TEXT [OUT]    speak TEXT into a WAV file\n"
+              "  /ttm TEXT [OUT]    speak TEXT into an MP3, Opus (.opus), Vorbis (.ogg) or FLAC\n"
+              "                     (.flac) file, as OUT's name says\n"
+              "  /wtm IN.wav [OUT]  convert a WAV file to MP3\n"
+              "  /mtw IN.mp3 [OUT]  convert an MP3 file to WAV\n"
+              "\n"
+              "TEXT \"-\" reads standard input; OUT \"-\" writes the WAV (/ttw) or MP3 (/ttm)\n"
+              "to standard output. Without OUT the output is the text file's name with .wav or\n"
+              "the stored format, else output.wav (output.mp3) in the current folder. An OUT\n"
+              "that ends in none of the job's formats is an error.\n"
+              "\n"
+              "Switches (anywhere, in any letter case):\n"
+              "  -e N      voice number (default 0), or the voice's name as /e lists it\n"
+              "  -v VOICE  voice by name or language, as espeak-ng takes it (en-gb, fr+f2)\n"
+              "  -s WPM    speed in words per minute\n"
+              "  -p HZ     pitch in hertz\n"
+              "  -w X      writing speed as a multiple of real time (default 8);\n"
+              "            -w max (or 256) converts as fast as the engine can, on every core\n"
+              "  -r KHZ    MP3 resample frequency (default automatic: the encoder chooses)\n"
+              "  -b KBPS   MP3 bit rate (default 128); Opus and Vorbis take it too\n"
+              "  -m MODE   MP3 mode letter (default s)\n"
+              "  -q Q      MP3 quality 0-9 (default 5)\n"
+              "  -sub F    timed subtitles beside the output: srt, vtt or lrc (or a list: "
+              "srt,lrc)\n"
+              "  -ch split one file per chapter, numbered and tagged, with an .m3u playlist\n"
+              "  -ch marks one file with chapter marks; \"split:N\" or \"marks:N\" makes\n"
+              "            parts of about N minutes\n"
+              "\n"
+              "Other forms:\n"
+              "  FILE...            open the reader's window with these text files\n"
+              "  --action NAME      run a command in the running reader (starting it if the\n"
+              "                     command needs one): read-clipboard, read-selection,\n"
+              "                     read-aloud, pause-resume, stop, next, previous, show\n"
+              "  --help, -h, /?     print this text\n"
+              "  --version          print the version\n"
+              "\n"
+              "Exit codes: 0 done, 1 the job failed, 2 no such job or a wrong argument.\n"
+              "The manual is %2; see also the manual page nurva(1).\n")
         .arg(KoUtils::ApplicationTitle().toLower(), KoUtils::Folders().Manual());
 }

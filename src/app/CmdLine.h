@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKoCmdLine: the command-line converter. One job per run: list or describe the engines,
 // speak a file or a sentence, convert it into WAV, MP3, Opus, Vorbis or FLAC, convert between
 // WAV and MP3, or show the help or the version. It reads no settings but one (the format a

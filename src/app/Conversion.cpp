@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Conversion.h"
 
 #include "Chapters.h"
@@ -75,8 +76,11 @@ public:
         FWritten = true;
         const qint64 spent = FClock.elapsed() / 1000;
         const qint64 left = spent * (100 - percent) / percent;
-        std::fprintf(stderr, "\r%4d %%  %s spent, about %s left\033[K", percent,
-                     Clock(spent).constData(), Clock(left).constData());
+        //: the progress of a conversion on a terminal: "1:05 spent, about 1:30 left"
+        const QString times =
+            QCoreApplication::translate("TProgressLine", "%1 spent, about %2 left")
+                .arg(QLatin1String(Clock(spent)), QLatin1String(Clock(left)));
+        std::fprintf(stderr, "\r%4d %%  %s\033[K", percent, qPrintable(times));
         std::fflush(stderr);
     }
 
@@ -125,7 +129,9 @@ QString RunConversion(TConversionRequest r) {
     if (!done)
         loop.exec();
     if (result.Cancelled)
-        return QStringLiteral("The conversion was interrupted; no %1 file was written.")
+        //: %1 is the format: WAV, MP3, Ogg Opus, ...
+        return QCoreApplication::translate(
+                   "Conversion", "The conversion was interrupted; no %1 file was written.")
             .arg(audio::NameOf(r.Target.Format));
     if (!result.Ok)
         return result.Error;

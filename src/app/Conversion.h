@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A conversion of the command line: the text through the conversion pipeline into an audio
 // file (or a split book's files and their playlist), run to its end. Progress (percent, time
 // spent, time left) goes to standard error when that is a terminal, and nowhere else; an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A command-line job the desktop started (a file manager's "Read to MP3", a launcher) has no
 // terminal to report in: it tells the user through the desktop's notifications instead.
 #pragma once

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "VoiceSwitch.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 int VoiceNumber(speech::TMSpeech& speech, const QString& name, QString& error) {
@@ -32,6 +34,8 @@ int VoiceNumber(speech::TMSpeech& speech, const QString& name, QString& error) {
     for (int found : {byName, bySpeaker, byLanguage, byPrefix})
         if (found >= 0 && !want.isEmpty())
             return found;
-    error = QStringLiteral("No voice called %1 is installed (\"/e\" lists the voices).").arg(name);
+    error = QCoreApplication::translate(
+                "VoiceSwitch", "No voice called %1 is installed (\"/e\" lists the voices).")
+                .arg(name);
     return -1;
 }

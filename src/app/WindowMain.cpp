@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowMain.h"
 
 #include "AppActivation.h"
@@ -5,6 +6,7 @@
 #include "Commands.h"
 #include "Converter.h"
 #include "KoUtils.h"
+#include "Translations.h"
 #include "platform/Services.h"
 #include "platform/unix/SingleInstance.h"
 #include "platform/x11/GlobalHotkeys.h"
@@ -121,9 +123,10 @@ int HandToRunningReader(const QStringList& files, const QString& action) {
             KoUtils::InstanceName(),
             {.Files = files, .Action = action, .ActivationToken = LaunchActivationToken()}, 5000))
         return 0;
-    std::fputs("The reader is running already, but it did not answer; it may be busy or "
-               "hanging.\n",
-               stderr);
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QCoreApplication::translate(
+                     "WindowMain", "The reader is running already, but it did not answer; it may "
+                                   "be busy or hanging.")));
     return 1;
 }
 
@@ -149,8 +152,11 @@ int RunDesktopAction(int argc, char** argv, const QStringList& arguments) {
         QStringList names;
         for (const mainwindow::TDesktopAction& a : mainwindow::DesktopActions)
             names << QString::fromLatin1(a.Name);
-        std::fprintf(stderr, "Usage: nurva --action NAME\nNAME is one of: %s.\n",
-                     qPrintable(names.join(QLatin1String(", "))));
+        //: NAME stays as it is; %1 is the list of the commands' names
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate(
+                                    "WindowMain", "Usage: nurva --action NAME\nNAME is one of: %1.")
+                                    .arg(names.join(QLatin1String(", ")))));
         return 2;
     }
     return RunWindowedReader(argc, argv, {}, QString::fromLatin1(action->Name));
@@ -171,18 +177,24 @@ int RunWindowedReader(int argc, char** argv, const QStringList& documents, const
     case platform::NameTaken:
         return HandToRunningReader(documents, action);
     case platform::ClaimFailed:
+        //: %1 says why
         gSingleInstanceProblem =
-            QStringLiteral("This reader runs without a single instance, so a second start "
-                           "opens a second window: ") +
-            platform::Services().Instance->Problem();
+            QCoreApplication::translate("WindowMain",
+                                        "This reader runs without a single instance, so a second "
+                                        "start opens a second window: %1")
+                .arg(platform::Services().Instance->Problem());
         std::fprintf(stderr, "%s\n", qPrintable(gSingleInstanceProblem));
         break;
     case platform::NameClaimed:
         break;
     }
     if (const auto* a = mainwindow::FindDesktopAction(action); a && !a->StartsReader) {
-        std::fprintf(stderr, "The reader is not running: \"%s\" has nothing to act on.\n",
-                     qPrintable(action));
+        //: %1 is the command's name
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(QCoreApplication::translate(
+                           "WindowMain", "The reader is not running: \"%1\" has nothing to act on.")
+                           .arg(action)));
         return 1;
     }
     const bool platformGiven = std::any_of(argv + 1, argv + argc, [](const char* a) {
@@ -190,13 +202,16 @@ int RunWindowedReader(int argc, char** argv, const QStringList& documents, const
     });
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !platformGiven) {
-        std::fputs("The reader's window needs a desktop (no DISPLAY is set). The command line "
-                   "works without one: run it with /? to see how.\n",
-                   stderr);
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate(
+                         "WindowMain", "The reader's window needs a desktop (no DISPLAY is set). "
+                                       "The command line works without one: run it with /? to "
+                                       "see how.")));
         return 1;
     }
     TSignalClose signalClose;
     QApplication app(argc, argv);
+    KoUtils::InstallTranslations();
     // Only the main window's end ends the program: closing a message box or the clipboard
     // prompt while the window is hidden in the tray must not.
     app.setQuitOnLastWindowClosed(false);

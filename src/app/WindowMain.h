@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windowed start of the program, where its parts are put together: the application
 // object, signal handling, message boxes, the platform's services and the main window.
 #pragma once

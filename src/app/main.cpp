@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry: with arguments, one command-line job and nothing else; without, or with
 // files to open, the windowed reader, one instance at a time.
 #include "CmdLine.h"
 #include "Engines.h"
 #include "KoUtils.h"
 #include "LexiconDialog.h"
+#include "Translations.h"
 #include "WindowMain.h"
 #include "platform/unix/BrokenPipes.h"
 
@@ -33,6 +35,7 @@ int main(int argc, char** argv) {
     const QStringList documents = TKoCmdLine::Documents(rest);
     if (rest.size() > 1 && documents.isEmpty()) {
         QCoreApplication app(argc, argv);
+        KoUtils::InstallTranslations();
         int code;
         {
             TKoCmdLine cmd(rest);

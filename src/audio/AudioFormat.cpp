@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names of the formats a conversion writes: what the command line and the options know of
 // them without any encoder.
 #include "Encoder.h"

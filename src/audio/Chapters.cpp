@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Chapters.h"
 
 #include "KoUtils.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -186,7 +188,8 @@ QString WritePlaylist(const QList<Lame::TWrittenFile>& files, const QString& pla
     QFile file(part.Path());
     if (part.Path().isEmpty() || !file.open(QIODevice::WriteOnly) ||
         file.write(Playlist(files, playlist)) < 0 || !file.flush())
-        return QStringLiteral("The playlist %1 could not be written.").arg(playlist);
+        return QCoreApplication::translate("Chapters", "The playlist %1 could not be written.")
+            .arg(playlist);
     file.close();
     QString error;
     return part.Commit(error) ? QString() : error;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a book's chapters start, for a conversion split into one file per chapter or one file
 // with chapter marks: the headings of an imported document, the headings a reader recognises in
 // plain text, or parts of about N minutes; and the names and playlist of a split book's files.

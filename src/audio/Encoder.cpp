@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Encoder.h"
 
 #include "EncoderUnits.h"
+
+#include <QCoreApplication>
 
 namespace audio {
 
@@ -40,7 +43,8 @@ QString Unavailable(TFormat format) {
 TLibrary::TLibrary(const char* name, int version, const char* package)
     : FLibrary(QString::fromLatin1(name), version), FPackage(QString::fromLatin1(package)) {
     if (!FLibrary.load())
-        FMissing = QStringLiteral("The encoder library %1 is not installed (Debian package %2).")
+        FMissing = QCoreApplication::translate(
+                       "TLibrary", "The encoder library %1 is not installed (Debian package %2).")
                        .arg(FLibrary.fileName(), FPackage);
 }
 
@@ -49,8 +53,11 @@ bool TLibrary::Find(void** function, const char* symbol) {
         return false;
     *function = reinterpret_cast<void*>(FLibrary.resolve(symbol));
     if (!*function)
-        FMissing = QStringLiteral("The encoder library %1 lacks %2 (Debian package %3 is too old).")
-                       .arg(FLibrary.fileName(), QLatin1String(symbol), FPackage);
+        //: %2 is the name of a function of the library
+        FMissing =
+            QCoreApplication::translate(
+                "TLibrary", "The encoder library %1 lacks %2 (Debian package %3 is too old).")
+                .arg(FLibrary.fileName(), QLatin1String(symbol), FPackage);
     return *function != nullptr;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The audio formats a conversion writes, and the encoders of those that are written in this
 // process: one small unit per format behind TEncoder, chosen by MakeEncoder. MP3 is not among
 // them: it goes through the `lame` program (Lame.h), one run per piece of the text.

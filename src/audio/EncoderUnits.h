@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inside the encoder family: each unit's maker, and the way each loads its library.
 #pragma once
 

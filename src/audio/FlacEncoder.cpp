@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FLAC through libFLAC: lossless, at its default compression. A padding block after the header
 // leaves room for the tags, which are written once the file is whole (Tags.h).
 #include "EncoderUnits.h"
 
 #include "KoUtils.h"
+
+#include <QCoreApplication>
 
 #include <FLAC/metadata.h>
 #include <FLAC/stream_encoder.h>
@@ -112,8 +115,11 @@ private:
         const TFlacApi& api = Api();
         const QString why =
             FEncoder ? QString::fromLatin1(api.States[api.FLAC__stream_encoder_get_state(FEncoder)])
-                     : QStringLiteral("out of memory");
-        FError = QStringLiteral("The FLAC encoder could not write %1: %2").arg(FPath, why);
+                     //: why the FLAC encoder could not write
+                     : QCoreApplication::translate("TFlacEncoder", "out of memory");
+        FError =
+            QCoreApplication::translate("TFlacEncoder", "The FLAC encoder could not write %1: %2")
+                .arg(FPath, why);
         return false;
     }
 

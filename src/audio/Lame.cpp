@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Lame.h"
 
 #include "KoUtils.h"
 #include "SoundFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -28,8 +30,10 @@ QString EncoderPath() {
 }
 
 QString MissingEncoderText() {
-    return QStringLiteral("The MP3 encoder \"lame\" is not installed: put it in %1 "
-                          "or install it (Debian package lame).")
+    //: %1 is the program's folder
+    return QCoreApplication::translate("Lame",
+                                       "The MP3 encoder \"lame\" is not installed: put it in %1 "
+                                       "or install it (Debian package lame).")
         .arg(KoUtils::AppDir());
 }
 
@@ -43,7 +47,9 @@ bool OptionArguments(const Options& options, QStringList& arguments, QString& er
                  {"-q", options.Quality}};
     for (const auto& o : given)
         if (o.value.isEmpty()) {
-            error = QStringLiteral("The MP3 option %1 has no value.").arg(QLatin1String(o.name));
+            //: %1 is the encoder's switch: -r, -b, -m or -q
+            error = QCoreApplication::translate("Lame", "The MP3 option %1 has no value.")
+                        .arg(QLatin1String(o.name));
             return false;
         }
     if (options.Resample != QLatin1String("automatic"))
@@ -58,7 +64,9 @@ QString FailureText(const QString& input, int exitCode, const QByteArray& said) 
     const QStringList lines = QString::fromLocal8Bit(said).split(
         QRegularExpression(QStringLiteral("[\r\n]+")), Qt::SkipEmptyParts);
     const QString why = lines.isEmpty() ? QString() : QStringLiteral(": ") + lines.last().trimmed();
-    return QStringLiteral("The MP3 encoder could not convert %1 (exit code %2%3).")
+    //: %1 is the input file, %2 the encoder's exit code, %3 its last words (": ..."), if any
+    return QCoreApplication::translate("Lame",
+                                       "The MP3 encoder could not convert %1 (exit code %2%3).")
         .arg(input)
         .arg(exitCode)
         .arg(why);
@@ -104,7 +112,10 @@ TPartFile::TPartFile(const QString& output) : FOutput(output) {
 }
 
 QString TPartFile::Refusal() const {
-    return QStringLiteral("The file %1 can not be written in its folder: %2.").arg(FOutput, FError);
+    //: %2 is the system's reason
+    return QCoreApplication::translate("TPartFile",
+                                       "The file %1 can not be written in its folder: %2.")
+        .arg(FOutput, FError);
 }
 
 TPartFile::~TPartFile() {
@@ -126,7 +137,7 @@ bool TPartFile::Commit(QString& error) {
     ::chmod(from.constData(), mode);
     // One step: the final name holds either the old file or the whole new one.
     if (std::rename(from.constData(), to.constData()) != 0) {
-        error = QStringLiteral("The file %1 could not be written: %2")
+        error = QCoreApplication::translate("TPartFile", "The file %1 could not be written: %2")
                     .arg(FOutput, QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
@@ -150,7 +161,8 @@ bool TPartFile::CommitAs(const QString& output, QString& error) {
     if (std::rename(from.constData(), KoUtils::EncodeFileName(there.Path()).constData()) != 0) {
         QFile::remove(there.Path());
         if (!QFile::copy(FPath, there.Path())) {
-            error = QStringLiteral("The file %1 could not be written.").arg(output);
+            error = QCoreApplication::translate("TPartFile", "The file %1 could not be written.")
+                        .arg(output);
             return false;
         }
     }
@@ -238,8 +250,8 @@ void TEncodeJob::Start(bool decode, const QString& input, const QString& output,
     if (from.isEmpty() || to.isEmpty()) {
         FPart.reset();
         FAliases.reset();
-        return refuse(QStringLiteral("The file %1 can not be handed to the MP3 encoder: no "
-                                     "temporary folder could be made.")
+        return refuse(tr("The file %1 can not be handed to the MP3 encoder: no "
+                         "temporary folder could be made.")
                           .arg(from.isEmpty() ? input : output));
     }
     arguments << from << to;
@@ -254,8 +266,9 @@ void TEncodeJob::Start(bool decode, const QString& input, const QString& output,
     if (kind == audio::TSoundKind::None) {
         FPart.reset();
         FAliases.reset();
-        return refuse(QStringLiteral("%1 is not a sound file the MP3 encoder can read (%2); "
-                                     "nothing was converted.")
+        //: %1 is the file, %2 why the encoder cannot read it ("it is empty", ...)
+        return refuse(tr("%1 is not a sound file the MP3 encoder can read (%2); "
+                         "nothing was converted.")
                           .arg(input, why));
     }
     FDecode = decode;
@@ -270,8 +283,7 @@ void TEncodeJob::Start(bool decode, const QString& input, const QString& output,
         FProcess, &QProcess::errorOccurred, this,
         [this, lame](QProcess::ProcessError e) {
             if (e == QProcess::FailedToStart)
-                Finish({false, false,
-                        QStringLiteral("The MP3 encoder %1 could not be started.").arg(lame)});
+                Finish({false, false, tr("The MP3 encoder %1 could not be started.").arg(lame)});
         },
         Qt::QueuedConnection);
     FProcess->start(lame, arguments);
@@ -340,8 +352,8 @@ void TEncodeJob::Done(int exitCode, QProcess::ExitStatus status) {
         });
         if (!wav || wav->DataSize == 0)
             return Finish({false, false,
-                           QStringLiteral("The MP3 encoder found no sound it could decode in %1; "
-                                          "nothing was converted.")
+                           tr("The MP3 encoder found no sound it could decode in %1; "
+                              "nothing was converted.")
                                .arg(FInput)});
     }
     QString error;

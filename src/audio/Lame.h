@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MP3 bridge: converts between WAV and MP3 by running the LAME encoder program.
 //
 // The encoder is `lame` in the program folder, else on the PATH. Each text is passed to it as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // LRC, the lyrics format of music players: one line per cue, "[mm:ss.xx]" before it; a cue
 // that ends before the next begins is followed by an empty timed line, and so is the last.
 #include "Subtitles.h"

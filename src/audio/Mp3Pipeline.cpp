@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Mp3Pipeline.h"
 
 #include "KoUtils.h"
 #include "platform/unix/BrokenPipes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -395,10 +397,14 @@ struct TMp3Pipeline::State : std::enable_shared_from_this<TMp3Pipeline::State> {
 
     QString WriteError(const QString& name) const {
         if (ToPipe && name == Output)
-            return errno == EPIPE ? QStringLiteral("Standard output was closed before the end.")
-                                  : QStringLiteral("Standard output could not be written: %1")
-                                        .arg(QString::fromLocal8Bit(std::strerror(errno)));
-        return QStringLiteral("The file %1 could not be written: %2")
+            return errno == EPIPE
+                       ? QCoreApplication::translate("TMp3Pipeline::State",
+                                                     "Standard output was closed before the end.")
+                       : QCoreApplication::translate("TMp3Pipeline::State",
+                                                     "Standard output could not be written: %1")
+                             .arg(QString::fromLocal8Bit(std::strerror(errno)));
+        return QCoreApplication::translate("TMp3Pipeline::State",
+                                           "The file %1 could not be written: %2")
             .arg(name, QString::fromLocal8Bit(std::strerror(errno)));
     }
 
@@ -407,7 +413,8 @@ struct TMp3Pipeline::State : std::enable_shared_from_this<TMp3Pipeline::State> {
     // write (a full disk) rather than the library's code for it.
     void EncoderFailed(const OutputFile& file, int error) {
         if (DiskRefused(error)) {
-            Fail(QStringLiteral("The file %1 could not be written: %2")
+            Fail(QCoreApplication::translate("TMp3Pipeline::State",
+                                             "The file %1 could not be written: %2")
                      .arg(file.Name, QString::fromLocal8Bit(std::strerror(error))));
             return;
         }
@@ -521,9 +528,11 @@ bool TMp3Pipeline::State::OpenFile(OutputFile& file, int chapter) {
     } else {
         file.Part = chapter > 0 ? std::make_unique<TPartFile>(file.Name) : std::move(Part);
         if (!file.Part || file.Part->Path().isEmpty()) {
-            Fail(file.Part ? file.Part->Refusal()
-                           : QStringLiteral("The file %1 can not be written in its folder.")
-                                 .arg(file.Name));
+            Fail(file.Part
+                     ? file.Part->Refusal()
+                     : QCoreApplication::translate("TMp3Pipeline::State",
+                                                   "The file %1 can not be written in its folder.")
+                           .arg(file.Name));
             return false;
         }
         path = file.Part->Path();
@@ -533,7 +542,8 @@ bool TMp3Pipeline::State::OpenFile(OutputFile& file, int chapter) {
                          : ::open(KoUtils::EncodeFileName(path).constData(),
                                   O_WRONLY | O_APPEND | O_CLOEXEC);
         if (file.Fd < 0) {
-            Fail(QStringLiteral("The file %1 can not be written in its folder: %2.")
+            Fail(QCoreApplication::translate("TMp3Pipeline::State",
+                                             "The file %1 can not be written in its folder: %2.")
                      .arg(file.Name, QString::fromLocal8Bit(std::strerror(errno))));
             return false;
         }
@@ -547,7 +557,9 @@ bool TMp3Pipeline::State::OpenFile(OutputFile& file, int chapter) {
         if (s->Part->Path().isEmpty() ||
             !s->File.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
             s->File.write(s->Writer->Begin(file.Tags)) < 0) {
-            Fail(QStringLiteral("The subtitles %1 can not be written in their folder.").arg(name));
+            Fail(QCoreApplication::translate("TMp3Pipeline::State",
+                                             "The subtitles %1 can not be written in their folder.")
+                     .arg(name));
             return false;
         }
         file.Subtitles.push_back(std::move(s));
@@ -557,7 +569,8 @@ bool TMp3Pipeline::State::OpenFile(OutputFile& file, int chapter) {
         file.Cues = std::make_unique<audio::TCueBuilder>([this, f](const audio::TCue& cue) {
             for (auto& s : f->Subtitles)
                 if (s->File.write(s->Writer->Cue(++s->Cues, cue)) < 0)
-                    Fail(QStringLiteral("The subtitles %1 could not be written: %2")
+                    Fail(QCoreApplication::translate("TMp3Pipeline::State",
+                                                     "The subtitles %1 could not be written: %2")
                              .arg(s->File.fileName(), s->File.errorString()));
         });
     }
@@ -581,7 +594,8 @@ bool TMp3Pipeline::State::Consume(Piece& piece, int k, OutputFile& file) {
     const int in =
         ::open(KoUtils::EncodeFileName(piece.Spill->Path()).constData(), O_RDONLY | O_CLOEXEC);
     if (in < 0) {
-        Fail(QStringLiteral("The spoken text could not be read back: %1")
+        Fail(QCoreApplication::translate("TMp3Pipeline::State",
+                                         "The spoken text could not be read back: %1")
                  .arg(QString::fromLocal8Bit(std::strerror(errno))));
         return false;
     }
@@ -623,7 +637,9 @@ bool TMp3Pipeline::State::Consume(Piece& piece, int k, OutputFile& file) {
                 break;
             }
         } else if (format.Rate != file.Rate) {
-            Fail(QStringLiteral("Piece %1 was spoken at another rate than the first.").arg(k + 1));
+            Fail(QCoreApplication::translate("TMp3Pipeline::State",
+                                             "Piece %1 was spoken at another rate than the first.")
+                     .arg(k + 1));
             ok = false;
             break;
         }
@@ -641,7 +657,8 @@ bool TMp3Pipeline::State::Consume(Piece& piece, int k, OutputFile& file) {
         const std::size_t want = std::min<std::size_t>(buffer.size() * 2, std::size_t(available));
         const ssize_t n = ::pread(in, buffer.data(), want / frame * frame, off_t(taken));
         if (n <= 0) {
-            Fail(QStringLiteral("The spoken text could not be read back: %1")
+            Fail(QCoreApplication::translate("TMp3Pipeline::State",
+                                             "The spoken text could not be read back: %1")
                      .arg(QString::fromLocal8Bit(std::strerror(n < 0 ? errno : EIO))));
             ok = false;
             break;
@@ -707,7 +724,8 @@ bool TMp3Pipeline::State::FinishFile(OutputFile& file) {
         file.Cues->Finish(seconds);
     for (auto& s : file.Subtitles) {
         if (s->File.write(s->Writer->End(seconds)) < 0 || !s->File.flush()) {
-            Fail(QStringLiteral("The subtitles %1 could not be written: %2")
+            Fail(QCoreApplication::translate("TMp3Pipeline::State",
+                                             "The subtitles %1 could not be written: %2")
                      .arg(s->File.fileName(), s->File.errorString()));
             return false;
         }
@@ -782,7 +800,9 @@ int TMp3Pipeline::State::Take(QString& error) {
                 break;
         endsChapter = Cutter->EndsChapter();
         if (!ok || !file.flush()) {
-            error = QStringLiteral("The text could not be handed over: %1").arg(file.errorString());
+            error = QCoreApplication::translate("TMp3Pipeline::State",
+                                                "The text could not be handed over: %1")
+                        .arg(file.errorString());
             return -1;
         }
         file.close();
@@ -854,7 +874,8 @@ bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
                                                         O_WRONLY | O_TRUNC | O_CLOEXEC)) >= 0
                                : ::pipe2(toEncoder, O_CLOEXEC) == 0);
     if (!prepared) {
-        error = QStringLiteral("The conversion could not be prepared: %1")
+        error = QCoreApplication::translate("TMp3Pipeline::State",
+                                            "The conversion could not be prepared: %1")
                     .arg(QString::fromLocal8Bit(std::strerror(errno)));
         for (int fd : {workerLog, encoderLog, null, toEncoder[0], toEncoder[1]})
             if (fd >= 0)
@@ -913,7 +934,9 @@ bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
         if (fd >= 0)
             ::close(fd);
     auto spokenFailure = [&] {
-        return QStringLiteral("The text could not be spoken (exit code %1%2).")
+        //: %1 is the speaking worker's exit code, %2 its last words (": ..."), if any
+        return QCoreApplication::translate("TMp3Pipeline::State",
+                                           "The text could not be spoken (exit code %1%2).")
             .arg(workerCode)
             .arg(workerSaid.isEmpty() ? QString() : QStringLiteral(": ") + workerSaid);
     };
@@ -921,7 +944,8 @@ bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
         // A full disk ends the worker too, whose pipe then goes unread: the disk is the reason.
         if (refused != 0) {
             error =
-                QStringLiteral("The spoken text could not be kept in %1: %2")
+                QCoreApplication::translate("TMp3Pipeline::State",
+                                            "The spoken text could not be kept in %1: %2")
                     .arg(QFileInfo(target).path(), QString::fromLocal8Bit(std::strerror(refused)));
             return false;
         }
@@ -930,7 +954,8 @@ bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
             return false;
         }
         if (!ok && error.isEmpty())
-            error = QStringLiteral("The spoken text could not be kept: %1")
+            error = QCoreApplication::translate("TMp3Pipeline::State",
+                                                "The spoken text could not be kept: %1")
                         .arg(QString::fromLocal8Bit(std::strerror(errno)));
         return ok;
     }
@@ -948,11 +973,14 @@ bool TMp3Pipeline::State::RunPiece(int k, QString& error) {
             ::statvfs(KoUtils::EncodeFileName(QFileInfo(target).path()).constData(), &disk) == 0 &&
             disk.f_bavail * disk.f_frsize < 64 * 1024)
             error =
-                QStringLiteral("The MP3 encoder could not write in %1: %2")
+                QCoreApplication::translate("TMp3Pipeline::State",
+                                            "The MP3 encoder could not write in %1: %2")
                     .arg(QFileInfo(Output).path(), QString::fromLocal8Bit(std::strerror(ENOSPC)));
         else
-            error = FailureText(QStringLiteral("the spoken text"), encoderCode,
-                                encoderSaid.toLocal8Bit());
+            //: what the MP3 encoder could not convert, in place of a file's name
+            error =
+                FailureText(QCoreApplication::translate("TMp3Pipeline::State", "the spoken text"),
+                            encoderCode, encoderSaid.toLocal8Bit());
         return false;
     }
     if (workerCode != 0) {
@@ -1147,7 +1175,7 @@ void TMp3Pipeline::Cancel(bool wait) {
 
 bool TMp3Pipeline::Commit(const QString& output, QString& error) {
     if (!FState || FState->Running || !FState->Part) {
-        error = QStringLiteral("No file is ready for %1.").arg(output);
+        error = tr("No file is ready for %1.").arg(output);
         return false;
     }
     for (const auto& [extension, part] : FState->SubtitleParts)
@@ -1192,7 +1220,7 @@ void TMp3Pipeline::Start(TPieceCutter::Chunks chunks, qint64 expected, int count
     if (s.ToPipe)
         s.Target.Subtitles.clear(); // there is no name to put them beside
     if (s.ToPipe && target.Format != audio::TFormat::Wav && target.Format != audio::TFormat::Mp3)
-        return refuse(QStringLiteral("Only WAV and MP3 can be written to standard output."));
+        return refuse(tr("Only WAV and MP3 can be written to standard output."));
     if (const QString missing = audio::Unavailable(target.Format); !missing.isEmpty())
         return refuse(missing);
     if (!s.Pcm) {
@@ -1223,8 +1251,7 @@ void TMp3Pipeline::Start(TPieceCutter::Chunks chunks, qint64 expected, int count
         }
     }
     if (!s.Folder.isValid())
-        return refuse(
-            QStringLiteral("No temporary folder could be made in %1.").arg(QDir::tempPath()));
+        return refuse(tr("No temporary folder could be made in %1.").arg(QDir::tempPath()));
     QList<qint64> breaks;
     if (target.Chapters != TTarget::Whole)
         for (const TBreak& b : target.Breaks)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text to an audio file without a WAV in between: the text is cut into pieces at paragraph or
 // sentence ends; each piece is spoken by a worker process (the program itself, running its
 // "--piece" job into a pipe: the engine library keeps global state, so a second synthesis needs

@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ogg Opus through libopusenc, which resamples the engine's rate to Opus's 48 kHz itself.
 #include "EncoderUnits.h"
 
 #include "KoUtils.h"
+
+#include <QCoreApplication>
 
 #include <opus/opusenc.h>
 
@@ -80,8 +83,9 @@ public:
 
 private:
     bool Failed(int error) {
-        FError = QStringLiteral("The Opus encoder could not write %1: %2")
-                     .arg(FPath, QString::fromUtf8(Api().ope_strerror(error)));
+        FError =
+            QCoreApplication::translate("TOpusEncoder", "The Opus encoder could not write %1: %2")
+                .arg(FPath, QString::fromUtf8(Api().ope_strerror(error)));
         return false;
     }
 

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SoundFile.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <algorithm>
@@ -35,7 +37,8 @@ TReadAt BytesReader(QByteArrayView bytes) {
 std::optional<TWavLayout> ReadWavLayout(const TReadAt& read, qint64 fileSize, QString* why) {
     const QByteArray riff = read(0, 12);
     if (riff.size() < 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE") {
-        Say(why, QStringLiteral("it is no RIFF WAVE file"));
+        //: why a file is no sound file the encoder reads (as all that follow)
+        Say(why, QCoreApplication::translate("SoundFile", "it is no RIFF WAVE file"));
         return std::nullopt;
     }
     TWavLayout out;
@@ -65,7 +68,8 @@ std::optional<TWavLayout> ReadWavLayout(const TReadAt& read, qint64 fileSize, QS
             format = true;
         } else if (id == "data") {
             if (!format) {
-                Say(why, QStringLiteral("its data chunk comes before its format chunk"));
+                Say(why, QCoreApplication::translate(
+                             "SoundFile", "its data chunk comes before its format chunk"));
                 return std::nullopt;
             }
             out.DataOffset = at + 8;
@@ -77,8 +81,8 @@ std::optional<TWavLayout> ReadWavLayout(const TReadAt& read, qint64 fileSize, QS
             break;
         at += 8 + length + (length & 1);
     }
-    Say(why,
-        format ? QStringLiteral("it has no data chunk") : QStringLiteral("it has no format chunk"));
+    Say(why, format ? QCoreApplication::translate("SoundFile", "it has no data chunk")
+                    : QCoreApplication::translate("SoundFile", "it has no format chunk"));
     return std::nullopt;
 }
 
@@ -246,7 +250,7 @@ TSoundKind SoundKind(const TReadAt& read, qint64 fileSize, const QString& name, 
         ext == QLatin1String(".mp1") || ext == QLatin1String(".mpg")) {
         if (FindMp3Stream(read, fileSize))
             return TSoundKind::Mpeg;
-        Say(why, QStringLiteral("it holds no MPEG audio"));
+        Say(why, QCoreApplication::translate("SoundFile", "it holds no MPEG audio"));
         return TSoundKind::None;
     }
     if (ext == QLatin1String(".raw"))
@@ -259,13 +263,16 @@ TSoundKind SoundKind(const TReadAt& read, qint64 fileSize, const QString& name, 
         static const int kKnown[] = {0x0001, 0x0002, 0x0003, 0x0006, 0x0007, 0x0011,
                                      0x0031, 0x0040, 0x0050, 0x0055, 0xFFFE};
         if (std::find(std::begin(kKnown), std::end(kKnown), wav->Tag) == std::end(kKnown)) {
-            Say(why, QStringLiteral("its sound is stored in a form (format 0x%1) the MP3 encoder "
-                                    "does not read")
+            //: %1 is the number of the WAV format, in hexadecimal
+            Say(why, QCoreApplication::translate("SoundFile",
+                                                 "its sound is stored in a form (format 0x%1) the "
+                                                 "MP3 encoder does not read")
                          .arg(wav->Tag, 4, 16, QLatin1Char('0')));
             return TSoundKind::None;
         }
         if (wav->Channels < 1 || wav->SampleRate < 1) {
-            Say(why, QStringLiteral("its format chunk gives no channels or no sample rate"));
+            Say(why, QCoreApplication::translate(
+                         "SoundFile", "its format chunk gives no channels or no sample rate"));
             return TSoundKind::None;
         }
         return TSoundKind::Wav;
@@ -304,7 +311,8 @@ TSoundKind SoundKind(const TReadAt& read, qint64 fileSize, const QString& name, 
             return TSoundKind::Other;
     if (FindMp3Stream(read, fileSize))
         return TSoundKind::Mpeg;
-    Say(why, fileSize == 0 ? QStringLiteral("it is empty") : QStringLiteral("it is no sound file"));
+    Say(why, fileSize == 0 ? QCoreApplication::translate("SoundFile", "it is empty")
+                           : QCoreApplication::translate("SoundFile", "it is no sound file"));
     return TSoundKind::None;
 }
 

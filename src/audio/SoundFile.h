@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound files as the program looks into them: the chunks of a WAV file, the frames of an MP3
 // stream, and whether a file is a sound file at all, for the encoder that would otherwise take
 // any bytes for raw samples.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SubRip: numbered cues, times with a comma before the milliseconds.
 #include "Subtitles.h"
 

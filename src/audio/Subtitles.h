@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timed subtitles of a conversion, from the words' places in the samples actually written:
 // TCueBuilder groups the words into cues, a TSubtitleWriter (one small unit per format: SRT,
 // WebVTT, LRC) writes them as UTF-8 text beside the audio file.

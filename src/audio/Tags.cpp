@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Tags.h"
 
 #include "KoUtils.h"
+
+#include <QCoreApplication>
 
 #include <taglib/chapterframe.h>
 #include <taglib/flacfile.h>
@@ -142,7 +145,8 @@ bool WriteTags(const QString& path, TFormat format, const TTags& tags, QString& 
         break;
     }
     if (!ok)
-        error = QStringLiteral("The tags of %1 could not be written.").arg(path);
+        error =
+            QCoreApplication::translate("Tags", "The tags of %1 could not be written.").arg(path);
     return ok;
 }
 

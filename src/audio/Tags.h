@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tags of a written file: title, artist (the voice), album (the document of a split book),
 // track number and chapter marks; ID3v2 for MP3 (chapters as CHAP frames under one table of
 // contents), Vorbis comments for Ogg and FLAC (chapters as CHAPTERnnn and CHAPTERnnnNAME). WAV

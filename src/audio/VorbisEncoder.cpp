@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ogg Vorbis through libsndfile, which every desktop has for its sound files.
 #include "EncoderUnits.h"
 
 #include "KoUtils.h"
+
+#include <QCoreApplication>
 
 #include <sndfile.h>
 
@@ -51,7 +54,8 @@ public:
         info.channels = format.Channels;
         info.format = SF_FORMAT_OGG | SF_FORMAT_VORBIS;
         if (!api.sf_format_check(&info)) {
-            FError = QStringLiteral("This libsndfile writes no Ogg Vorbis.");
+            FError = QCoreApplication::translate("TVorbisEncoder",
+                                                 "This libsndfile writes no Ogg Vorbis.");
             return false;
         }
         FFile = api.sf_open(KoUtils::EncodeFileName(path).constData(), SFM_WRITE, &info);
@@ -73,7 +77,8 @@ public:
     bool Close() override {
         const int error = Api().sf_close(std::exchange(FFile, nullptr));
         if (error != 0) {
-            FError = QStringLiteral("The file %1 could not be written: %2")
+            FError = QCoreApplication::translate("TVorbisEncoder",
+                                                 "The file %1 could not be written: %2")
                          .arg(FPath, QString::fromUtf8(Api().sf_strerror(nullptr)));
             return false;
         }
@@ -82,8 +87,9 @@ public:
 
 private:
     bool Failed() {
-        FError = QStringLiteral("The file %1 could not be written: %2")
-                     .arg(FPath, QString::fromUtf8(Api().sf_strerror(FFile)));
+        FError =
+            QCoreApplication::translate("TVorbisEncoder", "The file %1 could not be written: %2")
+                .arg(FPath, QString::fromUtf8(Api().sf_strerror(FFile)));
         return false;
     }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // WebVTT: a heading, then cues with times in full stops; the text is markup, so &, < and >
 // are written as entities.
 #include "Subtitles.h"

@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // WAV: the samples as they are, after the same header the engine's own WAV files have (RIFF,
 // a JUNK chunk that becomes "ds64" when the file outgrows 4 GB, fmt, data). On a pipe the header
 // is written once and says "as long as it goes", as streaming WAV writers do.
 #include "EncoderUnits.h"
 
 #include "KoUtils.h"
+
+#include <QCoreApplication>
 
 #include <cerrno>
 #include <cstdio>
@@ -94,11 +97,13 @@ public:
 
 private:
     bool Failed(const QString& path) {
-        FError = path == QLatin1String("-")
-                     ? QStringLiteral("The WAV could not be written to standard output: %1")
-                           .arg(QString::fromLocal8Bit(std::strerror(errno)))
-                     : QStringLiteral("The file %1 could not be written: %2")
-                           .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        FError =
+            path == QLatin1String("-")
+                ? QCoreApplication::translate("TWavEncoder",
+                                              "The WAV could not be written to standard output: %1")
+                      .arg(QString::fromLocal8Bit(std::strerror(errno)))
+                : QCoreApplication::translate("TWavEncoder", "The file %1 could not be written: %2")
+                      .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
 

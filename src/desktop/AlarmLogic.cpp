@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "AlarmLogic.h"
 
 #include "Document.h"
 #include "TextFile.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -149,7 +151,8 @@ std::optional<TAlarmAction> AlarmPass(const settings::TSettings& s, const QDateT
         a.Kind = TAlarmAction::PlaySound;
         a.Text = s.AlarmWavFile;
         if (s.AlarmMsgBox)
-            a.Box = QStringLiteral("Sound Alarm!");
+            //: Message box shown while the alarm plays its sound
+            a.Box = QCoreApplication::translate("AlarmLogic", "Sound Alarm!");
         return a;
     default:
         return std::nullopt;
@@ -238,8 +241,11 @@ std::optional<TAlarmAction> TReminderSchedule::Pass(const settings::TSettings& s
         const QString text = messages.join(lineBreak);
         const bool late = second - d.Second >= LateAfterSeconds;
         spoken << (late ? QStringLiteral("Late reminder, due at %1: ").arg(d.Key) + text : text);
-        shown << d.Key + (late ? QStringLiteral(" (late)") : QString()) + lineBreak + lineBreak +
-                     text;
+        //: After the moment of a reminder shown late (keep the leading space)
+        shown << d.Key +
+                     (late ? QCoreApplication::translate("TReminderSchedule", " (late)")
+                           : QString()) +
+                     lineBreak + lineBreak + text;
     }
     if (spoken.isEmpty())
         return std::nullopt;

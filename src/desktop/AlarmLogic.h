@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The talking clock and the reminders as rules: what one tick of the window's timer does at a
 // given moment, the reminder keys, and what the options page's reminder editor does to the
 // reminder list. No widget and no sound here; the window acts on what a pass returns.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound alarm: plays a WAV file through the program's own sound output (so the device
 // volume applies), in the background. A file that cannot be played gives a short default
 // sound instead. Nothing is reported.

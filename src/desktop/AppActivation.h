@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The running reader on the session bus as the desktop's launchers address an application
 // (org.freedesktop.Application, under the desktop entry's name): Activate shows the window, Open
 // opens files, ActivateAction runs one of the commands a desktop can bind. Nothing is run here:

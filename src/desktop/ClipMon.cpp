@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClipMon.h"
 
 #include "WaylandClipboard.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -292,9 +294,11 @@ TClipboardText ReadX11Clipboard(int timeoutMs, const char* selection) {
 QString ClipboardProblem(const TClipboardText& clip) {
     switch (clip.State) {
     case TClipboardText::TimedOut:
-        return QStringLiteral("The program holding the clipboard did not answer.");
+        return QCoreApplication::translate("ClipMon",
+                                           "The program holding the clipboard did not answer.");
     case TClipboardText::TooLarge:
-        return QStringLiteral("The clipboard's text is too large to read: %1 MB (at most %2 MB).")
+        return QCoreApplication::translate(
+                   "ClipMon", "The clipboard's text is too large to read: %1 MB (at most %2 MB).")
             .arg(QString::number(double(clip.Size) / (1 << 20), 'f', 1))
             .arg(MaxClipboardBytes >> 20);
     case TClipboardText::Text:

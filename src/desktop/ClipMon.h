@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TClipboardMonitor: tells the window when the text on the clipboard changes; and the rules for
 // what the window does with such a change. The clipboard is read with a bounded wait, since an
 // owner that does not answer would otherwise hold the program for many seconds.

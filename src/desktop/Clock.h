@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time as the desktop parts see it. The talking clock and the reminders ask this instead
 // of the system, so that their rules can be tried at any moment of the day in a test.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TMediaControls: the reader as a media player of the desktop (MPRIS on the session bus), so
 // that the desktop's media widgets, the lock screen, the keyboard's media keys and a headset's
 // buttons reach it. It only reports what was asked; the main window runs the commands and tells

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Notices through the desktop's notification service (org.freedesktop.Notifications): what the
 // user should hear of while the reader's window is out of sight, or from a job that has no
 // terminal. Nothing where the session has no such service.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pasting through the program's own clipboard reader: a read that waits no longer than the
 // clipboard monitor's does and keeps the window answering meanwhile. The toolkit's own paste
 // waits seconds for an owner that does not answer, and its editor crashes on the answer of a

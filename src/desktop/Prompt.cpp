@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Prompt.h"
 
 #include "ClipMon.h"
@@ -36,10 +37,13 @@ TKoFormPrompt::TKoFormPrompt(QWidget* parent) : TKoForm(parent) {
         return b;
     };
     // Tab order: New, Append, Cancel, then Read Now!.
-    ButtonNew = button("ButtonNew", QStringLiteral("New"), {16, 80, 75, 25});
-    ButtonAppend = button("ButtonAppend", QStringLiteral("Append"), {104, 80, 75, 25});
-    ButtonCancel = button("ButtonCancel", QStringLiteral("Cancel"), {192, 80, 75, 25});
-    BitBtnRead = button("BitBtnRead", QStringLiteral("Read Now!"), {16, 16, 249, 25});
+    //: Button: the copied text becomes a new document
+    ButtonNew = button("ButtonNew", tr("New"), {16, 80, 75, 25});
+    //: Button: the copied text is added to the end of the current document
+    ButtonAppend = button("ButtonAppend", tr("Append"), {104, 80, 75, 25});
+    ButtonCancel = button("ButtonCancel", tr("Cancel"), {192, 80, 75, 25});
+    //: Button: read the copied text aloud at once
+    BitBtnRead = button("BitBtnRead", tr("Read Now!"), {16, 16, 249, 25});
     BitBtnRead->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
     BitBtnRead->setDefault(true);
     setTabOrder(ButtonNew, ButtonAppend);
@@ -52,7 +56,7 @@ TKoFormPrompt::TKoFormPrompt(QWidget* parent) : TKoForm(parent) {
     Bevel2->setFrameShadow(QFrame::Sunken);
     Bevel2->setGeometry(16, 48, 250, 2);
 
-    Label1 = new QLabel(QStringLiteral("Copy Clipboard to the Documents List?"), PanelKoClient);
+    Label1 = new QLabel(tr("Copy Clipboard to the Documents List?"), PanelKoClient);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont bold = Label1->font();
     bold.setBold(true);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKoFormPrompt: the small window that asks what to do with text just copied, and closes by
 // itself after PromptDelay seconds with the default action.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TSysTray: the program's icon in the desktop's notification area (StatusNotifierItem where the
 // desktop offers it, the XEmbed tray otherwise). A click reports the button and the cursor; the
 // popup menu opens on the clicks PopupMode names, before the click is reported. Many desktops

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "WaylandClipboard.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -23,13 +25,16 @@ QString& ProblemText() {
 // What the user is told when the watch ends: `said` is wl-paste's own first line.
 QString WatchFailure(const QString& said) {
     if (said.contains(QLatin1String("data-control")))
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "WaylandClipboard",
             "This desktop does not let programs watch the clipboard (it lacks the data-control "
             "protocol, as GNOME does): copied text is offered only while the reader's window is "
             "in front. Read Clipboard and paste still work.");
-    return QStringLiteral("The clipboard cannot be watched (wl-paste: %1): copied text is offered "
-                          "only while the reader's window is in front. Read Clipboard and paste "
-                          "still work.")
+    return QCoreApplication::translate(
+               "WaylandClipboard",
+               "The clipboard cannot be watched (wl-paste: %1): copied text is offered "
+               "only while the reader's window is in front. Read Clipboard and paste "
+               "still work.")
         .arg(said);
 }
 
@@ -42,8 +47,8 @@ TWaylandClipboardWatch::TWaylandClipboardWatch(QObject* owner)
     connect(&FWatch, &QProcess::finished, this, &TWaylandClipboardWatch::WatchFinished);
     connect(&FWatch, &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
         if (e == QProcess::FailedToStart)
-            Fail(QStringLiteral("The clipboard cannot be watched: wl-paste (of wl-clipboard) "
-                                "is not installed. Read Clipboard and paste still work."));
+            Fail(tr("The clipboard cannot be watched: wl-paste (of wl-clipboard) "
+                    "is not installed. Read Clipboard and paste still work."));
     });
     connect(&FProbe, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
         // Types listed: something is copied, and the watch's first line announces it.
@@ -122,7 +127,8 @@ void TWaylandClipboardWatch::WatchFinished() {
     QString said = QString::fromLocal8Bit(FWatch.readAllStandardError()).trimmed();
     said = said.section(QLatin1Char('\n'), 0, 0);
     if (said.isEmpty())
-        said = QStringLiteral("wl-paste ended with %1").arg(FWatch.exitCode());
+        //: %1 is the exit code of the wl-paste program
+        said = tr("wl-paste ended with %1").arg(FWatch.exitCode());
     Fail(WatchFailure(said));
 }
 

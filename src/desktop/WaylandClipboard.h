@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clipboard on Wayland, where the toolkit sees it only while one of the program's windows has
 // the focus. The compositor's data-control protocol (KDE, wlroots compositors such as Sway) lets
 // a program watch and read it at any time; wl-clipboard's wl-paste speaks it, run as a child.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "AboutBox.h"
 
 #include "KoUtils.h"
@@ -15,7 +16,7 @@
 TAboutBox::TAboutBox(QWidget* parent, const QString& homePage, const QString& contact)
     : TKoForm(parent) {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     SetBorderIcons(koframe::biSystemMenu);
     resize(440, 250);
 
@@ -27,17 +28,18 @@ TAboutBox::TAboutBox(QWidget* parent, const QString& homePage, const QString& co
     big.setBold(true);
     LabelProduct->setFont(big);
     LabelProduct->setAlignment(Qt::AlignCenter);
-    LabelVersion = new QLabel(QStringLiteral("Version %1").arg(QLatin1String(NURVA_VERSION)));
+    LabelVersion = new QLabel(tr("Version %1").arg(QLatin1String(NURVA_VERSION)));
     LabelVersion->setAlignment(Qt::AlignCenter);
     const QString mail = QString(contact).remove(QStringLiteral("mailto:"));
     LabelLinks = new QLabel(
-        QStringLiteral("<p align=center>Home page: <a href=\"%1\">%1</a><br>"
-                       "Contact: <a href=\"%2\">%3</a></p>")
+        //: %1 is the home page's address, %2 the contact's link and %3 its mail address
+        tr("<p align=center>Home page: <a href=\"%1\">%1</a><br>"
+           "Contact: <a href=\"%2\">%3</a></p>")
             .arg(homePage.toHtmlEscaped(), contact.toHtmlEscaped(), mail.toHtmlEscaped()));
     LabelLinks->setTextInteractionFlags(Qt::TextBrowserInteraction);
     connect(LabelLinks, &QLabel::linkActivated, this,
             [](const QString& link) { KoUtils::ShellOpen(link); });
-    auto* ok = new QPushButton(QStringLiteral("OK"));
+    auto* ok = new QPushButton(tr("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
     layout->addWidget(LabelProduct);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: the product, its version and where its makers are reached.
 #pragma once
 

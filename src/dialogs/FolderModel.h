@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folders of the file system as a tree from the root folder down, each folder listed when
 // it is first opened. Names are the system's bytes: a name that is not UTF-8 is listed all the
 // same, shown with its odd bytes as \xNN, and its path keeps them (KoUtils::DecodeFileName).

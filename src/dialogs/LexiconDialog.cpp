@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "LexiconDialog.h"
 
 #include "KoUtils.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -35,7 +37,8 @@ bool Blank(const LexiconEntry& e) {
 }
 
 QString Quoted(const QString& word) {
-    return QStringLiteral("\u201C%1\u201D").arg(word);
+    //: Quotation marks around a word of the lexicon
+    return QCoreApplication::translate("LexiconDialog", "\u201C%1\u201D").arg(word);
 }
 
 } // namespace
@@ -113,15 +116,20 @@ QVariant TLexiconModel::headerData(int section, Qt::Orientation orientation, int
         return section + 1;
     switch (section) {
     case ColWord:
-        return QStringLiteral("Word or phrase");
+        //: Column header: the text the entry replaces
+        return tr("Word or phrase");
     case ColSay:
-        return QStringLiteral("Say it as");
+        //: Column header: how the engine is to say the word
+        return tr("Say it as");
     case ColWholeWord:
-        return QStringLiteral("Whole word");
+        //: Column header of a check box: the entry matches whole words only
+        return tr("Whole word");
     case ColMatchCase:
-        return QStringLiteral("Match case");
+        //: Column header of a check box: the letter case must match
+        return tr("Match case");
     case ColNote:
-        return QStringLiteral("Note");
+        //: Column header: a remark on the row (why it is not used, which entry wins)
+        return tr("Note");
     default:
         return {};
     }
@@ -253,12 +261,11 @@ bool TLexiconModel::Compose(Lexicon& out, QString& error) const {
         if (const QString problem = Lexicon::EntryProblem(e); !problem.isEmpty()) {
             const int shown = int(r) + 1;
             if (e.Word.isEmpty())
-                error = QStringLiteral("Row %1: the word is empty.").arg(shown);
+                error = tr("Row %1: the word is empty.").arg(shown);
             else if (e.Say.isEmpty())
-                error =
-                    QStringLiteral("Row %1: how to say \"%2\" is empty.").arg(shown).arg(e.Word);
+                error = tr("Row %1: how to say \"%2\" is empty.").arg(shown).arg(e.Word);
             else
-                error = QStringLiteral("Row %1: %2.").arg(shown).arg(problem);
+                error = tr("Row %1: %2.").arg(shown).arg(problem);
             return false;
         }
         bytes = Lexicon::FormatEntry(e);
@@ -312,12 +319,13 @@ QString TLexiconModel::Note(int r) const {
     const TRow& row = FRows[std::size_t(r)];
     QString note = FGroupNotes[std::size_t(r)];
     if (!row.Refused.isEmpty())
-        note = QStringLiteral("Not used: %1.").arg(row.Refused);
+        note = tr("Not used: %1.").arg(row.Refused);
     else if (!Blank(row.Entry) && !Usable(std::size_t(r)))
-        note = QStringLiteral("Not an entry yet: %1.").arg(Lexicon::EntryProblem(row.Entry));
+        note = tr("Not an entry yet: %1.").arg(Lexicon::EntryProblem(row.Entry));
     if (row.NotUtf8 && !Changed(row))
-        note = (note + QStringLiteral(" The line is not UTF-8 text and was read as "
-                                      "Windows-1252."))
+        //: Added after the row's other note, if any (keep the leading space)
+        note = (note + tr(" The line is not UTF-8 text and was read as "
+                          "Windows-1252."))
                    .trimmed();
     return note;
 }
@@ -373,7 +381,8 @@ void TLexiconModel::NoteGroup(const QString& key) {
         return;
     const std::vector<std::size_t>& group = *found;
     auto name = [&](std::size_t r) {
-        return QStringLiteral("row %1 (%2)").arg(r + 1).arg(Quoted(FRows[r].Entry.Word));
+        //: A row of the list: its number and its word; used inside the notes
+        return tr("row %1 (%2)").arg(r + 1).arg(Quoted(FRows[r].Entry.Word));
     };
     // The first earlier row of each kind: any letter case, part or whole word; or a letter
     // case of its own, by the word as written.
@@ -436,21 +445,23 @@ void TLexiconModel::NoteGroup(const QString& key) {
         QStringList note;
         bool warns = false;
         if (coveredBy[k] != None) {
-            note << QStringLiteral("Never used: %1 comes first and always wins.")
-                        .arg(name(coveredBy[k]));
+            //: %1 is a row, as in "row 3 (“word”)"
+            note << tr("Never used: %1 comes first and always wins.").arg(name(coveredBy[k]));
             warns = true;
         } else {
             if (after[k] != None) {
                 QString first = name(after[k]);
                 first[0] = first[0].toUpper();
-                note << QStringLiteral("%1 comes first and wins where both apply.").arg(first);
+                //: %1 is a row, as in "Row 3 (“word”)"
+                note << tr("%1 comes first and wins where both apply.").arg(first);
                 warns = true;
             }
             if (firstBeaten[k] != None) {
                 const QString more =
-                    beaten[k] > 1 ? QStringLiteral(" and %1 more").arg(beaten[k] - 1) : QString();
-                note << QStringLiteral("Wins over %1%2 where both apply.")
-                            .arg(name(firstBeaten[k]), more);
+                    //: Completes "Wins over %1%2": the number of further rows (leading space)
+                    beaten[k] > 1 ? tr(" and %1 more").arg(beaten[k] - 1) : QString();
+                //: %1 is a row, as in "row 3 (“word”)"; %2 is empty or " and <n> more"
+                note << tr("Wins over %1%2 where both apply.").arg(name(firstBeaten[k]), more);
             }
         }
         FGroupNotes[r] = note.join(u' ');
@@ -462,13 +473,14 @@ TFormLexicon::TFormLexicon(QWidget* parent, const Lexicon& lexicon, const QStrin
                            engines::LexiconListen listen)
     : TKoForm(parent), FPath(path), FListen(std::move(listen)), FReadBytes(lexicon.ToBytes()) {
     setObjectName(QStringLiteral("FormLexicon"));
-    setWindowTitle(QStringLiteral("Pronunciation Lexicon"));
+    setWindowTitle(tr("Pronunciation Lexicon"));
     SetBorderIcons(koframe::biSystemMenu);
     resize(820, 480);
 
     Model = new TLexiconModel(lexicon, this);
     ListEntries = new QTableView;
     ListEntries->setObjectName(QStringLiteral("ListEntries"));
+    ListEntries->setAccessibleName(tr("Pronunciations"));
     ListEntries->setModel(Model);
     // One cell at a time is current, and shown so: a key acts on the cell the user sees.
     ListEntries->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -490,11 +502,10 @@ TFormLexicon::TFormLexicon(QWidget* parent, const Lexicon& lexicon, const QStrin
     QHeaderView* rows = ListEntries->verticalHeader();
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setDefaultSectionSize(ListEntries->fontMetrics().height() + 8);
-    ListEntries->setToolTip(
-        QStringLiteral("Say it as: words spelled the way they sound, or espeak-ng phonemes "
-                       "in double brackets, e.g. [[n'3:v@]]"));
+    ListEntries->setToolTip(tr("Say it as: words spelled the way they sound, or espeak-ng phonemes "
+                               "in double brackets, e.g. [[n'3:v@]]"));
 
-    LabelEntries = new QLabel(QStringLiteral("&Words and how to say them:"));
+    LabelEntries = new QLabel(tr("&Words and how to say them:"));
     LabelEntries->setBuddy(ListEntries);
     LabelNote = new QLabel;
     LabelNote->setObjectName(QStringLiteral("LabelNote"));
@@ -516,19 +527,16 @@ TFormLexicon::TFormLexicon(QWidget* parent, const Lexicon& lexicon, const QStrin
         button->setAutoDefault(true); // Enter presses the button that has the focus
         connect(button, &QPushButton::clicked, this, click);
     };
-    makeButton(ButtonAdd, "ButtonAdd", QStringLiteral("&Add"), &TFormLexicon::ButtonAddClick);
-    makeButton(ButtonRemove, "ButtonRemove", QStringLiteral("&Remove"),
-               &TFormLexicon::ButtonRemoveClick);
-    makeButton(ButtonListen, "ButtonListen", QStringLiteral("&Listen"),
-               &TFormLexicon::ButtonListenClick);
+    makeButton(ButtonAdd, "ButtonAdd", tr("&Add"), &TFormLexicon::ButtonAddClick);
+    makeButton(ButtonRemove, "ButtonRemove", tr("&Remove"), &TFormLexicon::ButtonRemoveClick);
+    //: Button: hear the current row's word said
+    makeButton(ButtonListen, "ButtonListen", tr("&Listen"), &TFormLexicon::ButtonListenClick);
     ButtonListen->setToolTip(
-        QStringLiteral("Say the current row's word as the lexicon makes the engine say it"));
-    makeButton(ButtonImport, "ButtonImport", QStringLiteral("&Import..."),
-               &TFormLexicon::ButtonImportClick);
-    makeButton(ButtonExport, "ButtonExport", QStringLiteral("E&xport..."),
-               &TFormLexicon::ButtonExportClick);
-    makeButton(ButtonOK, "ButtonOK", QStringLiteral("OK"), &TFormLexicon::ButtonOKClick);
-    makeButton(ButtonCancel, "ButtonCancel", QStringLiteral("Cancel"), &QWidget::close);
+        tr("Say the current row's word as the lexicon makes the engine say it"));
+    makeButton(ButtonImport, "ButtonImport", tr("&Import..."), &TFormLexicon::ButtonImportClick);
+    makeButton(ButtonExport, "ButtonExport", tr("E&xport..."), &TFormLexicon::ButtonExportClick);
+    makeButton(ButtonOK, "ButtonOK", tr("OK"), &TFormLexicon::ButtonOKClick);
+    makeButton(ButtonCancel, "ButtonCancel", tr("Cancel"), &QWidget::close);
     ButtonOK->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
@@ -551,21 +559,20 @@ void TFormLexicon::ShowProblems() {
     const int problems = Model->ProblemCount();
     LabelProblems->setVisible(problems > 0);
     if (problems == 1)
-        LabelProblems->setText(QStringLiteral("A line of the file is not used as it stands: its "
-                                              "note says why. Mend it or remove it; otherwise "
-                                              "OK keeps it as it is."));
+        LabelProblems->setText(tr("A line of the file is not used as it stands: its "
+                                  "note says why. Mend it or remove it; otherwise "
+                                  "OK keeps it as it is."));
     else if (problems > 1)
-        LabelProblems->setText(QStringLiteral("%1 lines of the file are not used as they stand: "
-                                              "their notes say why. Mend or remove them; "
-                                              "otherwise OK keeps them as they are.")
+        LabelProblems->setText(tr("%1 lines of the file are not used as they stand: "
+                                  "their notes say why. Mend or remove them; "
+                                  "otherwise OK keeps them as they are.")
                                    .arg(problems));
 }
 
 void TFormLexicon::ShowNote() {
     const int row = ListEntries->currentIndex().row();
     const QString note = row >= 0 && row < Model->rowCount() ? Model->Note(row) : QString();
-    LabelNote->setText(note.isEmpty() ? QString()
-                                      : QStringLiteral("Row %1: %2").arg(row + 1).arg(note));
+    LabelNote->setText(note.isEmpty() ? QString() : tr("Row %1: %2").arg(row + 1).arg(note));
 }
 
 void TFormLexicon::FormShow() {
@@ -646,15 +653,15 @@ bool TFormLexicon::ImportFile(const QString& path) {
     QStringList problems;
     QString error;
     if (!imported.Load(path, &problems, &error)) {
-        KoUtils::ShowMessageBox(QStringLiteral("\"%1\" could not be read: %2").arg(path, error),
+        KoUtils::ShowMessageBox(tr("\"%1\" could not be read: %2").arg(path, error),
                                 KoUtils::MB_ICONERROR);
         return false;
     }
     Model->Import(imported.Entries);
     ShowProblems();
     if (!problems.isEmpty())
-        KoUtils::ShowMessageBox(QStringLiteral("These lines of \"%1\" are not entries and were "
-                                               "not imported:\n%2")
+        KoUtils::ShowMessageBox(tr("These lines of \"%1\" are not entries and were "
+                                   "not imported:\n%2")
                                     .arg(path, problems.mid(0, 10).join(u'\n')),
                                 KoUtils::MB_ICONWARNING);
     return true;
@@ -667,7 +674,7 @@ bool TFormLexicon::ExportFile(const QString& path) {
         lexicon.Lines.clear(); // what another reader gets: the entries alone
         if (lexicon.Save(path, &error))
             return true;
-        error = QStringLiteral("\"%1\" could not be written: %2").arg(path, error);
+        error = tr("\"%1\" could not be written: %2").arg(path, error);
     }
     KoUtils::ShowMessageBox(error, KoUtils::MB_ICONERROR);
     return false;
@@ -675,16 +682,18 @@ bool TFormLexicon::ExportFile(const QString& path) {
 
 void TFormLexicon::ButtonImportClick() {
     QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Import"), QString(),
-                                     QStringLiteral("Text files (*.txt);;All files (*)"));
+        //: Title of the file dialog that picks a lexicon to import
+        QFileDialog::getOpenFileName(this, tr("Import"), QString(),
+                                     tr("Text files (*.txt);;All files (*)"));
     if (!path.isEmpty())
         ImportFile(path);
 }
 
 void TFormLexicon::ButtonExportClick() {
     QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Export"), QStringLiteral("lexicon.txt"),
-                                     QStringLiteral("Text files (*.txt);;All files (*)"));
+        //: Title of the file dialog that saves the lexicon's entries to a file
+        QFileDialog::getSaveFileName(this, tr("Export"), QStringLiteral("lexicon.txt"),
+                                     tr("Text files (*.txt);;All files (*)"));
     if (!path.isEmpty())
         ExportFile(path);
 }
@@ -701,16 +710,16 @@ void TFormLexicon::ButtonOKClick() {
     const QByteArray onDisk =
         now.open(QIODevice::ReadOnly) ? now.read(FReadBytes.size() + 1) : QByteArray();
     if (onDisk != FReadBytes &&
-        !KoUtils::ConfirmBox(QStringLiteral("\"%1\" was changed by another program since this "
-                                            "dialog read it. Replace it with the lexicon shown "
-                                            "here? (Cancel keeps both: close the dialog and "
-                                            "open it again to see the file as it is now.)")
+        !KoUtils::ConfirmBox(tr("\"%1\" was changed by another program since this "
+                                "dialog read it. Replace it with the lexicon shown "
+                                "here? (Cancel keeps both: close the dialog and "
+                                "open it again to see the file as it is now.)")
                                  .arg(FPath)))
         return;
     // A lexicon that cannot be saved stays in the dialog, so nothing typed is lost.
     if (!lexicon->Save(FPath, &error)) {
         KoUtils::ShowMessageBox(
-            QStringLiteral("The lexicon could not be saved to \"%1\": %2").arg(FPath, error),
+            tr("The lexicon could not be saved to \"%1\": %2").arg(FPath, error),
             KoUtils::MB_ICONERROR);
         return;
     }
@@ -740,10 +749,12 @@ speech::HRESULT ShowLexiconDialog(speech::HWND parent, const char* title,
     QString error;
     const QString path = engines::LexiconPath();
     if (!engines::ReadLexiconForDialog(lexicon, &error)) {
-        KoUtils::ShowMessageBox(QStringLiteral("The pronunciation lexicon \"%1\" could not be "
-                                               "read: %2\nIt is left as it is.")
-                                    .arg(path, error),
-                                KoUtils::MB_ICONERROR);
+        KoUtils::ShowMessageBox(
+            QCoreApplication::translate("LexiconDialog",
+                                        "The pronunciation lexicon \"%1\" could not be "
+                                        "read: %2\nIt is left as it is.")
+                .arg(path, error),
+            KoUtils::MB_ICONERROR);
         return speech::S_OK;
     }
     engines::MarkLexiconFaultsSeen(lexicon);

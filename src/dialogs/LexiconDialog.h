@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The espeak-ng engine's lexicon dialog: the words the engine says differently, each with
 // how to say it, whether it matches whole words only and whether the letter case must match.
 // It shows the file as it is: entries and the lines the reader refused, in the file's order,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ShellTree.h"
 
 #include "FolderModel.h"
@@ -54,7 +55,8 @@ QStringList Places() {
 
 TFormShellTree::TFormShellTree(QWidget* parent) : TKoForm(parent) {
     setObjectName(QStringLiteral("FormShellTree"));
-    setWindowTitle(QStringLiteral(" Select the disk/folder you want to catalog"));
+    //: Window title (keep the leading space)
+    setWindowTitle(tr(" Select the disk/folder you want to catalog"));
     SetBorderIcons(koframe::biSystemMenu);
     // A client area of 410 x 294 inside the frame.
     resize(410 + 10 + 13, 294 + 49 + 12);
@@ -90,11 +92,11 @@ TFormShellTree::TFormShellTree(QWidget* parent) : TKoForm(parent) {
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     EditPath->setPalette(palette);
 
-    ButtonOK = new QPushButton(QStringLiteral("OK"));
+    ButtonOK = new QPushButton(tr("OK"));
     ButtonOK->setObjectName(QStringLiteral("ButtonOK"));
     ButtonOK->setDefault(true);
     ButtonOK->setEnabled(false);
-    ButtonCancel = new QPushButton(QStringLiteral("Cancel"));
+    ButtonCancel = new QPushButton(tr("Cancel"));
     ButtonCancel->setObjectName(QStringLiteral("ButtonCancel"));
 
     auto* buttons = new QHBoxLayout;
@@ -157,19 +159,19 @@ void TFormShellTree::ButtonOKClick() {
         return;
     if (!IsFolder(path)) {
         // Gone since it was listed: said, and the tree shows what is there now.
-        KoUtils::ShowMessageBox(QStringLiteral("The folder %1 is not there any more.")
-                                    .arg(TFolderModel::DisplayName(path)),
-                                KoUtils::MB_ICONWARNING);
+        KoUtils::ShowMessageBox(
+            tr("The folder %1 is not there any more.").arg(TFolderModel::DisplayName(path)),
+            KoUtils::MB_ICONWARNING);
         const QModelIndex parent = current.parent();
         FileSystem->Refresh(parent);
         ShellTreeView1->setCurrentIndex(parent);
         return;
     }
     if (const QString why = WriteProblem(path); !why.isEmpty()) {
-        const QString question =
-            QStringLiteral("You can not write to the folder %1 (%2): no file can be saved "
-                           "there.\n\nUse it all the same?")
-                .arg(TFolderModel::DisplayName(path), why);
+        //: %2 is the system's reason
+        const QString question = tr("You can not write to the folder %1 (%2): no file can be saved "
+                                    "there.\n\nUse it all the same?")
+                                     .arg(TFolderModel::DisplayName(path), why);
         if (!KoUtils::ConfirmBox(question))
             return;
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder picker: a tree of the machine's folders from the root folder down, opened on the
 // home folder and the mounted volumes; OK gives the selected folder: one that went away since it
 // was listed is refused with a word, one the user cannot write to is taken only when the user

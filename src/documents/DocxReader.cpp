@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Office Open XML text (.docx, Word's format): paragraphs, headings (by their paragraph style or
 // outline level) and list items in order; a footnote or endnote follows the paragraph that
 // cites it. Tables of contents, comments, deleted text of tracked changes, field codes and the
@@ -6,6 +7,7 @@
 
 #include "Zip.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QXmlStreamReader>
 
@@ -13,7 +15,11 @@ namespace documents {
 
 namespace {
 
-const QString Kind = QStringLiteral("The Word document");
+// The document as the messages name it.
+QString Kind() {
+    //: the subject of the messages about a document that cannot be read
+    return QCoreApplication::translate("DocxReader", "The Word document");
+}
 
 QString Val(const QXmlStreamReader& xml) {
     return xml.attributes().value(QLatin1String("w:val")).toString();
@@ -120,7 +126,7 @@ public:
         if (!IsZip(data) || !ZipMimetype(data).isEmpty())
             return false;
         try {
-            TZip zip(data, Kind);
+            TZip zip(data, Kind());
             return zip.Has(QStringLiteral("word/document.xml"));
         } catch (const EImportError&) {
             return false;
@@ -128,9 +134,11 @@ public:
     }
 
     TImportedDocument Read(const QByteArray& data) const override {
-        TZip zip(data, Kind);
+        TZip zip(data, Kind());
         if (zip.Has(QStringLiteral("EncryptionInfo")))
-            throw EImportError(QStringLiteral("%1 is protected by a password.").arg(Kind));
+            throw EImportError(
+                QCoreApplication::translate("TDocxReader", "%1 is protected by a password.")
+                    .arg(Kind()));
         TImportedDocument doc;
         doc.Format = Name();
         ReadCore(zip.Read(QStringLiteral("docProps/core.xml"), true), doc);
@@ -227,8 +235,9 @@ public:
             }
         }
         if (xml.hasError())
-            throw EImportError(QStringLiteral("%1 cannot be read: its content is damaged (%2).")
-                                   .arg(Kind, xml.errorString()));
+            throw EImportError(QCoreApplication::translate(
+                                   "TDocxReader", "%1 cannot be read: its content is damaged (%2).")
+                                   .arg(Kind(), xml.errorString()));
         out.Finish(doc);
         return doc;
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Encodings a text does not declare: told from its bytes by uchardet, the detector Mozilla's
 // browsers used.
 #pragma once

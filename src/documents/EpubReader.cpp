@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // EPUB 2 and 3: the package's spine gives the reading order of its XHTML documents; the
 // navigation document and the old table of contents (NCX) are not read, so no table of
 // contents is read twice. Title and author come from the package's metadata.
@@ -6,6 +7,7 @@
 #include "Markup.h"
 #include "Zip.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -16,7 +18,11 @@ namespace documents {
 
 namespace {
 
-const QString Kind = QStringLiteral("The EPUB book");
+// The document as the messages name it.
+QString Kind() {
+    //: the subject of the messages about a document that cannot be read
+    return QCoreApplication::translate("EpubReader", "The EPUB book");
+}
 
 struct TItem {
     QString Href, MediaType, Properties;
@@ -66,9 +72,11 @@ void CheckEncryption(TZip& zip) {
                      algorithm != QLatin1String("http://ns.adobe.com/pdf/enc#RC");
     }
     if (locked || (rights && !encryption.isEmpty() && xml.hasError()))
-        throw EImportError(QStringLiteral("%1 is protected by encryption (copy protection): only "
-                                          "the program it was bought for can open it.")
-                               .arg(Kind));
+        throw EImportError(
+            QCoreApplication::translate("EpubReader",
+                                        "%1 is protected by encryption (copy protection): only "
+                                        "the program it was bought for can open it.")
+                .arg(Kind()));
 }
 
 class TEpubReader : public TReader {
@@ -82,13 +90,14 @@ public:
     }
 
     TImportedDocument Read(const QByteArray& data) const override {
-        TZip zip(data, Kind);
+        TZip zip(data, Kind());
         CheckEncryption(zip);
         const QString opfPath = RootFile(zip.Read(QStringLiteral("META-INF/container.xml")));
         if (opfPath.isEmpty())
             throw EImportError(
-                QStringLiteral("%1 cannot be read: it does not say where its contents are.")
-                    .arg(Kind));
+                QCoreApplication::translate(
+                    "TEpubReader", "%1 cannot be read: it does not say where its contents are.")
+                    .arg(Kind()));
         const QByteArray opf = zip.Read(opfPath);
         const QString folder =
             QFileInfo(opfPath).path() == QLatin1String(".") ? QString() : QFileInfo(opfPath).path();
@@ -120,8 +129,9 @@ public:
         }
         if (xml.hasError() && spine.isEmpty())
             throw EImportError(
-                QStringLiteral("%1 cannot be read: its list of contents is damaged (%2).")
-                    .arg(Kind, xml.errorString()));
+                QCoreApplication::translate(
+                    "TEpubReader", "%1 cannot be read: its list of contents is damaged (%2).")
+                    .arg(Kind(), xml.errorString()));
 
         TTextBuilder text;
         for (const QString& id : std::as_const(spine)) {
@@ -139,9 +149,10 @@ public:
         }
         text.Finish(book);
         if (book.Text.isEmpty())
-            throw EImportError(QStringLiteral("%1 holds no text to read (only images, or "
-                                              "nothing at all).")
-                                   .arg(Kind));
+            throw EImportError(QCoreApplication::translate(
+                                   "TEpubReader", "%1 holds no text to read (only images, or "
+                                                  "nothing at all).")
+                                   .arg(Kind()));
         return book;
     }
 };

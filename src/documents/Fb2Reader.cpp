@@ -1,16 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FictionBook 2 (.fb2), the XML e-book format common for Russian and other books: the bodies in
 // order, section titles as chapters (nested sections one level deeper), poems line by line.
 // Embedded images and note markers in the text are not read; the notes themselves stay where
 // the book keeps them, in its notes body at the end. Title and author come from the title-info.
 #include "Readers.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 
 namespace documents {
 
 namespace {
 
-const QString Kind = QStringLiteral("The FictionBook");
+// The document as the messages name it.
+QString Kind() {
+    //: the subject of the messages about a document that cannot be read
+    return QCoreApplication::translate("Fb2Reader", "The FictionBook");
+}
 
 class TFb2Reader : public TReader {
 public:
@@ -127,10 +133,14 @@ public:
             }
         }
         if (!sawRoot || xml.hasError())
-            throw EImportError(QStringLiteral("%1 cannot be read: it is damaged or no FictionBook "
-                                              "(%2).")
-                                   .arg(Kind, xml.hasError() ? xml.errorString()
-                                                             : QStringLiteral("no book in it")));
+            //: %1 is the document ("The FictionBook"), %2 what is wrong with it
+            throw EImportError(
+                QCoreApplication::translate("TFb2Reader",
+                                            "%1 cannot be read: it is damaged or no FictionBook "
+                                            "(%2).")
+                    .arg(Kind(), xml.hasError()
+                                     ? xml.errorString()
+                                     : QCoreApplication::translate("TFb2Reader", "no book in it")));
         out.Finish(doc);
         return doc;
     }

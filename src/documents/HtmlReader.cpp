@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Web pages, saved or written by hand: the text a browser shows, in the page's encoding. Title
 // and author come from the page's head.
 #include "Readers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What an importer gives: a document's text in reading order and its structure. The chapters'
 // positions are offsets into that very text, so whatever splits the text later (an audiobook
 // cut by chapter, chapter marks in a sound file) finds them without the source document.

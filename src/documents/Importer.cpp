@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Importer.h"
 
 #include "Readers.h"
@@ -5,6 +6,7 @@
 
 #include "KoUtils.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -62,11 +64,16 @@ const TReader* ReaderFor(const QString& path, const QByteArray& data) {
     const TReader* named = BySuffix(path);
     if (named && ContentTells(named)) {
         const QMimeType type = QMimeDatabase().mimeTypeForData(data);
+        //: %1 is the file's name and must come first; %2 the format (EPUB, PDF, ...), %3 what
+        //: the file holds
         throw EImportError(
-            QStringLiteral("%1 is named as a %2 file, but it holds something "
-                           "else (%3).")
+            QCoreApplication::translate("Importer",
+                                        "%1 is named as a %2 file, but it holds something "
+                                        "else (%3).")
                 .arg(Quoted(path), named->Name(),
-                     data.isEmpty() ? QStringLiteral("it is empty") : type.comment()));
+                     //: in place of the kind of content a file holds
+                     data.isEmpty() ? QCoreApplication::translate("Importer", "it is empty")
+                                    : type.comment()));
     }
     return named;
 }
@@ -105,12 +112,15 @@ bool IsImported(const QString& path) {
 TImportedDocument Import(const QString& path) {
     const QString name = Quoted(path);
     auto fail = [&](const QString& why) {
-        return EImportError(QStringLiteral("%1 cannot be opened. %2").arg(name, why));
+        //: %1 is the file's name and must come first, %2 why it cannot be opened
+        return EImportError(
+            QCoreApplication::translate("Importer", "%1 cannot be opened. %2").arg(name, why));
     };
     const int fd = OpenRegular(path);
     if (fd < 0)
-        throw fail(errno == EINVAL ? QStringLiteral("It is not a regular file.")
-                                   : QString::fromLocal8Bit(std::strerror(errno)) + u'.');
+        throw fail(errno == EINVAL
+                       ? QCoreApplication::translate("Importer", "It is not a regular file.")
+                       : QString::fromLocal8Bit(std::strerror(errno)) + u'.');
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -118,18 +128,24 @@ TImportedDocument Import(const QString& path) {
     }
     const qint64 size = file.size();
     if (size > MaxImportFileSize)
-        throw fail(QStringLiteral("It is %1, and documents larger than %2 are not opened.")
+        //: %1 and %2 are sizes ("300.5 MB")
+        throw fail(QCoreApplication::translate(
+                       "Importer", "It is %1, and documents larger than %2 are not opened.")
                        .arg(SizeText(size), SizeText(MaxImportFileSize)));
     try {
         const QByteArray data = file.readAll();
         if (data.size() != size)
-            throw fail(QStringLiteral("It could not be read whole: %1.").arg(file.errorString()));
+            throw fail(QCoreApplication::translate("Importer", "It could not be read whole: %1.")
+                           .arg(file.errorString()));
         file.close();
         const TReader* reader = ReaderFor(path, data);
         if (!reader) {
             const QMimeType type = QMimeDatabase().mimeTypeForData(data);
-            throw EImportError(QStringLiteral("%1 is no document this program reads (it holds %2).")
-                                   .arg(name, type.comment()));
+            //: %1 is the file's name and must come first, %2 the kind of content it holds
+            throw EImportError(
+                QCoreApplication::translate("Importer",
+                                            "%1 is no document this program reads (it holds %2).")
+                    .arg(name, type.comment()));
         }
         TImportedDocument doc = reader->Read(data);
         doc.Format = reader->Name();
@@ -139,7 +155,7 @@ TImportedDocument Import(const QString& path) {
             throw;
         throw fail(e.Message());
     } catch (const std::bad_alloc&) {
-        throw fail(QStringLiteral("There is not enough memory for it."));
+        throw fail(QCoreApplication::translate("Importer", "There is not enough memory for it."));
     }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document importers: one small reader per format behind TReader, and the registry that
 // picks the reader for a file. The rest of the program calls only the functions at the end.
 #pragma once

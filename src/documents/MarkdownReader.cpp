@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Markdown (CommonMark with GitHub's tables and strike-through), parsed by md4c, the parser Qt
 // itself uses for Markdown: the text without its markup, headings as chapters. A metadata block
 // at the start (YAML between "---" lines, or pandoc's "% title" lines) gives title and author
@@ -9,6 +10,7 @@
 
 #include <md4c.h>
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <libxml/HTMLparser.h>
@@ -231,7 +233,8 @@ public:
         parser.leave_span = LeaveSpan;
         parser.text = Text;
         if (md_parse(text.constData(), MD_SIZE(text.size()), &parser, &state) != 0)
-            throw EImportError(QStringLiteral("The Markdown text cannot be read."));
+            throw EImportError(QCoreApplication::translate("TMarkdownReader",
+                                                           "The Markdown text cannot be read."));
         state.Out.Finish(doc);
         return doc;
     }

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Markup.h"
 
 #include "Encoding.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QXmlStreamReader>
 
@@ -267,7 +269,9 @@ void ReadHtml(const QByteArray& data, TMarkupText& into) {
     htmlParserCtxtPtr parser =
         htmlCreatePushParserCtxt(&sax, nullptr, nullptr, 0, nullptr, XML_CHAR_ENCODING_NONE);
     if (!parser)
-        throw EImportError(QStringLiteral("there is not enough memory to read it"));
+        //: why a web page cannot be read
+        throw EImportError(
+            QCoreApplication::translate("Markup", "there is not enough memory to read it"));
     parser->_private = &into;
     parser->userData = parser; // the callbacks reach the sink through the parser
     int options = HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // HTML's meaning over a stream of elements: which ones are paragraphs, headings, line breaks,
 // which are never seen (scripts, styles, hidden elements, a book's table of contents) and which
 // only describe (an image's alternative text). Two sources feed it: Qt's XML reader for XHTML,

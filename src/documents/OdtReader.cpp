@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // OpenDocument text (.odt, LibreOffice's own format): paragraphs, headings (with their outline
 // level) and list items in order; a footnote or endnote follows the paragraph that cites it.
 // Tables of contents and indexes, comments and the deleted text of tracked changes are not
@@ -6,13 +7,18 @@
 
 #include "Zip.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 
 namespace documents {
 
 namespace {
 
-const QString Kind = QStringLiteral("The OpenDocument text");
+// The document as the messages name it.
+QString Kind() {
+    //: the subject of the messages about a document that cannot be read
+    return QCoreApplication::translate("OdtReader", "The OpenDocument text");
+}
 
 void ReadMeta(const QByteArray& meta, TImportedDocument& doc) {
     QXmlStreamReader xml(meta);
@@ -66,13 +72,14 @@ public:
     }
 
     TImportedDocument Read(const QByteArray& data) const override {
-        TZip zip(data, Kind);
+        TZip zip(data, Kind());
         if (zip.Has(QStringLiteral("META-INF/manifest.xml")) &&
             zip.Read(QStringLiteral("META-INF/manifest.xml")).contains("encryption-data"))
-            throw EImportError(
-                QStringLiteral("%1 is protected by a password; save it without one in the "
-                               "program that made it.")
-                    .arg(Kind));
+            throw EImportError(QCoreApplication::translate(
+                                   "TOdtReader",
+                                   "%1 is protected by a password; save it without one in the "
+                                   "program that made it.")
+                                   .arg(Kind()));
         TImportedDocument doc;
         doc.Format = Name();
         ReadMeta(zip.Read(QStringLiteral("meta.xml"), true), doc);
@@ -123,8 +130,9 @@ public:
             }
         }
         if (xml.hasError())
-            throw EImportError(QStringLiteral("%1 cannot be read: its content is damaged (%2).")
-                                   .arg(Kind, xml.errorString()));
+            throw EImportError(QCoreApplication::translate(
+                                   "TOdtReader", "%1 cannot be read: its content is damaged (%2).")
+                                   .arg(Kind(), xml.errorString()));
         out.Finish(doc);
         return doc;
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading order of a PDF's text, from the pieces of lines its text layer holds and where
 // they stand on the page: columns are read one after the other, running headers, footers and
 // page numbers are left out, a word hyphenated at the end of a line is joined again, and lines

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PDF, through Poppler: the text layer of every page in reading order (PdfLayout), chapters
 // from the document's outline, title and author from its information. A PDF without a text
 // layer (a scan) has nothing to read, and a protected one cannot be opened: both are said.
@@ -5,13 +6,19 @@
 
 #include "PdfLayout.h"
 
+#include <QCoreApplication>
+
 #include <poppler-qt6.h>
 
 namespace documents {
 
 namespace {
 
-const QString Kind = QStringLiteral("The PDF document");
+// The document as the messages name it.
+QString Kind() {
+    //: the subject of the messages about a document that cannot be read
+    return QCoreApplication::translate("PdfReader", "The PDF document");
+}
 
 void Outline(const QList<Poppler::OutlineItem>& items, int level, QList<TPdfBookmark>& into,
              int budget = 10000) {
@@ -43,22 +50,28 @@ public:
         // A PDF ends with its end-of-file mark; without it the file was cut short, and the pages
         // Poppler would still find are not the whole document.
         if (!data.right(2048).contains("%%EOF"))
-            throw EImportError(QStringLiteral("%1 is incomplete: its end is missing (a download "
-                                              "or copy that was cut short?).")
-                                   .arg(Kind));
+            throw EImportError(QCoreApplication::translate(
+                                   "TPdfReader", "%1 is incomplete: its end is missing (a download "
+                                                 "or copy that was cut short?).")
+                                   .arg(Kind()));
         std::unique_ptr<Poppler::Document> pdf = Poppler::Document::loadFromData(data);
         if (!pdf)
             throw EImportError(
-                QStringLiteral("%1 is damaged or incomplete: it cannot be opened.").arg(Kind));
+                QCoreApplication::translate("TPdfReader",
+                                            "%1 is damaged or incomplete: it cannot be opened.")
+                    .arg(Kind()));
         if (pdf->isLocked())
-            throw EImportError(QStringLiteral("%1 is protected by a password.").arg(Kind));
+            throw EImportError(
+                QCoreApplication::translate("TPdfReader", "%1 is protected by a password.")
+                    .arg(Kind()));
         TImportedDocument doc;
         doc.Format = Name();
         doc.Title = pdf->info(QStringLiteral("Title")).simplified();
         doc.Author = pdf->info(QStringLiteral("Author")).simplified();
         const int count = pdf->numPages();
         if (count <= 0)
-            throw EImportError(QStringLiteral("%1 has no pages.").arg(Kind));
+            throw EImportError(
+                QCoreApplication::translate("TPdfReader", "%1 has no pages.").arg(Kind()));
 
         TTextBuilder out;
         TPdfLayout layout(out);
@@ -86,16 +99,19 @@ public:
                     p.Lines.append(std::move(line));
             }
             if (size > MaxImportedText)
-                throw EImportError(
-                    QStringLiteral("%1 holds more text than the editor can hold.").arg(Kind));
+                throw EImportError(QCoreApplication::translate(
+                                       "TPdfReader", "%1 holds more text than the editor can hold.")
+                                       .arg(Kind()));
             layout.AddPage(std::move(p));
         }
         if (size == 0)
-            throw EImportError(QStringLiteral("%1 holds only images of its pages, no text (it is "
-                                              "probably scanned): there is nothing to read aloud "
-                                              "until a text recognition program has added the "
-                                              "text.")
-                                   .arg(Kind));
+            throw EImportError(
+                QCoreApplication::translate("TPdfReader",
+                                            "%1 holds only images of its pages, no text (it is "
+                                            "probably scanned): there is nothing to read aloud "
+                                            "until a text recognition program has added the "
+                                            "text.")
+                    .arg(Kind()));
         layout.Finish();
         const QList<qsizetype> starts = layout.PageStarts();
         out.Finish(doc);

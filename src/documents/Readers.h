@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The members of the importer family, one unit each; Importer.cpp lists them.
 #pragma once
 

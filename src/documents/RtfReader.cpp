@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rich Text Format (.rtf). Debian has no library that reads RTF, and RTF is a flat stream of
 // groups, control words and text, so this unit tokenizes it itself: the text of the document in
 // order, paragraphs at \par, headings by their outline level (\outlinelevel), footnotes after
@@ -6,13 +7,18 @@
 // text is decoded in the document's code page (\ansicpg); \uN characters are taken as they are.
 #include "Readers.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace documents {
 
 namespace {
 
-const QString Kind = QStringLiteral("The RTF document");
+// The document as the messages name it.
+QString Kind() {
+    //: the subject of the messages about a document that cannot be read
+    return QCoreApplication::translate("RtfReader", "The RTF document");
+}
 
 enum class TDest { Text, Skip, Title, Author, Footnote };
 
@@ -49,7 +55,9 @@ public:
     void Run(TImportedDocument& doc) {
         if (!FData.startsWith("{\\rtf"))
             throw EImportError(
-                QStringLiteral("%1 cannot be read: it does not begin as RTF does.").arg(Kind));
+                QCoreApplication::translate("TRtfParser",
+                                            "%1 cannot be read: it does not begin as RTF does.")
+                    .arg(Kind()));
         FStack.reserve(64);
         FStack.append(TGroup{});
         bool infoGroup = false;
@@ -60,7 +68,9 @@ public:
                 Flush();
                 if (FStack.size() > 4096)
                     throw EImportError(
-                        QStringLiteral("%1 cannot be read: its groups nest too deeply.").arg(Kind));
+                        QCoreApplication::translate(
+                            "TRtfParser", "%1 cannot be read: its groups nest too deeply.")
+                            .arg(Kind()));
                 TGroup g = FStack.back();
                 g.OpensNote = false;
                 FStack.append(g);

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TextBuilder.h"
+
+#include <QCoreApplication>
 
 namespace documents {
 
@@ -17,9 +20,12 @@ bool EndsBlank(const QString& s) {
 
 void TTextBuilder::Check() const {
     if (Size() > MaxImportedText)
-        throw EImportError(QStringLiteral("its text is longer than %1 million characters, more "
-                                          "than the editor can hold")
-                               .arg(MaxImportedText / (1024 * 1024)));
+        //: why a document cannot be opened; %1 is a number
+        throw EImportError(
+            QCoreApplication::translate("TTextBuilder",
+                                        "its text is longer than %1 million characters, more "
+                                        "than the editor can hold")
+                .arg(MaxImportedText / (1024 * 1024)));
 }
 
 void TTextBuilder::AppendTo(QString& target, QStringView text) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TTextBuilder: the one way every reader puts its text together. Readers hand it runs of text as
 // the format holds them, and the builder collapses their white space, separates paragraphs,
 // records headings as chapters and puts notes after the paragraph that refers to them.

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Zip.h"
 
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 #include <quazip/quazipfileinfo.h>
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <cstring>
@@ -38,10 +40,13 @@ TZip::TZip(const QByteArray& data, const QString& kind)
     : FData(data), FZip(std::make_unique<QuaZip>(&FBuffer)), FKind(kind) {
     FBuffer.setBuffer(&FData);
     if (!FZip->open(QuaZip::mdUnzip))
-        Fail(QStringLiteral("its zip archive is damaged or incomplete"));
+        //: why a document cannot be read (as the messages that follow), after "... cannot be
+        //: read: "
+        Fail(QCoreApplication::translate("TZip", "its zip archive is damaged or incomplete"));
     FNames = FZip->getFileNameList();
     if (FZip->getZipError() != UNZ_OK)
-        Fail(QStringLiteral("the list of its zip archive's members is damaged"));
+        Fail(QCoreApplication::translate("TZip",
+                                         "the list of its zip archive's members is damaged"));
 }
 
 TZip::~TZip() {
@@ -49,7 +54,9 @@ TZip::~TZip() {
 }
 
 void TZip::Fail(const QString& why) const {
-    throw EImportError(QStringLiteral("%1 cannot be read: %2.").arg(FKind, why));
+    //: %1 is the document ("The EPUB book"), %2 why it cannot be read
+    throw EImportError(
+        QCoreApplication::translate("TZip", "%1 cannot be read: %2.").arg(FKind, why));
 }
 
 bool TZip::Has(const QString& name) const {
@@ -60,22 +67,25 @@ QByteArray TZip::Read(const QString& name, bool optional) {
     if (!FZip->setCurrentFile(name, QuaZip::csSensitive)) {
         if (optional)
             return {};
-        Fail(QStringLiteral("its part \"%1\" is missing").arg(name));
+        Fail(QCoreApplication::translate("TZip", "its part \"%1\" is missing").arg(name));
     }
     QuaZipFileInfo64 info;
     if (!FZip->getCurrentFileInfo(&info))
-        Fail(QStringLiteral("its part \"%1\" is damaged").arg(name));
+        Fail(QCoreApplication::translate("TZip", "its part \"%1\" is damaged").arg(name));
     if (info.flags & 1)
-        Fail(QStringLiteral("its part \"%1\" is protected by a password").arg(name));
+        Fail(QCoreApplication::translate("TZip", "its part \"%1\" is protected by a password")
+                 .arg(name));
     if (info.uncompressedSize > quint64(MaxArchiveMember) ||
         FExpanded + qint64(info.uncompressedSize) > MaxArchiveExpansion)
-        Fail(QStringLiteral("its part \"%1\" claims to expand to %2 MB, far more than a document "
-                            "holds (a damaged or hostile archive)")
+        //: %1 is the name of a part of the archive, %2 a number
+        Fail(QCoreApplication::translate(
+                 "TZip", "its part \"%1\" claims to expand to %2 MB, far more than a document "
+                         "holds (a damaged or hostile archive)")
                  .arg(name)
                  .arg(info.uncompressedSize / (1024 * 1024)));
     QuaZipFile file(FZip.get());
     if (!file.open(QIODevice::ReadOnly))
-        Fail(QStringLiteral("its part \"%1\" is damaged").arg(name));
+        Fail(QCoreApplication::translate("TZip", "its part \"%1\" is damaged").arg(name));
     // The claimed size can lie: the bytes are counted as they come.
     const qint64 claimed = qint64(info.uncompressedSize);
     QByteArray out;
@@ -84,19 +94,21 @@ QByteArray TZip::Read(const QString& name, bool optional) {
     for (;;) {
         const qint64 n = file.read(buffer, sizeof buffer);
         if (n < 0)
-            Fail(QStringLiteral("its part \"%1\" is damaged").arg(name));
+            Fail(QCoreApplication::translate("TZip", "its part \"%1\" is damaged").arg(name));
         if (n == 0)
             break;
         if (out.size() + n > claimed || out.size() + n > MaxArchiveMember)
-            Fail(QStringLiteral("its part \"%1\" expands to more than it claims (a damaged or "
-                                "hostile archive)")
+            Fail(QCoreApplication::translate(
+                     "TZip", "its part \"%1\" expands to more than it claims (a damaged or "
+                             "hostile archive)")
                      .arg(name));
         out.append(buffer, n);
     }
     file.close();
     if (file.getZipError() != UNZ_OK || out.size() != claimed)
-        Fail(
-            QStringLiteral("its part \"%1\" is damaged (its checksum or size is wrong)").arg(name));
+        Fail(QCoreApplication::translate(
+                 "TZip", "its part \"%1\" is damaged (its checksum or size is wrong)")
+                 .arg(name));
     FExpanded += out.size();
     return out;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TZip: the members of a zip archive in memory (EPUB, OpenDocument and Office Open XML are
 // zips), read through QuaZip with the bounds a hostile archive needs: a member that claims or
 // turns out to expand beyond MaxArchiveMember, or an archive that expands beyond

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound-output destination: the engine speaks to the desktop's sound server.
 //
 // Audio is played by Qt Multimedia from one audio thread shared by all destinations, so a busy

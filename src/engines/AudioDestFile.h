@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file destination: the engine speaks into a standard RIFF WAV file (PCM, 16-bit), or,
 // when the file is a pipe, into a WAV stream.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control-tag reader shared by every engine.
 //
 // A text may carry control tags: a backslash, a three-letter name, optionally "=" and a value,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lexicon the engine applies: read from its file when the first voice is bound, and again
 // whenever the file has changed on disk since; the faults it finds are told once.
 #include "Lexicon.h"
@@ -80,8 +81,10 @@ std::shared_ptr<const Lexicon> Reload(QString* message) {
     if (!message)
         return lexicon;
     if (!read) {
-        *message = QStringLiteral("The pronunciation lexicon \"%1\" could not be read: %2\n"
-                                  "Reading goes on without it.")
+        //: %1 is the lexicon's file, %2 why it could not be read
+        *message = QCoreApplication::translate("CurrentLexicon",
+                                               "The pronunciation lexicon \"%1\" could not be "
+                                               "read: %2\nReading goes on without it.")
                        .arg(path, error);
         return lexicon;
     }
@@ -104,14 +107,20 @@ std::shared_ptr<const Lexicon> Reload(QString* message) {
     constexpr int kShown = 10;
     QStringList shown = told.mid(0, kShown);
     if (told.size() > kShown)
-        shown << QStringLiteral("... and %1 more").arg(told.size() - kShown);
-    *message = QStringLiteral("The pronunciation lexicon \"%1\" has lines that need a look. "
+        //: after the first lines that need a look: the number of the others
+        shown << QCoreApplication::translate("CurrentLexicon", "... and %n more", nullptr,
+                                             int(told.size() - kShown));
+    //: %1 is the lexicon's file, %2 its lines that need a look. "Options", "Prosody" and
+    //: "Pronunciation Manager" are the names of the dialog, its page and its button.
+    *message =
+        QCoreApplication::translate(
+            "CurrentLexicon", "The pronunciation lexicon \"%1\" has lines that need a look. "
                               "Lines that are not entries are not used, and every line stays in "
                               "the file as it is:\n%2\n\n"
                               "To mend or remove them: Options, page \"Prosody\", "
                               "\"Pronunciation Manager\", which shows them marked; or edit the "
                               "file, where a line starting with # is a comment.")
-                   .arg(path, shown.join(u'\n'));
+            .arg(path, shown.join(u'\n'));
     return lexicon;
 }
 

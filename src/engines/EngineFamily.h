@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The families of voices: each one engine (a library in this process, or a speech service in
 // another) behind the speech contract. The platform's enumerator lists the voices of every
 // family as one list, and hands a selection to the family that owns the voice.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Engines.h"
 
 #include "AudioDestDevice.h"
@@ -7,6 +8,7 @@
 #include "FliteEngine.h"
 #include "SpeechdEngine.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cstdio>
@@ -45,8 +47,12 @@ public:
         return FEnum->Select(mode.gModeID, central, destination);
     }
     std::string Problem() override {
-        return EspeakFirstMode() ? std::string()
-                                 : "no voice is installed (Debian's espeak-ng-data has them)";
+        //: why the voices of espeak-ng are missing, after "eSpeak NG: "
+        return EspeakFirstMode()
+                   ? std::string()
+                   : QCoreApplication::translate(
+                         "EspeakFamily", "no voice is installed (Debian's espeak-ng-data has them)")
+                         .toStdString();
     }
 
 private:

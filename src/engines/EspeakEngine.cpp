@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "EspeakEngine.h"
 
 #include "ControlTags.h"
@@ -5,6 +6,7 @@
 #include "NotifySinks.h"
 #include "WordPositions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -969,7 +971,8 @@ public:
                 HRESULT hr = SpeechPlatform::CreateInstance(CLSID_MMAudioDest, dest);
                 auto audio = std::dynamic_pointer_cast<IAudioDest>(dest);
                 if (Failed(hr) || !audio)
-                    return QStringLiteral("There is no sound output to listen with.");
+                    return QCoreApplication::translate("EspeakCentral",
+                                                       "There is no sound output to listen with.");
                 *listener = std::make_shared<EspeakCentral>(mode, std::move(audio));
                 (*listener)->FState->Current = prosody;
             }
@@ -983,7 +986,9 @@ public:
             HRESULT hr = (*listener)->Queue(std::move(job));
             if (Failed(hr)) {
                 std::string text = ResultText(hr);
-                return QString::fromStdString(text.empty() ? "The entry cannot be spoken." : text);
+                return text.empty() ? QCoreApplication::translate("EspeakCentral",
+                                                                  "The entry cannot be spoken.")
+                                    : QString::fromStdString(text);
             }
             return QString();
         });

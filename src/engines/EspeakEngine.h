@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The espeak-ng engine behind the speech contract.
 //
 // espeak-ng keeps all its state in globals, so one worker thread owns it for the whole

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FliteEngine.h"
 
 #include "SynthEngine.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -493,8 +495,12 @@ public:
         std::lock_guard lock(FMutex);
         if (!FProblem.empty())
             return FProblem;
-        return FFiles && FFiles->empty() ? "no voice is installed (Debian's libflite1 has them)"
-                                         : std::string();
+        //: why the voices of Flite are missing, after "Flite: "
+        return FFiles && FFiles->empty()
+                   ? QCoreApplication::translate(
+                         "FliteFamily", "no voice is installed (Debian's libflite1 has them)")
+                         .toStdString()
+                   : std::string();
     }
 
 private:
@@ -523,7 +529,11 @@ private:
         if (voice)
             made = Worker().Call([&] { return std::make_shared<FliteVoice>(voice, file); });
         else
-            FProblem = "the voice " + file.Path + " could not be loaded";
+            //: after "Flite: "; %1 is the voice's file
+            FProblem =
+                QCoreApplication::translate("FliteFamily", "the voice %1 could not be loaded")
+                    .arg(QString::fromStdString(file.Path))
+                    .toStdString();
         FLoaded[file.Stem + "\n" + file.Path] = made;
         return made;
     }

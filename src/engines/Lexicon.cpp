@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Lexicon.h"
 
 #include "WordPositions.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -50,7 +52,9 @@ QString ParseLine(const QString& line, LexiconEntry& entry) {
     const QStringList fields = line.split(u'\t');
     entry.Word = fields[0].trimmed();
     if (fields.size() < 2)
-        return QStringLiteral("no tab between the word and its pronunciation");
+        //: what is wrong with a line of the lexicon (as the texts that follow)
+        return QCoreApplication::translate("Lexicon",
+                                           "no tab between the word and its pronunciation");
     entry.Say = fields[1].trimmed();
     if (QString problem = Lexicon::EntryProblem(entry); !problem.isEmpty())
         return problem;
@@ -62,7 +66,7 @@ QString ParseLine(const QString& line, LexiconEntry& entry) {
             else if (option.compare(QLatin1String("case"), Qt::CaseInsensitive) == 0)
                 entry.MatchCase = true;
             else
-                return QStringLiteral("unknown option \"%1\"").arg(option);
+                return QCoreApplication::translate("Lexicon", "unknown option \"%1\"").arg(option);
         }
     return {};
 }
@@ -226,8 +230,12 @@ QStringList Lexicon::Problems(std::vector<QByteArray>* lines) const {
         if (!line.Problem.isEmpty())
             what << line.Problem;
         if (line.NotUtf8)
-            what << QStringLiteral("not UTF-8 text, so it was read as Windows-1252");
-        out << QStringLiteral("line %1: %2").arg(i + 1).arg(what.join(QLatin1String("; ")));
+            what << QCoreApplication::translate("Lexicon",
+                                                "not UTF-8 text, so it was read as Windows-1252");
+        //: %1 is the line's number, %2 what is wrong with it
+        out << QCoreApplication::translate("Lexicon", "line %1: %2")
+                   .arg(i + 1)
+                   .arg(what.join(QLatin1String("; ")));
         if (lines)
             lines->push_back(line.Bytes);
     }
@@ -248,13 +256,15 @@ QByteArray Lexicon::FormatEntry(const LexiconEntry& e) {
 
 QString Lexicon::EntryProblem(const LexiconEntry& e) {
     if (e.Word.isEmpty())
-        return QStringLiteral("the word is empty");
+        return QCoreApplication::translate("Lexicon", "the word is empty");
     if (e.Word.startsWith(u'#'))
-        return QStringLiteral("a word cannot start with #, which starts a comment");
+        return QCoreApplication::translate("Lexicon",
+                                           "a word cannot start with #, which starts a comment");
     if (e.Say.isEmpty())
-        return QStringLiteral("the pronunciation is empty");
+        return QCoreApplication::translate("Lexicon", "the pronunciation is empty");
     if (e.Say.count(QLatin1String("[[")) != e.Say.count(QLatin1String("]]")))
-        return QStringLiteral("phonemes opened with [[ are not closed with ]]");
+        return QCoreApplication::translate("Lexicon",
+                                           "phonemes opened with [[ are not closed with ]]");
     return {};
 }
 
@@ -297,7 +307,9 @@ bool Lexicon::Load(const QString& path, QStringList* problems, QString* error) {
     }
     if (bytes.size() > kMaxFileSize) {
         if (error)
-            *error = QStringLiteral("it is larger than %1 MB").arg(kMaxFileSize >> 20);
+            //: why the lexicon could not be read; %1 is a number
+            *error = QCoreApplication::translate("Lexicon", "it is larger than %1 MB")
+                         .arg(kMaxFileSize >> 20);
         return false;
     }
     Parse(bytes);

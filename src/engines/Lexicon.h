@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pronunciation lexicon: words or phrases and how the engine is to say them.
 //
 // An entry's pronunciation is respelled text ("Nurva" -> "Nerva") or espeak-ng phonemes in

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "NotifySinks.h"
+
+#include <QCoreApplication>
 
 namespace engines {
 
@@ -11,7 +14,11 @@ public:
     HRESULT GetErrorInfo(TTSERRORINFO& info) override {
         info.Code = FCode;
         std::string text = FText.empty() ? ResultText(FCode) : FText;
-        CopyField(info.Text, text.empty() ? std::string("Speech engine error.") : text);
+        CopyField(
+            info.Text,
+            text.empty()
+                ? QCoreApplication::translate("ErrorObject", "Speech engine error.").toStdString()
+                : text);
         return S_OK;
     }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every engine's central does with the notification sinks its clients register: each kept
 // under a key of its own, as the interface it was registered as, and told of the start, the end
 // and the errors of a stream.

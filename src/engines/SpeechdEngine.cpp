@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SpeechdEngine.h"
 
 #include "ControlTags.h"
@@ -6,6 +7,7 @@
 #include "SynthEngine.h"
 #include "WordPositions.h"
 
+#include <QCoreApplication>
 #include <QUuid>
 
 #include <algorithm>
@@ -259,8 +261,12 @@ std::vector<Voice> ListVoices(std::string& problem) {
     SPDConnection* conn =
         spd_open2("nurva", "voices", nullptr, SPD_MODE_SINGLE, nullptr, 1, &error);
     if (!conn) {
-        problem = std::string("the speech service cannot be reached") +
-                  (error ? std::string(": ") + error : std::string());
+        //: why speech-dispatcher offers no voice, after "speech-dispatcher: " (as the texts
+        //: that follow); the library's reason may follow
+        problem =
+            QCoreApplication::translate("SpeechdEngine", "the speech service cannot be reached")
+                .toStdString() +
+            (error ? std::string(": ") + error : std::string());
         std::free(error);
         return {};
     }
@@ -309,7 +315,8 @@ std::vector<Voice> ListVoices(std::string& problem) {
     }
     CloseNow(conn);
     if (voices.empty())
-        problem = "the speech service offers no voice";
+        problem = QCoreApplication::translate("SpeechdEngine", "the speech service offers no voice")
+                      .toStdString();
     return voices;
 }
 
@@ -479,7 +486,10 @@ struct Connection : std::enable_shared_from_this<Connection> {
         }
         Cancel();
         if (reason != S_OK)
-            NotifyError(sinks, reason, "The speech service does not answer, or has gone.");
+            NotifyError(sinks, reason,
+                        QCoreApplication::translate(
+                            "Connection", "The speech service does not answer, or has gone.")
+                            .toStdString());
         if (stop)
             NotifyStop(sinks);
     }
@@ -778,7 +788,8 @@ std::atomic<bool> gOpening{false};
 SPDConnection* OpenFor(const std::string& module, const std::string& name, int& clientId,
                        std::string& problem) {
     if (gOpening.exchange(true)) {
-        problem = "the speech service does not answer";
+        problem = QCoreApplication::translate("SpeechdEngine", "the speech service does not answer")
+                      .toStdString();
         return nullptr;
     }
     auto o = std::make_shared<Opening>();
@@ -791,8 +802,10 @@ SPDConnection* OpenFor(const std::string& module, const std::string& name, int& 
         std::string problem;
         int id = -1;
         if (!conn) {
-            problem = std::string("the speech service cannot be reached") +
-                      (error ? std::string(": ") + error : std::string());
+            problem =
+                QCoreApplication::translate("SpeechdEngine", "the speech service cannot be reached")
+                    .toStdString() +
+                (error ? std::string(": ") + error : std::string());
         } else {
             Bounded bound(conn, kOpen); // a module's first start reads all its voices
             conn->callback_begin = conn->callback_end = conn->callback_cancel = OnPlain;
@@ -806,7 +819,11 @@ SPDConnection* OpenFor(const std::string& module, const std::string& name, int& 
                 spd_set_output_module(conn, module.c_str()) != 0 ||
                 spd_set_synthesis_voice(conn, name.c_str()) != 0 ||
                 (id = spd_get_client_id(conn)) < 0) {
-                problem = "the speech service refused the voice " + module + ": " + name;
+                //: %1 is the speech service's module, %2 the voice's name
+                problem = QCoreApplication::translate("SpeechdEngine",
+                                                      "the speech service refused the voice %1: %2")
+                              .arg(QString::fromStdString(module), QString::fromStdString(name))
+                              .toStdString();
             }
         }
         std::free(error);
@@ -827,7 +844,8 @@ SPDConnection* OpenFor(const std::string& module, const std::string& name, int& 
     // Starting the service and its module may take long on a busy machine.
     if (!o->Done.wait_for(lock, kOpen, [&] { return o->Finished; })) {
         o->Abandoned = true;
-        problem = "the speech service does not answer";
+        problem = QCoreApplication::translate("SpeechdEngine", "the speech service does not answer")
+                      .toStdString();
         return nullptr;
     }
     problem = o->Problem;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The speech-dispatcher engine: the voices of the desktop's speech service (every output module
 // it has, and their voices) for reading aloud. The service plays the sound itself and gives no
 // samples back, so its voices never speak into a file.

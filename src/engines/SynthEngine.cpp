@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SynthEngine.h"
 
 #include "Lexicon.h"
 #include "NotifySinks.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <algorithm>
@@ -583,7 +585,8 @@ public:
                 HRESULT hr = SpeechPlatform::CreateInstance(CLSID_MMAudioDest, dest);
                 auto audio = std::dynamic_pointer_cast<IAudioDest>(dest);
                 if (Failed(hr) || !audio)
-                    return QStringLiteral("There is no sound output to listen with.");
+                    return QCoreApplication::translate("SynthCentral",
+                                                       "There is no sound output to listen with.");
                 *listener = std::make_shared<SynthCentral>(*worker, voice, ranges, std::move(audio),
                                                            phonemes);
                 (*listener)->FState->Current = prosody;
@@ -597,7 +600,9 @@ public:
             HRESULT hr = (*listener)->Queue(std::move(job));
             if (Failed(hr)) {
                 std::string text = ResultText(hr);
-                return QString::fromStdString(text.empty() ? "The entry cannot be spoken." : text);
+                return text.empty() ? QCoreApplication::translate("SynthCentral",
+                                                                  "The entry cannot be spoken.")
+                                    : QString::fromStdString(text);
             }
             return QString();
         });

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every engine that makes its samples in this process shares behind the speech contract.
 //
 // A text job is read for control tags, the lexicon's words are replaced, and the text is cut

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform's enumerator: every family's voices as one list.
 #include "EngineFamily.h"
 

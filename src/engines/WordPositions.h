@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns an engine's word events into one notification per word, in order.
 //
 // Engines report words unreliably: some words get no event (merged pairs), some events have

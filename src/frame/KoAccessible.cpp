@@ -1,8 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "KoAccessible.h"
 
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QCoreApplication>
+#include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QSet>
 #include <QWidget>
 
 namespace koframe {
@@ -10,6 +15,8 @@ namespace koframe {
 namespace {
 
 const char* const kCaptionButton = "koCaptionButton";
+const char* const kStatusPanel = "koStatusPanel";
+const char* const kFramedWindow = "koFramedWindow";
 
 class TCaptionButtonAccessible final : public QAccessibleWidget {
 public:
@@ -40,22 +47,131 @@ public:
     }
 };
 
+// A status bar whose name is what it says now.
+class TStatusPanelAccessible final : public QAccessibleWidget {
+public:
+    explicit TStatusPanelAccessible(QLabel* panel)
+        : QAccessibleWidget(panel, QAccessible::StatusBar) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name)
+            return static_cast<QLabel*>(widget())->text().trimmed();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// A window in the program's own frame: a frame for the main window, a dialog for the others.
+class TFramedWindowAccessible final : public QAccessibleWidget {
+public:
+    explicit TFramedWindowAccessible(QWidget* window) : QAccessibleWidget(window) {}
+
+    QAccessible::Role role() const override {
+        return widget()->parentWidget() ? QAccessible::Dialog : QAccessible::Window;
+    }
+};
+
 QAccessibleInterface* Factory(const QString&, QObject* object) {
     auto* w = qobject_cast<QWidget*>(object);
     if (w && w->property(kCaptionButton).toBool())
         return new TCaptionButtonAccessible(w);
+    if (w && w->property(kFramedWindow).toBool())
+        return new TFramedWindowAccessible(w);
+    if (auto* label = qobject_cast<QLabel*>(object);
+        label && label->property(kStatusPanel).toBool())
+        return new TStatusPanelAccessible(label);
     return nullptr;
 }
 
-} // namespace
-
-void MarkCaptionButton(QWidget* picture) {
+void InstallFactory() {
     static const bool installed = [] {
         QAccessible::installFactory(Factory);
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+// The letter after a single '&' in `text`, lower case; a null character when there is none.
+QChar MnemonicOf(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&')
+            continue;
+        if (text[i + 1] != u'&')
+            return text[i + 1].toLower();
+        ++i; // "&&" is an ampersand
+    }
+    return {};
+}
+
+void MarkItems(QMenu* menu) {
+    const QList<QAction*> items = menu->actions();
+    QSet<QChar> taken;
+    for (QAction* a : items)
+        if (const QChar c = MnemonicOf(a->text()); !c.isNull())
+            taken.insert(c);
+    for (QAction* a : items) {
+        const QString text = a->text();
+        if (a->isSeparator() || text.isEmpty() || !MnemonicOf(text).isNull())
+            continue;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text[i].toLower();
+            if (text[i] == u'&' || !c.isLetterOrNumber() || taken.contains(c))
+                continue;
+            taken.insert(c);
+            QString marked = text;
+            marked.insert(i, u'&');
+            a->setText(marked);
+            break;
+        }
+    }
+}
+
+} // namespace
+
+void GiveMnemonics(QMenu* menu) {
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] { MarkItems(menu); });
+}
+
+QString WithoutMnemonics(const QString& text) {
+    QString plain;
+    plain.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size())
+            ++i;
+        plain += text[i];
+    }
+    return plain;
+}
+
+void MarkCaptionButton(QWidget* picture) {
+    InstallFactory();
     picture->setProperty(kCaptionButton, true);
+}
+
+// A widget described before it was marked (when a screen reader listens, as it is made) loses
+// that description: the next one is the marked kind's.
+static void Redescribe(QWidget* w, QAccessible::Role role) {
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(w);
+        made && made->role() != role)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+void MarkStatusPanel(QLabel* panel) {
+    InstallFactory();
+    panel->setProperty(kStatusPanel, true);
+    Redescribe(panel, QAccessible::StatusBar);
+}
+
+void MarkFramedWindow(QWidget* window) {
+    InstallFactory();
+    window->setProperty(kFramedWindow, true);
+    Redescribe(window, window->parentWidget() ? QAccessible::Dialog : QAccessible::Window);
+}
+
+void AnnounceStatus(QLabel* panel) {
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent changed(panel, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 } // namespace koframe

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "KoForm.h"
 #include "KoAccessible.h"
 
@@ -84,6 +85,7 @@ static void InitFrameArt() {
 
 TKoForm::TKoForm(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     InitFrameArt();
+    koframe::MarkFramedWindow(this);
     QFont f = font();
     f.setPixelSize(FontPixels);
     setFont(f);
@@ -121,9 +123,14 @@ TKoForm::TKoForm(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
         b->resize(ButtonSize, ButtonSize);
         b->raise();
     }
+    // The tooltips name the buttons for a screen reader too.
+    //: The window's caption button that closes it
     closeImage->setToolTip(tr("Close"));
+    //: The window's caption button that gives a maximised window its former size
     hryrImage->setToolTip(tr("Restore"));
+    //: The window's caption button that maximises it
     maxImage->setToolTip(tr("Maximize"));
+    //: The window's caption button that minimises it
     minImage->setToolTip(tr("Minimize"));
     for (QWidget* b : {closeImage, hryrImage, maxImage, minImage})
         koframe::MarkCaptionButton(b);

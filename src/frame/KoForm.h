@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKoForm: the skinned borderless window every window of the program derives from. It draws its
 // own frame from pictures, has its own caption strip with a logo, a caption and four caption
 // buttons, and moves and resizes by presses on the frame pieces. Derived windows put their

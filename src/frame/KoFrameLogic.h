@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the skinned frame that need no window: which press on which frame piece moves or
 // resizes the window, the cursor shapes over the pieces, the caption buttons' visibility, the
 // caption label's place and the geometry of a move or resize done without a window manager.

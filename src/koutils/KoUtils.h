@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small utilities used all over the program: the program folder and title, message boxes,
 // guarded steps, file names, and the system work (opening files with the desktop, child
 // processes, device volume, single instance), which goes to the process's platform services.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own names and addresses, as the user sees them everywhere.
 #pragma once
 

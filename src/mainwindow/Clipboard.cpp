@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copied text offered for reading: the clipboard monitor's changes, the prompt's answers, and
 // the window's reads of the clipboard.
 #include "Converter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Converter.h"
 
 #include "AboutBox.h"
@@ -7,6 +8,7 @@
 #include "Global.h"
 #include "Hotkeys.h"
 #include "KeySpelling.h"
+#include "KoAccessible.h"
 #include "KoFrameLogic.h"
 #include "KoUtils.h"
 #include "Option.h"
@@ -18,6 +20,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -30,6 +33,7 @@
 #include <QListView>
 #include <QMap>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -105,10 +109,13 @@ TFormCvt::TFormCvt(const platform::TProgramFolders& folders, platform::TServices
     CreateVoiceControls();
     CreateTray();
     CreateMediaControls();
-    // Every menu of the window, the tray's included, spells its keys as the options do.
+    // Every menu of the window, the tray's included, spells its keys as the options do, and
+    // every item can be chosen by its letter.
     auto* spelling = new mainwindow::TKeySpellingStyle(this);
-    for (QMenu* m : findChildren<QMenu*>())
+    for (QMenu* m : findChildren<QMenu*>()) {
         m->setStyle(spelling);
+        koframe::GiveMnemonics(m);
+    }
     FormCreate();
 }
 
@@ -118,10 +125,10 @@ TFormCvt::~TFormCvt() {
 
 void TFormCvt::CreateCommands() {
     for (const auto& c : CommandTable) {
-        auto* a = new QAction(QString::fromUtf8(c.Caption), this);
+        auto* a = new QAction(QCoreApplication::translate("Command", c.Caption), this);
         a->setObjectName(QString::fromLatin1(c.Name));
-        a->setToolTip(QString::fromUtf8(c.Hint));
-        a->setStatusTip(QString::fromUtf8(c.Hint));
+        a->setToolTip(QCoreApplication::translate("Command", c.Hint));
+        a->setStatusTip(QCoreApplication::translate("Command", c.Hint));
         a->setProperty("Category", QString::fromLatin1(mainwindow::CommandCategory(c.Number)));
         a->setShortcut(settings::ShortCutToKey(
             settings::TextToShortCut(QString::fromLatin1(settings::DefaultHotkeyList[c.Number]))));
@@ -177,11 +184,12 @@ void CreateVoicePanel(TFormCvt& w) {
     w.ComboBoxExEngines->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     w.ComboBoxExEngines->setMinimumContentsLength(8);
     w.ComboBoxExEngines->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    const QString hint =
-        QStringLiteral("Select Voice. You can get more free voices from our site.");
+    const QString hint = QCoreApplication::translate(
+        "Converter", "Select Voice. You can get more free voices from our site.");
     w.ComboBoxExEngines->setToolTip(hint);
     w.ComboBoxExEngines->setStatusTip(hint);
-    w.ComboBoxExEngines->setAccessibleName(QStringLiteral("Voice"));
+    //: Name of the voice list for a screen reader
+    w.ComboBoxExEngines->setAccessibleName(QCoreApplication::translate("Converter", "Voice"));
     // The tooltip also names the chosen voice in full, however narrow the box.
     QObject::connect(w.ComboBoxExEngines, &QComboBox::currentTextChanged, w.ComboBoxExEngines,
                      [&w, hint](const QString& voice) {
@@ -198,29 +206,35 @@ void CreateVoicePanel(TFormCvt& w) {
     w.TrackBarVol->setRange(0, 65535);
     w.TrackBarVol->setPageStep(2048);
     w.TrackBarVol->setSingleStep(655); // a hundredth for an arrow key
-    w.TrackBarVol->setAccessibleName(QStringLiteral("Volume"));
+    //: Name of the volume slider for a screen reader
+    w.TrackBarVol->setAccessibleName(QCoreApplication::translate("Converter", "Volume"));
     w.TrackBarVol->setValue(65535);
-    w.TrackBarVol->setToolTip(
-        QStringLiteral("Set the global baseline speaking volume for all voices"));
+    w.TrackBarVol->setToolTip(QCoreApplication::translate(
+        "Converter", "Set the global baseline speaking volume for all voices"));
     w.TrackBarVol->setStatusTip(w.TrackBarVol->toolTip());
     w.TrackBarSpd = new QSlider(Qt::Horizontal, w.PanelVoice);
     w.TrackBarSpd->setObjectName(QStringLiteral("TrackBarSpd"));
     w.TrackBarSpd->setRange(50, 500);
     w.TrackBarSpd->setPageStep(2048);
-    w.TrackBarSpd->setAccessibleName(QStringLiteral("Speed"));
+    //: Name of the speed slider for a screen reader
+    w.TrackBarSpd->setAccessibleName(QCoreApplication::translate("Converter", "Speed"));
     w.TrackBarSpd->setValue(500);
-    w.TrackBarSpd->setToolTip(QStringLiteral("Set the global baseline average talking speed of all "
-                                             "voices to the specified number of words per minute"));
+    w.TrackBarSpd->setToolTip(QCoreApplication::translate(
+        "Converter", "Set the global baseline average talking speed of all voices to the specified "
+                     "number of words per minute"));
     w.TrackBarSpd->setStatusTip(w.TrackBarSpd->toolTip());
     auto* sliders = new QHBoxLayout;
     sliders->setContentsMargins(0, 0, 0, 0);
     sliders->setSpacing(0);
     // A screen reader says the values as the user knows them.
     auto describe = [&w] {
+        //: The volume slider's value for a screen reader: %1 is a whole percentage
+        const QString volume = QCoreApplication::translate("Converter", "%1 %");
         w.TrackBarVol->setAccessibleDescription(
-            QStringLiteral("%1 %").arg(qRound(w.TrackBarVol->value() * 100.0 / 65535)));
+            volume.arg(qRound(w.TrackBarVol->value() * 100.0 / 65535)));
         w.TrackBarSpd->setAccessibleDescription(
-            QStringLiteral("%1 words per minute").arg(w.TrackBarSpd->value()));
+            QCoreApplication::translate("Converter", "%1 words per minute")
+                .arg(w.TrackBarSpd->value()));
     };
     describe();
     for (QSlider* slider : {w.TrackBarVol, w.TrackBarSpd}) {
@@ -242,25 +256,6 @@ void AddOtherControlTags(TFormCvt& w, QMenu* menu) {
     menu->addActions({w.ActionToolsVol, w.ActionToolsSpd, w.ActionToolsPit});
 }
 
-// A menu button does not see the pointer leave while its menu holds the mouse, so after a
-// click elsewhere closed the menu it would stay drawn raised: it is told where the pointer is.
-void ForgetHoverWhenClosed(QToolButton* button, QMenu* menu) {
-    QObject::connect(menu, &QMenu::aboutToHide, button, [button] {
-        // Queued: the menu is still the mouse grabber while it hides.
-        QMetaObject::invokeMethod(
-            button,
-            [button] {
-                const bool under = button->isVisible() &&
-                                   button->rect().contains(button->mapFromGlobal(QCursor::pos()));
-                if (button->underMouse() != under) {
-                    button->setAttribute(Qt::WA_UnderMouse, under);
-                    button->update();
-                }
-            },
-            Qt::QueuedConnection);
-    });
-}
-
 } // namespace
 
 void TFormCvt::CreateLayout() {
@@ -274,9 +269,11 @@ void TFormCvt::CreateLayout() {
     bands->setContentsMargins(0, 0, 0, 0);
     bands->setSpacing(0);
 
-    MainMenus = new QToolBar(CoolBar1);
+    // A menu bar of the window's own, not the desktop's global one: it is one of the bands the
+    // user can hide, and a screen reader finds it as the window's menu bar.
+    MainMenus = new QMenuBar(CoolBar1);
     MainMenus->setObjectName(QStringLiteral("MainMenus"));
-    MainMenus->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    MainMenus->setNativeMenuBar(false);
     MainMenus->setFixedHeight(21 + 2);
     bands->addWidget(MainMenus);
 
@@ -330,11 +327,12 @@ void TFormCvt::CreateLayout() {
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
     TabControl1->setExpanding(false);
     TabControl1->setContextMenuPolicy(Qt::CustomContextMenu);
-    TabControl1->setAccessibleName(QStringLiteral("Documents"));
+    //: Name of the strip of document tabs for a screen reader
+    TabControl1->setAccessibleName(tr("Documents"));
     Memo1 = new QPlainTextEdit(TabControl1Panel);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
-    Memo1->setAccessibleName(QStringLiteral("Document text"));
+    Memo1->setAccessibleName(tr("Document text"));
     tabs->addWidget(TabControl1);
     tabs->addWidget(Memo1, 1);
     // The editor gives way first when the window gets short: at the smallest size the menu
@@ -350,8 +348,10 @@ void TFormCvt::CreateLayout() {
     auto* bottom = new QHBoxLayout(PanelBottom);
     bottom->setContentsMargins(0, 0, 0, 0);
     bottom->setSpacing(3);
-    PanelStatus = new QLabel(QStringLiteral(" Ready"), PanelBottom);
+    //: The status bar's text when nothing is going on
+    PanelStatus = new QLabel(tr(" Ready"), PanelBottom);
     PanelStatus->setObjectName(QStringLiteral("PanelStatus"));
+    koframe::MarkStatusPanel(PanelStatus);
     PanelStatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     PanelStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     PanelStatus->setMinimumWidth(1);
@@ -365,7 +365,8 @@ void TFormCvt::CreateLayout() {
     GaugeWordPosition->setRange(0, 100);
     GaugeWordPosition->setValue(0);
     GaugeWordPosition->setTextVisible(true);
-    GaugeWordPosition->setAccessibleName(QStringLiteral("Progress"));
+    //: Name of the bar that shows how far the reading or conversion has come
+    GaugeWordPosition->setAccessibleName(tr("Progress"));
     GaugeWordPosition->setStyleSheet(QStringLiteral(
         "QProgressBar { border: none; background: palette(button); color: palette(button-text); "
         "text-align: center; font-size: 8pt; }"
@@ -379,24 +380,17 @@ void TFormCvt::CreateLayout() {
 }
 
 void TFormCvt::CreateMenus() {
-    auto menu = [this](QMenu*& slot, const char* name, const char* caption, const char* hint) {
-        slot = new QMenu(QString::fromUtf8(caption), this);
+    auto menu = [this](QMenu*& slot, const char* name, const QString& caption,
+                       const QString& hint) {
+        slot = new QMenu(caption, this);
         slot->setObjectName(QString::fromLatin1(name));
         slot->setToolTipsVisible(true);
-        auto* button = new QToolButton(MainMenus);
-        button->setText(QString::fromUtf8(caption));
-        button->setToolTip(QString::fromUtf8(hint));
-        button->setStatusTip(QString::fromUtf8(hint));
-        button->setMenu(slot);
-        button->setPopupMode(QToolButton::InstantPopup);
-        button->setAutoRaise(true);
-        button->setFixedHeight(21);
-        button->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
-        ForgetHoverWhenClosed(button, slot);
-        MainMenus->addWidget(button);
+        slot->menuAction()->setToolTip(hint);
+        slot->menuAction()->setStatusTip(hint);
+        MainMenus->addMenu(slot);
         return slot;
     };
-    menu(MainMenu1.File, "File1", "&File", "File operations. New, Save, Close, etc.")
+    menu(MainMenu1.File, "File1", tr("&File"), tr("File operations. New, Save, Close, etc."))
         ->addActions({ActionFileNew, ActionFileOpen});
     MainMenu1.File->addSeparator();
     MainMenu1.File->addActions(
@@ -404,20 +398,20 @@ void TFormCvt::CreateMenus() {
     MainMenu1.File->addSeparator();
     MainMenu1.File->addAction(ActionFileExit);
 
-    menu(MainMenu1.Edit, "Edit1", "&Edit", "Edit operations. Cut, Copy, Undo, etc.")
+    menu(MainMenu1.Edit, "Edit1", tr("&Edit"), tr("Edit operations. Cut, Copy, Undo, etc."))
         ->addAction(ActionEditUndo);
     MainMenu1.Edit->addSeparator();
     MainMenu1.Edit->addActions({ActionEditCut, ActionEditCopy, ActionEditPaste, ActionEditDel});
     MainMenu1.Edit->addSeparator();
     MainMenu1.Edit->addAction(ActionEditSelectAll);
 
-    menu(MainMenu1.Search, "Search1", "&Search", "Search operations. Find, Replace, etc.")
+    menu(MainMenu1.Search, "Search1", tr("&Search"), tr("Search operations. Find, Replace, etc."))
         ->addActions({ActionSearchFind, ActionSearchReplace});
     MainMenu1.Search->addSeparator();
     MainMenu1.Search->addActions({ActionSearchFindFirst, ActionSearchFindNext});
 
-    menu(MainMenu1.Playback, "Playback1", "&Playback",
-         "Reading/conversion commands. Play, Pause, Stop, etc.")
+    menu(MainMenu1.Playback, "Playback1", tr("&Playback"),
+         tr("Reading/conversion commands. Play, Pause, Stop, etc."))
         ->addActions({ActionTTS, ActionTTW, ActionTTM});
     MainMenu1.Playback->addSeparator();
     MainMenu1.Playback->addActions(
@@ -427,10 +421,10 @@ void TFormCvt::CreateMenus() {
     MainMenu1.Playback->addSeparator();
     MainMenu1.Playback->addActions({ActionPrev, ActionNext});
 
-    menu(MainMenu1.Tools, "Tools1", "&Tools", "Misc commands. Options, control tags, etc.")
+    menu(MainMenu1.Tools, "Tools1", tr("&Tools"), tr("Misc commands. Options, control tags, etc."))
         ->addActions({ActionToolsBrowseTxt, ActionToolsBrowseWav, ActionToolsBrowseMp3});
     MainMenu1.Tools->addSeparator();
-    MenuInsertControlTags = MainMenu1.Tools->addMenu(QStringLiteral("Insert Control Tags"));
+    MenuInsertControlTags = MainMenu1.Tools->addMenu(tr("Insert Control Tags"));
     MenuInsertControlTags->setObjectName(QStringLiteral("InsertControlTags1"));
     MenuInsertControlTags->addActions({ActionToolsShortPause, ActionToolsLongPause});
     MenuInsertControlTags->addSeparator();
@@ -438,7 +432,8 @@ void TFormCvt::CreateMenus() {
     MainMenu1.Tools->addSeparator();
     MainMenu1.Tools->addAction(ActionToolsOptions);
 
-    menu(MainMenu1.Help, "Help1", "&Help", "Help and contact information")->addAction(ActionHelp);
+    menu(MainMenu1.Help, "Help1", tr("&Help"), tr("Help and contact information"))
+        ->addAction(ActionHelp);
     MainMenu1.Help->addSeparator();
     MainMenu1.Help->addActions({ActionHelpContact, ActionHelpHomePage});
     MainMenu1.Help->addSeparator();
@@ -448,12 +443,11 @@ void TFormCvt::CreateMenus() {
     PopupMenuMemo->setObjectName(QStringLiteral("PopupMenuMemo"));
     PopupMenuMemo->addActions({ActionTTXCursor, ActionTTXSelected});
     PopupMenuMemo->addSeparator();
-    auto* shortPause = PopupMenuMemo->addAction(QStringLiteral("Insert Short Pause"));
+    auto* shortPause = PopupMenuMemo->addAction(tr("Insert Short Pause"));
     connect(shortPause, &QAction::triggered, ActionToolsShortPause, &QAction::trigger);
-    auto* longPause = PopupMenuMemo->addAction(QStringLiteral("Insert Long Pause"));
+    auto* longPause = PopupMenuMemo->addAction(tr("Insert Long Pause"));
     connect(longPause, &QAction::triggered, ActionToolsLongPause, &QAction::trigger);
-    MenuInsertOtherControlTags =
-        PopupMenuMemo->addMenu(QStringLiteral("Insert Other Control Tags"));
+    MenuInsertOtherControlTags = PopupMenuMemo->addMenu(tr("Insert Other Control Tags"));
     MenuInsertOtherControlTags->setObjectName(QStringLiteral("InsertOtherControlTags1"));
     AddOtherControlTags(*this, MenuInsertOtherControlTags);
     PopupMenuMemo->addSeparator();
@@ -513,7 +507,8 @@ void TFormCvt::FormCreate() {
         settings::LoadSettings(FFolders, screen);
     } catch (const settings::EFileError& e) {
         settings::LoadDefaultSettings(FFolders, screen);
-        KoUtils::ShowMessageBox(e.Message() + QStringLiteral("\n\nThe default settings are used."),
+        //: %1 says why the settings could not be read
+        KoUtils::ShowMessageBox(tr("%1\n\nThe default settings are used.").arg(e.Message()),
                                 KoUtils::MB_ICONWARNING);
     }
     // 3.
@@ -639,8 +634,8 @@ void TFormCvt::FormDestroy() {
     try {
         settings::SaveSettings(FFolders);
     } catch (const settings::EFileError& e) {
-        KoUtils::ShowMessageBox(QStringLiteral("The settings could not be saved.\n\n") +
-                                    e.Message(),
+        //: %1 is the reason
+        KoUtils::ShowMessageBox(tr("The settings could not be saved.\n\n%1").arg(e.Message()),
                                 KoUtils::MB_ICONERROR);
     }
 }
@@ -678,7 +673,10 @@ bool TFormCvt::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFormCvt::ShowStatus(const QString& text) {
+    if (PanelStatus->text() == text)
+        return;
     PanelStatus->setText(text);
+    koframe::AnnounceStatus(PanelStatus);
 }
 
 void TFormCvt::dragEnterEvent(QDragEnterEvent* event) {
@@ -798,13 +796,13 @@ void TFormCvt::ActionSearchFindFirstExecute() {
         return;
     }
     if (!FLastSearch.FindIn(Memo1, true))
-        KoUtils::ShowMessageBox(QStringLiteral("Cannot find \"%1\"").arg(FLastSearch.Text),
+        KoUtils::ShowMessageBox(tr("Cannot find \"%1\"").arg(FLastSearch.Text),
                                 KoUtils::MB_ICONINFORMATION);
 }
 
 void TFormCvt::ActionSearchFindNextExecute() {
     if (!FLastSearch.FindIn(Memo1))
-        KoUtils::ShowMessageBox(QStringLiteral("Cannot find \"%1\"").arg(FLastSearch.Text),
+        KoUtils::ShowMessageBox(tr("Cannot find \"%1\"").arg(FLastSearch.Text),
                                 KoUtils::MB_ICONINFORMATION);
 }
 
@@ -829,10 +827,11 @@ void TFormCvt::ApplyHotkeys() {
         global = true;
         bool taken = false;
         id = settings::RegisterGlobalHotkey(keys, shortcut, &taken);
-        captions[id] << ActionList1[n]->text();
+        captions[id] << koframe::WithoutMnemonics(ActionList1[n]->text());
         if (taken && keys->Available())
             refused << QStringLiteral("\"%1\" (%2)")
-                           .arg(ActionList1[n]->text(), settings::ShortCutToText(shortcut));
+                           .arg(koframe::WithoutMnemonics(ActionList1[n]->text()),
+                                settings::ShortCutToText(shortcut));
     }
     for (auto it = captions.cbegin(); it != captions.cend(); ++it)
         keys->Describe(it.key(), it.value().join(QStringLiteral(", ")));
@@ -848,19 +847,20 @@ void TFormCvt::ApplyHotkeys() {
     // A key another program holds reaches that program wherever it is pressed, this window
     // included.
     if (!refused.isEmpty())
-        FHotkeyNote = QStringLiteral("Another program holds these keys: wherever they are "
-                                     "pressed, even in this window, they reach that program "
-                                     "and not this one.\n\n") +
-                      refused.join(u'\n') +
-                      QStringLiteral("\n\nThe menus still run these commands. Choose other keys "
-                                     "for them in Options, on the page \"Interface\".");
+        //: %1 lists the commands with their keys, one a line; "Interface" is the name of a page
+        //: of the Options dialog
+        FHotkeyNote = tr("Another program holds these keys: wherever they are pressed, even in "
+                         "this window, they reach that program and not this one.\n\n%1\n\nThe "
+                         "menus still run these commands. Choose other keys for them in Options, "
+                         "on the page \"Interface\".")
+                          .arg(refused.join(u'\n'));
     else if (global && !keys->Available() && FirstSessionWithoutHotkeys())
-        FHotkeyNote = QStringLiteral(
-            "Global hotkeys need an X11 session here. The commands' keys work while this "
-            "window has the focus.");
+        FHotkeyNote = tr("Global hotkeys need an X11 session here. The commands' keys work while "
+                         "this window has the focus.");
     else if (global && keys->Limited() && FirstSessionWithoutHotkeys())
-        FHotkeyNote = keys->Status() +
-                      QStringLiteral(" The commands' keys work while this window has the focus.");
+        //: %1 tells how the desktop limits global hotkeys
+        FHotkeyNote =
+            tr("%1 The commands' keys work while this window has the focus.").arg(keys->Status());
 }
 
 // A session without global keys is the same at every start: the user is told the first time
@@ -904,7 +904,8 @@ void TFormCvt::ShowHotkeyNote() {
     note->setObjectName(QStringLiteral("HotkeyNote"));
     note->setAttribute(Qt::WA_DeleteOnClose);
     note->setModal(false);
-    NotifyIfHidden(QStringLiteral("Global hotkeys"), FHotkeyNote);
+    //: Title of a desktop notification
+    NotifyIfHidden(tr("Global hotkeys"), FHotkeyNote);
     FHotkeyNote.clear();
     note->show();
     note->raise();
@@ -955,11 +956,13 @@ void TFormCvt::TimerAandRTimer() {
     // timer, and with it every alarm and reminder, for as long as the box stays open.
     // Out of sight in the tray, the window cannot show what came due: the desktop does.
     if (alarm)
-        NotifyIfHidden(QStringLiteral("Alarm"), alarm->Kind == desktop::TAlarmAction::Speak
-                                                    ? alarm->Text
-                                                    : now.toString(QStringLiteral("HH:mm")));
+        //: Title of a desktop notification
+        NotifyIfHidden(tr("Alarm"), alarm->Kind == desktop::TAlarmAction::Speak
+                                        ? alarm->Text
+                                        : now.toString(QStringLiteral("HH:mm")));
     if (reminder)
-        NotifyIfHidden(QStringLiteral("Reminder"), reminder->Box ? *reminder->Box : reminder->Text);
+        //: Title of a desktop notification
+        NotifyIfHidden(tr("Reminder"), reminder->Box ? *reminder->Box : reminder->Text);
     for (const std::optional<desktop::TAlarmAction>& a : {alarm, reminder})
         if (a && a->Box)
             QMetaObject::invokeMethod(

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFormCvt: the main window. Its handlers are thin: they turn the commands into calls on the
 // document list and the reading controller, and show what those report in the widgets. It is
 // built on the skinned frame: the layout, the menus and the tool bar, the 49 commands, the
@@ -39,6 +40,7 @@ class QProgressBar;
 class QSlider;
 class QTabBar;
 class QTimer;
+class QMenuBar;
 class QToolBar;
 class QToolButton;
 
@@ -91,7 +93,7 @@ public:
 
     // Layout, top to bottom.
     QWidget* CoolBar1 = nullptr;
-    QToolBar* MainMenus = nullptr;
+    QMenuBar* MainMenus = nullptr;
     QToolBar* ToolBar = nullptr;
     QToolButton* ToolButtonTTX = nullptr;
     QMenu* PopupMenuTTX = nullptr;

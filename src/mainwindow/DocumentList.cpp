@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DocumentList.h"
 
 #include "Importer.h"
 #include "KoUtils.h"
 #include "Product.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -103,8 +105,10 @@ QString TDocumentList::New(const QString& folder) {
 QString TDocumentList::Save(const QString& path, const QString& text) {
     if (FImported.contains(path) || (QFileInfo(path).isFile() && documents::IsImported(path)))
         throw settings::EFileError(
-            QStringLiteral("Cannot write \"%1\": it is a document of its own format, which "
-                           "plain text would destroy; save the text as a .txt file.")
+            QCoreApplication::translate("TDocumentList",
+                                        "Cannot write \"%1\": it is a document of its own format, "
+                                        "which plain text would destroy; save the text as a .txt "
+                                        "file.")
                 .arg(path));
     const settings::TDocumentFormat format = FFormats.value(FShownPath);
     settings::TextEncoding written = format.Encoding;
@@ -114,7 +118,9 @@ QString TDocumentList::Save(const QString& path, const QString& text) {
     FFormats.insert(path, now);
     if (written == format.Encoding)
         return {};
-    return QStringLiteral("saved as UTF-8, since %1 cannot hold every character of the text")
+    //: Told in the status bar after a save; %1 is the name of the encoding the file had
+    return QCoreApplication::translate(
+               "TDocumentList", "saved as UTF-8, since %1 cannot hold every character of the text")
         .arg(format.Encoding == settings::TextEncoding::Detected ? QString::fromLatin1(format.Codec)
                                                                  : QStringLiteral("Windows-1252"));
 }
@@ -144,7 +150,8 @@ QString TDocumentList::SaveAsName(int i) const {
 
 QString TDocumentList::SaveImported(int i, const QString& text, const QString& folder) {
     if (!ValidIndex(i))
-        throw settings::EFileError(QStringLiteral("Cannot save: there is no such document."));
+        throw settings::EFileError(QCoreApplication::translate(
+            "TDocumentList", "Cannot save: there is no such document."));
     const QString source = FPlaylist[i];
     const QFileInfo info(source);
     const QString base = info.completeBaseName();
@@ -166,11 +173,12 @@ QString TDocumentList::SaveImported(int i, const QString& text, const QString& f
         }
     }
     if (written.isEmpty())
-        throw settings::EFileError(firstError.isEmpty()
-                                       ? QStringLiteral("Cannot find a free name for the text of "
-                                                        "\"%1\".")
-                                             .arg(source)
-                                       : firstError);
+        throw settings::EFileError(
+            firstError.isEmpty()
+                ? QCoreApplication::translate("TDocumentList",
+                                              "Cannot find a free name for the text of \"%1\".")
+                      .arg(source)
+                : firstError);
     FImported.remove(source);
     FFormats.insert(written, settings::TDocumentFormat{});
     FPlaylist[i] = written;
@@ -238,7 +246,9 @@ QString TDocumentList::StatusText(int i) const {
         return {};
     if (Unloaded() && FShownPath == FPlaylist[i])
         return QLatin1Char(' ') + FUnloaded;
-    return QStringLiteral(" %1 [%2 Bytes]").arg(FPlaylist[i], KoUtils::FileSizeText(FPlaylist[i]));
+    //: The status bar's text for a document: %1 is its path, %2 its size
+    return QCoreApplication::translate("TDocumentList", " %1 [%2 Bytes]")
+        .arg(FPlaylist[i], KoUtils::FileSizeText(FPlaylist[i]));
 }
 
 } // namespace mainwindow

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document list: the playlist's files, how each was stored, and which one the editor
 // shows. No widgets: the tab strip and the editor are its view, kept by the main window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document commands: the tab strip and the editor as the view of the document list.
 #include "Converter.h"
 
@@ -6,6 +7,7 @@
 #include "KoUtils.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -20,12 +22,18 @@ using settings::Settings;
 
 namespace {
 
-const char* const TextFilter = "Text Files(*.txt);;All Files(*.*)";
+// The filters of the dialogs for text files.
+QString TextFilter() {
+    return QCoreApplication::translate("Documents", "Text Files(*.txt)") + QStringLiteral(";;") +
+           QCoreApplication::translate("Documents", "All Files(*.*)");
+}
 
 // The open dialog offers every document the importers read beside plain text.
 QString OpenFilter() {
-    return QStringLiteral("Documents(*.txt %1);;").arg(documents::NamePatterns().join(u' ')) +
-           QString::fromLatin1(TextFilter);
+    //: A file dialog's filter: %1 is the list of the other document formats' name patterns
+    return QCoreApplication::translate("Documents", "Documents(*.txt %1)")
+               .arg(documents::NamePatterns().join(u' ')) +
+           QStringLiteral(";;") + TextFilter();
 }
 
 // Right clicks on the tab strip go to TabControl1MouseUp.
@@ -167,10 +175,9 @@ bool TFormCvt::SaveImportedTab(int i) {
     Memo1->document()->setModified(false);
     if (TabControl1->count() > i)
         TabControl1->setTabText(i, mainwindow::TDocumentList::Caption(written));
-    ShowStatus(QStringLiteral(" Saved as ") + written);
-    KoUtils::ShowMessageBox(QStringLiteral("The text of \"%1\" was saved as a text file of its "
-                                           "own:\n\n%2\n\n%3 itself is left as it was; the tab "
-                                           "now holds the text file.")
+    ShowStatus(tr(" Saved as %1").arg(written));
+    KoUtils::ShowMessageBox(tr("The text of \"%1\" was saved as a text file of its own:\n\n%2\n\n"
+                               "%3 itself is left as it was; the tab now holds the text file.")
                                 .arg(title, written, QFileInfo(source).fileName()),
                             KoUtils::MB_ICONINFORMATION);
     return true;
@@ -276,8 +283,7 @@ void TFormCvt::OpenDocuments(const QStringList& paths) {
 }
 
 void TFormCvt::ActionFileOpenExecute() {
-    QFileDialog dialog(this, QStringLiteral("Open File(s) to Read"), OpenDialogTxt.InitialDir,
-                       OpenFilter());
+    QFileDialog dialog(this, tr("Open File(s) to Read"), OpenDialogTxt.InitialDir, OpenFilter());
     dialog.setObjectName(QStringLiteral("OpenDialogTxt"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFiles);
@@ -312,7 +318,8 @@ int TFormCvt::SavableTab() {
     if (!FDocuments.ValidIndex(i) || Playlist[i] != FDocuments.ShownPath())
         return -1;
     if (DocumentUnloaded()) {
-        ShowStatus(QStringLiteral(" Not saved. ") + FDocuments.UnloadedReason());
+        //: %1 says why the document could not be loaded
+        ShowStatus(tr(" Not saved. %1").arg(FDocuments.UnloadedReason()));
         return -1;
     }
     return i;
@@ -335,8 +342,8 @@ void TFormCvt::ActionFileSaveAsExecute() {
     const int i = SavableTab();
     if (i < 0)
         return;
-    QFileDialog dialog(this, QStringLiteral("Save As"), SaveDialogTxt.InitialDir,
-                       QString::fromLatin1(TextFilter));
+    //: Title of the file dialog
+    QFileDialog dialog(this, tr("Save As"), SaveDialogTxt.InitialDir, TextFilter());
     dialog.setObjectName(QStringLiteral("SaveDialogTxt"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -356,7 +363,12 @@ void TFormCvt::ActionFileSaveAsExecute() {
         FillTabs();
         SelectTab(now);
     }
-    ShowStatus(notice.isEmpty() ? QStringLiteral(" Saved") : QStringLiteral(" Saved, ") + notice);
+    if (notice.isEmpty())
+        ShowStatus(tr(" Saved"));
+    else
+        //: %1 is a notice such as "saved as UTF-8, since ... cannot hold every character of the
+        //: text"
+        ShowStatus(tr(" Saved, %1").arg(notice));
 }
 
 void TFormCvt::ActionFileCloseExecute() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FindDialog.h"
 
 #include "KoUtils.h"
@@ -46,35 +47,36 @@ TFindDialog::TFindDialog(QPlainTextEdit* editor, bool replace, QWidget* parent)
                    Qt::WindowCloseButtonHint);
     auto* grid = new QGridLayout;
     // A label's & is a mnemonic only with a buddy to take the focus; without one it is shown.
-    FFindLabel = new QLabel(QStringLiteral("Fi&nd what:"));
+    FFindLabel = new QLabel(tr("Fi&nd what:"));
     grid->addWidget(FFindLabel, 0, 0);
     EditFind = new QLineEdit;
     FFindLabel->setBuddy(EditFind);
     grid->addWidget(EditFind, 0, 1);
-    FReplaceLabel = new QLabel(QStringLiteral("Re&place with:"));
+    FReplaceLabel = new QLabel(tr("Re&place with:"));
     grid->addWidget(FReplaceLabel, 1, 0);
     EditReplace = new QLineEdit;
     FReplaceLabel->setBuddy(EditReplace);
     grid->addWidget(EditReplace, 1, 1);
-    CheckMatchCase = new QCheckBox(QStringLiteral("Match &case"));
-    CheckWholeWord = new QCheckBox(QStringLiteral("Match &whole word only"));
+    CheckMatchCase = new QCheckBox(tr("Match &case"));
+    CheckWholeWord = new QCheckBox(tr("Match &whole word only"));
     grid->addWidget(CheckWholeWord, 2, 0, 1, 2);
     grid->addWidget(CheckMatchCase, 3, 0, 1, 2);
-    auto* direction = new QGroupBox(QStringLiteral("Direction"));
+    //: The direction of the search
+    auto* direction = new QGroupBox(tr("Direction"));
     auto* dirLayout = new QHBoxLayout(direction);
-    RadioUp = new QRadioButton(QStringLiteral("&Up"));
-    RadioDown = new QRadioButton(QStringLiteral("&Down"));
+    RadioUp = new QRadioButton(tr("&Up"));
+    RadioDown = new QRadioButton(tr("&Down"));
     RadioDown->setChecked(true);
     dirLayout->addWidget(RadioUp);
     dirLayout->addWidget(RadioDown);
     grid->addWidget(direction, 4, 0, 1, 2);
 
     auto* buttons = new QVBoxLayout;
-    ButtonFindNext = new QPushButton(QStringLiteral("&Find Next"));
+    ButtonFindNext = new QPushButton(tr("&Find Next"));
     ButtonFindNext->setDefault(true);
-    ButtonReplace = new QPushButton(QStringLiteral("&Replace"));
-    ButtonReplaceAll = new QPushButton(QStringLiteral("Replace &All"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+    ButtonReplace = new QPushButton(tr("&Replace"));
+    ButtonReplaceAll = new QPushButton(tr("Replace &All"));
+    auto* cancel = new QPushButton(tr("Cancel"));
     for (QPushButton* b : {ButtonFindNext, ButtonReplace, ButtonReplaceAll, cancel})
         buttons->addWidget(b);
     buttons->addStretch();
@@ -102,7 +104,8 @@ TFindDialog::TFindDialog(QPlainTextEdit* editor, bool replace, QWidget* parent)
 }
 
 void TFindDialog::SetReplaceMode(bool replace) {
-    setWindowTitle(replace ? QStringLiteral("Replace") : QStringLiteral("Find"));
+    //: Title of the dialog
+    setWindowTitle(replace ? tr("Replace") : tr("Find"));
     FReplaceLabel->setVisible(replace);
     EditReplace->setVisible(replace);
     ButtonReplace->setVisible(replace);
@@ -123,7 +126,7 @@ void TFindDialog::SetSearch(const TSearch& search) {
 }
 
 void TFindDialog::NotFound() {
-    KoUtils::ShowMessageBox(QStringLiteral("Cannot find \"%1\"").arg(EditFind->text()),
+    KoUtils::ShowMessageBox(tr("Cannot find \"%1\"").arg(EditFind->text()),
                             KoUtils::MB_ICONINFORMATION);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's find and replace dialog, and the search it remembers for "Find Next".
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menus show each command's key as the options dialog, the manual and config.ini write it
 // ("Shift+Ctrl+Alt+A"), not in the toolkit's own order ("Ctrl+Alt+Shift+A").
 #pragma once

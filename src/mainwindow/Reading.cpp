@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading and conversion controller: reading aloud, into WAV and into MP3.
 #include "Converter.h"
 
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -34,9 +36,9 @@ using settings::Settings;
 
 namespace {
 
-QString RunSaveDialog(QWidget* parent, const char* title, const char* filter, const char* suffix,
-                      const QString& folder, QString& last) {
-    QFileDialog dialog(parent, QString::fromLatin1(title), folder, QString::fromLatin1(filter));
+QString RunSaveDialog(QWidget* parent, const QString& title, const QString& filter,
+                      const char* suffix, const QString& folder, QString& last) {
+    QFileDialog dialog(parent, title, folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QString::fromLatin1(suffix));
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -58,13 +60,17 @@ audio::TFormat CompressedFormat() {
 QString AskCompressedName(QWidget* parent, const QString& folder, QString& last) {
     const audio::TFormat format = CompressedFormat();
     if (format == audio::TFormat::Mp3)
-        return RunSaveDialog(parent, "Convert into Mp3 File", "Mp3 Files(*.mp3)", "mp3", folder,
-                             last);
+        return RunSaveDialog(
+            parent, QCoreApplication::translate("Reading", "Convert into Mp3 File"),
+            QCoreApplication::translate("Reading", "Mp3 Files(*.mp3)"), "mp3", folder, last);
     const QByteArray ext = audio::ExtensionOf(format).mid(1).toLatin1();
-    const QByteArray title = "Convert into " + audio::NameOf(format).toLatin1() + " File";
-    const QByteArray filter = audio::NameOf(format).toLatin1() + " Files(*." + ext + ")";
-    return RunSaveDialog(parent, title.constData(), filter.constData(), ext.constData(), folder,
-                         last);
+    //: Title of the file dialog: %1 is the name of the audio format, such as "Ogg Vorbis"
+    const QString title =
+        QCoreApplication::translate("Reading", "Convert into %1 File").arg(audio::NameOf(format));
+    //: A file dialog's filter: %1 is the name of the audio format, %2 its file name extension
+    const QString filter = QCoreApplication::translate("Reading", "%1 Files(*.%2)")
+                               .arg(audio::NameOf(format), QString::fromLatin1(ext));
+    return RunSaveDialog(parent, title, filter, ext.constData(), folder, last);
 }
 
 // A document's chapters as the options ask for them: the importer's headings, else headings
@@ -166,7 +172,7 @@ void TFormCvt::ActionReadSelectionExecute() {
         ReadClipboardAloud(clip.Value);
     else if (clip.State == desktop::TClipboardText::NoText ||
              clip.State == desktop::TClipboardText::Text)
-        ShowStatus(QStringLiteral(" No text is selected in any program."));
+        ShowStatus(tr(" No text is selected in any program."));
 }
 
 void TFormCvt::ReadClipboardAloud(const QString& text) {
@@ -233,7 +239,7 @@ void TFormCvt::BeginReading(const QString& text, bool report, bool freeText) {
     }
     if (mode == 1 && !Settings.AutoName)
         request.AskWav = [this] {
-            return RunSaveDialog(this, "Convert into Wav File", "Wav Files(*.wav)", "wav",
+            return RunSaveDialog(this, tr("Convert into Wav File"), tr("Wav Files(*.wav)"), "wav",
                                  SaveDialogWav.InitialDir, FLastWavName);
         };
     try {
@@ -315,7 +321,8 @@ void TFormCvt::MSpeech1Stop(bool ended) {
 
 void TFormCvt::FinishStop(bool ended, const mainwindow::TReading& finished) {
     if (ended && finished.Mode == 1)
-        NotifyIfHidden(QStringLiteral("Conversion finished"), finished.Wav);
+        //: Title of a desktop notification; its text is the written file
+        NotifyIfHidden(tr("Conversion finished"), finished.Wav);
     // The MP3 step's dialog and message box keep the events flowing: a reading started
     // meanwhile owns the window now.
     if (!FReading->Active()) {
@@ -333,7 +340,7 @@ void TFormCvt::FinishStop(bool ended, const mainwindow::TReading& finished) {
 // conversion leaves none. A split book's files have their names already. Returns what the
 // status says of a book's chapters once the reading is over.
 QString TFormCvt::RunMp3Step() {
-    ShowStatus(QStringLiteral("Converting..."));
+    ShowStatus(tr("Converting..."));
     const mainwindow::TReading finished = FReading->Current();
     QString mp3;
     if (FReading->Mp3Ready() && !Settings.AutoName && finished.Playlist.isEmpty())
@@ -346,29 +353,32 @@ QString TFormCvt::RunMp3Step() {
         result = FReading->FinishMp3(mp3);
     }
     if (result.State == mainwindow::TMp3Result::NothingSpoken) {
-        ShowStatus(QStringLiteral(" Nothing was spoken, so no MP3 file was written."));
+        ShowStatus(tr(" Nothing was spoken, so no MP3 file was written."));
     } else if (result.State == mainwindow::TMp3Result::Cancelled) {
-        ShowStatus(QStringLiteral(" Stopped: no MP3 file was written."));
+        ShowStatus(tr(" Stopped: no MP3 file was written."));
     } else if (result.State == mainwindow::TMp3Result::Failed) {
         KoUtils::ShowMessageBox(result.Error, KoUtils::MB_ICONERROR);
     } else {
         const QString written = !finished.Playlist.isEmpty() ? finished.Playlist
                                 : mp3.isEmpty()              ? finished.Mp3
                                                              : mp3;
-        NotifyIfHidden(QStringLiteral("Conversion finished"), written);
+        //: Title of a desktop notification; its text is the written file
+        NotifyIfHidden(tr("Conversion finished"), written);
         if (!finished.Playlist.isEmpty())
-            return QStringLiteral(" %1 files, one per chapter, and their playlist %2 were written.")
-                .arg(result.Files)
+            //: %n is the number of audio files, %1 the name of the playlist file
+            return tr(" %n files, one per chapter, and their playlist %1 were written.", nullptr,
+                      result.Files)
                 .arg(QFileInfo(finished.Playlist).fileName());
         if (finished.Unchaptered)
-            return QStringLiteral(" No chapters were found: the document went into one file.");
+            return tr(" No chapters were found: the document went into one file.");
     }
     return {};
 }
 
 void TFormCvt::Mp3Progress(int percent) {
     GaugeWordPosition->setValue(percent);
-    ShowStatus(QStringLiteral("Converting... %1%").arg(percent));
+    //: %1 is a whole percentage
+    ShowStatus(tr("Converting... %1%").arg(percent));
 }
 
 // --- Pause, resume and stop -----------------------------------------------------------------
@@ -430,7 +440,8 @@ void TFormCvt::TimerWordPositionTimer() {
         Memo1->setTextCursor(c);
         FLastHighlight = pos;
     }
-    ShowStatus(QStringLiteral("Word Position: %1").arg(Memo1->textCursor().selectionStart()));
+    //: %1 is the position in the text of the word being read
+    ShowStatus(tr("Word Position: %1").arg(Memo1->textCursor().selectionStart()));
 }
 
 // --- Status and captions --------------------------------------------------------------------
@@ -444,13 +455,16 @@ void TFormCvt::UpdateStatus() {
     QString suffix;
     switch (Settings.ConvertMode) {
     case 0:
-        suffix = QStringLiteral(" Aloud");
+        //: How a document is read, after its name and a space: "Reading <document> Aloud"
+        suffix = tr(" Aloud");
         break;
     case 1:
-        suffix = QStringLiteral(" to WAV");
+        //: How a document is read, after its name and a space: "Reading <document> to WAV"
+        suffix = tr(" to WAV");
         break;
     case 2:
-        suffix = QStringLiteral(" to MP3");
+        //: How a document is read, after its name and a space: "Reading <document> to MP3"
+        suffix = tr(" to MP3");
         break;
     default:
         break;
@@ -461,21 +475,26 @@ void TFormCvt::UpdateStatus() {
         s = caption;
         break;
     case rkDocument:
-        s = QStringLiteral("Reading ") + caption + suffix;
+        //: %1 is the document's name, %2 how it is read, with a space before it (" Aloud")
+        s = tr("Reading %1%2").arg(caption, suffix);
         break;
     case rkPart:
-        s = QStringLiteral("Reading ") + caption + QStringLiteral(" [PART]") + suffix;
+        //: A part of the document is read: %1 is its name, %2 how it is read (" Aloud")
+        s = tr("Reading %1 [PART]%2").arg(caption, suffix);
         break;
     case rkClipboard:
-        s = QStringLiteral("Reading Clipboard") + suffix;
+        //: %1 is how the clipboard is read, with a space before it (" Aloud")
+        s = tr("Reading Clipboard%1").arg(suffix);
         break;
     }
     ShowStatus(s);
     FTrayTip = s + QStringLiteral(" | ") + QLatin1String(product::ShortName);
     if (FReading->Paused())
-        FTrayTip += QStringLiteral(" [Paused]");
+        //: Added to the tray icon's tooltip
+        FTrayTip += tr(" [Paused]");
     else if (!ActionStop->isEnabled())
-        FTrayTip += QStringLiteral(" [Stopped]");
+        //: Added to the tray icon's tooltip
+        FTrayTip += tr(" [Stopped]");
     SysTray1->SetHint(FTrayTip);
 }
 
@@ -485,17 +504,20 @@ QString TFormCvt::TrayTipText() const {
 
 void TFormCvt::UpdateModeCaptions() {
     static const char* const cursorCaptions[] = {
-        "Read from Cursor Aloud", "Read from Cursor to WAV File", "Read from Cursor to MP3 File"};
-    static const char* const selectedCaptions[] = {"Read Selected Text Aloud",
-                                                   "Read Selected Text to WAV File",
-                                                   "Read Selected Text to MP3 File"};
+        QT_TRANSLATE_NOOP("Command", "Read from Cursor Aloud"),
+        QT_TRANSLATE_NOOP("Command", "Read from Cursor to WAV File"),
+        QT_TRANSLATE_NOOP("Command", "Read from Cursor to MP3 File")};
+    static const char* const selectedCaptions[] = {
+        QT_TRANSLATE_NOOP("Command", "Read Selected Text Aloud"),
+        QT_TRANSLATE_NOOP("Command", "Read Selected Text to WAV File"),
+        QT_TRANSLATE_NOOP("Command", "Read Selected Text to MP3 File")};
     const int mode = Settings.ConvertMode;
     if (mode < 0 || mode > 2)
         return;
     QAction* read[] = {ActionTTS, ActionTTW, ActionTTM};
     ToolButtonTTX->setDefaultAction(read[mode]);
-    ActionTTXCursor->setText(QString::fromLatin1(cursorCaptions[mode]));
-    ActionTTXSelected->setText(QString::fromLatin1(selectedCaptions[mode]));
+    ActionTTXCursor->setText(QCoreApplication::translate("Command", cursorCaptions[mode]));
+    ActionTTXSelected->setText(QCoreApplication::translate("Command", selectedCaptions[mode]));
 }
 
 void TFormCvt::Playback1Click() {

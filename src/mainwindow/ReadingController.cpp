@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReadingController.h"
 
 #include "Document.h"
@@ -27,14 +28,14 @@ void TReadingController::Start(const TReadingRequest& request) {
     try {
         const QString first = FSpeech->EngineName(0);
         if (first.isEmpty())
-            throw speech::EMSpeechException(QStringLiteral(
-                "No speech engine is installed. Install espeak-ng to hear the documents."));
+            throw speech::EMSpeechException(
+                tr("No speech engine is installed. Install espeak-ng to hear the documents."));
         QString voice = request.EngineName;
         if (voice.isEmpty()) {
             const QStringList& engines = FSpeech->Engines();
             if (request.EngineIndex < 0 || request.EngineIndex >= engines.size())
                 throw speech::EMSpeechException(
-                    QStringLiteral("Voice number %1 is not installed.").arg(request.EngineIndex));
+                    tr("Voice number %1 is not installed.").arg(request.EngineIndex));
             voice = engines[request.EngineIndex];
         }
         // A voice whose engine plays the sound itself gives nothing to write.
@@ -84,10 +85,14 @@ void TReadingController::Start(const TReadingRequest& request) {
         if (FReplaced)
             FActive = false; // nothing runs any more: no stop will come
         const QString message = QString::fromUtf8(e.what());
-        if (FReplaced && request.Mode != 0 && message.startsWith("Can not open file")) {
+        // The speech component's own words for a file it cannot open, in the user's language.
+        const QString named =
+            QCoreApplication::translate("speech::TMSpeech", "Can not open file %1")
+                .arg(FSpeech->Filename);
+        if (FReplaced && request.Mode != 0 && message.startsWith(named)) {
             // The file's name on a line of its own, and the system's reason after it.
-            const QString named = QStringLiteral("Can not open file ") + FSpeech->Filename;
-            QString text = QStringLiteral("Can not open file\n\n") + FSpeech->Filename;
+            //: %1 is the file's name
+            QString text = tr("Can not open file\n\n%1").arg(FSpeech->Filename);
             if (message.startsWith(named + QStringLiteral(": ")))
                 text += QStringLiteral("\n\n") + message.mid(named.size() + 2);
             throw speech::EMSpeechException(text);
@@ -190,8 +195,9 @@ void TReadingController::ConversionFinished(const Lame::Result& result) {
     else if (result.Cancelled)
         FMp3 = {TMp3Result::Cancelled, {}};
     else
-        FMp3 = {TMp3Result::Failed, QStringLiteral("The MP3 file %1 could not be written.\n\n%2")
-                                        .arg(FCurrent.Mp3, result.Error)};
+        //: %1 is the file's name, %2 the reason
+        FMp3 = {TMp3Result::Failed,
+                tr("The MP3 file %1 could not be written.\n\n%2").arg(FCurrent.Mp3, result.Error)};
     FMp3Request.Text = QString();
     FActive = false;
     emit stopped(true);
@@ -212,8 +218,9 @@ TMp3Result TReadingController::FinishMp3(const QString& chosen) {
     const QString mp3 = chosen.isEmpty() ? FCurrent.Mp3 : chosen;
     QString error;
     if (!FPipeline.Commit(mp3, error))
+        //: %1 is the file's name, %2 the reason
         return {TMp3Result::Failed,
-                QStringLiteral("The MP3 file %1 could not be written.\n\n%2").arg(mp3, error)};
+                tr("The MP3 file %1 could not be written.\n\n%2").arg(mp3, error)};
     return result;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading controller: one reading at a time, aloud or into a WAV file on the speech
 // component, or into an MP3 file through the conversion pipeline (worker processes of this
 // program speak the text's pieces straight into the encoder; no WAV file is written). It fixes a

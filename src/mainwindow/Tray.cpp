@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tray icon and its menu, hiding and showing the window, later starts of the reader, and
 // the desktop's media controls.
 #include "Converter.h"
@@ -35,7 +36,8 @@ void TFormCvt::CreateTray() {
     SysTray1 = new desktop::TSysTray(this);
     SysTray1->setObjectName(QStringLiteral("SysTray1"));
     SysTray1->SetIcon(QIcon(QStringLiteral(":/app/tray.png")));
-    SysTray1->SetHint(QStringLiteral("Advanced Text To Speech"));
+    //: The tray icon's tooltip until the window shows its first document
+    SysTray1->SetHint(tr("Advanced Text To Speech"));
     SysTray1->PopupMenu = PopupMenuTray;
     SysTray1->PopupMode = desktop::pmRightClick;
     SysTray1->PopupAlign = desktop::TPopupAlign::Right;
@@ -79,8 +81,7 @@ void TFormCvt::SysTray1IconMouseDown(Qt::MouseButton button, QPoint) {
 }
 
 void TFormCvt::PopupMenuTrayPopup() {
-    ActionToolsShowMain->setText(isVisible() ? QStringLiteral("Hide Main Window")
-                                             : QStringLiteral("Show Main Window"));
+    ActionToolsShowMain->setText(isVisible() ? tr("Hide Main Window") : tr("Show Main Window"));
 }
 
 void TFormCvt::ApplicationMinimize() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The voice list, the volume and speed sliders, the control-tag commands and key-to-speech.
 #include "Converter.h"
 
@@ -112,11 +113,13 @@ void TFormCvt::CreateVoiceControls() {
 // moves its control as the user would (the control's handler runs), and does nothing while
 // the control is locked for a reading.
 void TFormCvt::CreateVoiceMenu() {
-    QMenu* menu = MainMenu1.Playback->addMenu(QStringLiteral("&Voice"));
+    //: A submenu of the Playback menu: commands that change the voice, its speed and volume
+    QMenu* menu = MainMenu1.Playback->addMenu(tr("&Voice"));
     menu->setObjectName(QStringLiteral("Voice1"));
     MainMenu1.Playback->insertSeparator(menu->menuAction());
-    auto command = [this, menu](const char* name, const char* caption, const char* keys, auto run) {
-        auto* a = menu->addAction(QString::fromUtf8(caption));
+    auto command = [this, menu](const char* name, const QString& caption, const char* keys,
+                                auto run) {
+        auto* a = menu->addAction(caption);
         a->setObjectName(QString::fromLatin1(name));
         a->setShortcut(QKeySequence(QString::fromLatin1(keys)));
         connect(a, &QAction::triggered, this, std::move(run));
@@ -134,15 +137,19 @@ void TFormCvt::CreateVoiceMenu() {
         if (slider->isEnabled())
             slider->setValue(slider->value() + step);
     };
-    command("ActionVoiceNext", "&Next Voice", "Ctrl+Shift+PgDown", [voice] { voice(1); });
-    command("ActionVoicePrev", "&Previous Voice", "Ctrl+Shift+PgUp", [voice] { voice(-1); });
+    command("ActionVoiceNext", tr("&Next Voice"), "Ctrl+Shift+PgDown", [voice] { voice(1); });
+    command("ActionVoicePrev", tr("&Previous Voice"), "Ctrl+Shift+PgUp", [voice] { voice(-1); });
     menu->addSeparator();
-    command("ActionFaster", "&Faster", "Ctrl+]", [this, slide] { slide(TrackBarSpd, 10); });
-    command("ActionSlower", "&Slower", "Ctrl+[", [this, slide] { slide(TrackBarSpd, -10); });
+    //: Moves the speed slider up
+    command("ActionFaster", tr("&Faster"), "Ctrl+]", [this, slide] { slide(TrackBarSpd, 10); });
+    //: Moves the speed slider down
+    command("ActionSlower", tr("&Slower"), "Ctrl+[", [this, slide] { slide(TrackBarSpd, -10); });
     menu->addSeparator();
-    command("ActionLouder", "&Louder", "Ctrl+Shift+Up",
+    //: Moves the volume slider up
+    command("ActionLouder", tr("&Louder"), "Ctrl+Shift+Up",
             [this, slide] { slide(TrackBarVol, 3277); });
-    command("ActionSofter", "S&ofter", "Ctrl+Shift+Down",
+    //: Moves the volume slider down
+    command("ActionSofter", tr("S&ofter"), "Ctrl+Shift+Down",
             [this, slide] { slide(TrackBarVol, -3277); });
 }
 
@@ -216,8 +223,7 @@ void TFormCvt::FillEngineList() {
                 throw speech::EMSpeechException(
                     QStringLiteral("Specified Speech Engine not found"));
         } catch (const std::exception&) {
-            ShowStatus(QStringLiteral(
-                " No speech engine is installed: documents can be edited but not read."));
+            ShowStatus(tr(" No speech engine is installed: documents can be edited but not read."));
         }
     }
     connect(MSpeech1, &speech::TMSpeech::enginesListed, this, &TFormCvt::EnginesListed,
@@ -253,15 +259,16 @@ void TFormCvt::TrackBarVolChange() {
     const int p = TrackBarVol->value();
     const auto v = std::uint32_t(p);
     FServices.Volume->Set(v | (v << 16));
-    ShowStatus(QStringLiteral(" Volume: %1% [%2] -- Left/Right arrow key to Fine-tune")
-                   .arg(p * 100 / 65535)
-                   .arg(p));
+    //: %1 is a whole percentage, %2 the slider's value
+    ShowStatus(
+        tr(" Volume: %1% [%2] -- Left/Right arrow key to Fine-tune").arg(p * 100 / 65535).arg(p));
 }
 
 void TFormCvt::TrackBarSpdChange() {
     const int p = TrackBarSpd->value();
     Settings.Spd = p;
-    ShowStatus(QStringLiteral(" Speed: %1% [%2] -- Left/Right arrow key to Fine-tune")
+    //: %1 is a whole percentage of the speed range, %2 the speed in words per minute
+    ShowStatus(tr(" Speed: %1% [%2] -- Left/Right arrow key to Fine-tune")
                    .arg((p - 50) * 100 / 450)
                    .arg(p));
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Option.h"
 
 #include "ClipMon.h"
@@ -18,6 +19,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -168,7 +170,7 @@ void RunWith(const std::function<void(bool)>& f, bool value) {
 TFormOption::TFormOption(options::TOptionsHost host, QWidget* parent)
     : TKoForm(parent), FHost(std::move(host)) {
     setObjectName(QStringLiteral("FormOption"));
-    setWindowTitle(QStringLiteral(" Options"));
+    setWindowTitle(tr(" Options"));
     SetBorderIcons(koframe::biSystemMenu);
     setFixedSize(ClientWidth + FrameWidth, ClientHeight + FrameHeight);
     CreatePages();
@@ -221,25 +223,27 @@ void TFormOption::CreatePages() {
         QWidget* Page;
         const char* Name;
         const char* Caption;
-    } pages[] = {{TabSheetGeneral, "TabSheetGeneral", "General"},
-                 {TabSheetConvert, "TabSheetConvert", "Conversion"},
-                 {TabSheetProsody, "TabSheetProsody", "Prosody"},
-                 {TabSheetMisc, "TabSheetMisc", "Interface"},
-                 {TabSheetClipboard, "TabSheetClipboard", "Clipboard"},
-                 {TabSheet1, "TabSheet1", "Alarm"},
-                 {TabSheet2, "TabSheet2", "Reminders"}};
+    } pages[] = {
+        {TabSheetGeneral, "TabSheetGeneral", QT_TRANSLATE_NOOP("TFormOption", "General")},
+        {TabSheetConvert, "TabSheetConvert", QT_TRANSLATE_NOOP("TFormOption", "Conversion")},
+        {TabSheetProsody, "TabSheetProsody", QT_TRANSLATE_NOOP("TFormOption", "Prosody")},
+        {TabSheetMisc, "TabSheetMisc", QT_TRANSLATE_NOOP("TFormOption", "Interface")},
+        {TabSheetClipboard, "TabSheetClipboard", QT_TRANSLATE_NOOP("TFormOption", "Clipboard")},
+        {TabSheet1, "TabSheet1", QT_TRANSLATE_NOOP("TFormOption", "Alarm")},
+        {TabSheet2, "TabSheet2", QT_TRANSLATE_NOOP("TFormOption", "Reminders")}};
     for (const auto& p : pages) {
         p.Page->setObjectName(QLatin1String(p.Name));
-        PageControl1->addTab(QString::fromLatin1(p.Caption));
+        PageControl1->addTab(QCoreApplication::translate("TFormOption", p.Caption));
         PageControl1Pages->addWidget(p.Page);
     }
     // No page selected: an empty page area, and a tab of its own that is never shown.
     PageControl1->addTab(QString());
     PageControl1->setTabVisible(7, false);
+    //: The name a screen reader gives the options' page area when no page is chosen
+    PageControl1->setAccessibleTabName(7, tr("No page"));
     PageControl1Pages->addWidget(new QWidget);
 
-    ButtonOK = Named(new QPushButton(QStringLiteral("OK")), "ButtonOK",
-                     QStringLiteral("Close this dialog"));
+    ButtonOK = Named(new QPushButton(tr("OK")), "ButtonOK", tr("Close this dialog"));
     ButtonOK->setDefault(true);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
@@ -254,27 +258,32 @@ void TFormOption::CreateGeneral() {
     auto* box = Group(QString());
     page->addWidget(box);
     auto* rows = new QVBoxLayout(box);
-    CheckBoxHint =
-        Check("CheckBoxHint", "Show Tooltips", "Display hints of buttons, menus, etc.", true);
-    CheckBoxRepeat = Check("CheckBoxRepeat", "Repeating Playlist", "If repeat all documents", true);
-    CheckBoxHighlight = Check("CheckBoxHighlight", "Highlight Reading Word",
-                              "Automatically move the cursor to the word beening spoken", true);
-    cbKeyToSpeech = Check("cbKeyToSpeech", "Enable \"Key To Speech\"",
-                          "Enable the \"Key To Speech\" feature ", false);
-    CheckBoxAutoNext = Check("CheckBoxAutoNext", "Automatically Play Next File",
-                             "Automatically read the next document after the current one", true);
-    CheckBoxAutoName = Check("CheckBoxAutoName", "Automatically Name for WAV/MP3 Files",
-                             "Automatically name when convert documents into WAV/MP3 audio files. "
-                             "Disable this option if you prefer to name manually.",
-                             false);
-    CheckBoxContext = Check("CheckBoxContext", "Add Commands to .txt File Type Context Menus",
-                            "Integrate the command \"Read Aloud\" to context menus of .txt file "
-                            "type. Something like \"Add to ZIP\".",
+    CheckBoxHint = Check("CheckBoxHint", tr("Show Tooltips"),
+                         tr("Display hints of buttons, menus, etc."), true);
+    CheckBoxRepeat =
+        Check("CheckBoxRepeat", tr("Repeating Playlist"), tr("If repeat all documents"), true);
+    CheckBoxHighlight = Check("CheckBoxHighlight", tr("Highlight Reading Word"),
+                              tr("Automatically move the cursor to the word beening spoken"), true);
+    cbKeyToSpeech = Check("cbKeyToSpeech", tr("Enable \"Key To Speech\""),
+                          tr("Enable the \"Key To Speech\" feature "), false);
+    CheckBoxAutoNext =
+        Check("CheckBoxAutoNext", tr("Automatically Play Next File"),
+              tr("Automatically read the next document after the current one"), true);
+    CheckBoxAutoName =
+        Check("CheckBoxAutoName", tr("Automatically Name for WAV/MP3 Files"),
+              tr("Automatically name when convert documents into WAV/MP3 audio files. "
+                 "Disable this option if you prefer to name manually."),
+              false);
+    CheckBoxContext = Check("CheckBoxContext", tr("Add Commands to .txt File Type Context Menus"),
+                            tr("Integrate the command \"Read Aloud\" to context menus of .txt file "
+                               "type. Something like \"Add to ZIP\"."),
                             true);
-    CheckBoxGreeting = Check("CheckBoxGreeting", "Greeting at Startup", "Greeing at startup", true);
-    EditGreetingString = Named(new QLineEdit, "EditGreetingString",
-                               QStringLiteral("Enter your greeting message here"));
-    EditGreetingString->setAccessibleName(QStringLiteral("Greeting"));
+    CheckBoxGreeting =
+        Check("CheckBoxGreeting", tr("Greeting at Startup"), tr("Greeing at startup"), true);
+    EditGreetingString =
+        Named(new QLineEdit, "EditGreetingString", tr("Enter your greeting message here"));
+    //: accessible name of the field with the text spoken at startup
+    EditGreetingString->setAccessibleName(tr("Greeting"));
     for (QCheckBox* c : {CheckBoxHint, CheckBoxRepeat, CheckBoxHighlight, cbKeyToSpeech,
                          CheckBoxAutoNext, CheckBoxAutoName, CheckBoxContext})
         rows->addWidget(c);
@@ -288,91 +297,100 @@ void TFormOption::CreateGeneral() {
 void TFormOption::CreateConvert() {
     TabSheetConvert = new QWidget;
     auto* page = new QVBoxLayout(TabSheetConvert);
-    auto* folders = Group(QStringLiteral(" Default File Output Directories "));
+    auto* folders = Group(tr(" Default File Output Directories "));
     auto* grid = new QGridLayout(folders);
-    EditTxt = PathField("EditTxt", QStringLiteral("Default documents folder"));
-    EditWav = PathField("EditWav", QStringLiteral("Default .wav audio files folder"));
-    EditMp3 = PathField("EditMp3", QStringLiteral("Default .mp3 audio files folder"));
-    SpeedButton1 = Ellipsis("SpeedButton1", QStringLiteral("Set the default TXT files directory"));
-    SpeedButton2 = Ellipsis("SpeedButton2", QStringLiteral("Set the default WAV files directory"));
-    SpeedButton3 = Ellipsis("SpeedButton3", QStringLiteral("Set the default MP3 files directory"));
+    EditTxt = PathField("EditTxt", tr("Default documents folder"));
+    EditWav = PathField("EditWav", tr("Default .wav audio files folder"));
+    EditMp3 = PathField("EditMp3", tr("Default .mp3 audio files folder"));
+    SpeedButton1 = Ellipsis("SpeedButton1", tr("Set the default TXT files directory"));
+    SpeedButton2 = Ellipsis("SpeedButton2", tr("Set the default WAV files directory"));
+    SpeedButton3 = Ellipsis("SpeedButton3", tr("Set the default MP3 files directory"));
     const struct {
         const char* Label;
         QLineEdit* Field;
         QToolButton* Button;
-    } rows[] = {{"TXT Files Directory:", EditTxt, SpeedButton1},
-                {"WAV Files Directory:", EditWav, SpeedButton2},
-                {"MP3 Files Directory:", EditMp3, SpeedButton3}};
+    } rows[] = {{QT_TRANSLATE_NOOP("TFormOption", "TXT Files Directory:"), EditTxt, SpeedButton1},
+                {QT_TRANSLATE_NOOP("TFormOption", "WAV Files Directory:"), EditWav, SpeedButton2},
+                {QT_TRANSLATE_NOOP("TFormOption", "MP3 Files Directory:"), EditMp3, SpeedButton3}};
     int r = 0;
     for (const auto& row : rows) {
-        grid->addWidget(new QLabel(QString::fromLatin1(row.Label)), r, 0);
+        grid->addWidget(new QLabel(QCoreApplication::translate("TFormOption", row.Label)), r, 0);
         grid->addWidget(row.Field, r, 1);
         grid->addWidget(row.Button, r, 2);
         ++r;
     }
     page->addWidget(folders);
 
-    auto* quality = Group(QStringLiteral(" MP3 Quality "));
+    auto* quality = Group(tr(" MP3 Quality "));
     ComboBoxKHZ =
         List("ComboBoxKHZ", {"8", "11.025", "12", "16", "22.05", "24", "32", "44.1", "48"},
-             QStringLiteral("Select the Sample Frequency of MP3 output"));
+             tr("Select the Sample Frequency of MP3 output"));
     ComboBoxKBPS = List("ComboBoxKBPS",
                         {"8", "16", "24", "32", "40", "48", "56", "64", "80", "96", "112", "128",
                          "144", "160", "192", "224", "256", "320"},
-                        QStringLiteral("Select the Bitrates of MP3 output"));
-    auto* q = Row({new QLabel(QStringLiteral("Resample frequency :")), ComboBoxKHZ,
-                   new QLabel(QStringLiteral("KHZ")), new QLabel(QStringLiteral("   Bitrates:")),
-                   ComboBoxKBPS, new QLabel(QStringLiteral("KBPS"))});
+                        tr("Select the Bitrates of MP3 output"));
+    auto* q = Row({new QLabel(tr("Resample frequency :")), ComboBoxKHZ,
+                   //: unit after the sample frequency list (kilohertz)
+                   new QLabel(tr("KHZ")), new QLabel(tr("   Bitrates:")), ComboBoxKBPS,
+                   //: unit after the bit rate list (kilobits per second)
+                   new QLabel(tr("KBPS"))});
     quality->setLayout(q);
     page->addWidget(quality);
     page->addWidget(options::CreateFormatGroup(this));
 
-    ComboBoxRealTime = List(
-        "ComboBoxRealTime", {"1 X", "2 X", "4 X", "8 X", "16 X", "32 X", "64 X", "128 X", "Max"},
-        QStringLiteral("This option depends on your CPU. The more powerful your CPU is, the "
-                       "higher speed you can select."));
-    page->addLayout(
-        Row({new QLabel(QStringLiteral("Write to File( WAV/MP3 ) Speed:")), ComboBoxRealTime}));
+    ComboBoxRealTime =
+        List("ComboBoxRealTime",
+             {"1 X", "2 X", "4 X", "8 X", "16 X", "32 X", "64 X", "128 X",
+              //: write speed: as fast as the computer can
+              tr("Max")},
+             tr("This option depends on your CPU. The more powerful your CPU is, the "
+                "higher speed you can select."));
+    page->addLayout(Row({new QLabel(tr("Write to File( WAV/MP3 ) Speed:")), ComboBoxRealTime}));
     page->addStretch();
 }
 
 void TFormOption::CreateProsody() {
     TabSheetProsody = new QWidget;
     auto* page = new QVBoxLayout(TabSheetProsody);
-    auto* tags = Group(QStringLiteral(" Control Tags "));
+    auto* tags = Group(tr(" Control Tags "));
     auto* grid = new QGridLayout(tags);
-    seShortPau = Spin("seShortPau", 1, 9, QStringLiteral("Set the short pause interval"));
-    seLongPau = Spin("seLongPau", 1, 9, QStringLiteral("Set the long pause interval"));
-    seVol = Spin("seVol", 0, 65535, QStringLiteral("Set the default value of the Vol control tag"));
-    seSpd = Spin("seSpd", 50, 500, QStringLiteral("Set the default value of the Spd control tag"));
-    sePit = Spin("sePit", 50, 400, QStringLiteral("Set the default value of the Pit control tag"));
+    seShortPau = Spin("seShortPau", 1, 9, tr("Set the short pause interval"));
+    seLongPau = Spin("seLongPau", 1, 9, tr("Set the long pause interval"));
+    seVol = Spin("seVol", 0, 65535, tr("Set the default value of the Vol control tag"));
+    seSpd = Spin("seSpd", 50, 500, tr("Set the default value of the Spd control tag"));
+    sePit = Spin("sePit", 50, 400, tr("Set the default value of the Pit control tag"));
     const struct {
         const char* Label;
         options::TSpinEdit* Field;
         const char* Unit;
-    } rows[] = {{"Short Pause Interval:", seShortPau, "Seconds ( 1~9 )"},
-                {"Long Pause Interval:", seLongPau, "Seconds ( 1~9 )"},
-                {"Default Value of Volume:", seVol, "( 0~65535 )"},
-                {"Default Value of Speed:", seSpd, "Words Per Minute ( 50~500 )"},
-                {"Default Value of Pitch:", sePit, "Hertz ( 50~400 )"}};
+    } rows[] = {
+        {QT_TRANSLATE_NOOP("TFormOption", "Short Pause Interval:"), seShortPau,
+         QT_TRANSLATE_NOOP("TFormOption", "Seconds ( 1~9 )")},
+        {QT_TRANSLATE_NOOP("TFormOption", "Long Pause Interval:"), seLongPau,
+         QT_TRANSLATE_NOOP("TFormOption", "Seconds ( 1~9 )")},
+        {QT_TRANSLATE_NOOP("TFormOption", "Default Value of Volume:"), seVol, "( 0~65535 )"},
+        {QT_TRANSLATE_NOOP("TFormOption", "Default Value of Speed:"), seSpd,
+         QT_TRANSLATE_NOOP("TFormOption", "Words Per Minute ( 50~500 )")},
+        {QT_TRANSLATE_NOOP("TFormOption", "Default Value of Pitch:"), sePit,
+         QT_TRANSLATE_NOOP("TFormOption", "Hertz ( 50~400 )")}};
     int r = 0;
     for (const auto& row : rows) {
-        grid->addWidget(new QLabel(QString::fromLatin1(row.Label)), r, 0);
+        grid->addWidget(new QLabel(QCoreApplication::translate("TFormOption", row.Label)), r, 0);
         row.Field->setMinimumWidth(70);
         grid->addWidget(row.Field, r, 1);
-        grid->addWidget(new QLabel(QString::fromLatin1(row.Unit)), r, 2);
+        grid->addWidget(new QLabel(QCoreApplication::translate("TFormOption", row.Unit)), r, 2);
         ++r;
     }
     grid->setColumnStretch(2, 1);
-    grid->addWidget(new QLabel(QStringLiteral(
-                        "For more information about \"Control Tags\", please read the help file.")),
-                    r, 0, 1, 3);
+    grid->addWidget(
+        new QLabel(tr("For more information about \"Control Tags\", please read the help file.")),
+        r, 0, 1, 3);
     page->addWidget(tags);
-    Button7 = Button("Button7", QStringLiteral("Pronunciation Manager"),
-                     QStringLiteral("You can edit the phonetics of mispronounced words and load or "
-                                    "unload personal exception dictionaries"));
-    auto* note = new QLabel(QStringLiteral("You can edit the phonetics of mispronounced words "
-                                           "and load or unload personal exception dictionaries."));
+    Button7 = Button("Button7", tr("Pronunciation Manager"),
+                     tr("You can edit the phonetics of mispronounced words and load or "
+                        "unload personal exception dictionaries"));
+    auto* note = new QLabel(tr("You can edit the phonetics of mispronounced words "
+                               "and load or unload personal exception dictionaries."));
     note->setWordWrap(true);
     Button7->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* manager = Row({Button7, note}, false);
@@ -389,20 +407,18 @@ void TFormOption::CreateMisc() {
     page->addLayout(left, 1);
     page->addLayout(right, 1);
 
-    auto* hotkeys = Group(QStringLiteral(" Hotkeys "));
+    auto* hotkeys = Group(tr(" Hotkeys "));
     auto* h = new QVBoxLayout(hotkeys);
-    ComboBoxHotkeys = List("ComboBoxHotkeys", {}, QStringLiteral("All commands available"));
+    ComboBoxHotkeys = List("ComboBoxHotkeys", {}, tr("All commands available"));
     HotKey1 = Named(new options::THotKey, "HotKey1",
-                    QStringLiteral("Set the key combination for the current command"));
+                    tr("Set the key combination for the current command"));
     // A copy: the field lets go of the keyboard also while the dialog is being destroyed.
     HotKey1->OnCapture = FHost.SuspendGlobalHotkeys;
-    Button2 =
-        Button("Button2", QStringLiteral("Update"), QStringLiteral("Update the current hotkey"));
-    Button3 = Button("Button3", QStringLiteral("All Default"),
-                     QStringLiteral("Reset all hotkeys to default settings"));
+    Button2 = Button("Button2", tr("Update"), tr("Update the current hotkey"));
+    Button3 = Button("Button3", tr("All Default"), tr("Reset all hotkeys to default settings"));
     CheckBoxGlobalHotkey =
-        Check("CheckBoxGlobalHotkey", "Global Hotkey ( need restart )",
-              "This option allows you to use the current hotkey even in other program", false);
+        Check("CheckBoxGlobalHotkey", tr("Global Hotkey ( need restart )"),
+              tr("This option allows you to use the current hotkey even in other program"), false);
     h->addWidget(ComboBoxHotkeys);
     h->addWidget(HotKey1);
     h->addLayout(Row({Button2, Button3}));
@@ -415,51 +431,53 @@ void TFormOption::CreateMisc() {
     h->addWidget(LabelGlobalHotkeys);
     left->addWidget(hotkeys);
 
-    auto* tabs = Group(QStringLiteral(" Playlist Tabs "));
+    auto* tabs = Group(tr(" Playlist Tabs "));
     auto* t = new QGridLayout(tabs);
-    ComboBoxTabPos = List("ComboBoxTabPos", {"Top", "Bottom", "Left", "Right"},
-                          QStringLiteral("Adjust the position of playlist tabs"));
-    ComboBoxTabStyle = List("ComboBoxTabStyle", {"Tabs", "Buttons", "FlatButtons"},
-                            QStringLiteral("Set the style of playlist tabs"));
-    t->addWidget(new QLabel(QStringLiteral("Position:")), 0, 0);
+    //: where the playlist tabs are: Top, Bottom, Left, Right
+    ComboBoxTabPos = List("ComboBoxTabPos", {tr("Top"), tr("Bottom"), tr("Left"), tr("Right")},
+                          tr("Adjust the position of playlist tabs"));
+    //: how the playlist tabs look: Tabs, Buttons, FlatButtons
+    ComboBoxTabStyle = List("ComboBoxTabStyle", {tr("Tabs"), tr("Buttons"), tr("FlatButtons")},
+                            tr("Set the style of playlist tabs"));
+    t->addWidget(new QLabel(tr("Position:")), 0, 0);
     t->addWidget(ComboBoxTabPos, 0, 1);
-    t->addWidget(new QLabel(QStringLiteral("Style:")), 1, 0);
+    t->addWidget(new QLabel(tr("Style:")), 1, 0);
     t->addWidget(ComboBoxTabStyle, 1, 1);
     left->addWidget(tabs);
     left->addStretch();
 
-    auto* editor = Group(QStringLiteral(" Editor "));
+    auto* editor = Group(tr(" Editor "));
     auto* e = new QGridLayout(editor);
-    Button4 = Button("Button4", QStringLiteral("Set Font"),
-                     QStringLiteral("Set the font style of the editor"));
-    Button5 = Button("Button5", QStringLiteral("Set BackColor"),
-                     QStringLiteral("Set the background color of the editor"));
-    ComboBoxScrollBars = List("ComboBoxScrollBars", {"None", "Horizontal", "Vertical", "Both"},
-                              QStringLiteral("If display the scrollbars of the editor"));
+    Button4 = Button("Button4", tr("Set Font"), tr("Set the font style of the editor"));
+    Button5 = Button("Button5", tr("Set BackColor"), tr("Set the background color of the editor"));
+    ComboBoxScrollBars =
+        //: which scroll bars the editor shows: None, Horizontal, Vertical, Both
+        List("ComboBoxScrollBars", {tr("None"), tr("Horizontal"), tr("Vertical"), tr("Both")},
+             tr("If display the scrollbars of the editor"));
     CheckBoxWordWrap =
-        Check("CheckBoxWordWrap", "Automatically Wrap Text ",
-              "If wrap text automatically when reach the right margin of the editor", true);
+        Check("CheckBoxWordWrap", tr("Automatically Wrap Text "),
+              tr("If wrap text automatically when reach the right margin of the editor"), true);
     e->addWidget(Button4, 0, 0);
     e->addWidget(Button5, 0, 1);
-    e->addWidget(new QLabel(QStringLiteral("ScrollBars:")), 1, 0);
+    e->addWidget(new QLabel(tr("ScrollBars:")), 1, 0);
     e->addWidget(ComboBoxScrollBars, 1, 1);
     e->addWidget(CheckBoxWordWrap, 2, 0, 1, 2);
     right->addWidget(editor);
 
-    CheckBoxStayOnTop =
-        Check("CheckBoxStayOnTop", "Stay on Top", "If the main window always stay on top", false);
-    CheckBoxShowToolBar = Check("CheckBoxShowToolBar", "Display ToolBar",
-                                "If display the toolbar on the main window", true);
-    CheckBoxShowStatusBar = Check("CheckBoxShowStatusBar", "Display StatusBar",
-                                  "If display the statusbar on the main window", true);
-    CheckBoxShowMainMenus =
-        Check("CheckBoxShowMainMenus", "Display Main Menus", "If display the main menus", true);
+    CheckBoxStayOnTop = Check("CheckBoxStayOnTop", tr("Stay on Top"),
+                              tr("If the main window always stay on top"), false);
+    CheckBoxShowToolBar = Check("CheckBoxShowToolBar", tr("Display ToolBar"),
+                                tr("If display the toolbar on the main window"), true);
+    CheckBoxShowStatusBar = Check("CheckBoxShowStatusBar", tr("Display StatusBar"),
+                                  tr("If display the statusbar on the main window"), true);
+    CheckBoxShowMainMenus = Check("CheckBoxShowMainMenus", tr("Display Main Menus"),
+                                  tr("If display the main menus"), true);
     CheckBoxTray =
-        Check("CheckBoxTray", "System Tray", "An icon displayed in system tray area", true);
-    CheckBoxMiniStartup = Check("CheckBoxMiniStartup", "Minimize at Startup",
-                                "Minimize the main window at Startup", false);
-    CheckBoxMiniToTray = Check("CheckBoxMiniToTray", "Minimize to System Tray",
-                               "Show system tray only when click on the Minimize button", true);
+        Check("CheckBoxTray", tr("System Tray"), tr("An icon displayed in system tray area"), true);
+    CheckBoxMiniStartup = Check("CheckBoxMiniStartup", tr("Minimize at Startup"),
+                                tr("Minimize the main window at Startup"), false);
+    CheckBoxMiniToTray = Check("CheckBoxMiniToTray", tr("Minimize to System Tray"),
+                               tr("Show system tray only when click on the Minimize button"), true);
     for (QCheckBox* c :
          {CheckBoxStayOnTop, CheckBoxShowToolBar, CheckBoxShowStatusBar, CheckBoxShowMainMenus,
           CheckBoxTray, CheckBoxMiniStartup, CheckBoxMiniToTray})
@@ -470,29 +488,36 @@ void TFormOption::CreateMisc() {
 void TFormOption::CreateClipboard() {
     TabSheetClipboard = new QWidget;
     auto* page = new QVBoxLayout(TabSheetClipboard);
-    CheckBoxWatchClipboard =
-        Check("CheckBoxWatchClipboard", "Watch Clipboard", "If watch the system clipboard", true);
+    CheckBoxWatchClipboard = Check("CheckBoxWatchClipboard", tr("Watch Clipboard"),
+                                   tr("If watch the system clipboard"), true);
     page->addWidget(CheckBoxWatchClipboard);
     GroupBoxClipboard = Group(QString(), "GroupBoxClipboard");
     auto* rows = new QVBoxLayout(GroupBoxClipboard);
     SpinEditIgnoreLen =
         Spin("SpinEditIgnoreLen", 0, 0,
-             QStringLiteral("Ignore clipboard text less than this specified number of characters"));
-    rows->addLayout(Row({new QLabel(QStringLiteral("Ignore Clipboard Text Less Than")),
-                         SpinEditIgnoreLen, new QLabel(QStringLiteral("Characters"))}));
-    CheckBoxPrompt = Check("CheckBoxPrompt", "Display Prompt Dialog for",
-                           "When the system clipboard changes, if pop out a prompt dialog which "
-                           "allows you to select action",
+             tr("Ignore clipboard text less than this specified number of characters"));
+    rows->addLayout(Row({new QLabel(tr("Ignore Clipboard Text Less Than")), SpinEditIgnoreLen,
+                         //: "Ignore Clipboard Text Less Than [number] Characters"
+                         new QLabel(tr("Characters"))}));
+    CheckBoxPrompt = Check("CheckBoxPrompt", tr("Display Prompt Dialog for"),
+                           tr("When the system clipboard changes, if pop out a prompt dialog which "
+                              "allows you to select action"),
                            true);
-    SpinEditPromptDelay = Spin("SpinEditPromptDelay", 1, 999,
-                               QStringLiteral("How long the prompt dialog will be shown"));
-    SpinEditPromptDelay->setAccessibleName(QStringLiteral("Prompt shown for, in seconds"));
-    rows->addLayout(
-        Row({CheckBoxPrompt, SpinEditPromptDelay, new QLabel(QStringLiteral("Seconds"))}));
+    SpinEditPromptDelay =
+        Spin("SpinEditPromptDelay", 1, 999, tr("How long the prompt dialog will be shown"));
+    SpinEditPromptDelay->setAccessibleName(tr("Prompt shown for, in seconds"));
+    rows->addLayout(Row({CheckBoxPrompt, SpinEditPromptDelay,
+                         //: "Display Prompt Dialog for [number] Seconds"
+                         new QLabel(tr("Seconds"))}));
     ComboBoxDefAction =
-        List("ComboBoxDefAction", {"Read Now!", "New", "Append", "Cancel"},
-             QStringLiteral("Default action if the \"Display Prompt Dialog\" option is unchecked"));
-    rows->addLayout(Row({new QLabel(QStringLiteral("Default Action:")), ComboBoxDefAction}));
+        List("ComboBoxDefAction",
+             {tr("Read Now!"),
+              //: clipboard action: the text goes into a new document
+              tr("New"),
+              //: clipboard action: the text is added to the current document
+              tr("Append"), tr("Cancel")},
+             tr("Default action if the \"Display Prompt Dialog\" option is unchecked"));
+    rows->addLayout(Row({new QLabel(tr("Default Action:")), ComboBoxDefAction}));
     rows->addStretch();
     page->addWidget(GroupBoxClipboard, 1);
     LabelClipboardUnavailable = new QLabel;
@@ -505,55 +530,53 @@ void TFormOption::CreateClipboard() {
 void TFormOption::CreateAlarm() {
     TabSheet1 = new QWidget;
     auto* page = new QVBoxLayout(TabSheet1);
-    CheckBoxAlarm = Check("CheckBoxAlarm", "Enable Alarm", "If enable the Alarm feature", false);
+    CheckBoxAlarm =
+        Check("CheckBoxAlarm", tr("Enable Alarm"), tr("If enable the Alarm feature"), false);
     page->addWidget(CheckBoxAlarm);
     GroupBoxAlarm = Group(QString(), "GroupBoxAlarm");
     GroupBoxAlarm->setEnabled(false);
     auto* grid = new QGridLayout(GroupBoxAlarm);
-    SpinEditAlarmInterval = Spin("SpinEditAlarmInterval", 1, 60,
-                                 QStringLiteral("Alarm every this specified number of minutes"));
-    grid->addLayout(Row({new QLabel(QStringLiteral("Every")), SpinEditAlarmInterval,
-                         new QLabel(QStringLiteral("Minutes"))}),
-                    0, 0, 1, 2);
-    EditAlarmBefore =
-        Named(new QLineEdit, "EditAlarmBefore", QStringLiteral("Enter you message here"));
-    grid->addWidget(new QLabel(QStringLiteral("Say Before the Alarm:")), 1, 0);
+    SpinEditAlarmInterval =
+        Spin("SpinEditAlarmInterval", 1, 60, tr("Alarm every this specified number of minutes"));
+    grid->addLayout(
+        Row({//: "Every [number] Minutes": how often the alarm sounds
+             new QLabel(tr("Every")), SpinEditAlarmInterval, new QLabel(tr("Minutes"))}),
+        0, 0, 1, 2);
+    EditAlarmBefore = Named(new QLineEdit, "EditAlarmBefore", tr("Enter you message here"));
+    grid->addWidget(new QLabel(tr("Say Before the Alarm:")), 1, 0);
     grid->addWidget(EditAlarmBefore, 1, 1);
     ComboBoxAlarmStyle =
-        List("ComboBoxAlarmStyle", {"Say the Time", "Read Text File", "Play Sound"},
-             QStringLiteral("Say the time, Read a specified .txt file or just play a .wav audio "
-                            "file"));
-    grid->addWidget(new QLabel(QStringLiteral("Alarm Style:")), 2, 0);
+        List("ComboBoxAlarmStyle", {tr("Say the Time"), tr("Read Text File"), tr("Play Sound")},
+             tr("Say the time, Read a specified .txt file or just play a .wav audio "
+                "file"));
+    grid->addWidget(new QLabel(tr("Alarm Style:")), 2, 0);
     grid->addWidget(ComboBoxAlarmStyle, 2, 1);
 
     NotebookAlarmStyle = Named(new QStackedWidget, "NotebookAlarmStyle");
     auto* date = Named(new QWidget, "Date");
     CheckBoxAlarmDate =
-        Check("CheckBoxAlarmDate", "And the Date", "Say the time and the date", false);
+        Check("CheckBoxAlarmDate", tr("And the Date"), tr("Say the time and the date"), false);
     auto* d = Row({CheckBoxAlarmDate});
     d->setContentsMargins(0, 0, 0, 0);
     date->setLayout(d);
     auto* text = Named(new QWidget, "Text");
-    EditAlarmTxtFile =
-        PathField("EditAlarmTxtFile", QStringLiteral("Select a specified .txt file"));
-    SpeedButton4 = Ellipsis("SpeedButton4", QStringLiteral("Select a specified .txt file"));
+    EditAlarmTxtFile = PathField("EditAlarmTxtFile", tr("Select a specified .txt file"));
+    SpeedButton4 = Ellipsis("SpeedButton4", tr("Select a specified .txt file"));
     text->setLayout(PathRow(EditAlarmTxtFile, SpeedButton4));
     auto* sound = Named(new QWidget, "Sound");
-    EditAlarmWavFile =
-        PathField("EditAlarmWavFile", QStringLiteral("Select a specified .wav file"));
-    SpeedButton5 = Ellipsis("SpeedButton5", QStringLiteral("Select a specified .wav file"));
+    EditAlarmWavFile = PathField("EditAlarmWavFile", tr("Select a specified .wav file"));
+    SpeedButton5 = Ellipsis("SpeedButton5", tr("Select a specified .wav file"));
     sound->setLayout(PathRow(EditAlarmWavFile, SpeedButton5));
     NotebookAlarmStyle->addWidget(date);
     NotebookAlarmStyle->addWidget(text);
     NotebookAlarmStyle->addWidget(sound);
     grid->addWidget(NotebookAlarmStyle, 3, 1);
 
-    EditAlarmAfter =
-        Named(new QLineEdit, "EditAlarmAfter", QStringLiteral("Enter you message here"));
-    grid->addWidget(new QLabel(QStringLiteral("Say After the Alarm:")), 4, 0);
+    EditAlarmAfter = Named(new QLineEdit, "EditAlarmAfter", tr("Enter you message here"));
+    grid->addWidget(new QLabel(tr("Say After the Alarm:")), 4, 0);
     grid->addWidget(EditAlarmAfter, 4, 1);
-    CheckBoxAlarmMsgBox = Check("CheckBoxAlarmMsgBox", "Alarm with Message Box",
-                                "If alarm with a message box", false);
+    CheckBoxAlarmMsgBox = Check("CheckBoxAlarmMsgBox", tr("Alarm with Message Box"),
+                                tr("If alarm with a message box"), false);
     grid->addWidget(CheckBoxAlarmMsgBox, 5, 0, 1, 2);
     grid->setRowStretch(6, 1);
     page->addWidget(GroupBoxAlarm, 1);
@@ -563,16 +586,15 @@ void TFormOption::CreateReminders() {
     TabSheet2 = new QWidget;
     auto* page = new QVBoxLayout(TabSheet2);
     page->setSpacing(2);
-    CheckBoxReminder =
-        Check("CheckBoxReminder", "Enable Reminders", "If enable the Reminders feature", false);
+    CheckBoxReminder = Check("CheckBoxReminder", tr("Enable Reminders"),
+                             tr("If enable the Reminders feature"), false);
     page->addWidget(CheckBoxReminder);
     GroupBoxReminder = Group(QString(), "GroupBoxReminder");
     auto* rows = new QVBoxLayout(GroupBoxReminder);
     rows->setContentsMargins(4, 4, 4, 4);
     rows->setSpacing(3);
-    ListViewReminderList =
-        Named(new QTableView, "ListViewReminderList", QStringLiteral("All reminders list"));
-    ListViewReminderList->setAccessibleName(QStringLiteral("Reminders"));
+    ListViewReminderList = Named(new QTableView, "ListViewReminderList", tr("All reminders list"));
+    ListViewReminderList->setAccessibleName(tr("Reminders"));
     FReminderRows = new options::TReminderModel(this);
     ListViewReminderList->setModel(FReminderRows);
     ListViewReminderList->verticalHeader()->hide();
@@ -588,24 +610,24 @@ void TFormOption::CreateReminders() {
     ListViewReminderList->setWordWrap(false);
     rows->addWidget(ListViewReminderList, 1);
 
-    auto* editorBox = Group(QStringLiteral(" Reminder Editor "));
+    auto* editorBox = Group(tr(" Reminder Editor "));
     auto* e = new QGridLayout(editorBox);
     e->setContentsMargins(4, 2, 4, 4);
     e->setVerticalSpacing(3);
-    DatePicker = Named(new QDateEdit, "DatePicker", QStringLiteral("Date"));
+    //: tooltip of the reminder's date field
+    DatePicker = Named(new QDateEdit, "DatePicker", tr("Date"));
     DatePicker->setCalendarPopup(true);
     DatePicker->setDisplayFormat(desktop::ShortDateFormat());
-    TimePicker = Named(new QTimeEdit, "TimePicker", QStringLiteral("Time"));
+    //: tooltip of the reminder's time field
+    TimePicker = Named(new QTimeEdit, "TimePicker", tr("Time"));
     TimePicker->setDisplayFormat(desktop::LongTimeFormat());
-    MemoReminder =
-        Named(new QPlainTextEdit, "MemoReminder", QStringLiteral("Enter your message here"));
+    MemoReminder = Named(new QPlainTextEdit, "MemoReminder", tr("Enter your message here"));
     MemoReminder->setTabChangesFocus(true);
     MemoReminder->setFixedHeight(42);
-    Button1 = Button("Button1", QStringLiteral("Add"), QStringLiteral("Add a new reminder"));
-    Button6 =
-        Button("Button6", QStringLiteral("Update"), QStringLiteral("Update the current reminder"));
-    ButtonDel =
-        Button("ButtonDel", QStringLiteral("Del"), QStringLiteral("Delete the current reminder"));
+    Button1 = Button("Button1", tr("Add"), tr("Add a new reminder"));
+    Button6 = Button("Button6", tr("Update"), tr("Update the current reminder"));
+    //: button: delete the selected reminder
+    ButtonDel = Button("ButtonDel", tr("Del"), tr("Delete the current reminder"));
     e->addWidget(DatePicker, 0, 0);
     e->addWidget(TimePicker, 1, 0);
     e->addWidget(MemoReminder, 0, 1, 2, 1);
@@ -618,8 +640,8 @@ void TFormOption::CreateReminders() {
     e->addLayout(buttons, 0, 2, 2, 1);
     e->setColumnStretch(1, 1);
     rows->addWidget(editorBox);
-    CheckBoxReminderMsgBox = Check("CheckBoxReminderMsgBox", "Remind with Message Box",
-                                   "If remind with a message box. Default is checked.", true);
+    CheckBoxReminderMsgBox = Check("CheckBoxReminderMsgBox", tr("Remind with Message Box"),
+                                   tr("If remind with a message box. Default is checked."), true);
     rows->addWidget(CheckBoxReminderMsgBox);
     page->addWidget(GroupBoxReminder, 1);
 }
@@ -733,12 +755,10 @@ void TFormOption::Connect() {
     text(EditAlarmTxtFile, Settings.AlarmTxtFile);
     text(EditAlarmWavFile, Settings.AlarmWavFile);
     connect(SpeedButton4, &QToolButton::clicked, this, [this] {
-        AlarmFileButtonClick(EditAlarmTxtFile, QStringLiteral("Text Files(*.txt)"),
-                             QStringLiteral("txt"));
+        AlarmFileButtonClick(EditAlarmTxtFile, tr("Text Files(*.txt)"), QStringLiteral("txt"));
     });
     connect(SpeedButton5, &QToolButton::clicked, this, [this] {
-        AlarmFileButtonClick(EditAlarmWavFile, QStringLiteral("Wav Files(*.wav)"),
-                             QStringLiteral("wav"));
+        AlarmFileButtonClick(EditAlarmWavFile, tr("Wav Files(*.wav)"), QStringLiteral("wav"));
     });
     text(EditAlarmAfter, Settings.AlarmAfter);
     flag(CheckBoxAlarmMsgBox, Settings.AlarmMsgBox);
@@ -791,7 +811,7 @@ void TFormOption::FormShow() {
         // takes) are 0.
         ComboBoxRealTime->setCurrentIndex(ComboBoxRealTime->findText(
             Settings.RealTime == 256 * 256
-                ? QStringLiteral("Max")
+                ? tr("Max")
                 : QString::number(Settings.RealTime / 256) + QStringLiteral(" X"),
             Qt::MatchFixedString));
     });
@@ -913,8 +933,7 @@ void TFormOption::SpinFromSettings(options::TSpinEdit* edit, int value) {
 }
 
 void TFormOption::FolderButtonClick(QLineEdit* edit) {
-    const QString path =
-        options::PickFolder(QStringLiteral("Select a folder as the default"), this);
+    const QString path = options::PickFolder(tr("Select a folder as the default"), this);
     if (path.isEmpty())
         return;
     edit->setText(options::FolderFieldText(path));
@@ -940,8 +959,8 @@ void TFormOption::ComboBoxKBPSChange() {
     const int khz = ComboBoxKHZ->currentIndex();
     if (!options::Mp3RateAllowed(khz, ComboBoxKBPS->currentText().toInt())) {
         ComboBoxKBPS->setCurrentIndex(11);
-        KoUtils::ShowMessageBox(khz >= 0 && khz <= 5 ? QStringLiteral("Only for 32KHZ~48KHZ Mode.")
-                                                     : QStringLiteral("Only for 8KHZ~24KHZ Mode."),
+        KoUtils::ShowMessageBox(khz >= 0 && khz <= 5 ? tr("Only for 32KHZ~48KHZ Mode.")
+                                                     : tr("Only for 8KHZ~24KHZ Mode."),
                                 KoUtils::MB_ICONINFORMATION);
     }
     Settings.KBPS =
@@ -953,9 +972,9 @@ void TFormOption::ComboBoxRealTimeChange() {
     const int n = ComboBoxRealTime->currentText()
                       .remove(QStringLiteral(" X"), Qt::CaseInsensitive)
                       .toInt(&ok);
-    Settings.RealTime = ok                                                        ? n * 256
-                        : ComboBoxRealTime->currentText() == QLatin1String("Max") ? 256 * 256
-                                                                                  : 2048;
+    Settings.RealTime = ok                                             ? n * 256
+                        : ComboBoxRealTime->currentText() == tr("Max") ? 256 * 256
+                                                                       : 2048;
 }
 
 void TFormOption::CheckBoxContextClick() {
@@ -1016,7 +1035,7 @@ void TFormOption::Button5Click() {
 void TFormOption::Button7Click() {
     try {
         if (!FHost.MSpeech1)
-            throw std::runtime_error("Speech Engine not selected");
+            throw std::runtime_error(tr("Speech Engine not selected").toStdString());
         FHost.MSpeech1->ShowEngineDialog(2, static_cast<QWidget*>(this), nullptr);
     } catch (const std::exception& e) {
         KoUtils::ShowMessageBox(QString::fromUtf8(e.what()), KoUtils::MB_ICONERROR);
@@ -1025,8 +1044,7 @@ void TFormOption::Button7Click() {
 
 void TFormOption::AlarmFileButtonClick(QLineEdit* edit, const QString& filter,
                                        const QString& extension) {
-    QFileDialog dialog(this, QStringLiteral("Open File(s) to Read"), QFileInfo(edit->text()).path(),
-                       filter);
+    QFileDialog dialog(this, tr("Open File(s) to Read"), QFileInfo(edit->text()).path(), filter);
     dialog.setDefaultSuffix(extension);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::ReadOnly);
@@ -1060,8 +1078,7 @@ void TFormOption::ComboBoxHotkeysChange() {
     LabelGlobalHotkeys->setText(
         given.isEmpty()
             ? status
-            : QStringLiteral("The desktop gives this command %1; its settings change that.")
-                  .arg(given));
+            : tr("The desktop gives this command %1; its settings change that.").arg(given));
     LabelGlobalHotkeys->setToolTip(given.isEmpty() ? QString() : status);
 }
 
@@ -1076,8 +1093,7 @@ void TFormOption::Button2Click() {
     case settings::TUpdateResult::Unchanged:
         break;
     case settings::TUpdateResult::AlreadyExists:
-        KoUtils::ShowMessageBox(QStringLiteral("This Hotkey already exists!"),
-                                KoUtils::MB_ICONINFORMATION);
+        KoUtils::ShowMessageBox(tr("This Hotkey already exists!"), KoUtils::MB_ICONINFORMATION);
         ComboBoxHotkeysChange();
         break;
     case settings::TUpdateResult::Updated:
@@ -1088,7 +1104,7 @@ void TFormOption::Button2Click() {
 }
 
 void TFormOption::Button3Click() {
-    if (!KoUtils::ConfirmBox(QStringLiteral("Are you sure?")))
+    if (!KoUtils::ConfirmBox(tr("Are you sure?")))
         return;
     settings::TShortCuts current{};
     settings::ResetHotkeys(current);
@@ -1153,7 +1169,7 @@ void TFormOption::ListViewReminderListSelectItem() {
     const QTime time = row.ParsedTime();
     if (!date.isValid() || !time.isValid()) {
         KoUtils::ShowMessageBox(
-            QStringLiteral("'%1' is not a valid date and time").arg(row.Date + u' ' + row.Time),
+            tr("'%1' is not a valid date and time").arg(row.Date + u' ' + row.Time),
             KoUtils::MB_ICONERROR);
         return;
     }

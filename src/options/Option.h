@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFormOption: the options dialog. It has no Cancel: every control writes its setting the moment
 // it changes, and what the main window shows of it is applied at once; config.ini is written
 // only at the program's end. The dialog never sees the main window itself: the window hands it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "OptionControls.h"
 
 #include "Paste.h"
@@ -109,7 +110,8 @@ void THotKey::Capture(bool on) {
 void THotKey::SetHotKey(settings::TShortCut value) {
     FHotKey = value;
     const QString text = settings::ShortCutToText(value);
-    setText(text.isEmpty() ? QStringLiteral("None") : text);
+    //: the key field when no key combination is set
+    setText(text.isEmpty() ? tr("None") : text);
 }
 
 void THotKey::keyPressEvent(QKeyEvent* event) {

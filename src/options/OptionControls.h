@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two controls of the options dialog that behave as the program's users know them: a number
 // field that lets a typed number stand until the field is left, and a key-combination field.
 #pragma once

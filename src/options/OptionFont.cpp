@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "OptionFont.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QGridLayout>
@@ -22,7 +24,8 @@ QFont FontInUse(const QFont& font, QString* note) {
             foundry > 0 && shown.endsWith(QLatin1Char(']')))
             shown.truncate(foundry);
         if (note)
-            *note = QStringLiteral("The font \"%1\" is not installed; \"%2\" is used instead.")
+            *note = QCoreApplication::translate(
+                        "OptionFont", "The font \"%1\" is not installed; \"%2\" is used instead.")
                         .arg(font.family(), shown);
     } else if (note) {
         note->clear();
@@ -39,9 +42,11 @@ bool PickEditorFont(QWidget* parent, QFont& font, QColor& color) {
     QColor chosen = color;
     // The toolkit's font dialog has no colour: its effects group gets a colour button.
     for (QGroupBox* effects : FontDialog1.findChildren<QGroupBox*>()) {
+        //: the title of the font dialog's own "Effects" group, as Qt's translation has it
         if (!effects->layout() || effects->title() != QFontDialog::tr("Effects"))
             continue;
-        auto* pick = new QPushButton(QStringLiteral("&Color..."), effects);
+        auto* pick =
+            new QPushButton(QCoreApplication::translate("OptionFont", "&Color..."), effects);
         pick->setObjectName(QStringLiteral("FontColor"));
         auto swatch = [pick, &chosen] {
             QPixmap p(14, 14);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's font dialog: the toolkit's font dialog with a colour button, opened on the font
 // the editor really shows.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "OptionFormat.h"
 
 #include "Encoder.h"
@@ -6,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,19 +26,26 @@ namespace {
 QHBoxLayout* ChaptersRow(QGroupBox* group) {
     auto* chapters = new QComboBox(group);
     chapters->setObjectName(QStringLiteral("ComboBoxChapters"));
-    chapters->setToolTip(QStringLiteral("A document converted by its chapters: its headings, or "
-                                        "lines such as \"Chapter 1\""));
-    chapters->addItem(QStringLiteral("None"), QStringLiteral("none"));
-    chapters->addItem(QStringLiteral("File per chapter"), QStringLiteral("split"));
-    chapters->addItem(QStringLiteral("Chapter marks"), QStringLiteral("marks"));
+    chapters->setToolTip(QCoreApplication::translate(
+        "OptionFormat", "A document converted by its chapters: its headings, or "
+                        "lines such as \"Chapter 1\""));
+    //: no chapters
+    chapters->addItem(QCoreApplication::translate("OptionFormat", "None"), QStringLiteral("none"));
+    chapters->addItem(QCoreApplication::translate("OptionFormat", "File per chapter"),
+                      QStringLiteral("split"));
+    chapters->addItem(QCoreApplication::translate("OptionFormat", "Chapter marks"),
+                      QStringLiteral("marks"));
     chapters->setCurrentIndex(std::max(0, chapters->findData(Settings.Chapters.toLower())));
     auto* minutes = new QSpinBox(group);
     minutes->setObjectName(QStringLiteral("SpinEditChapterMinutes"));
-    minutes->setToolTip(QStringLiteral("Parts of about this many minutes where a document has "
-                                       "no headings; never: one file"));
+    minutes->setToolTip(QCoreApplication::translate(
+        "OptionFormat", "Parts of about this many minutes where a document has "
+                        "no headings; never: one file"));
     minutes->setRange(0, 600);
-    minutes->setSpecialValueText(QStringLiteral("never"));
-    minutes->setSuffix(QStringLiteral(" min"));
+    //: parts by minutes: never, the whole document is one file
+    minutes->setSpecialValueText(QCoreApplication::translate("OptionFormat", "never"));
+    //: unit after a number of minutes
+    minutes->setSuffix(QCoreApplication::translate("OptionFormat", " min"));
     minutes->setValue(std::clamp(int(Settings.ChapterMinutes), 0, 600));
     minutes->setEnabled(chapters->currentIndex() > 0);
 
@@ -48,10 +57,11 @@ QHBoxLayout* ChaptersRow(QGroupBox* group) {
                      [](int value) { Settings.ChapterMinutes = value; });
 
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("Chapters:"), group));
+    row->addWidget(new QLabel(QCoreApplication::translate("OptionFormat", "Chapters:"), group));
     row->addWidget(chapters);
     row->addSpacing(12);
-    row->addWidget(new QLabel(QStringLiteral("Without headings:"), group));
+    row->addWidget(
+        new QLabel(QCoreApplication::translate("OptionFormat", "Without headings:"), group));
     row->addWidget(minutes);
     row->addStretch();
     return row;
@@ -60,19 +70,23 @@ QHBoxLayout* ChaptersRow(QGroupBox* group) {
 } // namespace
 
 QGroupBox* CreateFormatGroup(QWidget* parent) {
-    auto* group = new QGroupBox(QStringLiteral(" Compressed Format "), parent);
+    auto* group =
+        new QGroupBox(QCoreApplication::translate("OptionFormat", " Compressed Format "), parent);
     auto* format = new QComboBox(group);
     format->setObjectName(QStringLiteral("ComboBoxFormat"));
-    format->setToolTip(QStringLiteral("The format \"Read to MP3 File\" writes"));
+    format->setToolTip(
+        QCoreApplication::translate("OptionFormat", "The format \"Read to MP3 File\" writes"));
     for (audio::TFormat f :
          {audio::TFormat::Mp3, audio::TFormat::Opus, audio::TFormat::Vorbis, audio::TFormat::Flac})
         format->addItem(audio::NameOf(f), audio::KeyOf(f));
     // A stored value that names no format is MP3, as the conversion takes it.
     format->setCurrentIndex(std::max(0, format->findData(Settings.Format.toLower())));
 
-    auto* subtitles = new QCheckBox(QStringLiteral("Subtitles"), group);
+    auto* subtitles =
+        new QCheckBox(QCoreApplication::translate("OptionFormat", "Subtitles"), group);
     subtitles->setObjectName(QStringLiteral("CheckBoxSubtitles"));
-    subtitles->setToolTip(QStringLiteral("Timed subtitles beside the converted file"));
+    subtitles->setToolTip(
+        QCoreApplication::translate("OptionFormat", "Timed subtitles beside the converted file"));
     subtitles->setChecked(Settings.Subtitles);
     auto* kind = new QComboBox(group);
     kind->setObjectName(QStringLiteral("ComboBoxSubtitles"));
@@ -92,11 +106,12 @@ QGroupBox* CreateFormatGroup(QWidget* parent) {
 
     auto* rows = new QVBoxLayout(group);
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("Format:"), group));
+    row->addWidget(new QLabel(QCoreApplication::translate("OptionFormat", "Format:"), group));
     row->addWidget(format);
     row->addSpacing(12);
     row->addWidget(subtitles);
-    row->addWidget(new QLabel(QStringLiteral("Kind:"), group));
+    //: the kind of subtitle file: SRT, VTT or LRC
+    row->addWidget(new QLabel(QCoreApplication::translate("OptionFormat", "Kind:"), group));
     row->addWidget(kind);
     row->addStretch();
     rows->addLayout(row);

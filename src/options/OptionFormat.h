@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options' choice of what a conversion writes beside the MP3 quality: the format of the
 // compressed conversion (MP3, Ogg Opus, Ogg Vorbis, FLAC), timed subtitles beside it, and a
 // document's chapters (a file each, or marks in one file). The controls write the settings at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "OptionKeys.h"
 
 #include "Option.h"
@@ -6,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -113,7 +115,8 @@ private:
 };
 
 // A caption with its mnemonic, for the control of that name; a label is found by its text and
-// leads to the control named.
+// leads to the control named. Texts and captions are written in English: a control's text is
+// compared with the translation it was given, and the caption is translated when it is set.
 struct TButtonKey {
     const char* Name;
     const char* Caption;
@@ -127,77 +130,91 @@ struct TLabelKey {
 // Unique on each page (the pages' controls are hidden with their page, and so are their keys).
 const TButtonKey ButtonKeys[] = {
     // General.
-    {"CheckBoxHint", "Show &Tooltips"},
-    {"CheckBoxRepeat", "&Repeating Playlist"},
-    {"CheckBoxHighlight", "&Highlight Reading Word"},
-    {"cbKeyToSpeech", "Enable \"&Key To Speech\""},
-    {"CheckBoxAutoNext", "Automatically &Play Next File"},
-    {"CheckBoxAutoName", "Automatically &Name for WAV/MP3 Files"},
-    {"CheckBoxContext", "Add &Commands to .txt File Type Context Menus"},
-    {"CheckBoxGreeting", "&Greeting at Startup"},
+    {"CheckBoxHint", QT_TRANSLATE_NOOP("OptionKeys", "Show &Tooltips")},
+    {"CheckBoxRepeat", QT_TRANSLATE_NOOP("OptionKeys", "&Repeating Playlist")},
+    {"CheckBoxHighlight", QT_TRANSLATE_NOOP("OptionKeys", "&Highlight Reading Word")},
+    {"cbKeyToSpeech", QT_TRANSLATE_NOOP("OptionKeys", "Enable \"&Key To Speech\"")},
+    {"CheckBoxAutoNext", QT_TRANSLATE_NOOP("OptionKeys", "Automatically &Play Next File")},
+    {"CheckBoxAutoName", QT_TRANSLATE_NOOP("OptionKeys", "Automatically &Name for WAV/MP3 Files")},
+    {"CheckBoxContext",
+     QT_TRANSLATE_NOOP("OptionKeys", "Add &Commands to .txt File Type Context Menus")},
+    {"CheckBoxGreeting", QT_TRANSLATE_NOOP("OptionKeys", "&Greeting at Startup")},
     // Conversion.
-    {"CheckBoxSubtitles", "S&ubtitles"},
+    {"CheckBoxSubtitles", QT_TRANSLATE_NOOP("OptionKeys", "S&ubtitles")},
     // Prosody.
-    {"Button7", "P&ronunciation Manager"},
+    {"Button7", QT_TRANSLATE_NOOP("OptionKeys", "P&ronunciation Manager")},
     // Interface.
-    {"Button2", "&Update"},
-    {"Button3", "All &Default"},
-    {"CheckBoxGlobalHotkey", "Glo&bal Hotkey ( need restart )"},
-    {"Button4", "Set &Font"},
-    {"Button5", "Set Bac&kColor"},
-    {"CheckBoxWordWrap", "Automatically &Wrap Text "},
-    {"CheckBoxStayOnTop", "Stay on &Top"},
-    {"CheckBoxShowToolBar", "Display T&oolBar"},
-    {"CheckBoxShowStatusBar", "Display St&atusBar"},
-    {"CheckBoxShowMainMenus", "Display &Main Menus"},
-    {"CheckBoxTray", "&System Tray"},
-    {"CheckBoxMiniStartup", "Minimi&ze at Startup"},
-    {"CheckBoxMiniToTray", "M&inimize to System Tray"},
+    {"Button2", QT_TRANSLATE_NOOP("OptionKeys", "&Update")},
+    {"Button3", QT_TRANSLATE_NOOP("OptionKeys", "All &Default")},
+    {"CheckBoxGlobalHotkey", QT_TRANSLATE_NOOP("OptionKeys", "Glo&bal Hotkey ( need restart )")},
+    {"Button4", QT_TRANSLATE_NOOP("OptionKeys", "Set &Font")},
+    {"Button5", QT_TRANSLATE_NOOP("OptionKeys", "Set Bac&kColor")},
+    {"CheckBoxWordWrap", QT_TRANSLATE_NOOP("OptionKeys", "Automatically &Wrap Text ")},
+    {"CheckBoxStayOnTop", QT_TRANSLATE_NOOP("OptionKeys", "Stay on &Top")},
+    {"CheckBoxShowToolBar", QT_TRANSLATE_NOOP("OptionKeys", "Display T&oolBar")},
+    {"CheckBoxShowStatusBar", QT_TRANSLATE_NOOP("OptionKeys", "Display St&atusBar")},
+    {"CheckBoxShowMainMenus", QT_TRANSLATE_NOOP("OptionKeys", "Display &Main Menus")},
+    {"CheckBoxTray", QT_TRANSLATE_NOOP("OptionKeys", "&System Tray")},
+    {"CheckBoxMiniStartup", QT_TRANSLATE_NOOP("OptionKeys", "Minimi&ze at Startup")},
+    {"CheckBoxMiniToTray", QT_TRANSLATE_NOOP("OptionKeys", "M&inimize to System Tray")},
     // Clipboard.
-    {"CheckBoxWatchClipboard", "&Watch Clipboard"},
-    {"CheckBoxPrompt", "Display &Prompt Dialog for"},
+    {"CheckBoxWatchClipboard", QT_TRANSLATE_NOOP("OptionKeys", "&Watch Clipboard")},
+    {"CheckBoxPrompt", QT_TRANSLATE_NOOP("OptionKeys", "Display &Prompt Dialog for")},
     // Alarm.
-    {"CheckBoxAlarm", "&Enable Alarm"},
-    {"CheckBoxAlarmDate", "And the &Date"},
-    {"CheckBoxAlarmMsgBox", "Alarm with &Message Box"},
+    {"CheckBoxAlarm", QT_TRANSLATE_NOOP("OptionKeys", "&Enable Alarm")},
+    {"CheckBoxAlarmDate", QT_TRANSLATE_NOOP("OptionKeys", "And the &Date")},
+    {"CheckBoxAlarmMsgBox", QT_TRANSLATE_NOOP("OptionKeys", "Alarm with &Message Box")},
     // Reminders.
-    {"CheckBoxReminder", "&Enable Reminders"},
-    {"Button1", "&Add"},
-    {"Button6", "&Update"},
-    {"ButtonDel", "&Del"},
-    {"CheckBoxReminderMsgBox", "Remind with &Message Box"},
+    {"CheckBoxReminder", QT_TRANSLATE_NOOP("OptionKeys", "&Enable Reminders")},
+    {"Button1", QT_TRANSLATE_NOOP("OptionKeys", "&Add")},
+    {"Button6", QT_TRANSLATE_NOOP("OptionKeys", "&Update")},
+    {"ButtonDel", QT_TRANSLATE_NOOP("OptionKeys", "&Del")},
+    {"CheckBoxReminderMsgBox", QT_TRANSLATE_NOOP("OptionKeys", "Remind with &Message Box")},
 };
 
 const TLabelKey LabelKeys[] = {
     // Conversion: a folder's label leads to its "..." button.
-    {"TXT Files Directory:", "&TXT Files Directory:", "SpeedButton1"},
-    {"WAV Files Directory:", "&WAV Files Directory:", "SpeedButton2"},
-    {"MP3 Files Directory:", "&MP3 Files Directory:", "SpeedButton3"},
-    {"Resample frequency :", "Resample &frequency :", "ComboBoxKHZ"},
-    {"   Bitrates:", "   &Bitrates:", "ComboBoxKBPS"},
-    {"Write to File( WAV/MP3 ) Speed:", "Write to File( WAV/MP3 ) &Speed:", "ComboBoxRealTime"},
-    {"Format:", "F&ormat:", "ComboBoxFormat"},
-    {"Kind:", "&Kind:", "ComboBoxSubtitles"},
-    {"Chapters:", "&Chapters:", "ComboBoxChapters"},
-    {"Without headings:", "Without &headings:", "SpinEditChapterMinutes"},
+    {"TXT Files Directory:", QT_TRANSLATE_NOOP("OptionKeys", "&TXT Files Directory:"),
+     "SpeedButton1"},
+    {"WAV Files Directory:", QT_TRANSLATE_NOOP("OptionKeys", "&WAV Files Directory:"),
+     "SpeedButton2"},
+    {"MP3 Files Directory:", QT_TRANSLATE_NOOP("OptionKeys", "&MP3 Files Directory:"),
+     "SpeedButton3"},
+    {"Resample frequency :", QT_TRANSLATE_NOOP("OptionKeys", "Resample &frequency :"),
+     "ComboBoxKHZ"},
+    {"   Bitrates:", QT_TRANSLATE_NOOP("OptionKeys", "   &Bitrates:"), "ComboBoxKBPS"},
+    {"Write to File( WAV/MP3 ) Speed:",
+     QT_TRANSLATE_NOOP("OptionKeys", "Write to File( WAV/MP3 ) &Speed:"), "ComboBoxRealTime"},
+    {"Format:", QT_TRANSLATE_NOOP("OptionKeys", "F&ormat:"), "ComboBoxFormat"},
+    {"Kind:", QT_TRANSLATE_NOOP("OptionKeys", "&Kind:"), "ComboBoxSubtitles"},
+    {"Chapters:", QT_TRANSLATE_NOOP("OptionKeys", "&Chapters:"), "ComboBoxChapters"},
+    {"Without headings:", QT_TRANSLATE_NOOP("OptionKeys", "Without &headings:"),
+     "SpinEditChapterMinutes"},
     // Prosody.
-    {"Short Pause Interval:", "&Short Pause Interval:", "seShortPau"},
-    {"Long Pause Interval:", "&Long Pause Interval:", "seLongPau"},
-    {"Default Value of Volume:", "Default Value of &Volume:", "seVol"},
-    {"Default Value of Speed:", "Default Value of Spee&d:", "seSpd"},
-    {"Default Value of Pitch:", "Default Value of &Pitch:", "sePit"},
+    {"Short Pause Interval:", QT_TRANSLATE_NOOP("OptionKeys", "&Short Pause Interval:"),
+     "seShortPau"},
+    {"Long Pause Interval:", QT_TRANSLATE_NOOP("OptionKeys", "&Long Pause Interval:"), "seLongPau"},
+    {"Default Value of Volume:", QT_TRANSLATE_NOOP("OptionKeys", "Default Value of &Volume:"),
+     "seVol"},
+    {"Default Value of Speed:", QT_TRANSLATE_NOOP("OptionKeys", "Default Value of Spee&d:"),
+     "seSpd"},
+    {"Default Value of Pitch:", QT_TRANSLATE_NOOP("OptionKeys", "Default Value of &Pitch:"),
+     "sePit"},
     // Interface.
-    {"Position:", "&Position:", "ComboBoxTabPos"},
-    {"Style:", "St&yle:", "ComboBoxTabStyle"},
-    {"ScrollBars:", "Sc&rollBars:", "ComboBoxScrollBars"},
+    {"Position:", QT_TRANSLATE_NOOP("OptionKeys", "&Position:"), "ComboBoxTabPos"},
+    {"Style:", QT_TRANSLATE_NOOP("OptionKeys", "St&yle:"), "ComboBoxTabStyle"},
+    {"ScrollBars:", QT_TRANSLATE_NOOP("OptionKeys", "Sc&rollBars:"), "ComboBoxScrollBars"},
     // Clipboard.
-    {"Ignore Clipboard Text Less Than", "&Ignore Clipboard Text Less Than", "SpinEditIgnoreLen"},
-    {"Default Action:", "Default &Action:", "ComboBoxDefAction"},
+    {"Ignore Clipboard Text Less Than",
+     QT_TRANSLATE_NOOP("OptionKeys", "&Ignore Clipboard Text Less Than"), "SpinEditIgnoreLen"},
+    {"Default Action:", QT_TRANSLATE_NOOP("OptionKeys", "Default &Action:"), "ComboBoxDefAction"},
     // Alarm.
-    {"Every", "E&very", "SpinEditAlarmInterval"},
-    {"Say Before the Alarm:", "Say &Before the Alarm:", "EditAlarmBefore"},
-    {"Alarm Style:", "Alarm &Style:", "ComboBoxAlarmStyle"},
-    {"Say After the Alarm:", "Say &After the Alarm:", "EditAlarmAfter"},
+    {"Every", QT_TRANSLATE_NOOP("OptionKeys", "E&very"), "SpinEditAlarmInterval"},
+    {"Say Before the Alarm:", QT_TRANSLATE_NOOP("OptionKeys", "Say &Before the Alarm:"),
+     "EditAlarmBefore"},
+    {"Alarm Style:", QT_TRANSLATE_NOOP("OptionKeys", "Alarm &Style:"), "ComboBoxAlarmStyle"},
+    {"Say After the Alarm:", QT_TRANSLATE_NOOP("OptionKeys", "Say &After the Alarm:"),
+     "EditAlarmAfter"},
 };
 
 // The key field takes every combination pressed in it, also those the dialog has keys for (its
@@ -224,6 +241,18 @@ QString WithoutMnemonic(const char* caption) {
     return QString::fromLatin1(caption).remove(QLatin1Char('&'));
 }
 
+// A text the dialog was built with, as it shows it: the dialog's own controls are translated in
+// its context, the compressed format's group in that of its unit.
+QString Shown(const QString& text) {
+    const QByteArray source = text.toUtf8();
+    for (const char* context : {"TFormOption", "OptionFormat"}) {
+        const QString shown = QCoreApplication::translate(context, source.constData());
+        if (shown != text)
+            return shown;
+    }
+    return text;
+}
+
 } // namespace
 
 void StepOverRefused(QComboBox* rates, std::function<bool(int item)> allowed,
@@ -236,23 +265,23 @@ void SetKeyboardAccess(TFormOption& dialog) {
     // shows its own text rather than an old one.
     for (const TButtonKey& key : ButtonKeys) {
         auto* button = dialog.findChild<QAbstractButton*>(QLatin1String(key.Name));
-        if (button && button->text() == WithoutMnemonic(key.Caption))
-            button->setText(QString::fromLatin1(key.Caption));
+        if (button && button->text() == Shown(WithoutMnemonic(key.Caption)))
+            button->setText(QCoreApplication::translate("OptionKeys", key.Caption));
     }
     for (QLabel* label : dialog.findChildren<QLabel*>()) {
         for (const TLabelKey& key : LabelKeys) {
-            if (label->text() != QLatin1String(key.Text))
+            if (label->text() != Shown(QString::fromLatin1(key.Text)))
                 continue;
             if (auto* buddy = dialog.findChild<QWidget*>(QLatin1String(key.Buddy))) {
-                label->setText(QString::fromLatin1(key.Caption));
+                label->setText(QCoreApplication::translate("OptionKeys", key.Caption));
                 label->setBuddy(buddy);
             }
             break;
         }
     }
     for (QGroupBox* group : dialog.findChildren<QGroupBox*>())
-        if (group->title() == QLatin1String(" Hotkeys "))
-            group->setTitle(QStringLiteral(" &Hotkeys "));
+        if (group->title() == Shown(QStringLiteral(" Hotkeys ")))
+            group->setTitle(QCoreApplication::translate("OptionKeys", " &Hotkeys "));
     dialog.HotKey1->installEventFilter(new TAllKeys(dialog.HotKey1));
     // Tab moves on from the list as from any other control; the arrows move in it.
     dialog.ListViewReminderList->setTabKeyNavigation(false);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog from the keyboard: the page keys, the mnemonics of its controls, and the
 // bit-rate list whose arrows step only onto the rates the chosen frequency allows.
 #pragma once

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReminderModel.h"
 
 #include <QBrush>
+#include <QCoreApplication>
 
 namespace options {
 
@@ -49,9 +51,8 @@ QVariant TReminderModel::data(const QModelIndex& index, int role) const {
     case Qt::ForegroundRole:
         return marked ? QVariant(QBrush(Qt::red)) : QVariant();
     case Qt::ToolTipRole:
-        return marked ? QVariant(QStringLiteral(
-                            "This moment does not read as a date and time in the current "
-                            "formats. The reminder is kept as it was written."))
+        return marked ? QVariant(tr("This moment does not read as a date and time in the current "
+                                    "formats. The reminder is kept as it was written."))
                       : QVariant();
     default:
         return {};
@@ -61,8 +62,10 @@ QVariant TReminderModel::data(const QModelIndex& index, int role) const {
 QVariant TReminderModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 2)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char* const names[] = {"Date", "Time", "Message"};
-    return QString::fromLatin1(names[section]);
+    static const char* const names[] = {QT_TRANSLATE_NOOP("options::TReminderModel", "Date"),
+                                        QT_TRANSLATE_NOOP("options::TReminderModel", "Time"),
+                                        QT_TRANSLATE_NOOP("options::TReminderModel", "Message")};
+    return QCoreApplication::translate("options::TReminderModel", names[section]);
 }
 
 } // namespace options

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reminder list as the options dialog's list view shows it: one row per reminder, the
 // columns "Date", "Time" and "Message", taken from the reminder editor's rows when the view
 // asks for them. Nothing is made per row in advance, so a list of any length opens at once.

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ProgramFolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,7 +41,7 @@ QString MakeFolder(const QString& dir) {
         error = std::make_error_code(std::errc::permission_denied);
     if (!error)
         return {};
-    return QStringLiteral("The folder %1 cannot be made: %2.")
+    return QCoreApplication::translate("ProgramFolders", "The folder %1 cannot be made: %2.")
         .arg(dir, QString::fromLocal8Bit(error.message()));
 }
 
@@ -145,7 +147,8 @@ QString TProgramFolders::Prepare() const {
             const QString from = FSharedDir + QStringLiteral("txt/") + QLatin1String(name);
             const QString to = TxtDir() + QLatin1String(name);
             if (!QFile::copy(from, to)) {
-                problems << QStringLiteral("The sample document %1 cannot be copied to %2.")
+                problems << QCoreApplication::translate(
+                                "TProgramFolders", "The sample document %1 cannot be copied to %2.")
                                 .arg(from, TxtDir());
                 continue;
             }
@@ -159,8 +162,11 @@ QString TProgramFolders::Prepare() const {
     if (problems.isEmpty())
         return {};
     return problems.join(QLatin1Char('\n')) +
-           QStringLiteral("\n\nWhat the program keeps there (settings, playlist, documents, "
-                          "audio) cannot be saved until this is put right.");
+           //: Follows the list of problems (keep the two line breaks at the start)
+           QCoreApplication::translate(
+               "TProgramFolders",
+               "\n\nWhat the program keeps there (settings, playlist, documents, "
+               "audio) cannot be saved until this is put right.");
 }
 
 } // namespace platform

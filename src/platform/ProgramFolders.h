@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where each of the program's files lives. Two layouts, decided once at start:
 // - portable: everything in the program folder (the executable's), as the build folder has it;
 // - installed: the user's settings in $XDG_CONFIG_HOME/nurva/, the user's documents and audio in

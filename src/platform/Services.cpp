@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Services.h"
 
 #include "platform/unix/SingleInstance.h"
 #include "platform/xdg/Desktop.h"
 #include "platform/xdg/ShellCommands.h"
+
+#include <QCoreApplication>
 
 #include <mutex>
 
@@ -18,7 +21,8 @@ public:
     void ReleaseAll() override {}
     bool Available() const override { return false; }
     QString Status() const override {
-        return QStringLiteral("No global hotkeys (they need X11 or a desktop portal) here.");
+        return QCoreApplication::translate(
+            "TNoGlobalHotkeys", "No global hotkeys (they need X11 or a desktop portal) here.");
     }
 };
 

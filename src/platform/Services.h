@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop services Qt does not offer, each behind a small interface with one
 // implementation per system (unix/, xdg/, x11/ ...) and a fake for the tests. The windowed
 // start builds them once and hands them to the main window; the rest of the program reaches

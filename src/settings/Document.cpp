@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Document.h"
 
 #include "Encoding.h"
 #include "Importer.h"
 #include "KoUtils.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -62,7 +64,9 @@ std::optional<QString> ReadDocument(const QString& path, TDocumentFormat* format
         QString text = DecodeDocument(*bytes, &f);
         bytes.reset(); // the text is all that is kept
         if (text.contains(QChar(0)))
-            throw EFileError(QStringLiteral("Cannot read \"%1\": it is not a text file").arg(path));
+            throw EFileError(
+                QCoreApplication::translate("Document", "Cannot read \"%1\": it is not a text file")
+                    .arg(path));
         f.LineEnd = FirstLineEnd(text);
         if (text.contains(u'\r')) {
             text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -72,8 +76,9 @@ std::optional<QString> ReadDocument(const QString& path, TDocumentFormat* format
             *format = f;
         return text;
     } catch (const std::bad_alloc&) {
-        throw EFileError(
-            QStringLiteral("Cannot read \"%1\": there is not enough memory for it").arg(path));
+        throw EFileError(QCoreApplication::translate(
+                             "Document", "Cannot read \"%1\": there is not enough memory for it")
+                             .arg(path));
     }
 }
 
@@ -105,7 +110,8 @@ QByteArray EncodeDocument(QString text, const TDocumentFormat& format, TextEncod
 void CreateNewFile(const QString& path, const QByteArray& data) {
     QFile file(path);
     auto fail = [&] {
-        return EFileError(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
+        return EFileError(QCoreApplication::translate("Document", "Cannot write \"%1\": %2")
+                              .arg(path, file.errorString()));
     };
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         throw fail();
@@ -184,7 +190,8 @@ qsizetype PieceEnd(const QString& text, qsizetype size) {
 TDocumentReader::TDocumentReader(const QString& path, qint64 blockSize)
     : FPath(path), FBlock(std::max<qint64>(blockSize, 4)) {
     auto fail = [&](const QString& why) {
-        return EFileError(QStringLiteral("Cannot read \"%1\": %2").arg(path, why));
+        return EFileError(QCoreApplication::translate("TDocumentReader", "Cannot read \"%1\": %2")
+                              .arg(path, why));
     };
     if (documents::IsImported(path)) {
         try {
@@ -201,7 +208,7 @@ TDocumentReader::TDocumentReader(const QString& path, qint64 blockSize)
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        throw fail(QStringLiteral("it is not a regular file"));
+        throw fail(QCoreApplication::translate("TDocumentReader", "it is not a regular file"));
     }
     if (!FFile.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -238,7 +245,7 @@ TDocumentReader::TDocumentReader(const QString& path, qint64 blockSize)
             throw fail(FFile.errorString());
     }
     if (nul)
-        throw fail(QStringLiteral("it is not a text file"));
+        throw fail(QCoreApplication::translate("TDocumentReader", "it is not a text file"));
     // An incomplete character at the very end counts as invalid, as it does for a whole read.
     // The decoder holds such bytes back for the rest of the character: a line break after them
     // shows them up.
@@ -272,7 +279,8 @@ bool TDocumentReader::Fill() {
     QByteArray block(FBlock, Qt::Uninitialized);
     qint64 n = FFile.read(block.data(), FBlock);
     if (n < 0)
-        throw EFileError(QStringLiteral("Cannot read \"%1\": %2").arg(FPath, FFile.errorString()));
+        throw EFileError(QCoreApplication::translate("TDocumentReader", "Cannot read \"%1\": %2")
+                             .arg(FPath, FFile.errorString()));
     if (n == 0) {
         FEnd = true;
         // A last byte of UTF-16 without its pair is a damaged character, as for a whole read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Documents: the plain-text files the user reads. Read in whatever encoding and line ends
 // they were written with, and written back the same way; shared by the window and the
 // command line.

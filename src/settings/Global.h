@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store: every value of config.ini as a process-wide field named by its key, the
 // reminder list, the per-command hotkey tables and the playlist.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Command shortcuts and global hotkeys: the identifier table of global registrations, and the
 // editing rules of the hotkey list that the options dialog binds its controls to. The shortcut
 // value itself is in ShortCut.h.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TIniFile: an INI file held in memory, read whole and written whole.
 //
 // Reading: every line is trimmed; "[name]" starts a section; a line with "=" holds a key (text

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlaylistFile.h"
+
+#include <QCoreApplication>
 
 namespace settings {
 
@@ -38,7 +41,9 @@ QByteArray FormatPlaylist(const QStringList& entries, TextEncoding encoding) {
 QStringList ReadPlaylistFile(const QString& path, TextEncoding* used) {
     std::optional<QByteArray> data = ReadWholeFile(path);
     if (!data)
-        throw EFileError(QStringLiteral("Cannot read \"%1\": no such file").arg(path));
+        throw EFileError(
+            QCoreApplication::translate("PlaylistFile", "Cannot read \"%1\": no such file")
+                .arg(path));
     return ParsePlaylist(*data, used);
 }
 

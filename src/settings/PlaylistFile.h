@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The playlist file: one document path per line, no header.
 //
 // Reading: lines end at CR, LF or CR LF; every line, an empty one too, is an entry; reading

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three commands for text files in the file managers ("Read Aloud", "Read to WAV", "Read
 // to MP3"), as the options dialog's check box shows and changes them.
 #pragma once

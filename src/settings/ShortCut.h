@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 16-bit shortcut value of a command, its text form (as config.ini stores it and the user
 // reads it) and its mapping onto Qt's keys. Qt Core only.
 #pragma once

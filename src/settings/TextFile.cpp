@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TextFile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -39,7 +41,8 @@ QString SystemError(int error) {
 }
 
 [[noreturn]] void ThrowWrite(const QString& path, int error) {
-    throw EFileError(QStringLiteral("Cannot write \"%1\": %2").arg(path, SystemError(error)));
+    throw EFileError(QCoreApplication::translate("TextFile", "Cannot write \"%1\": %2")
+                         .arg(path, SystemError(error)));
 }
 
 bool WriteAll(int fd, const char* data, qsizetype size) {
@@ -158,7 +161,8 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, qint64 maxSize) {
     if (!info.exists())
         return std::nullopt;
     auto fail = [&](const QString& why) -> EFileError {
-        return EFileError(QStringLiteral("Cannot read \"%1\": %2").arg(path, why));
+        return EFileError(
+            QCoreApplication::translate("TextFile", "Cannot read \"%1\": %2").arg(path, why));
     };
     if (info.isDir())
         throw fail(SystemError(EISDIR));
@@ -174,7 +178,8 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, qint64 maxSize) {
         if (n == 0)
             break;
         if (data.size() + n > maxSize)
-            throw fail(QStringLiteral("the file is larger than %1 bytes").arg(maxSize));
+            throw fail(QCoreApplication::translate("TextFile", "the file is larger than %1 bytes")
+                           .arg(maxSize));
         data.append(buffer, n);
     }
     return data;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole text files (settings, playlist, documents): read in the encoding they were written in,
 // and replaced so that a failed or interrupted save leaves the old file whole.
 #pragma once

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SpeechApi.h"
+
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <cstring>
@@ -45,37 +48,46 @@ const GUID IID_IAudioMultiMediaDevice =
 std::string ResultText(HRESULT hr) {
     switch (hr) {
     case S_OK:
-        return "The operation completed successfully.";
+        return QCoreApplication::translate("SpeechApi", "The operation completed successfully.")
+            .toStdString();
     case E_NOTIMPL:
-        return "Not implemented.";
+        return QCoreApplication::translate("SpeechApi", "Not implemented.").toStdString();
     case E_NOINTERFACE:
-        return "No such interface supported.";
+        return QCoreApplication::translate("SpeechApi", "No such interface supported.")
+            .toStdString();
     case E_POINTER:
-        return "Invalid pointer.";
+        return QCoreApplication::translate("SpeechApi", "Invalid pointer.").toStdString();
     case E_ABORT:
-        return "Operation aborted.";
+        return QCoreApplication::translate("SpeechApi", "Operation aborted.").toStdString();
     case E_FAIL:
-        return "Unspecified error.";
+        return QCoreApplication::translate("SpeechApi", "Unspecified error.").toStdString();
     case E_OUTOFMEMORY:
-        return "Not enough memory.";
+        return QCoreApplication::translate("SpeechApi", "Not enough memory.").toStdString();
     case E_INVALIDARG:
-        return "One or more arguments are invalid.";
+        return QCoreApplication::translate("SpeechApi", "One or more arguments are invalid.")
+            .toStdString();
     case TTSERR_NOTSUPPORTED:
-        return "The speech engine does not offer this.";
+        return QCoreApplication::translate("SpeechApi", "The speech engine does not offer this.")
+            .toStdString();
     case TTSERR_INVALIDMODE:
-        return "The speech engine mode is not installed.";
+        return QCoreApplication::translate("SpeechApi", "The speech engine mode is not installed.")
+            .toStdString();
     case TTSERR_ENGINEBUSY:
-        return "The speech engine is busy.";
+        return QCoreApplication::translate("SpeechApi", "The speech engine is busy.").toStdString();
     case TTSERR_QUEUEFULL:
-        return "The speech engine's queue is full.";
+        return QCoreApplication::translate("SpeechApi", "The speech engine's queue is full.")
+            .toStdString();
     case AUDERR_NODRIVER:
-        return "No sound output device is available.";
+        return QCoreApplication::translate("SpeechApi", "No sound output device is available.")
+            .toStdString();
     case AUDERR_DEVICELOST:
-        return "The sound output device went away.";
+        return QCoreApplication::translate("SpeechApi", "The sound output device went away.")
+            .toStdString();
     case AUDERR_CANTOPENFILE:
-        return "Can not open file.";
+        return QCoreApplication::translate("SpeechApi", "Can not open file.").toStdString();
     case AUDERR_WRITEFAILED:
-        return "Can not write the audio file.";
+        return QCoreApplication::translate("SpeechApi", "Can not write the audio file.")
+            .toStdString();
     default:
         return {};
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The speech engine contract: the interfaces an engine implements and the component drives.
 //
 // The shapes follow the classic text-to-speech platform interfaces (enumerator, central,

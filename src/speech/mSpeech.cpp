@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mSpeech.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <QPointer>
 
@@ -21,7 +23,9 @@ QString OleErrorText(HRESULT code) {
     std::string text = ResultText(code);
     if (!text.empty())
         return QString::fromStdString(text);
-    return QString::asprintf("OLE error %08X", unsigned(code));
+    //: %1 is the error's code, in hexadecimal
+    return QCoreApplication::translate("mSpeech", "OLE error %1")
+        .arg(QString::asprintf("%08X", unsigned(code)));
 }
 
 void Check(HRESULT hr) {
@@ -413,10 +417,10 @@ bool TMSpeech::FetchNamed(const QString& name, TTSMODEINFOA& record) {
 
 void TMSpeech::SelectEngine(const QString& name) {
     if (!Initialized)
-        throw EMSpeechException(QStringLiteral("Speech Engine not initialized"));
+        throw EMSpeechException(tr("Speech Engine not initialized"));
     TTSMODEINFOA record;
     if (!FetchNamed(name, record))
-        throw EMSpeechException(QStringLiteral("Specified Speech Engine not found"));
+        throw EMSpeechException(tr("Specified Speech Engine not found"));
     Selected = true;
     try {
         PrepareSelect();
@@ -599,9 +603,9 @@ void TMSpeech::SpeakText(const QString& text) {
     if (!Enabled)
         return;
     if (!Initialized)
-        throw EMSpeechException(QStringLiteral("Speech Engine not initialized"));
+        throw EMSpeechException(tr("Speech Engine not initialized"));
     if (!Selected || !FCentral)
-        throw EMSpeechException(QStringLiteral("Speech Engine not selected"));
+        throw EMSpeechException(tr("Speech Engine not selected"));
     Paused = false;
     if (Output == soFile)
         OpenFile();
@@ -632,7 +636,7 @@ void TMSpeech::OpenFile() {
         return;
     // The destination opens the file on this thread: errno still tells why it could not.
     const int error = errno;
-    QString message = QStringLiteral("Can not open file ") + Filename;
+    QString message = tr("Can not open file %1").arg(Filename);
     if (error != 0)
         message += QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error));
     throw EMSpeechException(message);
@@ -640,14 +644,14 @@ void TMSpeech::OpenFile() {
 
 void TMSpeech::Pause() {
     if (!FCentral)
-        throw EMSpeechException(QStringLiteral("Speech Engine not selected"));
+        throw EMSpeechException(tr("Speech Engine not selected"));
     Check(FCentral->AudioPause());
     Paused = true;
 }
 
 void TMSpeech::Resume() {
     if (!FCentral)
-        throw EMSpeechException(QStringLiteral("Speech Engine not selected"));
+        throw EMSpeechException(tr("Speech Engine not selected"));
     Check(FCentral->AudioResume());
     Paused = false;
 }
@@ -656,7 +660,7 @@ void TMSpeech::Stop() {
     Paused = false;
     FPieces = nullptr;
     if (!FCentral)
-        throw EMSpeechException(QStringLiteral("Speech Engine not selected"));
+        throw EMSpeechException(tr("Speech Engine not selected"));
     Check(FCentral->AudioReset());
 }
 
@@ -674,7 +678,7 @@ void TMSpeech::ShowEngineDialog(std::uint8_t kind, HWND parent, const char* titl
     if (kind > 3)
         return;
     if (!FDialogs)
-        throw EMSpeechException(QStringLiteral("Speech Engine not selected"));
+        throw EMSpeechException(tr("Speech Engine not selected"));
     switch (kind) {
     case 0:
         Check(FDialogs->AboutDlg(parent, title));
@@ -708,9 +712,9 @@ bool TMSpeech::CanWriteFiles(const QString& name) {
 }
 
 QString TMSpeech::NoFilesMessage(const QString& name) {
-    return QStringLiteral("The voice \"%1\" is played by a speech service that gives no sound "
-                          "back to this program: it can read aloud, but not into a WAV or MP3 "
-                          "file. Choose another voice to convert.")
+    return tr("The voice \"%1\" is played by a speech service that gives no sound "
+              "back to this program: it can read aloud, but not into a WAV or MP3 "
+              "file. Choose another voice to convert.")
         .arg(name);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TMSpeech: the one component through which the program speaks.
 //
 // It enumerates the installed engine modes, binds one by name, speaks a text to the sound

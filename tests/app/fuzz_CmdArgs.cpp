@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the command line's parse step. The input is the arguments after the program,
 // separated by NUL bytes as the system hands them over; the bytes decide nothing else. Every
 // argument survives as its very bytes; a switch is given exactly when it stands somewhere, with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The audio a conversion writes, read back by the tools people play and check audio with
 // (ffprobe, flac, opusdec): formats chosen by the output's name, tags, subtitles timed by the
 // samples, chapters, and the command line's conventions around them (standard input and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parts of an audiobook worked out from the text alone: where its chapters start, the
 // names of a split book's files and its playlist, and the cues of its subtitles as the three
 // formats write them.

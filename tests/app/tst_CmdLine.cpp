@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line converter, driven for real: the built executable, espeak-ng and lame, each
 // case in a folder of its own.
 #include "AudioMonitor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for what the program looks into of a sound file before and after the encoder
 // (the inputs of /wtm and /mtw, the alarm's sound). The bytes are read as a file: the WAV layout
 // lies inside the file, the decoded samples are the data chunk's, an MP3 stream found is frames

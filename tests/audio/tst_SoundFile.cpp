@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program reads of sound files, checked on files that sox and lame wrote: the frames
 // of every kind of MP3 stream tile the file and last as long as the sound, the WAV layout is
 // what sox says of the file and the decoded samples are sox's own, and what the encoder would

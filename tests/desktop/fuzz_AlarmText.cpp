@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the alarm's text file: the input is the file the alarm reads aloud. Whatever
 // it holds, the alarm speaks the text before, the file's lines each ended by CR LF and the text
 // after, with no other line break; its lines are the lines the editor shows of the same file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the reminder list as the options page's editor and the timer's firing pass
 // read it, from any lines. The editor shows one row per line, sorted by the date text, and
 // gives every line back as it was through adds, updates and deletes. The firing pass, ticked

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program, on a clock shifted by libfaketime, heard on a private sound server: the
 // talking clock speaks at its minute, a reminder at its moment (and shows its box), and a
 // sound alarm plays its WAV file, or the default sound when the file is missing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The talking clock's and the reminders' rules at chosen moments, in the regional formats of
 // the locale the test runs in (CMake runs it under several).
 #include "AlarmLogic.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which clipboard changes are offered, and the prompt that asks what to do with them.
 #include "ClipMon.h"
 #include "Global.h"

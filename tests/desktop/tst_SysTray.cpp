@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tray icon's own rules: the tooltip's length, and no needless work on the desktop's tray.
 #include "SysTray.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clipboard on a real Wayland desktop (headless Sway): this test is a Wayland client
 // without a window, so the toolkit never sees the clipboard, and what it gets comes through
 // the compositor's data-control, copied by another client (wl-copy). Last, a desktop without

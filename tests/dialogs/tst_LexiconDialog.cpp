@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lexicon dialog on the file it edits, with the keyboard, and opened by the engine as the
 // options dialog opens it.
 #include "Engines.h"

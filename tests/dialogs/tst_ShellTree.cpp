@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder picker over the real file system, as an unprivileged user (the test is run as one
 // when the tests run as root): which nodes let OK through, what each way of closing it gives
 // back, folders at any depth and of any name, and folders that went away or cannot be written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every reader's fuzz target checks: any bytes give a document or EImportError, never a
 // crash, a hang or an allocation without bound; and what a document gives is consistent (its
 // chapters lie inside its text, in order, each where its title stands).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the Odt reader on any bytes (see FuzzReader.h).
 #include "FuzzReader.h"
 

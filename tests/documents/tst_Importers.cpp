@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every reader against documents pandoc, groff and Ghostscript made from one text of the
 // corpus: the imported text is that text up to white space, with title, author and chapters;
 // and the bad files people meet (damaged, protected, scanned, huge, misnamed) are refused with a

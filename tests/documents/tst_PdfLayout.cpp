@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The PDF reading order on page geometries the made documents do not have: three columns under
 // a headline, headers that alternate between left and right pages, the usual forms of page
 // numbers, and paragraphs and words across line and page ends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the listener hears: a private sound server with a null sink, and a recorder on its
 // monitor that knows when each recorded sample arrived. Used by the sound-output tests and
 // benchmarks.

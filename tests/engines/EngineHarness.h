@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives an engine through the speech contract directly, recording every notification with
 // the time it arrived. Used by the engine tests and benchmarks.
 #pragma once

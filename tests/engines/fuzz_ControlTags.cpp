@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the tag reader and the word tracker on any bytes. Every item must lie inside
 // the source, text and tags must cover it without gaps, and the tracker must report each word
 // once, in order, at an offset inside the source.

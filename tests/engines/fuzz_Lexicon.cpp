@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the lexicon file and its replacements on any bytes. The input is a lexicon file,
 // a NUL, and a text (without a NUL, the file is its own text). Reading and writing the file
 // gives its bytes back; every entry read is whole; the replacements are those a plain search

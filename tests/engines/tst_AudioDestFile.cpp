@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The WAV file destination: a file that grows past what RIFF can say becomes RF64, and the
 // header follows the file as it grows, so a conversion that is killed leaves a file that plays.
 // sox, the player the tests have, reads what is written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speaking aloud for real: espeak-ng plays through a private sound server, and the test listens
 // to the null sink's monitor.
 #include "AudioDestDevice.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speaking aloud with no sound server at all: a clear error, at once, and nothing hangs.
 #include "AudioDestDevice.h"
 #include "Engines.h"

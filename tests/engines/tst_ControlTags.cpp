@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tag reader and the word tracker: the pieces every engine shares.
 #include "ControlTags.h"
 #include "WordPositions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // espeak-ng for real, through the contract: what lands in the WAV file, and when.
 #include "AudioDestFile.h"
 #include "EngineHarness.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Flite for real, through the contract, and the one list of every engine's voices.
 #include "EngineFamily.h"
 #include "EngineHarness.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pronunciation lexicon: its file, its matching rules, and what espeak-ng makes of it.
 #include "EngineHarness.h"
 #include "Engines.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Flite and speech-dispatcher reading aloud for real: a private sound server, a private
 // speech-dispatcher started the way its clients start it, and the test listening to the
 // server's monitor. One section per engine.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A TKoForm with a little content, for the desktop test and for looking at the frame.
 #include "KoForm.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The skinned frame's rules, and a frame window driven with synthetic mouse input (offscreen,
 // where no window manager takes a move or resize, so the window does it itself).
 #include "KoForm.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Captures the program's message boxes for a test: their texts and flags, answered with OK.
 #pragma once
 

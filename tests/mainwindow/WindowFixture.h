@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program folder of a window test and the window made from it.
 #pragma once
 

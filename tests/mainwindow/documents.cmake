@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 nurva_add_test(tst_Documents SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_Documents.cpp
   LIBS nurva_mainwindow nurva_scriptedengine)
 # The document list and the document files on their own, without a window.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 nurva_add_test(tst_Converter SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_Converter.cpp
   LIBS nurva_mainwindow)
 
@@ -34,3 +35,14 @@ nurva_add_desktop_test(desktop_PortalHotkeys tst_PortalHotkeysDesktop
   ENV NURVA_APPDIR=${NURVA_APPDIR} NURVA_PORTAL_BACKEND=${CMAKE_CURRENT_LIST_DIR}/portal-backend
   WRAP dbus-run-session --)
 add_dependencies(tst_PortalHotkeysDesktop nurva)
+
+# The window and its dialogs in each language the program speaks, English the baseline: every
+# text translated, every text fits its control.
+nurva_add_test(tst_Translations_en SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_Translations.cpp
+  LIBS nurva_mainwindow ENV LANGUAGE=en NURVA_EXPECT_LANGUAGE=)
+target_compile_definitions(tst_Translations_en PRIVATE
+  NURVA_TS_DIR="${PROJECT_SOURCE_DIR}/translations")
+foreach(language fr es)
+  nurva_add_test(tst_Translations_${language} PROGRAM tst_Translations_en
+    ENV LANGUAGE=${language} NURVA_EXPECT_LANGUAGE=${language})
+endforeach()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's talking clock and reminders on a clock the test sets, against the scripted
 // engine: what a tick does to a reading in progress, and message boxes that leave the timer
 // running.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copied text in the window, against the scripted engine: each action and its file, the
 // settings that gate it, repeated announcements, and a New that fails.
 #include "ClipMon.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copied text on a private X desktop: other programs own the clipboard (xclip, and an owner
 // that never answers), and the window acts on their text, or stays answering keys; pasting in
 // the editor and in the dialogs' fields, with an owner, without one and with a hung one.

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's shell: its commands, its creation and destruction around the settings
 // files, dropped files, the status panel and find and replace.
 #include "Accessible.h"
 #include "Converter.h"
 #include "Global.h"
+#include "KoAccessible.h"
 #include "KoUtils.h"
 #include "MessageCapture.h"
 
@@ -13,8 +15,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QStatusTipEvent>
 #include <QStyleOptionComboBox>
 #include <QTemporaryDir>
@@ -47,23 +51,15 @@ QStringList Entries(const QMenu* menu) {
     return out;
 }
 
-QList<int> RowHeights(const QMenu* menu) {
-    QList<int> heights;
-    for (QAction* a : menu->actions())
-        heights << menu->actionGeometry(a).height();
-    return heights;
-}
-
-// Opens a menu button's menu, as a press does, and closes the menu from inside it.
-void OpenAndClose(QToolButton* button, QList<int>* rows = nullptr) {
-    QMenu* menu = button->menu();
-    QTimer::singleShot(50, menu, [menu, rows] {
-        if (rows)
-            *rows = RowHeights(menu);
-        menu->hide();
-    });
-    button->showMenu(); // returns once the menu has closed
-    QCoreApplication::processEvents();
+// The letters of a menu's items that Alt or a plain key chooses, lower case.
+QStringList MnemonicsOf(const QMenu* menu) {
+    QStringList letters;
+    for (QAction* a : menu->actions()) {
+        const QKeySequence key = QKeySequence::mnemonic(a->text());
+        if (!a->isSeparator())
+            letters << key.toString().toLower();
+    }
+    return letters;
 }
 
 // The desktop turns to a dark theme (the editor's base and text colours), until the guard goes.
@@ -229,6 +225,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QStringList unnamed = testsupport::UnnamedControls(&w);
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+        // The framed window is a window to the reader, not a filler.
+        QCOMPARE(QAccessible::queryAccessibleInterface(&w)->role(), QAccessible::Window);
         w.TrackBarVol->setValue(32768);
         QCOMPARE(w.TrackBarVol->accessibleDescription(), QString("50 %"));
         QCOMPARE(w.TrackBarVol->singleStep(), 655);
@@ -465,34 +463,76 @@ private slots:
         QVERIFY(w.TabControl1Panel->height() > 200);
     }
 
-    // A menu button closed by a click elsewhere does not stay drawn raised, and its menu has
-    // the same rows each time it opens.
-    void menuButtonsAfterTheirMenusClose() {
+    // The menus are a menu bar: Alt with a menu's letter opens it, Right and Left go on to the
+    // next and previous menu, every item has a letter of its own in its menu, Escape closes.
+    void menuBarFromTheKeyboard() {
         Messages m;
         TFormCvt w(AppDir());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QList<QToolButton*> buttons;
-        for (QToolButton* b : w.MainMenus->findChildren<QToolButton*>())
-            if (b->menu() && b->objectName() != "qt_toolbar_ext_button")
-                buttons << b;
-        QCOMPARE(buttons.size(), 6);
-        for (QToolButton* b : buttons) {
-            // Pressed with the pointer on it; the click that closes the menu lands elsewhere,
-            // and the button, which the menu kept from the mouse, never hears of the leave.
-            QCursor::setPos(w.mapToGlobal(QPoint(300, 300)));
-            b->setAttribute(Qt::WA_UnderMouse, true);
-            QList<int> first, second;
-            OpenAndClose(b, &first);
-            QTRY_VERIFY2(!b->underMouse(), qPrintable(b->text()));
-            // Closed with the pointer still on it (Escape): it stays hot.
-            QCursor::setPos(b->mapToGlobal(b->rect().center()));
-            b->setAttribute(Qt::WA_UnderMouse, true);
-            OpenAndClose(b, &second);
-            QCoreApplication::processEvents();
-            QVERIFY(b->underMouse());
-            QCOMPARE(second, first);
+        QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(w.MainMenus);
+        QCOMPARE(bar->role(), QAccessible::MenuBar);
+        QStringList names;
+        for (int i = 0; i < bar->childCount(); ++i) {
+            QCOMPARE(bar->child(i)->role(), QAccessible::MenuItem);
+            names << bar->child(i)->text(QAccessible::Name);
         }
+        QCOMPARE(names, QStringList({"File", "Edit", "Search", "Playback", "Tools", "Help"}));
+        const QList<QMenu*> menus = {w.MainMenu1.File,     w.MainMenu1.Edit,  w.MainMenu1.Search,
+                                     w.MainMenu1.Playback, w.MainMenu1.Tools, w.MainMenu1.Help};
+        w.activateWindow();
+        w.Memo1->setFocus();
+        QTest::keyClick(w.Memo1, Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(menus[0]->isVisible());
+        for (int i = 1; i < menus.size(); ++i) {
+            QTest::keyClick(menus[i - 1], Qt::Key_Right);
+            QTRY_VERIFY2(menus[i]->isVisible(), qPrintable(menus[i]->objectName()));
+            QVERIFY(!menus[i - 1]->isVisible());
+        }
+        QTest::keyClick(menus.last(), Qt::Key_Left);
+        QTRY_VERIFY(menus[4]->isVisible());
+        QTest::keyClick(menus[4], Qt::Key_Escape);
+        QTRY_VERIFY(!menus[4]->isVisible());
+        // Every menu has had its letters given as it opened: none twice, and an item goes
+        // without only when every letter of its text is another item's ("Prev" in Playback).
+        for (QMenu* menu : menus) {
+            const QStringList letters = MnemonicsOf(menu);
+            for (QAction* a : menu->actions()) {
+                if (a->isSeparator() || !QKeySequence::mnemonic(a->text()).isEmpty())
+                    continue;
+                for (QChar c : a->text().toLower())
+                    QVERIFY2(!c.isLetterOrNumber() || letters.contains(QString("alt+") + c),
+                             qPrintable(a->text()));
+            }
+            QStringList given = letters;
+            given.removeAll(QString());
+            QCOMPARE(QSet<QString>(given.begin(), given.end()).size(), given.size());
+        }
+        // A letter chooses its item: Alt+E, then "a" for Select All.
+        w.Memo1->setPlainText(QStringLiteral("some words"));
+        QTest::keyClick(w.Memo1, Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY(menus[1]->isVisible());
+        QCOMPARE(QKeySequence::mnemonic(w.ActionEditSelectAll->text()).toString(),
+                 QString("Alt+S"));
+        QTest::keyClick(menus[1], Qt::Key_S);
+        QTRY_VERIFY(!menus[1]->isVisible());
+        QTRY_COMPARE(w.Memo1->textCursor().selectedText(), QString("some words"));
+        // Elsewhere the command reads without its letter.
+        QCOMPARE(koframe::WithoutMnemonics(w.ActionEditSelectAll->text()), QString("Select All"));
+    }
+
+    // The status panel is the window's status bar for a screen reader, named by what it says
+    // (that it tells the reader of each change is seen over the accessibility bus).
+    void statusPanelIsAStatusBar() {
+        Messages m;
+        TFormCvt w(AppDir());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(w.PanelStatus);
+        QCOMPARE(panel->role(), QAccessible::StatusBar);
+        QStatusTipEvent status("Open document(s)");
+        QApplication::sendEvent(&w, &status);
+        QCOMPARE(panel->text(QAccessible::Name), QString("Open document(s)"));
     }
 
     // The dialog's labels carry mnemonics: Alt with the marked letter goes to their field.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window and the desktop services it is handed: global keys run their commands, the
 // device volume is kept once at the end, and the manual, the web pages and the folders open
 // through the desktop.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document list and the document files without a window, against real files in a
 // temporary folder: encodings and line ends kept, files that cannot be loaded left alone, the
 // welcome text, New, Save As, Add, Close, the captions and the status, and splitting into lines.

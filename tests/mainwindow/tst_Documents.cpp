@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's documents against real files in a temporary program folder: the tab strip
 // and the editor as the view of one file, the file commands and their dialogs, the moves, Prev
 // and Next, what the status says, and errors that must reach the user without losing the

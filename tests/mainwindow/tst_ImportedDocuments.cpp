@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Documents of other formats in the window: File > Open and a later start add an EPUB and a PDF
 // that real tools made, the tabs show their titles, their text is the editor's, and saving it
 // (by Save, or as the window keeps what the user typed) writes a text file of its own beside the

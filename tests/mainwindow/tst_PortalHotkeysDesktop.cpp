@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Global hotkeys through the real desktop portal on a private session bus, with a desktop
 // backend of the test's own (portal-backend): the window's global commands are bound with their
 // captions and keys; a key the desktop gives instead shows in the options dialog; the desktop's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading commands and the voice controls of the main window, against the scripted
 // engine (which reports start, stop and words when the test says so) and the real encoder.
 // The controller's own rules (names, intermediate files, word positions, the encoder) are in

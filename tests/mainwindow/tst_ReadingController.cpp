@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading controller without a window, on the speech component with the scripted engine
 // (which reports start, stop and words when the test says so) and the real encoder: output
 // names, intermediate files, failed starts, which stop ends a reading, word positions, MP3.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window reading for real: espeak-ng speaking through a private sound server whose null
 // sink the test records, the encoder writing MP3 files, the window on an X desktop.
 #include "AudioMonitor.h"

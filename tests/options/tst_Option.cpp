@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog against the settings, without a screen: what opening it does to them, and
 // what its controls write and hand to the main window.
 #include "../mainwindow/MessageCapture.h"

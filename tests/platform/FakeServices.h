@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Platform services for tests: they remember what the program asked of them, and the test
 // plays the desktop's part (a pressed global key, a refused binding).
 #pragma once

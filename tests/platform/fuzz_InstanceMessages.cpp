@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the single instance's messages, from any bytes as a later start (or anything
 // else that connects) may send them, in chunks of any size. The holder acts only on a request
 // followed by "go", and then on exactly the files it named; a complete request reads back

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform's services on this system, and the utilities that forward to them.
 #include "FakeServices.h"
 #include "KoUtils.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the document readers; the input is the file. Its length chooses the reader's
 // block and piece sizes, small, so that characters and line ends fall across their ends (and the
 // seeds stay real files). On any bytes: the whole-file reader and the reader in pieces refuse the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the INI reader: any bytes parse; writing what was read and reading it again
 // changes nothing; every text and every list line survives a write and a read, and the file
 // keeps one value per key.

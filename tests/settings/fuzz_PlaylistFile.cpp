@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the playlist reader: any bytes parse, and the entries read come back
 // unchanged after a write, in UTF-8 and in the encoding the bytes were read in.
 #include "PlaylistFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the hotkey text parser, as config.ini's shortcut texts reach it: any text
 // parses; what it gives has a name and reads back from its own text; the key Qt is given maps
 // back to the same shortcut; and any 16-bit value's text, where it has one, reads back to a value

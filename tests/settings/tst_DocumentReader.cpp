@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document read in pieces gives, piece after piece, exactly the text the whole-file reader
 // gives, in every encoding, with pieces cut where a reader pauses.
 #include "Document.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shortcuts as the settings store them: the text form and its parser, the mapping onto Qt's
 // keys, the identifiers of global registrations, and the options dialog's editing rules.
 #include "FakeServices.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file formats on their own: the INI reader and writer, the escape, numbers, encodings and
 // the playlist lines.
 #include "IniFile.h"

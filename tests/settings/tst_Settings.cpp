@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The store against real files in a temporary program folder: first run, hand-edited files,
 // reminders, the hotkey tables, the playlist, and saves that fail or are cut short.
 #include "Global.h"

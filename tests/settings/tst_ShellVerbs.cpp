@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file-manager commands for text files, installed into a private data folder the way the
 // desktop finds them, checked with desktop-file-validate and GLib's own gio, and run as a
 // desktop would run them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small engine for the tests of the speech component: its modes, its refusals and its
 // notifications are set by the test, and it records every call it receives.
 #pragma once

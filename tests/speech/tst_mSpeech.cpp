@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The speech component's own logic, against the scripted engine.
 #include "ScriptedEngine.h"
 #include "TestSupport.h"

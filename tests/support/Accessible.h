@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds in a window: the controls the keyboard reaches that have no name
 // for it to say.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small, dependency-free driver for fuzz targets, used where clang's libFuzzer is missing:
 // it runs the seed inputs, then blind random mutations of them for a bounded time, and stops
 // at the first crash (the sanitizers report it). Usage: <target> --seconds N <seed folder or

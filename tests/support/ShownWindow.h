@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window a test waits for: a dialog the program opens on its own turn of the event loop.
 #pragma once
 

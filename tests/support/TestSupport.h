@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the tests: reading and measuring WAV audio, waiting on the event loop.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asks the Wayland compositor for an activation token and prints it, as a launcher does before
 // it starts a program (which finds it in XDG_ACTIVATION_TOKEN). The token is bound to no input
 // event, which compositors may treat as less trusted than one from a click.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A write into a pipe or socket whose reader went away (a second start that gave up, an encoder
 // that ended early) must fail with an error the writer handles, never end this process by
 // SIGPIPE.

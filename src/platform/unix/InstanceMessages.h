@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a later start and the running reader say to each other over the single instance's
 // socket:
 //

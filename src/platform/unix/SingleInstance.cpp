@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/unix/SingleInstance.h"
 
 #include "platform/unix/InstanceMessages.h"
@@ -89,8 +90,7 @@ QString TUnixSingleInstance::RuntimeDir() const {
     if (!FRuntimeDir.isEmpty()) {
         if (PrivateFolder(FRuntimeDir))
             return FRuntimeDir;
-        FProblem =
-            QStringLiteral("%1 is not a folder that only this user can enter.").arg(FRuntimeDir);
+        FProblem = tr("%1 is not a folder that only this user can enter.").arg(FRuntimeDir);
         return {};
     }
     const QString xdg = qEnvironmentVariable("XDG_RUNTIME_DIR");
@@ -104,12 +104,14 @@ QString TUnixSingleInstance::RuntimeDir() const {
         return temp;
     if (!FHomeFallback.isEmpty() && MakePrivate(FHomeFallback))
         return FHomeFallback;
-    FProblem =
-        QStringLiteral("There is no private runtime folder ($XDG_RUNTIME_DIR), %1 is not this "
-                       "user's own private folder%2.")
-            .arg(temp, FHomeFallback.isEmpty()
-                           ? QString()
-                           : QStringLiteral(", and %1 cannot be made one").arg(FHomeFallback));
+    //: %2 is empty, or ", and <folder> cannot be made one"
+    FProblem = tr("There is no private runtime folder ($XDG_RUNTIME_DIR), %1 is not this "
+                  "user's own private folder%2.")
+                   .arg(temp, FHomeFallback.isEmpty()
+                                  ? QString()
+                                  :
+                                  //: Completes "... is not this user's own private folder%2."
+                                  tr(", and %1 cannot be made one").arg(FHomeFallback));
     return {};
 }
 
@@ -138,7 +140,7 @@ ClaimResult TUnixSingleInstance::Claim(const QString& name) {
     const int lock = ::open(QFile::encodeName(lockPath).constData(),
                             O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (lock < 0) {
-        FProblem = QStringLiteral("The lock %1 cannot be made: %2.")
+        FProblem = tr("The lock %1 cannot be made: %2.")
                        .arg(lockPath, QString::fromLocal8Bit(std::strerror(errno)));
         return ClaimFailed;
     }
@@ -147,7 +149,7 @@ ClaimResult TUnixSingleInstance::Claim(const QString& name) {
         const int err = errno;
         ::close(lock);
         if (err != EWOULDBLOCK)
-            FProblem = QStringLiteral("The lock %1 cannot be taken: %2.")
+            FProblem = tr("The lock %1 cannot be taken: %2.")
                            .arg(lockPath, QString::fromLocal8Bit(std::strerror(err)));
         return err == EWOULDBLOCK ? NameTaken : ClaimFailed;
     }

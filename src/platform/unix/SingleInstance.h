@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single instance as a lock and a listening socket in a folder only the user can enter:
 // the user's runtime folder ($XDG_RUNTIME_DIR); where there is none, a folder of the user's own
 // in the temporary folder, or else one under the home that the program's folders name. The

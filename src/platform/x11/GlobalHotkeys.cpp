@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/x11/GlobalHotkeys.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHash>
 #include <QList>
@@ -110,9 +112,11 @@ public:
 
     QString Status() const override {
         return FUnderWayland
-                   ? QStringLiteral(
+                   ? QCoreApplication::translate(
+                         "TX11GlobalHotkeys",
                          "Global hotkeys work only while an X11 window has the focus (Wayland).")
-                   : QStringLiteral(
+                   : QCoreApplication::translate(
+                         "TX11GlobalHotkeys",
                          "Global hotkeys: X11 key grabs, whichever window has the focus.");
     }
 

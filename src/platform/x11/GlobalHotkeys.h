@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Global hotkeys on X11: passive key grabs on the root window, in every combination of the lock
 // keys, so that Num Lock or Caps Lock never disables a hotkey. The presses reach the program
 // through a native event filter on Qt's own connection to the X server.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The freedesktop implementations: opening with xdg-open, and the device volume kept in the
 // user's configuration folder, where the desktop keeps an application's volume.
 #pragma once

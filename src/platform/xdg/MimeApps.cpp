@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/xdg/MimeApps.h"
 
 #include "platform/xdg/ShellCommands.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -189,11 +191,13 @@ bool Masked(const std::vector<TFolder>& folders, std::size_t folder, const QStri
 
 QString WriteWhole(const QString& path, const QByteArray& bytes) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return QStringLiteral("Cannot create the folder %1.").arg(QFileInfo(path).absolutePath());
+        return QCoreApplication::translate("MimeApps", "Cannot create the folder %1.")
+            .arg(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return {};
-    return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+    return QCoreApplication::translate("MimeApps", "Cannot write %1: %2")
+        .arg(path, file.errorString());
 }
 
 } // namespace
@@ -248,7 +252,8 @@ QString SetUserDefault(const QString& mime, const QString& id) {
     QByteArray old;
     if (QFile file(path); file.exists()) {
         if (!file.open(QIODevice::ReadOnly))
-            return QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
+            return QCoreApplication::translate("MimeApps", "Cannot read %1: %2")
+                .arg(path, file.errorString());
         old = file.readAll();
     }
     QList<QByteArray> lines = old.split('\n');

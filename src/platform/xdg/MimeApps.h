@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which programs open which file types on a freedesktop desktop: the programs' desktop entries
 // with their MimeType keys, the folders' mimeinfo.cache, and the mimeapps.list files of the
 // user, the desktop and the system, read in the order of precedence the association rules give

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/xdg/PortalHotkeys.h"
 
 #include <QDBusArgument>
@@ -266,22 +267,21 @@ private:
         Listen(expected);
         FDeadline.start(timeoutMs);
         auto* watcher = new QDBusPendingCallWatcher(FBus.asyncCall(call, FTimeouts.Session), this);
-        QObject::connect(
-            watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, expected](QDBusPendingCallWatcher* w) {
-                w->deleteLater();
-                const QDBusPendingReply<QDBusObjectPath> reply = *w;
-                if (FRequest != expected)
-                    return; // answered already, and another request awaited
-                if (reply.isError()) {
-                    Fail(QStringLiteral("The desktop portal refused global hotkeys (%1).")
-                             .arg(reply.error().message()));
-                    return;
-                }
-                // A portal older than the rule for request paths names its own.
-                if (reply.value().path() != expected)
-                    Listen(reply.value().path());
-            });
+        QObject::connect(watcher, &QDBusPendingCallWatcher::finished, this,
+                         [this, expected](QDBusPendingCallWatcher* w) {
+                             w->deleteLater();
+                             const QDBusPendingReply<QDBusObjectPath> reply = *w;
+                             if (FRequest != expected)
+                                 return; // answered already, and another request awaited
+                             if (reply.isError()) {
+                                 Fail(tr("The desktop portal refused global hotkeys (%1).")
+                                          .arg(reply.error().message()));
+                                 return;
+                             }
+                             // A portal older than the rule for request paths names its own.
+                             if (reply.value().path() != expected)
+                                 Listen(reply.value().path());
+                         });
     }
 
     // Listens for the Response of `request` alone; none for an empty one.
@@ -297,7 +297,7 @@ private:
 
     void CreateSession() {
         FState = Creating;
-        FStatus = QStringLiteral("Global hotkeys: waiting for the desktop portal.");
+        FStatus = tr("Global hotkeys: waiting for the desktop portal.");
         const QString token = Token();
         QDBusMessage call = QDBusMessage::createMethodCall(kPortal, kPath, kShortcuts,
                                                            QStringLiteral("CreateSession"));
@@ -328,7 +328,7 @@ private:
                 {{QStringLiteral("description"), it.value().isEmpty() ? it.key() : it.value()},
                  {QStringLiteral("preferred_trigger"), it.key()}}};
         FState = Binding;
-        SetStatus(QStringLiteral("Global hotkeys: waiting for the desktop to confirm them."));
+        SetStatus(tr("Global hotkeys: waiting for the desktop to confirm them."));
         const QString token = Token();
         QDBusMessage call = QDBusMessage::createMethodCall(kPortal, kPath, kShortcuts,
                                                            QStringLiteral("BindShortcuts"));
@@ -355,9 +355,8 @@ private:
     }
 
     void NoAnswer() {
-        Fail(FState == Binding
-                 ? QStringLiteral("The desktop did not confirm the global hotkeys: they are off.")
-                 : QStringLiteral("The desktop portal did not answer: global hotkeys are off."));
+        Fail(FState == Binding ? tr("The desktop did not confirm the global hotkeys: they are off.")
+                               : tr("The desktop portal did not answer: global hotkeys are off."));
     }
 
     // Which trigger the desktop reports for each shortcut; none for one it gives the key asked.
@@ -367,7 +366,8 @@ private:
             const QString given =
                 s.Properties.value(QStringLiteral("trigger_description")).toString();
             if (!SameTrigger(given, s.Id))
-                FAssigned.insert(s.Id, given.isEmpty() ? QStringLiteral("no key") : given);
+                //: The desktop bound the shortcut to no key at all
+                FAssigned.insert(s.Id, given.isEmpty() ? tr("no key") : given);
         }
     }
 
@@ -382,10 +382,9 @@ private slots:
         if (FState == Creating) {
             FSession = PathOf(results.value(QStringLiteral("session_handle")));
             if (response != 0 || FSession.isEmpty())
-                return Fail(
-                    QStringLiteral("The desktop portal gave no session: global hotkeys are off."));
+                return Fail(tr("The desktop portal gave no session: global hotkeys are off."));
             FState = Ready;
-            SetStatus(QStringLiteral("Global hotkeys via the desktop portal."));
+            SetStatus(tr("Global hotkeys via the desktop portal."));
             if (FBindAgain)
                 Bind();
             return;
@@ -393,11 +392,9 @@ private slots:
         FState = Ready;
         if (response == 0) {
             TakeShortcuts(ShortcutList(results.value(QStringLiteral("shortcuts"))));
-            SetStatus(QStringLiteral(
-                "Global hotkeys via the desktop portal; its settings can change them."));
+            SetStatus(tr("Global hotkeys via the desktop portal; its settings can change them."));
         } else {
-            SetStatus(QStringLiteral(
-                "The desktop refused the global hotkeys: keys work in this window only."));
+            SetStatus(tr("The desktop refused the global hotkeys: keys work in this window only."));
         }
         if (FBindAgain)
             Bind();

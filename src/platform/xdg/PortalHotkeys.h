@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Global hotkeys through the desktop portal's GlobalShortcuts, for Wayland desktops: the program
 // asks for a set of shortcuts, each with a description and the key it would like; the desktop
 // binds them (perhaps after asking the user, perhaps to other keys) and reports their presses.

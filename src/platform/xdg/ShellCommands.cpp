@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/xdg/ShellCommands.h"
 
 #include "platform/xdg/MimeApps.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -126,7 +128,8 @@ QString InstalledValue(const TVerbFiles& v, const char* key) {
 QString WriteFile(const QString& path, const QString& text, bool executable) {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return QStringLiteral("Cannot create the folder %1.").arg(folder);
+        return QCoreApplication::translate("ShellCommands", "Cannot create the folder %1.")
+            .arg(folder);
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
         file.write(text.toUtf8());
@@ -138,7 +141,8 @@ QString WriteFile(const QString& path, const QString& text, bool executable) {
         if (file.commit())
             return {};
     }
-    return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+    return QCoreApplication::translate("ShellCommands", "Cannot write %1: %2")
+        .arg(path, file.errorString());
 }
 
 QString RemoveFile(const QString& path) {
@@ -147,7 +151,8 @@ QString RemoveFile(const QString& path) {
         return {};
     if (file.remove())
         return {};
-    return QStringLiteral("Cannot remove %1: %2").arg(path, file.errorString());
+    return QCoreApplication::translate("ShellCommands", "Cannot remove %1: %2")
+        .arg(path, file.errorString());
 }
 
 } // namespace
@@ -194,8 +199,9 @@ bool TXdgShellCommands::Install(TShellVerb verb, const QString& program, const Q
     const TVerbFiles& v = Files(verb);
     const QString exec = DesktopExec(program, {QLatin1String(v.Job)}, v.AllAtOnce);
     if (exec.isEmpty())
-        return Fail(
-            QStringLiteral("The program's path holds a control character: %1").arg(program));
+        return Fail(QCoreApplication::translate("TXdgShellCommands",
+                                                "The program's path holds a control character: %1")
+                        .arg(program));
     const QString entry =
         QStringLiteral("[Desktop Entry]\n"
                        "Type=Application\n"

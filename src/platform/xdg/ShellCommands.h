@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands for text files the freedesktop way: a desktop entry per command for plain text and
 // the documents the reader imports (the "Open With" menu of every file manager; the folder's MIME
 // cache is written anew, for the file managers built on GLib), and where Dolphin or Nautilus are
