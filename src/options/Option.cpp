@@ -202,7 +202,7 @@ void TFormOption::CreatePages() {
     // The seven captions fit the dialog's width side by side.
     PageControl1->setUsesScrollButtons(false);
     PageControl1->setStyleSheet(QStringLiteral(
-        "QTabBar::tab { padding: 3px 3px; margin-right: 1px; border: 1px solid palette(mid);"
+        "QTabBar::tab { padding: 3px 2px; margin-right: 1px; border: 1px solid palette(mid);"
         " border-bottom: none; border-top-left-radius: 2px; border-top-right-radius: 2px;"
         " background: palette(button); }"
         "QTabBar::tab:selected { background: palette(window); margin-top: 0px; }"

@@ -42,7 +42,7 @@ nurva_add_test(tst_Translations_en SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_Transla
   LIBS nurva_mainwindow ENV LANGUAGE=en NURVA_EXPECT_LANGUAGE=)
 target_compile_definitions(tst_Translations_en PRIVATE
   NURVA_TS_DIR="${PROJECT_SOURCE_DIR}/translations")
-foreach(language fr es)
+foreach(language de fr es)
   nurva_add_test(tst_Translations_${language} PROGRAM tst_Translations_en
     ENV LANGUAGE=${language} NURVA_EXPECT_LANGUAGE=${language})
 endforeach()
