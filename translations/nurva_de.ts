@@ -6,7 +6,7 @@
     <message>
         <source>Sound Alarm!</source>
         <extracomment>Message box shown while the alarm plays its sound</extracomment>
-        <translation>Akustischer Alarm!</translation>
+        <translation>Alarmton!</translation>
     </message>
 </context>
 <context>
@@ -483,7 +483,7 @@
     <name>Connection</name>
     <message>
         <source>The speech service does not answer, or has gone.</source>
-        <translation>Der Sprachdienst antwortet nicht oder ist nicht mehr da.</translation>
+        <translation>Der Sprachdienst antwortet nicht oder ist nicht mehr verfügbar.</translation>
     </message>
 </context>
 <context>
@@ -1050,15 +1050,15 @@ Es bleibt unverändert.</translation>
     </message>
     <message>
         <source>&amp;TXT Files Directory:</source>
-        <translation>Ordner für &amp;TXT-Dateien:</translation>
+        <translation>&amp;TXT-Ordner:</translation>
     </message>
     <message>
         <source>&amp;WAV Files Directory:</source>
-        <translation>Ordner für &amp;WAV-Dateien:</translation>
+        <translation>&amp;WAV-Ordner:</translation>
     </message>
     <message>
         <source>&amp;MP3 Files Directory:</source>
-        <translation>Ordner für &amp;MP3-Dateien:</translation>
+        <translation>&amp;MP3-Ordner:</translation>
     </message>
     <message>
         <source>Resample &amp;frequency :</source>
@@ -1320,7 +1320,7 @@ Es bleibt unverändert.</translation>
     </message>
     <message>
         <source>The sound output device went away.</source>
-        <translation>Das Audioausgabegerät ist verschwunden.</translation>
+        <translation>Das Audioausgabegerät ist nicht mehr verfügbar.</translation>
     </message>
     <message>
         <source>Can not open file.</source>
@@ -1652,7 +1652,7 @@ The menus still run these commands. Choose other keys for them in Options, on th
 
 %1
 
-Die Menüs führen diese Befehle weiterhin aus. Wählen Sie unter Optionen auf der Seite „Oberfläche“ andere Tasten für sie.</translation>
+Die Menüs führen diese Befehle weiterhin aus. Wählen Sie unter Optionen auf der Seite „Ansicht“ andere Tasten für sie.</translation>
     </message>
     <message>
         <source>Global hotkeys need an X11 session here. The commands&apos; keys work while this window has the focus.</source>
@@ -1918,11 +1918,11 @@ Die Menüs führen diese Befehle weiterhin aus. Wählen Sie unter Optionen auf d
     </message>
     <message>
         <source>A line of the file is not used as it stands: its note says why. Mend it or remove it; otherwise OK keeps it as it is.</source>
-        <translation>Eine Zeile der Datei wird so, wie sie ist, nicht verwendet: Ihre Notiz sagt, warum. Korrigieren oder entfernen Sie sie; sonst behält OK sie unverändert.</translation>
+        <translation>Eine Zeile der Datei wird so, wie sie ist, nicht verwendet: Ihre Notiz nennt den Grund. Korrigieren oder entfernen Sie sie; sonst behält OK sie unverändert.</translation>
     </message>
     <message>
         <source>%1 lines of the file are not used as they stand: their notes say why. Mend or remove them; otherwise OK keeps them as they are.</source>
-        <translation>%1 Zeilen der Datei werden so, wie sie sind, nicht verwendet: Ihre Notizen sagen, warum. Korrigieren oder entfernen Sie sie; sonst behält OK sie unverändert.</translation>
+        <translation>%1 Zeilen der Datei werden so, wie sie sind, nicht verwendet: Ihre Notizen nennen den Grund. Korrigieren oder entfernen Sie sie; sonst behält OK sie unverändert.</translation>
     </message>
     <message>
         <source>Row %1: %2</source>
@@ -2114,15 +2114,15 @@ Die Menüs führen diese Befehle weiterhin aus. Wählen Sie unter Optionen auf d
     </message>
     <message>
         <source>TXT Files Directory:</source>
-        <translation>Ordner für TXT-Dateien:</translation>
+        <translation>TXT-Ordner:</translation>
     </message>
     <message>
         <source>WAV Files Directory:</source>
-        <translation>Ordner für WAV-Dateien:</translation>
+        <translation>WAV-Ordner:</translation>
     </message>
     <message>
         <source>MP3 Files Directory:</source>
-        <translation>Ordner für MP3-Dateien:</translation>
+        <translation>MP3-Ordner:</translation>
     </message>
     <message>
         <source> MP3 Quality </source>
@@ -2512,7 +2512,7 @@ Die Menüs führen diese Befehle weiterhin aus. Wählen Sie unter Optionen auf d
     </message>
     <message>
         <source>Alarm every this specified number of minutes</source>
-        <translation>Alarm alle so viele Minuten</translation>
+        <translation>Abstand der Alarme in Minuten</translation>
     </message>
     <message>
         <source>Every</source>
@@ -2668,7 +2668,7 @@ Die Menüs führen diese Befehle weiterhin aus. Wählen Sie unter Optionen auf d
     </message>
     <message>
         <source>The desktop gives this command %1; its settings change that.</source>
-        <translation>Der Desktop weist diesem Befehl %1 zu; seine Einstellungen ändern das.</translation>
+        <translation>Der Desktop weist diesem Befehl %1 zu; in seinen Einstellungen lässt sich das ändern.</translation>
     </message>
     <message>
         <source>This Hotkey already exists!</source>
@@ -2693,7 +2693,7 @@ Die Menüs führen diese Befehle weiterhin aus. Wählen Sie unter Optionen auf d
     <message>
         <source> Select the disk/folder you want to catalog</source>
         <extracomment>Window title (keep the leading space)</extracomment>
-        <translation> Wählen Sie das Laufwerk oder den Ordner</translation>
+        <translation> Laufwerk oder Ordner auswählen</translation>
     </message>
     <message>
         <source>OK</source>
@@ -3116,7 +3116,7 @@ Das Handbuch ist %2; siehe auch die Handbuchseite nurva(1).
     <message>
         <source> and %1 more</source>
         <extracomment>Completes &quot;Wins over %1%2&quot;: the number of further rows (leading space)</extracomment>
-        <translation> und %1 weitere</translation>
+        <translation> und %1 weiteren</translation>
     </message>
     <message>
         <source>Wins over %1%2 where both apply.</source>
@@ -3179,7 +3179,7 @@ Das Handbuch ist %2; siehe auch die Handbuchseite nurva(1).
     </message>
     <message>
         <source>Piece %1 was spoken at another rate than the first.</source>
-        <translation>Stück %1 wurde mit einer anderen Abtastrate gesprochen als das erste.</translation>
+        <translation>Abschnitt %1 wurde mit einer anderen Abtastrate gesprochen als der erste.</translation>
     </message>
     <message>
         <source>The text could not be handed over: %1</source>
@@ -3361,7 +3361,7 @@ Was das Programm dort ablegt (Einstellungen, Wiedergabeliste, Dokumente, Audio),
     </message>
     <message>
         <source>Global hotkeys: X11 key grabs, whichever window has the focus.</source>
-        <translation>Globale Tastenkürzel: X11-Tastenbelegungen, gleich welches Fenster den Fokus hat.</translation>
+        <translation>Globale Tastenkürzel: über X11 abgefangen, gleich welches Fenster den Fokus hat.</translation>
     </message>
 </context>
 <context>
@@ -3446,7 +3446,7 @@ Was das Programm dort ablegt (Einstellungen, Wiedergabeliste, Dokumente, Audio),
     <name>WaylandClipboard</name>
     <message>
         <source>This desktop does not let programs watch the clipboard (it lacks the data-control protocol, as GNOME does): copied text is offered only while the reader&apos;s window is in front. Read Clipboard and paste still work.</source>
-        <translation>Dieser Desktop lässt Programme die Zwischenablage nicht überwachen (ihm fehlt das Protokoll data-control, wie GNOME): Kopierter Text wird nur angeboten, solange das Fenster des Programms im Vordergrund ist. „Zwischenablage vorlesen“ und Einfügen funktionieren weiterhin.</translation>
+        <translation>Dieser Desktop lässt Programme die Zwischenablage nicht überwachen (wie GNOME fehlt ihm das Protokoll data-control): Kopierter Text wird nur angeboten, solange das Fenster des Programms im Vordergrund ist. „Zwischenablage vorlesen“ und Einfügen funktionieren weiterhin.</translation>
     </message>
     <message>
         <source>The clipboard cannot be watched (wl-paste: %1): copied text is offered only while the reader&apos;s window is in front. Read Clipboard and paste still work.</source>
@@ -3469,12 +3469,12 @@ NAME ist einer von: %1.</translation>
     <message>
         <source>This reader runs without a single instance, so a second start opens a second window: %1</source>
         <extracomment>%1 says why</extracomment>
-        <translation>Dieses Programm läuft ohne Einzelinstanz, ein zweiter Start öffnet also ein zweites Fenster: %1</translation>
+        <translation>Dieses Programm läuft nicht als einzelne Instanz, ein zweiter Start öffnet also ein zweites Fenster: %1</translation>
     </message>
     <message>
         <source>The reader is not running: &quot;%1&quot; has nothing to act on.</source>
         <extracomment>%1 is the command&apos;s name</extracomment>
-        <translation>Das Programm läuft nicht: „%1“ hat nichts, worauf es wirken kann.</translation>
+        <translation>Das Programm läuft nicht: „%1“ kann auf nichts wirken.</translation>
     </message>
     <message>
         <source>The reader&apos;s window needs a desktop (no DISPLAY is set). The command line works without one: run it with /? to see how.</source>
@@ -3636,7 +3636,7 @@ NAME ist einer von: %1.</translation>
     <name>platform::TUnixSingleInstance</name>
     <message>
         <source>%1 is not a folder that only this user can enter.</source>
-        <translation>%1 ist kein Ordner, den nur dieser Benutzer betreten kann.</translation>
+        <translation>%1 ist kein Ordner, auf den nur dieser Benutzer zugreifen kann.</translation>
     </message>
     <message>
         <source>There is no private runtime folder ($XDG_RUNTIME_DIR), %1 is not this user&apos;s own private folder%2.</source>
