@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FliteEngine.h"
 
+#include "ModeInfo.h"
 #include "SynthEngine.h"
 
 #include <QCoreApplication>
@@ -112,10 +113,7 @@ VoiceFile Describe(const std::string& stem, const std::string& path, bool builtI
     const QUuid id = QUuid::createUuidV5(
         ns, QString::fromStdString((builtIn ? "builtin/" : "file/") + (builtIn ? stem : path)));
     i.gEngineID = EngineGuid();
-    i.gModeID.Data1 = id.data1;
-    i.gModeID.Data2 = id.data2;
-    i.gModeID.Data3 = id.data3;
-    std::memcpy(i.gModeID.Data4.data(), id.data4, 8);
+    i.gModeID = ToGuid(id);
     CopyField(i.szMfgName, "Carnegie Mellon University");
     CopyField(i.szProductName, "Flite " FLITE_PROJECT_VERSION);
     CopyField(i.szModeName, name);

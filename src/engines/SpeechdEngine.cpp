@@ -2,19 +2,17 @@
 #include "SpeechdEngine.h"
 
 #include "ControlTags.h"
-#include "Lexicon.h"
 #include "NotifySinks.h"
-#include "SynthEngine.h"
-#include "WordPositions.h"
+#include "SpeechdCalls.h"
+#include "SpeechdVoices.h"
 
 #include <QCoreApplication>
-#include <QUuid>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <map>
@@ -22,303 +20,16 @@
 #include <optional>
 #include <thread>
 
-#include <poll.h>
-#include <pthread.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
-
 #include <libspeechd.h>
 
 namespace engines {
 
 using namespace speech;
+using namespace speechd;
 
 namespace {
 
-constexpr int kListSeconds = 30; // the longest a listing may take, a service start included
-
-const GUID& EngineGuid() {
-    static const GUID g = [] {
-        GUID out;
-        GuidFromString("{C41B7E93-5D20-4F8A-B6E1-0A39D72F5C84}", out);
-        return out;
-    }();
-    return g;
-}
-
-std::string Lower(std::string s) {
-    for (char& c : s)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
-struct Voice {
-    std::string Module, Name;
-    TTSMODEINFOA Info;
-};
-
-Voice Describe(const std::string& module, const std::string& name, const std::string& language) {
-    Voice v{module, name, {}};
-    TTSMODEINFOA& i = v.Info;
-    const QUuid ns(QStringLiteral("{7c2d91e4-3a6b-4f08-9e15-b84d0c6a2f73}"));
-    const QUuid id = QUuid::createUuidV5(ns, QString::fromStdString(module + "/" + name));
-    i.gEngineID = EngineGuid();
-    i.gModeID.Data1 = id.data1;
-    i.gModeID.Data2 = id.data2;
-    i.gModeID.Data3 = id.data3;
-    std::memcpy(i.gModeID.Data4.data(), id.data4, 8);
-    CopyField(i.szMfgName, "Brailcom");
-    CopyField(i.szProductName, "speech-dispatcher " + std::to_string(LIBSPEECHD_MAJOR_VERSION) +
-                                   "." + std::to_string(LIBSPEECHD_MINOR_VERSION) + "." +
-                                   std::to_string(LIBSPEECHD_MICRO_VERSION));
-    CopyField(i.szModeName, module + ": " + name);
-    CopyField(i.language.szDialect, Lower(language.empty() ? std::string("en") : language));
-    CopyField(i.szSpeaker, name);
-    CopyField(i.szStyle, module);
-    i.wGender = GENDER_NEUTRAL;
-    i.dwFeatures = TTSFEATURE_ANYWORD | TTSFEATURE_VOLUME | TTSFEATURE_SPEED | TTSFEATURE_PITCH |
-                   TTSFEATURE_TAGGED | TTSFEATURE_WORDPOSITION | TTSFEATURE_FIXEDAUDIO;
-    i.dwInterfaces = TTSI_ITTSCENTRAL | TTSI_ITTSATTRIBUTES | TTSI_ITTSDIALOGS;
-    return v;
-}
-
-// ---------------------------------------------------------------------------------------------
-// Calls into the library: each under a deadline, with SIGPIPE held back.
-
-constexpr auto kAnswer = std::chrono::seconds(5); // the longest the service may take to answer
-constexpr auto kListAnswer = std::chrono::seconds(kListSeconds);
 constexpr auto kOpen = std::chrono::seconds(20); // a voice bound, the service's start included
-
-// A service that has gone must make a call fail, not end the program: the library writes to
-// its socket without guarding against that.
-void HoldBackSigpipe() {
-    sigset_t pipe;
-    sigemptyset(&pipe);
-    sigaddset(&pipe, SIGPIPE);
-    pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
-}
-
-// A call that has not come back by its deadline has its connection shut under it, which ends
-// the call, and every later one on that connection, with an error.
-class Deadlines {
-public:
-    static Deadlines& Get() {
-        static Deadlines* d = new Deadlines; // its thread runs until the process ends
-        return *d;
-    }
-    std::uint64_t Arm(int fd, std::chrono::steady_clock::duration limit) {
-        std::lock_guard lock(FMutex);
-        const std::uint64_t id = FNext++;
-        FArmed[id] = {std::chrono::steady_clock::now() + limit, fd};
-        FChanged.notify_one();
-        return id;
-    }
-    void Disarm(std::uint64_t id) {
-        std::lock_guard lock(FMutex);
-        FArmed.erase(id);
-    }
-
-private:
-    Deadlines() {
-        std::thread([this] { Loop(); }).detach();
-    }
-    void Loop() {
-        std::unique_lock lock(FMutex);
-        for (;;) {
-            if (FArmed.empty()) {
-                FChanged.wait(lock);
-                continue;
-            }
-            auto first = std::min_element(FArmed.begin(), FArmed.end(), [](auto& a, auto& b) {
-                return a.second.first < b.second.first;
-            });
-            // A copy: the wait lets go of the lock, and the entry may be disarmed meanwhile.
-            const std::chrono::steady_clock::time_point due = first->second.first;
-            if (std::chrono::steady_clock::now() < due) {
-                FChanged.wait_until(lock, due);
-                continue;
-            }
-            ::shutdown(first->second.second, SHUT_RDWR);
-            FArmed.erase(first);
-        }
-    }
-
-    std::mutex FMutex;
-    std::condition_variable FChanged;
-    std::map<std::uint64_t, std::pair<std::chrono::steady_clock::time_point, int>> FArmed;
-    std::uint64_t FNext = 1;
-};
-
-class Bounded {
-public:
-    explicit Bounded(SPDConnection* c, std::chrono::steady_clock::duration limit = kAnswer)
-        : FId(Deadlines::Get().Arm(c->socket, limit)) {}
-    ~Bounded() { Deadlines::Get().Disarm(FId); }
-    Bounded(const Bounded&) = delete;
-    Bounded& operator=(const Bounded&) = delete;
-
-private:
-    std::uint64_t FId;
-};
-
-// Closes a connection without waiting for the service, which may not answer.
-void CloseNow(SPDConnection* conn) {
-    ::shutdown(conn->socket, SHUT_RDWR);
-    spd_close(conn);
-}
-
-// The thread of every call on a connection that reads aloud: the callers never wait for the
-// service, and the calls keep the order they were made in.
-TSynthWorker& Calls() {
-    static TSynthWorker* worker = [] {
-        auto* w = new TSynthWorker;
-        w->Post(HoldBackSigpipe);
-        return w;
-    }();
-    return *worker;
-}
-
-// ---------------------------------------------------------------------------------------------
-// Listing. libspeechd reads a long reply a line at a time (an espeak-ng module with its
-// variants answers 13,000 lines: seconds): the voices are asked for on a socket of our own.
-
-class SsipSocket {
-public:
-    explicit SsipSocket(const std::string& path) {
-        FFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_un addr{};
-        addr.sun_family = AF_UNIX;
-        if (FFd < 0 || path.size() >= sizeof addr.sun_path) {
-            Close();
-            return;
-        }
-        std::memcpy(addr.sun_path, path.c_str(), path.size());
-        if (::connect(FFd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0)
-            Close();
-    }
-    ~SsipSocket() { Close(); }
-    bool Open() const { return FFd >= 0; }
-
-    // Sends one command and reads its reply's lines (without their codes); false on failure or
-    // when the deadline passes.
-    bool Command(const std::string& command, std::vector<std::string>* lines,
-                 std::chrono::steady_clock::time_point deadline) {
-        const std::string out = command + "\r\n";
-        if (FFd < 0 || ::send(FFd, out.data(), out.size(), MSG_NOSIGNAL) != ssize_t(out.size()))
-            return false;
-        for (;;) {
-            std::size_t eol;
-            while ((eol = FBuffer.find("\r\n")) != std::string::npos) {
-                std::string line = FBuffer.substr(0, eol);
-                FBuffer.erase(0, eol + 2);
-                if (line.size() < 4)
-                    return false;
-                if (line[3] == ' ')
-                    return line[0] == '2'; // the last line tells success
-                if (lines)
-                    lines->push_back(line.substr(4));
-            }
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                deadline - std::chrono::steady_clock::now());
-            pollfd p{FFd, POLLIN, 0};
-            if (left.count() <= 0 || ::poll(&p, 1, int(left.count())) <= 0)
-                return false;
-            char buf[65536];
-            const ssize_t n = ::recv(FFd, buf, sizeof buf, 0);
-            if (n <= 0)
-                return false;
-            FBuffer.append(buf, std::size_t(n));
-        }
-    }
-
-private:
-    void Close() {
-        if (FFd >= 0)
-            ::close(FFd);
-        FFd = -1;
-    }
-    int FFd = -1;
-    std::string FBuffer;
-};
-
-std::vector<std::string> Split(const std::string& s, char sep) {
-    std::vector<std::string> out;
-    std::size_t from = 0;
-    for (std::size_t at; (at = s.find(sep, from)) != std::string::npos; from = at + 1)
-        out.push_back(s.substr(from, at - from));
-    out.push_back(s.substr(from));
-    return out;
-}
-
-// Every module's voices, without their variants (each voice in each variant would be
-// thousands); `problem` says why there are none.
-std::vector<Voice> ListVoices(std::string& problem) {
-    HoldBackSigpipe();
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kListSeconds);
-    char* error = nullptr;
-    // Opening starts the service when it is not running, as every client of it does.
-    SPDConnection* conn =
-        spd_open2("nurva", "voices", nullptr, SPD_MODE_SINGLE, nullptr, 1, &error);
-    if (!conn) {
-        //: why speech-dispatcher offers no voice, after "speech-dispatcher: " (as the texts
-        //: that follow); the library's reason may follow
-        problem =
-            QCoreApplication::translate("SpeechdEngine", "the speech service cannot be reached")
-                .toStdString() +
-            (error ? std::string(": ") + error : std::string());
-        std::free(error);
-        return {};
-    }
-    std::vector<Voice> voices;
-    {
-        // However long a module takes to list its voices through the library, it has an end.
-        Bounded bound(conn, kListAnswer);
-        std::vector<std::string> modules;
-        if (char** list = spd_list_modules(conn)) {
-            for (char** m = list; *m; ++m)
-                if (std::strcmp(*m, "dummy") != 0)
-                    modules.emplace_back(*m);
-            free_spd_modules(list);
-        }
-        char* addressError = nullptr;
-        SPDConnectionAddress* address = spd_get_default_address(&addressError);
-        std::free(addressError);
-        std::unique_ptr<SsipSocket> socket;
-        if (address && address->method == SPD_METHOD_UNIX_SOCKET && address->unix_socket_name)
-            socket = std::make_unique<SsipSocket>(address->unix_socket_name);
-        if (address)
-            SPDConnectionAddress__free(address);
-        if (socket && !socket->Command("SET SELF CLIENT_NAME user:nurva:voices", nullptr, deadline))
-            socket.reset();
-        for (const std::string& module : modules) {
-            std::vector<std::string> lines;
-            if (socket && socket->Command("SET SELF OUTPUT_MODULE " + module, nullptr, deadline) &&
-                socket->Command("LIST SYNTHESIS_VOICES", &lines, deadline)) {
-                for (const std::string& line : lines) {
-                    const std::vector<std::string> f = Split(line, '\t');
-                    if (f.size() >= 2 && !f[0].empty() && (f.size() < 3 || f[2] == "none"))
-                        voices.push_back(Describe(module, f[0], f[1]));
-                }
-                continue;
-            }
-            // Not on a local socket: through the library.
-            spd_set_output_module(conn, module.c_str());
-            if (SPDVoice** list = spd_list_synthesis_voices(conn)) {
-                for (SPDVoice** v = list; *v; ++v)
-                    if ((*v)->name && (!(*v)->variant || std::strcmp((*v)->variant, "none") == 0))
-                        voices.push_back(
-                            Describe(module, (*v)->name, (*v)->language ? (*v)->language : ""));
-                free_spd_voices(list);
-            }
-        }
-    }
-    CloseNow(conn);
-    if (voices.empty())
-        problem = QCoreApplication::translate("SpeechdEngine", "the speech service offers no voice")
-                      .toStdString();
-    return voices;
-}
 
 // ---------------------------------------------------------------------------------------------
 // Speaking: one connection for each bound voice. A block is handed to the service in parts, a
@@ -569,51 +280,6 @@ void OnPlain(std::size_t msgId, std::size_t clientId, SPDNotificationType type) 
 }
 void OnMark(std::size_t msgId, std::size_t clientId, SPDNotificationType type, char* mark) {
     Dispatch(msgId, clientId, type, mark);
-}
-
-std::string XmlEscaped(std::string_view s) {
-    std::string out;
-    for (char c : s) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        default:
-            // Control characters are not allowed in XML: they become blanks.
-            out += (static_cast<unsigned char>(c) < 0x20 && c != '\n' && c != '\t') ? ' ' : c;
-        }
-    }
-    return out;
-}
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
-// The words of `said` from source offset `from` on, each after its mark.
-void AppendMarked(const TextPiece& said, std::uint32_t from, std::string& out) {
-    const std::string& t = said.Text();
-    for (std::size_t i = 0; i < t.size();) {
-        if (IsBlank(t[i])) {
-            out += t[i] == '\r' ? ' ' : t[i];
-            ++i;
-            continue;
-        }
-        std::size_t end = t.find_first_of(" \t\r\n", i);
-        if (end == std::string::npos)
-            end = t.size();
-        if (said.SourceOffset(i) >= from) {
-            out += "<mark name=\"" + std::to_string(said.SourceOffset(i)) + "\"/>";
-            out += XmlEscaped(std::string_view(t).substr(i, end - i));
-        }
-        i = end;
-    }
 }
 
 class SpeechdCentral : public ITTSCentralA,
@@ -942,76 +608,6 @@ private:
 };
 
 } // namespace
-
-std::vector<std::pair<std::uint32_t, std::uint32_t>> SpeechdParts(std::string_view block,
-                                                                  bool tagged) {
-    // A part ends after a sentence once it holds kMinPart bytes (the first one after its first
-    // sentence), at a blank line, or at any blank once it holds kMaxPart.
-    constexpr std::size_t kMinPart = 300, kMaxPart = 2000;
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> parts;
-    std::size_t begin = 0;
-    auto cut = [&](std::size_t at) {
-        if (at > begin) {
-            parts.emplace_back(std::uint32_t(begin), std::uint32_t(at));
-            begin = at;
-        }
-    };
-    ControlTagReader reader(block, tagged);
-    TagItem item;
-    while (reader.Next(item)) {
-        if (item.type == TagItem::Type::Tag)
-            continue;
-        const std::string_view t = item.text;
-        for (std::size_t i = 0; i < t.size(); ++i) {
-            if (!IsBlank(t[i]) || i == 0 || IsBlank(t[i - 1]))
-                continue;
-            // The end of a word: where the next one starts, and what lies between.
-            std::size_t next = i;
-            while (next < t.size() && IsBlank(t[next]))
-                ++next;
-            const std::string_view gap = t.substr(i, next - i);
-            std::size_t last = i - 1;
-            while (last > 0 && std::strchr("\"')]}", t[last]))
-                --last;
-            const std::size_t at = item.offset + next, size = at - begin;
-            const bool sentence = std::strchr(".!?", t[last]) != nullptr;
-            const bool paragraph = gap.find("\n\n") != std::string_view::npos ||
-                                   gap.find("\n\r\n") != std::string_view::npos;
-            if (paragraph || size >= kMaxPart || (sentence && (parts.empty() || size >= kMinPart)))
-                cut(at);
-            i = next - 1;
-        }
-    }
-    cut(block.size());
-    if (parts.empty())
-        parts.emplace_back(0, std::uint32_t(block.size()));
-    return parts;
-}
-
-std::string SpeechdMarkup(std::string_view part, bool tagged, std::uint32_t base,
-                          std::uint32_t from) {
-    std::shared_ptr<const Lexicon> lexicon = LexiconWithoutPhonemes(CurrentLexicon());
-    std::string out = "<speak>";
-    ControlTagReader reader(part, tagged);
-    TagItem item;
-    while (reader.Next(item)) {
-        const auto offset = std::uint32_t(base + item.offset);
-        if (item.type == TagItem::Type::Tag) {
-            // Pauses the service can make; the other tags are left out.
-            if (auto tag = InterpretTag(item); tag && tag->kind == TagKind::Pause && offset >= from)
-                out += "<break time=\"" + std::to_string(tag->number) + "ms\"/>";
-            continue;
-        }
-        TextPiece said;
-        if (lexicon)
-            lexicon->Apply(item.text, offset, said);
-        else
-            said.Append(item.text, offset);
-        AppendMarked(said, from, out);
-    }
-    out += "</speak>";
-    return out;
-}
 
 std::shared_ptr<TEngineFamily> CreateSpeechdFamily() {
     return std::make_shared<SpeechdFamily>();
