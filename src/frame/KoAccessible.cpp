@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QCoreApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -90,16 +91,12 @@ void InstallFactory() {
     Q_UNUSED(installed);
 }
 
-// The letter after a single '&' in `text`, lower case; a null character when there is none.
+// The letter `text` marks as its mnemonic, lower case; a null character when it marks none.
 QChar MnemonicOf(const QString& text) {
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != u'&')
-            continue;
-        if (text[i + 1] != u'&')
-            return text[i + 1].toLower();
-        ++i; // "&&" is an ampersand
-    }
-    return {};
+    const QKeySequence mnemonic = QKeySequence::mnemonic(text);
+    if (mnemonic.isEmpty())
+        return {};
+    return QChar(char32_t(mnemonic[0].key())).toLower();
 }
 
 void MarkItems(QMenu* menu) {

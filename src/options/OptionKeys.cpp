@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OptionKeys.h"
 
+#include "KoAccessible.h"
 #include "Option.h"
 #include "OptionControls.h"
 
@@ -237,10 +238,6 @@ public:
     }
 };
 
-QString WithoutMnemonic(const char* caption) {
-    return QString::fromLatin1(caption).remove(QLatin1Char('&'));
-}
-
 // A text the dialog was built with, as it shows it: the dialog's own controls are translated in
 // its context, the compressed format's group in that of its unit.
 QString Shown(const QString& text) {
@@ -265,7 +262,8 @@ void SetKeyboardAccess(TFormOption& dialog) {
     // shows its own text rather than an old one.
     for (const TButtonKey& key : ButtonKeys) {
         auto* button = dialog.findChild<QAbstractButton*>(QLatin1String(key.Name));
-        if (button && button->text() == Shown(WithoutMnemonic(key.Caption)))
+        if (button &&
+            button->text() == Shown(koframe::WithoutMnemonics(QString::fromLatin1(key.Caption))))
             button->setText(QCoreApplication::translate("OptionKeys", key.Caption));
     }
     for (QLabel* label : dialog.findChildren<QLabel*>()) {

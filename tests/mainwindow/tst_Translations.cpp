@@ -4,6 +4,7 @@
 // must show in that wording, and every text must fit its control.
 #include "../mainwindow/MessageCapture.h"
 #include "Converter.h"
+#include "KoAccessible.h"
 #include "Translations.h"
 
 #include <QAbstractButton>
@@ -35,15 +36,8 @@ QString AppDir() {
 }
 
 // The text as it reads: without mnemonic marks, without the key after a tab, trimmed.
-QString Plain(QString text) {
-    text = text.section(u'\t', 0, 0);
-    QString plain;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'&' && i + 1 < text.size())
-            ++i;
-        plain += text[i];
-    }
-    return plain.trimmed();
+QString Plain(const QString& text) {
+    return koframe::WithoutMnemonics(text.section(u'\t', 0, 0)).trimmed();
 }
 
 // The English texts that the language's .ts file words differently, as they read.
@@ -153,6 +147,14 @@ QStringList Untranslated(const QList<TShown>& shown, const QSet<QString>& reword
     return left;
 }
 
+// The width a check box or a radio button leaves its text beside its mark.
+int ContentsWidth(QAbstractButton* button, QStyle::SubElement contents) {
+    QStyleOptionButton o;
+    o.initFrom(button);
+    o.text = button->text();
+    return button->style()->subElementRect(contents, &o, button).width();
+}
+
 // The controls on screen whose text is wider than the room they give it.
 QStringList TooLong(QWidget* root) {
     QStringList cut;
@@ -167,17 +169,11 @@ QStringList TooLong(QWidget* root) {
             text = Plain(l->text());
             room = l->contentsRect().width() - 2 * l->margin() - std::max(0, l->indent());
         } else if (auto* c = qobject_cast<QCheckBox*>(w)) {
-            QStyleOptionButton o;
-            o.initFrom(c);
-            o.text = c->text();
+            room = ContentsWidth(c, QStyle::SE_CheckBoxContents);
             text = Plain(c->text());
-            room = c->style()->subElementRect(QStyle::SE_CheckBoxContents, &o, c).width();
         } else if (auto* r = qobject_cast<QRadioButton*>(w)) {
-            QStyleOptionButton o;
-            o.initFrom(r);
-            o.text = r->text();
+            room = ContentsWidth(r, QStyle::SE_RadioButtonContents);
             text = Plain(r->text());
-            room = r->style()->subElementRect(QStyle::SE_RadioButtonContents, &o, r).width();
         } else if (auto* p = qobject_cast<QPushButton*>(w)) {
             if (!p->icon().isNull())
                 continue;
