@@ -5,12 +5,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QWindow>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -38,24 +40,57 @@ constexpr int FontPixels = 11;
 
 } // namespace
 
-TKoImage::TKoImage(const QString& name, const QString& picture, bool stretch, QWidget* parent)
-    : QWidget(parent), FPicture(picture), FStretch(stretch) {
+TKoImage::TKoImage(const QString& name, TFramePiece piece, QWidget* parent)
+    : QWidget(parent), FPiece(piece) {
     setObjectName(name);
+}
+
+QPixmap TKoImage::Picture() const {
+    return DrawFramePiece(FPiece, NaturalSize(FPiece), 1);
 }
 
 void TKoImage::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (FStretch) {
-        p.drawPixmap(rect(), FPicture);
+    const qreal ratio = devicePixelRatioF();
+    if (FixedSize(FPiece)) {
+        Draw(DeviceSize(NaturalSize(FPiece), ratio), ratio);
+        p.drawPixmap(0, 0, FDrawn);
         return;
     }
-    p.drawPixmap(0, 0, FPicture);
-    // A side piece taller than its picture goes on with the picture's last row rather than
-    // leaving a hole in the frame.
-    const int h = FPicture.height();
-    if (height() > h && h > 0)
-        p.drawPixmap(QRect(0, h, FPicture.width(), height() - h), FPicture,
-                     QRect(0, h - 1, FPicture.width(), 1));
+    // The device pixels this piece covers whole: from the pixel its first edge falls in to the
+    // one before that of its last edge, so that neighbours meet without a gap.
+    const QTransform toDevice = p.deviceTransform();
+    const QPointF from = toDevice.map(QPointF(0, 0));
+    const QPointF to = toDevice.map(QPointF(width(), height()));
+    auto pixel = [](qreal v) { return qFloor(v + 1e-6); };
+    const QRect span(QPoint(pixel(from.x()), pixel(from.y())),
+                     QPoint(pixel(to.x()) - 1, pixel(to.y()) - 1));
+    if (span.isEmpty())
+        return;
+    Draw(span.size(), ratio);
+    const QPointF at = (QPointF(span.topLeft()) - from) / ratio;
+    p.drawPixmap(at, FDrawn);
+    // An edge in the middle of a pixel (a window of an odd width at a scale of 1.5, say) gets
+    // that pixel too, as the piece's last column or row: whether the screen shows the window's
+    // last half pixel or not, its outer line is whole.
+    const qreal w = span.width(), h = span.height();
+    const bool right = to.x() > span.right() + 1 + 1e-6, below = to.y() > span.bottom() + 1 + 1e-6;
+    if (right)
+        p.drawPixmap(QRectF(at.x() + w / ratio, at.y(), 1 / ratio, h / ratio), FDrawn,
+                     QRectF(w - 1, 0, 1, h));
+    if (below)
+        p.drawPixmap(QRectF(at.x(), at.y() + h / ratio, w / ratio, 1 / ratio), FDrawn,
+                     QRectF(0, h - 1, w, 1));
+    if (right && below)
+        p.drawPixmap(QRectF(at.x() + w / ratio, at.y() + h / ratio, 1 / ratio, 1 / ratio), FDrawn,
+                     QRectF(w - 1, h - 1, 1, 1));
+}
+
+void TKoImage::Draw(QSize device, qreal ratio) {
+    if (FDrawn.isNull() || FDrawnSize != device || FDrawn.devicePixelRatio() != ratio) {
+        FDrawn = DrawFramePiece(FPiece, device, ratio);
+        FDrawnSize = device;
+    }
 }
 
 TKoApplication* TKoApplication::Instance() {
@@ -79,40 +114,46 @@ void TKoApplication::Minimize() {
     emit OnMinimize();
 }
 
-static void InitFrameArt() {
-    Q_INIT_RESOURCE(frame);
+// The window's icon: the logo drawn at each size a desktop asks for.
+static QIcon LogoIcon() {
+    static const QIcon icon = [] {
+        QIcon logo;
+        for (int side : {16, 22, 24, 32, 48, 64, 128})
+            logo.addPixmap(DrawFramePiece(TFramePiece::Logo, QSize(side, side), 1));
+        return logo;
+    }();
+    return icon;
 }
 
 TKoForm::TKoForm(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
-    InitFrameArt();
     koframe::MarkFramedWindow(this);
     QFont f = font();
     f.setPixelSize(FontPixels);
     setFont(f);
-    setWindowIcon(QIcon(":/frame/logo.png"));
+    setWindowIcon(LogoIcon());
 
-    auto image = [](const char* name, const char* picture, bool stretch, QWidget* parent) {
-        return new TKoImage(name, QString(":/frame/%1.png").arg(picture), stretch, parent);
+    auto image = [](const char* name, TFramePiece piece, QWidget* parent) {
+        return new TKoImage(name, piece, parent);
     };
-    ImageKoLeft = image("ImageKoLeft", "left", false, this);
-    ImageKoRight = image("ImageKoRight", "right", false, this);
+    ImageKoLeft = image("ImageKoLeft", TFramePiece::Left, this);
+    ImageKoRight = image("ImageKoRight", TFramePiece::Right, this);
     PanelKoTop = new QWidget(this);
     PanelKoTop->setObjectName("PanelKoTop");
-    ImageKoTopLeft = image("ImageKoTopLeft", "top-left", true, PanelKoTop);
-    ImageKoTopRight = image("ImageKoTopRight", "top-right", true, PanelKoTop);
-    ImageKoTop = image("ImageKoTop", "top", true, PanelKoTop);
-    closeImage = image("closeImage", "close", false, PanelKoTop);
-    hryrImage = image("hryrImage", "restore", false, PanelKoTop);
-    maxImage = image("maxImage", "maximize", false, PanelKoTop);
-    minImage = image("minImage", "minimize", false, PanelKoTop);
-    ImageKoLogo = image("ImageKoLogo", "logo", false, PanelKoTop);
+    ImageKoTopLeft = image("ImageKoTopLeft", TFramePiece::TopLeft, PanelKoTop);
+    ImageKoTopRight = image("ImageKoTopRight", TFramePiece::TopRight, PanelKoTop);
+    ImageKoTop = image("ImageKoTop", TFramePiece::Top, PanelKoTop);
+    closeImage = image("closeImage", TFramePiece::Close, PanelKoTop);
+    hryrImage = image("hryrImage", TFramePiece::Restore, PanelKoTop);
+    maxImage = image("maxImage", TFramePiece::Maximize, PanelKoTop);
+    minImage = image("minImage", TFramePiece::Minimize, PanelKoTop);
+    ImageKoLogo = image("ImageKoLogo", TFramePiece::Logo, PanelKoTop);
     LabelKoCaption = new QLabel(PanelKoTop);
     LabelKoCaption->setObjectName("LabelKoCaption");
     PanelKoBottom = new QWidget(this);
     PanelKoBottom->setObjectName("PanelKoBottom");
-    ImageKoBottomLeft = image("ImageKoBottomLeft", "bottom-left", true, PanelKoBottom);
-    ImageKoBottomRight = image("ImageKoBottomRight", "bottom-right", true, PanelKoBottom);
-    ImageKoBottom = image("ImageKoBottom", "bottom", true, PanelKoBottom);
+    ImageKoBottomLeft = image("ImageKoBottomLeft", TFramePiece::BottomLeft, PanelKoBottom);
+    ImageKoBottomRight = image("ImageKoBottomRight", TFramePiece::BottomRight, PanelKoBottom);
+    ImageKoBottom = image("ImageKoBottom", TFramePiece::Bottom, PanelKoBottom);
     PanelKoClient = new QWidget(this);
     PanelKoClient->setObjectName("PanelKoClient");
     PanelKoClient->setAutoFillBackground(true);

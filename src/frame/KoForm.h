@@ -5,6 +5,7 @@
 // controls on PanelKoClient.
 #pragma once
 
+#include "FrameArt.h"
 #include "KoFrameLogic.h"
 
 #include <QHash>
@@ -15,20 +16,27 @@
 
 class QMouseEvent;
 
-// A frame picture: drawn stretched over the whole control, or unscaled from the top left.
+// A frame picture, drawn for the screen it shows on: at the control's size, or at its own (the
+// caption buttons and the logo) from the top left.
 class TKoImage : public QWidget {
     Q_OBJECT
 public:
-    TKoImage(const QString& name, const QString& picture, bool stretch, QWidget* parent);
+    TKoImage(const QString& name, koframe::TFramePiece piece, QWidget* parent);
 
-    const QPixmap& Picture() const { return FPicture; }
+    koframe::TFramePiece Piece() const { return FPiece; }
+    // The picture at its natural size, one device pixel to a pixel.
+    QPixmap Picture() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap FPicture;
-    bool FStretch;
+    // The picture for `device` pixels of a screen of `ratio`, kept until either changes.
+    void Draw(QSize device, qreal ratio);
+
+    koframe::TFramePiece FPiece;
+    QPixmap FDrawn; // for the size and the screen it was last painted at
+    QSize FDrawnSize;
 };
 
 // The application object's minimise event: the minimise button minimises every window of the

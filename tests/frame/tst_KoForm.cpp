@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The skinned frame's rules, and a frame window driven with synthetic mouse input (offscreen,
 // where no window manager takes a move or resize, so the window does it itself).
+#include "FrameArt.h"
 #include "KoForm.h"
 
 #include <QLineEdit>
@@ -261,10 +262,91 @@ private slots:
         for (auto* image : form.findChildren<TKoImage*>())
             QVERIFY2(!image->Picture().isNull(), qPrintable(image->objectName()));
         QCOMPARE(form.ImageKoLeft->Picture().size(), QSize(10, 800));
-        QCOMPARE(form.ImageKoTopRight->Picture().size(), QSize(94, 49));
+        QCOMPARE(form.ImageKoTopRight->Picture().size(), QSize(97, 49));
         QCOMPARE(form.closeImage->Picture().size(), QSize(17, 19));
         // Maximise lies above restore.
         QVERIFY(form.PanelKoTop->childAt(form.maxImage->geometry().center()) == form.maxImage);
+    }
+
+    // At any scale the art's lines are whole device pixels of their own colour, never a blend
+    // with their neighbours: the outer line, the highlight, the inner line, a glyph's bar.
+    void artIsSharpAtEveryScale() {
+        const QRgb outer = qRgb(0x10, 0x21, 0x3a), inner = qRgb(0x12, 0x2a, 0x48),
+                   shine = qRgb(0x8c, 0xb8, 0xea), glyph = qRgb(0x17, 0x30, 0x4f);
+        for (qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
+            const QString at = QString::number(ratio);
+            const int line = std::max(1, qRound(ratio));
+            const QPixmap left =
+                DrawFramePiece(TFramePiece::Left, DeviceSize(QSize(10, 60), ratio), ratio);
+            QCOMPARE(left.devicePixelRatio(), ratio);
+            QCOMPARE(left.size(), QSize(qCeil(10 * ratio), qCeil(60 * ratio)));
+            const QImage l = left.toImage();
+            for (int x = 0; x < line; ++x) {
+                QVERIFY2(l.pixel(x, 30) == outer, qPrintable(at));
+                QVERIFY2(l.pixel(line + x, 30) == shine, qPrintable(at));
+                QVERIFY2(l.pixel(l.width() - 1 - x, 30) == inner, qPrintable(at));
+            }
+            QVERIFY2(l.pixel(2 * line, 30) != shine, qPrintable(at));
+            const QImage r =
+                DrawFramePiece(TFramePiece::Right, DeviceSize(QSize(13, 60), ratio), ratio)
+                    .toImage();
+            QVERIFY2(r.pixel(r.width() - 1, 0) == outer && r.pixel(0, 0) == inner, qPrintable(at));
+            // The strip is as wide as it is shown, its lines end to end.
+            const QImage top =
+                DrawFramePiece(TFramePiece::Top, DeviceSize(QSize(333, 49), ratio), ratio)
+                    .toImage();
+            QCOMPARE(top.width(), qCeil(333 * ratio));
+            for (int x : {0, top.width() / 2, top.width() - 1})
+                QVERIFY2(top.pixel(x, 0) == outer && top.pixel(x, top.height() - 1) == inner,
+                         qPrintable(at));
+            // The minimise bar: two rows of the button, every device row of them the glyph's
+            // colour, the rows around them the face's.
+            const QImage minimize = DrawFramePiece(TFramePiece::Minimize, QSize(), ratio).toImage();
+            const int y0 = qRound(11 * ratio), y1 = qRound(13 * ratio);
+            for (int y = y0; y < y1; ++y)
+                QVERIFY2(minimize.pixel(qRound(8 * ratio), y) == glyph, qPrintable(at));
+            for (int y : {y0 - 1, y1})
+                QVERIFY2(qAbs(qGray(minimize.pixel(qRound(8 * ratio), y)) - qGray(glyph)) > 80,
+                         qPrintable(at));
+        }
+    }
+
+    // The window's outline, as the screen shows it (at the scale the test runs at, 1.5 in one
+    // of its runs): the outer line runs all round, without a gap or a notch, at a width that
+    // does not fall on whole device pixels too.
+    void outlineOnTheScreen() {
+        TKoForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QRgb outer = qRgb(0x10, 0x21, 0x3a);
+        for (QSize size : {QSize(401, 301), QSize(400, 300)}) {
+            form.resize(size);
+            const QImage shot = form.grab().toImage();
+            const QString at = QStringLiteral("%1 x %2 at %3")
+                                   .arg(size.width())
+                                   .arg(size.height())
+                                   .arg(form.devicePixelRatioF());
+            QVERIFY2(shot.width() >= qFloor(size.width() * form.devicePixelRatioF()),
+                     qPrintable(at));
+            // As wide on every side: a whole number of device pixels, none cut off.
+            const int line = std::max(1, qRound(form.devicePixelRatioF()));
+            QStringList gaps;
+            for (int i = 0; i < line; ++i) {
+                for (int y = 0; y < shot.height(); ++y) {
+                    if (shot.pixel(i, y) != outer)
+                        gaps << QStringLiteral("left %1 at %2").arg(i).arg(y);
+                    if (shot.pixel(shot.width() - 1 - i, y) != outer)
+                        gaps << QStringLiteral("right %1 at %2").arg(i).arg(y);
+                }
+                for (int x = 0; x < shot.width(); ++x) {
+                    if (shot.pixel(x, i) != outer)
+                        gaps << QStringLiteral("top %1 at %2").arg(i).arg(x);
+                    if (shot.pixel(x, shot.height() - 1 - i) != outer)
+                        gaps << QStringLiteral("bottom %1 at %2").arg(i).arg(x);
+                }
+            }
+            QVERIFY2(gaps.isEmpty(), qPrintable(at + ": " + gaps.mid(0, 10).join(", ")));
+        }
     }
 
     void buttonsPressAndToggle() {
