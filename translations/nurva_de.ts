@@ -1211,6 +1211,23 @@ Es bleibt unverändert.</translation>
 <context>
     <name>ShellCommands</name>
     <message>
+        <source>Read Aloud</source>
+        <translation>Vorlesen</translation>
+    </message>
+    <message>
+        <source>Read to WAV</source>
+        <translation>In WAV-Datei sprechen</translation>
+    </message>
+    <message>
+        <source>Read to MP3</source>
+        <translation>In MP3-Datei sprechen</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <extracomment>A command in a file manager&apos;s menu: &quot;Read Aloud with Nurva&quot;</extracomment>
+        <translation>%1 mit %2</translation>
+    </message>
+    <message>
         <source>Cannot create the folder %1.</source>
         <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>

@@ -1211,6 +1211,23 @@ Se deja tal como está.</translation>
 <context>
     <name>ShellCommands</name>
     <message>
+        <source>Read Aloud</source>
+        <translation>Leer en voz alta</translation>
+    </message>
+    <message>
+        <source>Read to WAV</source>
+        <translation>Convertir a archivo WAV</translation>
+    </message>
+    <message>
+        <source>Read to MP3</source>
+        <translation>Convertir a archivo MP3</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <extracomment>A command in a file manager&apos;s menu: &quot;Read Aloud with Nurva&quot;</extracomment>
+        <translation>%1 con %2</translation>
+    </message>
+    <message>
         <source>Cannot create the folder %1.</source>
         <translation>No se puede crear la carpeta %1.</translation>
     </message>

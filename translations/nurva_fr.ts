@@ -1211,6 +1211,23 @@ Il reste tel quel.</translation>
 <context>
     <name>ShellCommands</name>
     <message>
+        <source>Read Aloud</source>
+        <translation>Lire à voix haute</translation>
+    </message>
+    <message>
+        <source>Read to WAV</source>
+        <translation>Lire vers un fichier WAV</translation>
+    </message>
+    <message>
+        <source>Read to MP3</source>
+        <translation>Lire vers un fichier MP3</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <extracomment>A command in a file manager&apos;s menu: &quot;Read Aloud with Nurva&quot;</extracomment>
+        <translation>%1 avec %2</translation>
+    </message>
+    <message>
         <source>Cannot create the folder %1.</source>
         <translation>Impossible de créer le dossier %1.</translation>
     </message>

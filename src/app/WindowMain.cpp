@@ -116,18 +116,29 @@ QString LaunchActivationToken() {
     return token.isEmpty() ? qEnvironmentVariable("DESKTOP_STARTUP_ID") : token;
 }
 
+// What a start says on its way out before it has made a window, in the user's language (which
+// takes an application object): `text` a source text of this unit's, `arg` its %1 if any.
+int SayAndEnd(int argc, char** argv, const char* text, const QString& arg, int code) {
+    QCoreApplication app(argc, argv);
+    KoUtils::InstallTranslations();
+    QString message = QCoreApplication::translate("WindowMain", text);
+    if (!arg.isNull())
+        message = message.arg(arg);
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    return code;
+}
+
 // The reader runs already: it is asked to show its window and open `files`, or to run
 // `action`, and this start ends quietly.
-int HandToRunningReader(const QStringList& files, const QString& action) {
+int HandToRunningReader(int argc, char** argv, const QStringList& files, const QString& action) {
     if (platform::Services().Instance->Ask(
             KoUtils::InstanceName(),
             {.Files = files, .Action = action, .ActivationToken = LaunchActivationToken()}, 5000))
         return 0;
-    std::fprintf(stderr, "%s\n",
-                 qPrintable(QCoreApplication::translate(
-                     "WindowMain", "The reader is running already, but it did not answer; it may "
-                                   "be busy or hanging.")));
-    return 1;
+    return SayAndEnd(argc, argv,
+                     QT_TRANSLATE_NOOP("WindowMain", "The reader is running already, but it did "
+                                                     "not answer; it may be busy or hanging."),
+                     {}, 1);
 }
 
 // The global keys of this session, chosen once: X11 key grabs on an X11 desktop; on a Wayland
@@ -152,12 +163,11 @@ int RunDesktopAction(int argc, char** argv, const QStringList& arguments) {
         QStringList names;
         for (const mainwindow::TDesktopAction& a : mainwindow::DesktopActions)
             names << QString::fromLatin1(a.Name);
-        //: NAME stays as it is; %1 is the list of the commands' names
-        std::fprintf(stderr, "%s\n",
-                     qPrintable(QCoreApplication::translate(
-                                    "WindowMain", "Usage: nurva --action NAME\nNAME is one of: %1.")
-                                    .arg(names.join(QLatin1String(", ")))));
-        return 2;
+        return SayAndEnd(
+            argc, argv,
+            //: NAME stays as it is; %1 is the list of the commands' names
+            QT_TRANSLATE_NOOP("WindowMain", "Usage: nurva --action NAME\nNAME is one of: %1."),
+            names.join(QLatin1String(", ")), 2);
     }
     return RunWindowedReader(argc, argv, {}, QString::fromLatin1(action->Name));
 }
@@ -175,43 +185,45 @@ int RunWindowedReader(int argc, char** argv, const QStringList& documents, const
     }
     switch (platform::Services().Instance->Claim(KoUtils::InstanceName())) {
     case platform::NameTaken:
-        return HandToRunningReader(documents, action);
+        return HandToRunningReader(argc, argv, documents, action);
     case platform::ClaimFailed:
-        //: %1 says why
-        gSingleInstanceProblem =
-            QCoreApplication::translate("WindowMain",
-                                        "This reader runs without a single instance, so a second "
-                                        "start opens a second window: %1")
-                .arg(platform::Services().Instance->Problem());
-        std::fprintf(stderr, "%s\n", qPrintable(gSingleInstanceProblem));
+        // Said once the application is there to say it in the user's language.
+        gSingleInstanceProblem = platform::Services().Instance->Problem();
         break;
     case platform::NameClaimed:
         break;
     }
-    if (const auto* a = mainwindow::FindDesktopAction(action); a && !a->StartsReader) {
-        //: %1 is the command's name
-        std::fprintf(
-            stderr, "%s\n",
-            qPrintable(QCoreApplication::translate(
-                           "WindowMain", "The reader is not running: \"%1\" has nothing to act on.")
-                           .arg(action)));
-        return 1;
-    }
+    if (const auto* a = mainwindow::FindDesktopAction(action); a && !a->StartsReader)
+        return SayAndEnd(
+            argc, argv,
+            //: %1 is the command's name
+            QT_TRANSLATE_NOOP("WindowMain",
+                              "The reader is not running: \"%1\" has nothing to act on."),
+            action, 1);
     const bool platformGiven = std::any_of(argv + 1, argv + argc, [](const char* a) {
         return std::strncmp(a, "-platform", 9) == 0 || std::strncmp(a, "--platform", 10) == 0;
     });
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !platformGiven) {
-        std::fprintf(stderr, "%s\n",
-                     qPrintable(QCoreApplication::translate(
-                         "WindowMain", "The reader's window needs a desktop (no DISPLAY is set). "
-                                       "The command line works without one: run it with /? to "
-                                       "see how.")));
-        return 1;
+        return SayAndEnd(argc, argv,
+                         QT_TRANSLATE_NOOP("WindowMain",
+                                           "The reader's window needs a desktop (no DISPLAY is "
+                                           "set). The command line works without one: run it "
+                                           "with /? to see how."),
+                         {}, 1);
     }
     TSignalClose signalClose;
     QApplication app(argc, argv);
     KoUtils::InstallTranslations();
+    if (!gSingleInstanceProblem.isEmpty()) {
+        //: %1 says why
+        gSingleInstanceProblem =
+            QCoreApplication::translate("WindowMain",
+                                        "This reader runs without a single instance, so a second "
+                                        "start opens a second window: %1")
+                .arg(gSingleInstanceProblem);
+        std::fprintf(stderr, "%s\n", qPrintable(gSingleInstanceProblem));
+    }
     // Only the main window's end ends the program: closing a message box or the clipboard
     // prompt while the window is hidden in the tray must not.
     app.setQuitOnLastWindowClosed(false);

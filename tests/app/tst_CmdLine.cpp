@@ -836,6 +836,12 @@ private slots:
         Run doc = Nurva({dir + "/notes"}, dir, env);
         QCOMPARE(doc.code, 1);
         QVERIFY2(doc.err.contains("needs a desktop"), qPrintable(doc.err));
+        // Said in the user's language, though no window was made to say it.
+        QProcessEnvironment german = env;
+        german.insert("LANGUAGE", "de");
+        Run inGerman = Nurva({dir + "/notes"}, dir, german);
+        QCOMPARE(inGerman.code, 1);
+        QVERIFY2(inGerman.err.contains("braucht einen Desktop"), qPrintable(inGerman.err));
 
         // A switch first is not a job, nor is a file that does not exist or holds no text.
         Write(dir + "/sound.wav", QByteArray("RIFF\0\0\0\0WAVEfmt ", 16));

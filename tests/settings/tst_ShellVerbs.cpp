@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 using namespace testsupport;
 using testsupport::MonitorRecorder;
@@ -225,17 +226,36 @@ private slots:
                      png.mid(16, 4) == QByteArray("\0\0\0\x30", 4),
                  qPrintable(icon));
         const QStringList names = {"Read Aloud", "Read to WAV", "Read to MP3"};
+        // Named in the program's other languages too, whichever it runs in.
+        const QStringList german = {"Vorlesen", "In WAV-Datei sprechen", "In MP3-Datei sprechen"};
         for (int i = 0; i < 3; ++i) {
             const QString entry = platform::GetTxtShellKey() + Entries[i];
             QCOMPARE(EntryValue(entry, "Name"), names[i] + " with Nurva");
+            QCOMPARE(EntryValue(entry, "Name[de]"), german[i] + " mit Nurva");
+            QCOMPARE(EntryValue(entry, "Name[fr]").isEmpty(), false);
             QCOMPARE(EntryValue(entry, "Icon"), icon);
             QCOMPARE(Validate(entry), QString());
             QVERIFY(QFileInfo::exists(FData + "/nautilus/scripts/Nurva/" + names[i]));
         }
         const QString menu = ReadText(FData + "/kio/servicemenus/nurva-text.desktop");
         QCOMPARE(menu.count("Icon=" + icon + "\n"), 4); // the submenu and its three actions
-        for (const QString& name : names)
-            QVERIFY(menu.contains("Name=" + name + "\n"));
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(menu.contains("Name=" + names[i] + "\n"));
+            QVERIFY(menu.contains("Name[de]=" + german[i] + "\n"));
+        }
+        // Nautilus shows a script by its file name: in the language the program ran in when it
+        // installed the commands, and only in that one after a change of language.
+        QTranslator translator;
+        QVERIFY(translator.load(":/i18n/nurva_de.qm"));
+        QCoreApplication::installTranslator(&translator);
+        QVERIFY(CheckBoxContextClick(true));
+        QCoreApplication::removeTranslator(&translator);
+        const QString scripts = FData + "/nautilus/scripts/Nurva/";
+        QCOMPARE(QDir(scripts).entryList(QDir::Files, QDir::Name),
+                 QStringList({"In MP3-Datei sprechen", "In WAV-Datei sprechen", "Vorlesen"}));
+        QVERIFY(CheckBoxContextClick(false));
+        QVERIFY(!QFileInfo::exists(scripts));
+        QVERIFY(CheckBoxContextClick(true));
         // Where the program has no picture beside it, the icon theme's.
         UseOddProgramFolder("pictureless");
         QVERIFY(CheckBoxContextClick(true));

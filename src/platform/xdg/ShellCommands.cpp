@@ -9,9 +9,14 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QTranslator>
 
 #include <array>
 #include <cstring>
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -27,10 +32,16 @@ struct TVerbFiles {
 };
 
 constexpr std::array<TVerbFiles, 3> Verbs = {{
-    {TShellVerb::ReadAloud, "Read Aloud", "/tts", "nurva-read-aloud.desktop", "ReadAloud", true},
-    {TShellVerb::ReadToWav, "Read to WAV", "/ttw", "nurva-read-to-wav.desktop", "ReadToWav", false},
-    {TShellVerb::ReadToMp3, "Read to MP3", "/ttm", "nurva-read-to-mp3.desktop", "ReadToMp3", false},
+    {TShellVerb::ReadAloud, QT_TRANSLATE_NOOP("ShellCommands", "Read Aloud"), "/tts",
+     "nurva-read-aloud.desktop", "ReadAloud", true},
+    {TShellVerb::ReadToWav, QT_TRANSLATE_NOOP("ShellCommands", "Read to WAV"), "/ttw",
+     "nurva-read-to-wav.desktop", "ReadToWav", false},
+    {TShellVerb::ReadToMp3, QT_TRANSLATE_NOOP("ShellCommands", "Read to MP3"), "/ttm",
+     "nurva-read-to-mp3.desktop", "ReadToMp3", false},
 }};
+
+//: A command in a file manager's menu: "Read Aloud with Nurva"
+const char* const EntryName = QT_TRANSLATE_NOOP("ShellCommands", "%1 with %2");
 
 // The submenu of the service menu and the folder of the Nautilus scripts; where a file manager
 // lists a command among other programs, its name says whose it is.
@@ -55,8 +66,64 @@ QString ScriptFolder() {
     return XdgDataHome() + QStringLiteral("/nautilus/scripts/") + MenuName;
 }
 
+// A command's name in a file manager that shows it as it stands, in the user's language.
+QString FileName(const QString& name) {
+    return QString(name).replace(QLatin1Char('/'), QLatin1Char('-'));
+}
+
 QString ScriptPath(const TVerbFiles& v) {
-    return ScriptFolder() + QLatin1Char('/') + QLatin1String(v.Name);
+    return ScriptFolder() + QLatin1Char('/') +
+           FileName(QCoreApplication::translate("ShellCommands", v.Name));
+}
+
+// The program's translations, by language ("de" for nurva_de.qm), each loaded on its own: a
+// desktop entry names a command in every language, whichever the program runs in.
+const std::vector<std::pair<QString, std::unique_ptr<QTranslator>>>& Translations() {
+    static const auto loaded = [] {
+        std::vector<std::pair<QString, std::unique_ptr<QTranslator>>> all;
+        const QString prefix = QStringLiteral("nurva_"), suffix = QStringLiteral(".qm");
+        for (const QString& file :
+             QDir(QStringLiteral(":/i18n")).entryList({prefix + u'*' + suffix})) {
+            auto translator = std::make_unique<QTranslator>();
+            if (translator->load(QStringLiteral(":/i18n/") + file))
+                all.emplace_back(
+                    file.mid(prefix.size(), file.size() - prefix.size() - suffix.size()),
+                    std::move(translator));
+        }
+        return all;
+    }();
+    return loaded;
+}
+
+// "Name=" and a "Name[xx]=" line for every translation that words the command differently.
+QString NameLines(const TVerbFiles& v, bool withProgram) {
+    auto name = [&](const std::function<QString(const char*)>& translate) {
+        const QString verb = translate(v.Name);
+        return withProgram ? translate(EntryName).arg(verb, MenuName) : verb;
+    };
+    const QString english = name([](const char* text) { return QString::fromLatin1(text); });
+    QString lines = QStringLiteral("Name=%1\n").arg(english);
+    for (const auto& [language, translator] : Translations()) {
+        const QString translated = name([&](const char* text) {
+            const QString t = translator->translate("ShellCommands", text);
+            return t.isEmpty() ? QString::fromLatin1(text) : t;
+        });
+        if (translated != english)
+            lines += QStringLiteral("Name[%1]=%2\n").arg(language, translated);
+    }
+    return lines;
+}
+
+// The command's script under every name it may have been given, whichever language the
+// program ran in when it was installed.
+QStringList ScriptPaths(const TVerbFiles& v) {
+    QStringList paths{ScriptFolder() + QLatin1Char('/') + QLatin1String(v.Name)};
+    for (const auto& [language, translator] : Translations())
+        if (const QString t = translator->translate("ShellCommands", v.Name); !t.isEmpty())
+            paths << ScriptFolder() + QLatin1Char('/') + FileName(t);
+    paths << ScriptPath(v);
+    paths.removeDuplicates();
+    return paths;
 }
 
 // A file manager is used when its folder in the data home exists or it is installed.
@@ -202,16 +269,15 @@ bool TXdgShellCommands::Install(TShellVerb verb, const QString& program, const Q
         return Fail(QCoreApplication::translate("TXdgShellCommands",
                                                 "The program's path holds a control character: %1")
                         .arg(program));
-    const QString entry =
-        QStringLiteral("[Desktop Entry]\n"
-                       "Type=Application\n"
-                       "Name=%1 with %2\n"
-                       "Icon=%3\n"
-                       "Exec=%4\n"
-                       "MimeType=%5\n"
-                       "NoDisplay=true\n"
-                       "Terminal=false\n")
-            .arg(QLatin1String(v.Name), MenuName, IconValue(icon), exec, ShellCommandMimeTypes());
+    const QString entry = QStringLiteral("[Desktop Entry]\n"
+                                         "Type=Application\n") +
+                          NameLines(v, true) +
+                          QStringLiteral("Icon=%1\n"
+                                         "Exec=%2\n"
+                                         "MimeType=%3\n"
+                                         "NoDisplay=true\n"
+                                         "Terminal=false\n")
+                              .arg(IconValue(icon), exec, ShellCommandMimeTypes());
     if (QString error = WriteFile(EntryPath(v), entry, false); !error.isEmpty())
         return Fail(error);
     if (!Register(true))
@@ -238,6 +304,11 @@ bool TXdgShellCommands::Install(TShellVerb verb, const QString& program, const Q
                                              "    %1 \"$f\"\n"
                                              "done\n")
                                   .arg(run);
+        // A script left under another language's name would show the command twice.
+        for (const QString& path : ScriptPaths(v))
+            if (path != ScriptPath(v))
+                if (QString error = RemoveFile(path); !error.isEmpty())
+                    return Fail(error);
         if (QString error = WriteFile(ScriptPath(v), script, true); !error.isEmpty())
             return Fail(error);
     }
@@ -247,7 +318,7 @@ bool TXdgShellCommands::Install(TShellVerb verb, const QString& program, const Q
 bool TXdgShellCommands::Remove(TShellVerb verb) {
     FError.clear();
     const TVerbFiles& v = Files(verb);
-    for (const QString& path : {EntryPath(v), ScriptPath(v)})
+    for (const QString& path : QStringList{EntryPath(v)} + ScriptPaths(v))
         if (QString error = RemoveFile(path); !error.isEmpty())
             return Fail(error);
     QDir().rmdir(ScriptFolder()); // only when no script is left in it
@@ -292,8 +363,8 @@ bool TXdgShellCommands::WriteServiceMenu() {
             continue;
         actions += QLatin1String(v.Action) + QLatin1Char(';');
         icon = InstalledValue(v, "Icon=");
-        groups += QStringLiteral("\n[Desktop Action %1]\nName=%2\nIcon=%3\nExec=%4\n")
-                      .arg(QLatin1String(v.Action), QLatin1String(v.Name), icon, exec);
+        groups += QStringLiteral("\n[Desktop Action %1]\n").arg(QLatin1String(v.Action)) +
+                  NameLines(v, false) + QStringLiteral("Icon=%1\nExec=%2\n").arg(icon, exec);
     }
     const QString path = ServiceMenuPath();
     QString error;
