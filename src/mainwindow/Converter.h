@@ -221,6 +221,9 @@ public:
     // ---- Reading and conversion (Reading.cpp) ----
     void StartReading(const QString& text);
     void UpdateStatus();
+    // The name of the document in `tab` as a message or the desktop shows it (a tab marks an
+    // "&" in it twice, to show it as it is).
+    QString TabTitle(int tab) const;
     void UpdateModeCaptions();
     void SpeakGreeting();
     void ActionTTSExecute();

@@ -4,6 +4,7 @@
 
 #include "Global.h"
 #include "Importer.h"
+#include "KoAccessible.h"
 #include "KoUtils.h"
 
 #include <QAction>
@@ -155,14 +156,17 @@ void TFormCvt::KeepEdits() {
         SaveEditorTo(FDocuments.ShownPath(), nullptr);
 }
 
+QString TFormCvt::TabTitle(int tab) const {
+    return koframe::WithoutMnemonics(TabControl1->tabText(tab));
+}
+
 // An imported document's text goes to a text file of its own, which the tab then shows; the
 // user is told where, and the document itself is never written.
 bool TFormCvt::SaveImportedTab(int i) {
     if (!FDocuments.ValidIndex(i))
         return false;
     const QString source = Playlist[i];
-    const QString title =
-        FDocuments.TabCaption(source).replace(QStringLiteral("&&"), QStringLiteral("&"));
+    const QString title = koframe::WithoutMnemonics(FDocuments.TabCaption(source));
     QString text = Memo1->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, u'\n');
     QString written;

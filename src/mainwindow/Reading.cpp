@@ -451,7 +451,7 @@ void TFormCvt::UpdateStatus() {
     const int tab = TabControl1->currentIndex();
     if (tab < 0)
         return;
-    const QString caption = TabControl1->tabText(tab);
+    const QString caption = TabTitle(tab);
     QString suffix;
     switch (Settings.ConvertMode) {
     case 0:

@@ -224,7 +224,7 @@ void TFormCvt::UpdateMediaControls() {
                                 : ActionStop->isEnabled() ? TPlayback::Playing
                                                           : TPlayback::Stopped);
     const int tab = TabControl1->currentIndex();
-    MediaControls1->SetTitle(tab >= 0 ? TabControl1->tabText(tab) : QString());
+    MediaControls1->SetTitle(tab >= 0 ? TabTitle(tab) : QString());
     MediaControls1->SetCanGoNext(ActionNext->isEnabled());
     MediaControls1->SetCanGoPrevious(ActionPrev->isEnabled());
     // While reading, "play" is still understood (it resumes a pause); media widgets offer their

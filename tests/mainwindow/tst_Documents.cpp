@@ -490,6 +490,17 @@ private slots:
         QCOMPARE(Playlist, QStringList({story, notes, Txt("extra.txt")}));
         QCOMPARE(w.Memo1->toPlainText(), QString("kept"));
         QVERIFY(m.texts.isEmpty());
+
+        // A name with an ampersand: the tab marks it twice to show one, a message shows one.
+        const QString amp = Txt("Salt & Pepper.txt");
+        WriteBytes(amp, "a");
+        w.DropFiles({amp});
+        const int tab = int(Playlist.indexOf(amp));
+        QCOMPARE(Captions(w.TabControl1).value(tab), QString("Salt && Pepper"));
+        w.TabControl1->setCurrentIndex(tab);
+        QCOMPARE(w.TabTitle(tab), QString("Salt & Pepper"));
+        w.UpdateStatus();
+        QCOMPARE(w.PanelStatus->text().trimmed(), QString("Salt & Pepper"));
     }
 
     void tabStripClicks() {
