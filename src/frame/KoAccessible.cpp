@@ -3,7 +3,9 @@
 
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFocusFrame>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
@@ -137,6 +139,25 @@ QString WithoutMnemonics(const QString& text) {
         plain += text[i];
     }
     return plain;
+}
+
+void ShowFocusRing(const QList<QWidget*>& controls) {
+    if (controls.isEmpty())
+        return;
+    // One ring for the window, which moves to the control that takes the focus and hides
+    // when the focus goes anywhere else.
+    auto* ring = new QFocusFrame(controls.first()->window());
+    ring->setObjectName(QStringLiteral("FocusRing"));
+    ring->hide(); // until it has a control to go round: a child shows with its window
+    auto follow = [ring, controls](QWidget* now) {
+        QPalette colours = ring->palette();
+        colours.setColor(QPalette::WindowText, colours.color(QPalette::Highlight));
+        ring->setPalette(colours);
+        ring->setWidget(controls.contains(now) ? now : nullptr);
+    };
+    QObject::connect(qApp, &QApplication::focusChanged, ring,
+                     [follow](QWidget*, QWidget* now) { follow(now); });
+    follow(QApplication::focusWidget());
 }
 
 void MarkCaptionButton(QWidget* picture) {

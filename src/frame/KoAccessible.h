@@ -8,6 +8,7 @@ class QLabel;
 class QMenu;
 class QString;
 class QWidget;
+template <typename T> class QList;
 
 namespace koframe {
 
@@ -28,6 +29,11 @@ void AnnounceStatus(QLabel* panel);
 // of that menu has (none when every one is taken). Texts that change while the program runs, or
 // come from a translation, get theirs at the next opening.
 void GiveMnemonics(QMenu* menu);
+
+// A ring in the desktop's highlight colour around whichever of `controls` has the keyboard's
+// focus: the tool bar's controls are drawn flat on the frame, where the style's own sign of the
+// focus is hard to see.
+void ShowFocusRing(const QList<QWidget*>& controls);
 
 // The text with its mnemonic marks taken out ("&&" stays as "&"), as it reads in a message.
 QString WithoutMnemonics(const QString& text);

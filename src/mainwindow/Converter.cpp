@@ -376,6 +376,7 @@ void TFormCvt::CreateLayout() {
     bottom->addWidget(gaugePanel);
     client->addWidget(PanelBottom);
 
+    koframe::ShowFocusRing({ToolButtonTTX, ComboBoxExEngines, TrackBarVol, TrackBarSpd});
     Memo1->setFocus();
 }
 

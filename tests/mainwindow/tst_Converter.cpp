@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFocusFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -465,6 +466,48 @@ private slots:
 
     // The menus are a menu bar: Alt with a menu's letter opens it, Right and Left go on to the
     // next and previous menu, every item has a letter of its own in its menu, Escape closes.
+    // From the editor the keyboard goes on to the tool bar's controls, each with a ring in the
+    // highlight colour around it while it has the focus; the editor has none.
+    void focusRingOnTheToolBar() {
+        Messages m;
+        TFormCvt w(AppDir());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* ring = w.findChild<QFocusFrame*>("FocusRing");
+        QVERIFY(ring);
+        QVERIFY(!ring->isVisible());
+        QTest::keyClick(w.Memo1, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), w.ToolButtonTTX);
+        const QColor highlight = w.palette().color(QPalette::Highlight);
+        for (QWidget* control :
+             {(QWidget*)w.ToolButtonTTX, (QWidget*)w.ComboBoxExEngines, (QWidget*)w.TrackBarVol}) {
+            QTRY_COMPARE(ring->widget(), control);
+            QVERIFY(ring->isVisible());
+            const QRect around = ring->geometry();
+            QVERIFY(around.contains(control->geometry().translated(
+                control->parentWidget()->mapTo(ring->parentWidget(), QPoint()))));
+            // The ring's outline in the highlight colour, where its band shows it (the band
+            // cuts off a side of the ring round the first control, at its edge).
+            const QImage shot = w.grab().toImage();
+            QWidget* band = ring->parentWidget();
+            const QRect shown = QRect(band->mapTo(&w, QPoint()), band->size());
+            const QRect outline(band->mapTo(&w, around.topLeft()), around.size());
+            int inside = 0, lit = 0;
+            for (int x = outline.left(); x <= outline.right(); ++x)
+                for (int y : {outline.top(), outline.bottom()})
+                    if (shown.contains(x, y) && ++inside && QColor(shot.pixel(x, y)) == highlight)
+                        ++lit;
+            for (int y = outline.top(); y <= outline.bottom(); ++y)
+                for (int x : {outline.left(), outline.right()})
+                    if (shown.contains(x, y) && ++inside && QColor(shot.pixel(x, y)) == highlight)
+                        ++lit;
+            QVERIFY2(lit * 10 >= inside * 9, qPrintable(QString("%1 of %2").arg(lit).arg(inside)));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        w.Memo1->setFocus();
+        QTRY_VERIFY(!ring->isVisible());
+    }
+
     void menuBarFromTheKeyboard() {
         Messages m;
         TFormCvt w(AppDir());
