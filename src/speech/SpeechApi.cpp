@@ -125,6 +125,10 @@ void CopyField(char* field, std::size_t size, const std::string& text) {
     if (size == 0)
         return;
     std::size_t n = std::min(size - 1, text.size());
+    // A cut text ends with a whole UTF-8 character, never with the first bytes of one.
+    if (n < text.size())
+        while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
+            --n;
     std::memcpy(field, text.data(), n);
     std::memset(field + n, 0, size - n);
 }

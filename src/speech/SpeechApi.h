@@ -130,7 +130,8 @@ struct TTSMODEINFOA {
 };
 static_assert(sizeof(TTSMODEINFOA) == 1424, "the mode record is 1424 bytes");
 
-// Copies text into a fixed character field, always NUL-terminated, cut if needed.
+// Copies text into a fixed character field, always NUL-terminated, cut if needed (before a
+// UTF-8 character that does not fit whole).
 void CopyField(char* field, std::size_t size, const std::string& text);
 template <std::size_t N> void CopyField(char (&field)[N], const std::string& text) {
     CopyField(field, N, text);

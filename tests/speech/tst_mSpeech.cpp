@@ -28,6 +28,21 @@ class TestMSpeech : public QObject {
     }
 
 private slots:
+    // A name or message longer than its field is cut before a character that does not fit
+    // whole: what is left reads as UTF-8, without a broken character at its end.
+    void fieldsCutWholeCharacters() {
+        for (const char* text : {"abcd\xc3\xa9", "abc\xe2\x82\xac", "ab\xf0\x9f\x94\x8a"}) {
+            char field[6];
+            speech::CopyField(field, text);
+            const QByteArray kept(field);
+            QVERIFY2(!QString::fromUtf8(kept).contains(QChar::ReplacementCharacter), text);
+            QVERIFY(QByteArray(text).startsWith(kept) && kept.size() >= 2);
+        }
+        char exact[6];
+        speech::CopyField(exact, "abc\xc3\xa9");
+        QCOMPARE(QByteArray(exact), QByteArray("abc\xc3\xa9"));
+    }
+
     void init() {
         scripted::Install();
         CurrentScript().modeNames = {"Alpha Male", "Beta Female", "alpha male", "Gamma"};
