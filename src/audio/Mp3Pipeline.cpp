@@ -339,7 +339,8 @@ bool TMp3Pipeline::State::FinishFile(OutputFile& file) {
     }
     file.Tags.Seconds = seconds;
     QString error;
-    if (!ToPipe && !audio::WriteTags(file.Part->Path(), Target.Format, file.Tags, error)) {
+    if (!ToPipe &&
+        !audio::WriteTags(file.Part->Path(), Target.Format, file.Tags, error, file.Name)) {
         Fail(error);
         return false;
     }

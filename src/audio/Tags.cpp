@@ -123,7 +123,8 @@ QString ClockTime(double seconds, QChar separator) {
         .arg(ms % 1000, 3, 10, QLatin1Char('0'));
 }
 
-bool WriteTags(const QString& path, TFormat format, const TTags& tags, QString& error) {
+bool WriteTags(const QString& path, TFormat format, const TTags& tags, QString& error,
+               const QString& shownAs) {
     if (tags.Empty() || format == TFormat::Wav)
         return true;
     const QByteArray name = KoUtils::EncodeFileName(path);
@@ -145,8 +146,8 @@ bool WriteTags(const QString& path, TFormat format, const TTags& tags, QString& 
         break;
     }
     if (!ok)
-        error =
-            QCoreApplication::translate("Tags", "The tags of %1 could not be written.").arg(path);
+        error = QCoreApplication::translate("Tags", "The tags of %1 could not be written.")
+                    .arg(shownAs.isEmpty() ? path : shownAs);
     return ok;
 }
 

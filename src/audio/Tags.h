@@ -30,8 +30,11 @@ struct TTags {
     }
 };
 
-// Writes `tags` into the file at `path`, written in `format`; false with `error` set.
-bool WriteTags(const QString& path, TFormat format, const TTags& tags, QString& error);
+// Writes `tags` into the file at `path`, written in `format`; false with `error` set, which
+// names the file `shownAs` where it is given (the final name of a file written under a
+// temporary one).
+bool WriteTags(const QString& path, TFormat format, const TTags& tags, QString& error,
+               const QString& shownAs = {});
 
 // "HH:MM:SS" + `separator` + "mmm", as chapter comments (with '.') and subtitles write a time.
 QString ClockTime(double seconds, QChar separator = u'.');

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // TFormCvt: the main window. Its handlers are thin: they turn the commands into calls on the
 // document list and the reading controller, and show what those report in the widgets. It is
-// built on the skinned frame: the layout, the menus and the tool bar, the 49 commands, the
+// built on the skinned frame: the layout, the menus and the tool bar, the 50 commands, the
 // creation and destruction steps and the status panel. The desktop services come from the
 // program's start (the platform's TServices).
 #pragma once
