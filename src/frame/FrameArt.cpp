@@ -105,17 +105,25 @@ void RightSide(TCanvas& c, int x0, int x1, int y0) {
     c.Fill(x1 - c.Line, y0, x1, c.H, Outer);
 }
 
-void TopLeft(TCanvas& c) {
+// Where a side that starts `from` window pixels into a corner starts in the corner's device
+// pixels, as the side's own piece falls on the screen (from the device pixel nearest its edge):
+// the corner's left edge is at `origin` on the screen.
+int SideStart(qreal origin, int from, qreal ratio) {
+    return qFloor(origin + from * ratio + 0.5) - qFloor(origin + 0.5);
+}
+
+void TopLeft(TCanvas& c, qreal origin) {
     Strip(c);
     c.Fill(0, 0, c.Line, c.H, Outer);
     c.Fill(c.Line, c.Line, 2 * c.Line, c.D(SideRows), Shine);
-    LeftSide(c, 0, DeviceLength(LeftWidth, c.R), c.D(SideRows));
+    LeftSide(c, 0, SideStart(origin, LeftWidth, c.R), c.D(SideRows));
 }
 
-void TopRight(TCanvas& c) {
+void TopRight(TCanvas& c, qreal origin) {
     Strip(c);
     c.Fill(c.W - c.Line, 0, c.W, c.H, Outer);
-    RightSide(c, c.W - DeviceLength(RightWidth, c.R), c.W, c.D(SideRows));
+    const int width = NaturalSize(TFramePiece::TopRight).width();
+    RightSide(c, SideStart(origin, width - RightWidth, c.R), c.W, c.D(SideRows));
 }
 
 // The bottom's body runs from the client's lower edge down to the outer line.
@@ -274,7 +282,7 @@ QSize DeviceSize(QSize size, qreal ratio) {
     return {DeviceLength(size.width(), ratio), DeviceLength(size.height(), ratio)};
 }
 
-QPixmap DrawFramePiece(TFramePiece piece, QSize device, qreal ratio) {
+QPixmap DrawFramePiece(TFramePiece piece, QSize device, qreal ratio, qreal origin) {
     if (ratio <= 0)
         ratio = 1;
     if (FixedSize(piece) && piece != TFramePiece::Logo)
@@ -288,13 +296,13 @@ QPixmap DrawFramePiece(TFramePiece piece, QSize device, qreal ratio) {
         RightSide(c, 0, c.W, 0);
         break;
     case TFramePiece::TopLeft:
-        TopLeft(c);
+        TopLeft(c, origin);
         break;
     case TFramePiece::Top:
         Strip(c);
         break;
     case TFramePiece::TopRight:
-        TopRight(c);
+        TopRight(c, origin);
         break;
     case TFramePiece::BottomLeft:
         BottomLeft(c);

@@ -41,7 +41,9 @@ QSize DeviceSize(QSize size, qreal ratio);
 
 // The piece drawn `device` pixels large for a screen of `ratio`; the pixmap carries that ratio.
 // A fixed-size piece ignores `device`, except the logo, which is drawn to fill it (the window's
-// icon at every size it is asked for).
-QPixmap DrawFramePiece(TFramePiece piece, QSize device, qreal ratio);
+// icon at every size it is asked for). `origin` is where the piece's left edge falls in the
+// window, in device pixels: a top corner puts the side below it where the side's own piece
+// puts it.
+QPixmap DrawFramePiece(TFramePiece piece, QSize device, qreal ratio, qreal origin = 0);
 
 } // namespace koframe

@@ -73,6 +73,30 @@ public:
     }
 };
 
+// A focus frame drawn in the highlight colour. The frame takes the palette of the control it
+// goes round whenever that changes (a new theme): the colour is put back each time.
+class TFocusRing final : public QFocusFrame {
+public:
+    explicit TFocusRing(QWidget* parent) : QFocusFrame(parent) { Tint(); }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        QFocusFrame::changeEvent(event);
+        if (event->type() == QEvent::PaletteChange)
+            Tint();
+    }
+
+private:
+    void Tint() {
+        QPalette colours = palette();
+        const QColor highlight = colours.color(QPalette::Highlight);
+        if (colours.color(QPalette::WindowText) == highlight)
+            return;
+        colours.setColor(QPalette::WindowText, highlight);
+        setPalette(colours);
+    }
+};
+
 QAccessibleInterface* Factory(const QString&, QObject* object) {
     auto* w = qobject_cast<QWidget*>(object);
     if (w && w->property(kCaptionButton).toBool())
@@ -146,13 +170,10 @@ void ShowFocusRing(const QList<QWidget*>& controls) {
         return;
     // One ring for the window, which moves to the control that takes the focus and hides
     // when the focus goes anywhere else.
-    auto* ring = new QFocusFrame(controls.first()->window());
+    auto* ring = new TFocusRing(controls.first()->window());
     ring->setObjectName(QStringLiteral("FocusRing"));
     ring->hide(); // until it has a control to go round: a child shows with its window
     auto follow = [ring, controls](QWidget* now) {
-        QPalette colours = ring->palette();
-        colours.setColor(QPalette::WindowText, colours.color(QPalette::Highlight));
-        ring->setPalette(colours);
         ring->setWidget(controls.contains(now) ? now : nullptr);
     };
     QObject::connect(qApp, &QApplication::focusChanged, ring,

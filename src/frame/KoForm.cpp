@@ -53,28 +53,33 @@ void TKoImage::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const qreal ratio = devicePixelRatioF();
     if (FixedSize(FPiece)) {
-        Draw(DeviceSize(NaturalSize(FPiece), ratio), ratio);
+        Draw(DeviceSize(NaturalSize(FPiece), ratio), ratio, 0);
         p.drawPixmap(0, 0, FDrawn);
         return;
     }
-    // The device pixels this piece covers whole: from the pixel its first edge falls in to the
-    // one before that of its last edge, so that neighbours meet without a gap.
+    // The device pixels this piece covers: from the pixel nearest its first edge to the one
+    // before the pixel nearest its last, as Qt clips the controls around it, so that they meet
+    // without a gap or an overlap.
     const QTransform toDevice = p.deviceTransform();
     const QPointF from = toDevice.map(QPointF(0, 0));
     const QPointF to = toDevice.map(QPointF(width(), height()));
-    auto pixel = [](qreal v) { return qFloor(v + 1e-6); };
-    const QRect span(QPoint(pixel(from.x()), pixel(from.y())),
-                     QPoint(pixel(to.x()) - 1, pixel(to.y()) - 1));
+    auto nearest = [](qreal v) { return qFloor(v + 0.5); };
+    // A window whose right or bottom edge falls in the middle of a pixel (an odd width at a
+    // scale of 1.5, say) may or may not show that last pixel: the piece ends before it, and
+    // gives it its last column or row as well, so that the outer line is whole either way.
+    const QPoint end = mapTo(window(), QPoint(width(), height()));
+    auto halfPixel = [](qreal v) { return v - qFloor(v + 1e-6) > 1e-6; };
+    const bool right = end.x() >= window()->width() && halfPixel(to.x());
+    const bool below = end.y() >= window()->height() && halfPixel(to.y());
+    const QRect span(QPoint(nearest(from.x()), nearest(from.y())),
+                     QPoint((right ? qFloor(to.x()) : nearest(to.x())) - 1,
+                            (below ? qFloor(to.y()) : nearest(to.y())) - 1));
     if (span.isEmpty())
         return;
-    Draw(span.size(), ratio);
+    Draw(span.size(), ratio, from.x());
     const QPointF at = (QPointF(span.topLeft()) - from) / ratio;
     p.drawPixmap(at, FDrawn);
-    // An edge in the middle of a pixel (a window of an odd width at a scale of 1.5, say) gets
-    // that pixel too, as the piece's last column or row: whether the screen shows the window's
-    // last half pixel or not, its outer line is whole.
     const qreal w = span.width(), h = span.height();
-    const bool right = to.x() > span.right() + 1 + 1e-6, below = to.y() > span.bottom() + 1 + 1e-6;
     if (right)
         p.drawPixmap(QRectF(at.x() + w / ratio, at.y(), 1 / ratio, h / ratio), FDrawn,
                      QRectF(w - 1, 0, 1, h));
@@ -86,10 +91,12 @@ void TKoImage::paintEvent(QPaintEvent*) {
                      QRectF(w - 1, h - 1, 1, 1));
 }
 
-void TKoImage::Draw(QSize device, qreal ratio) {
-    if (FDrawn.isNull() || FDrawnSize != device || FDrawn.devicePixelRatio() != ratio) {
-        FDrawn = DrawFramePiece(FPiece, device, ratio);
+void TKoImage::Draw(QSize device, qreal ratio, qreal origin) {
+    if (FDrawn.isNull() || FDrawnSize != device || FDrawn.devicePixelRatio() != ratio ||
+        FDrawnOrigin != origin) {
+        FDrawn = DrawFramePiece(FPiece, device, ratio, origin);
         FDrawnSize = device;
+        FDrawnOrigin = origin;
     }
 }
 

@@ -31,12 +31,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // The picture for `device` pixels of a screen of `ratio`, kept until either changes.
-    void Draw(QSize device, qreal ratio);
+    // The picture for `device` pixels of a screen of `ratio`, its left edge at `origin` in the
+    // window's device pixels; kept until any of them changes.
+    void Draw(QSize device, qreal ratio, qreal origin);
 
     koframe::TFramePiece FPiece;
     QPixmap FDrawn; // for the size and the screen it was last painted at
     QSize FDrawnSize;
+    qreal FDrawnOrigin = 0;
 };
 
 // The application object's minimise event: the minimise button minimises every window of the

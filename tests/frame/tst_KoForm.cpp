@@ -346,6 +346,24 @@ private slots:
                 }
             }
             QVERIFY2(gaps.isEmpty(), qPrintable(at + ": " + gaps.mid(0, 10).join(", ")));
+            // The sides' inner lines run straight up into the top corners: the same columns in
+            // the corner's last rows as half way down.
+            const qreal ratio = form.devicePixelRatioF();
+            auto innerColumns = [&](int y, bool left) {
+                QList<int> columns;
+                const int reach = qCeil((left ? 10 : 13) * ratio) + 1;
+                for (int i = 0; i < reach; ++i) {
+                    const int x = left ? i : shot.width() - 1 - i;
+                    if (shot.pixel(x, y) == qRgb(0x12, 0x2a, 0x48))
+                        columns << x;
+                }
+                return columns;
+            };
+            const int corner = qFloor(47.5 * ratio), middle = shot.height() / 2;
+            for (bool left : {true, false}) {
+                QVERIFY2(!innerColumns(middle, left).isEmpty(), qPrintable(at));
+                QCOMPARE(innerColumns(corner, left), innerColumns(middle, left));
+            }
         }
     }
 
