@@ -32,7 +32,7 @@ namespace {
 
 int gSignalPipe[2] = {-1, -1};
 bool gClosing = false;          // a signal asked the program to end
-QString gSingleInstanceProblem; // said once, when no single instance could be held
+bool gNoSingleInstance = false; // no single instance could be held: said once
 
 void OnSignal(int) {
     char c = 1;
@@ -116,11 +116,22 @@ QString LaunchActivationToken() {
     return token.isEmpty() ? qEnvironmentVariable("DESKTOP_STARTUP_ID") : token;
 }
 
+// That a second start will open a second window, and why: once translations are installed.
+QString SingleInstanceNote() {
+    //: %1 says why
+    return QCoreApplication::translate("WindowMain",
+                                       "This reader runs without a single instance, so a second "
+                                       "start opens a second window: %1")
+        .arg(platform::Services().Instance->Problem());
+}
+
 // What a start says on its way out before it has made a window, in the user's language (which
 // takes an application object): `text` a source text of this unit's, `arg` its %1 if any.
 int SayAndEnd(int argc, char** argv, const char* text, const QString& arg, int code) {
     QCoreApplication app(argc, argv);
     KoUtils::InstallTranslations();
+    if (gNoSingleInstance)
+        std::fprintf(stderr, "%s\n", qPrintable(SingleInstanceNote()));
     QString message = QCoreApplication::translate("WindowMain", text);
     if (!arg.isNull())
         message = message.arg(arg);
@@ -188,7 +199,7 @@ int RunWindowedReader(int argc, char** argv, const QStringList& documents, const
         return HandToRunningReader(argc, argv, documents, action);
     case platform::ClaimFailed:
         // Said once the application is there to say it in the user's language.
-        gSingleInstanceProblem = platform::Services().Instance->Problem();
+        gNoSingleInstance = true;
         break;
     case platform::NameClaimed:
         break;
@@ -215,15 +226,9 @@ int RunWindowedReader(int argc, char** argv, const QStringList& documents, const
     TSignalClose signalClose;
     QApplication app(argc, argv);
     KoUtils::InstallTranslations();
-    if (!gSingleInstanceProblem.isEmpty()) {
-        //: %1 says why
-        gSingleInstanceProblem =
-            QCoreApplication::translate("WindowMain",
-                                        "This reader runs without a single instance, so a second "
-                                        "start opens a second window: %1")
-                .arg(gSingleInstanceProblem);
-        std::fprintf(stderr, "%s\n", qPrintable(gSingleInstanceProblem));
-    }
+    const QString singleInstanceNote = gNoSingleInstance ? SingleInstanceNote() : QString();
+    if (gNoSingleInstance)
+        std::fprintf(stderr, "%s\n", qPrintable(singleInstanceNote));
     // Only the main window's end ends the program: closing a message box or the clipboard
     // prompt while the window is hidden in the tray must not.
     app.setQuitOnLastWindowClosed(false);
@@ -266,8 +271,8 @@ int RunWindowedReader(int argc, char** argv, const QStringList& documents, const
             window.FormDestroy();
         } else {
             window.OpenDocuments(documents);
-            if (!gSingleInstanceProblem.isEmpty())
-                window.Note(gSingleInstanceProblem);
+            if (gNoSingleInstance)
+                window.Note(singleInstanceNote);
             if (!window.StartHidden() || !documents.isEmpty() || action == QLatin1String("show"))
                 window.show();
             // A command the start was made for runs once the window is up.

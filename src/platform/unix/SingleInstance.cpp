@@ -90,7 +90,9 @@ QString TUnixSingleInstance::RuntimeDir() const {
     if (!FRuntimeDir.isEmpty()) {
         if (PrivateFolder(FRuntimeDir))
             return FRuntimeDir;
-        FProblem = tr("%1 is not a folder that only this user can enter.").arg(FRuntimeDir);
+        FProblem = [dir = FRuntimeDir] {
+            return tr("%1 is not a folder that only this user can enter.").arg(dir);
+        };
         return {};
     }
     const QString xdg = qEnvironmentVariable("XDG_RUNTIME_DIR");
@@ -104,14 +106,14 @@ QString TUnixSingleInstance::RuntimeDir() const {
         return temp;
     if (!FHomeFallback.isEmpty() && MakePrivate(FHomeFallback))
         return FHomeFallback;
-    //: %2 is empty, or ", and <folder> cannot be made one"
-    FProblem = tr("There is no private runtime folder ($XDG_RUNTIME_DIR), %1 is not this "
+    FProblem = [temp, home = FHomeFallback] {
+        //: %2 is empty, or ", and <folder> cannot be made one"
+        return tr("There is no private runtime folder ($XDG_RUNTIME_DIR), %1 is not this "
                   "user's own private folder%2.")
-                   .arg(temp, FHomeFallback.isEmpty()
-                                  ? QString()
-                                  :
-                                  //: Completes "... is not this user's own private folder%2."
-                                  tr(", and %1 cannot be made one").arg(FHomeFallback));
+            .arg(temp, home.isEmpty() ? QString() :
+                                      //: Completes "... is not this user's own private folder%2."
+                           tr(", and %1 cannot be made one").arg(home));
+    };
     return {};
 }
 
@@ -133,15 +135,16 @@ QString TUnixSingleInstance::PathFor(const QString& name, const char* suffix) co
 }
 
 ClaimResult TUnixSingleInstance::Claim(const QString& name) {
-    FProblem.clear();
+    FProblem = nullptr;
     const QString lockPath = PathFor(name, ".lock");
     if (lockPath.isEmpty())
         return ClaimFailed;
     const int lock = ::open(QFile::encodeName(lockPath).constData(),
                             O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (lock < 0) {
-        FProblem = tr("The lock %1 cannot be made: %2.")
-                       .arg(lockPath, QString::fromLocal8Bit(std::strerror(errno)));
+        FProblem = [lockPath, why = QString::fromLocal8Bit(std::strerror(errno))] {
+            return tr("The lock %1 cannot be made: %2.").arg(lockPath, why);
+        };
         return ClaimFailed;
     }
     // The lock belongs to this open file: a second claim, even from this process, is refused.
@@ -149,8 +152,9 @@ ClaimResult TUnixSingleInstance::Claim(const QString& name) {
         const int err = errno;
         ::close(lock);
         if (err != EWOULDBLOCK)
-            FProblem = tr("The lock %1 cannot be taken: %2.")
-                           .arg(lockPath, QString::fromLocal8Bit(std::strerror(err)));
+            FProblem = [lockPath, why = QString::fromLocal8Bit(std::strerror(err))] {
+                return tr("The lock %1 cannot be taken: %2.").arg(lockPath, why);
+            };
         return err == EWOULDBLOCK ? NameTaken : ClaimFailed;
     }
     THeld held;

@@ -11,6 +11,8 @@
 
 #include <QHash>
 
+#include <functional>
+
 class QSocketNotifier;
 
 namespace platform {
@@ -27,7 +29,7 @@ public:
     ClaimResult Claim(const QString& name) override;
     void Serve() override;
     bool Ask(const QString& name, const TInstanceRequest& request, int timeoutMs) override;
-    QString Problem() const override { return FProblem; }
+    QString Problem() const override { return FProblem ? FProblem() : QString(); }
 
     // The folder used, created private to the user if need be; empty when no safe one exists
     // (Problem says why).
@@ -40,7 +42,9 @@ private:
         QSocketNotifier* Notifier = nullptr;
     };
     QString FRuntimeDir, FHomeFallback;
-    mutable QString FProblem;
+    // Said when asked, so that it is in the language of the translations installed by then
+    // (a claim comes before the application and its translations).
+    mutable std::function<QString()> FProblem;
     QHash<QString, THeld> FHeld;
     bool FServing = false;
 

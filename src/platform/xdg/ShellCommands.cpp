@@ -95,25 +95,6 @@ const std::vector<std::pair<QString, std::unique_ptr<QTranslator>>>& Translation
     return loaded;
 }
 
-// "Name=" and a "Name[xx]=" line for every translation that words the command differently.
-QString NameLines(const TVerbFiles& v, bool withProgram) {
-    auto name = [&](const std::function<QString(const char*)>& translate) {
-        const QString verb = translate(v.Name);
-        return withProgram ? translate(EntryName).arg(verb, MenuName) : verb;
-    };
-    const QString english = name([](const char* text) { return QString::fromLatin1(text); });
-    QString lines = QStringLiteral("Name=%1\n").arg(english);
-    for (const auto& [language, translator] : Translations()) {
-        const QString translated = name([&](const char* text) {
-            const QString t = translator->translate("ShellCommands", text);
-            return t.isEmpty() ? QString::fromLatin1(text) : t;
-        });
-        if (translated != english)
-            lines += QStringLiteral("Name[%1]=%2\n").arg(language, translated);
-    }
-    return lines;
-}
-
 // The command's script under every name it may have been given, whichever language the
 // program ran in when it was installed.
 QStringList ScriptPaths(const TVerbFiles& v) {
@@ -160,6 +141,27 @@ QString EntryString(const QString& value) {
     if (HasControlCharacter(value))
         return {};
     return QString(value).replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+}
+
+// "Name=" and a "Name[xx]=" line for every translation that words the command differently.
+QString NameLines(const TVerbFiles& v, bool withProgram) {
+    auto name = [&](const std::function<QString(const char*)>& translate) {
+        const QString verb = translate(v.Name);
+        return withProgram ? translate(EntryName).arg(verb, MenuName) : verb;
+    };
+    const QString english = name([](const char* text) { return QString::fromLatin1(text); });
+    QString lines = QStringLiteral("Name=%1\n").arg(EntryString(english));
+    for (const auto& [language, translator] : Translations()) {
+        const QString translated = name([&](const char* text) {
+            const QString t = translator->translate("ShellCommands", text);
+            return t.isEmpty() ? QString::fromLatin1(text) : t;
+        });
+        // A translation that holds a control character is passed over, not written broken.
+        if (const QString value = EntryString(translated);
+            translated != english && !value.isEmpty())
+            lines += QStringLiteral("Name[%1]=%2\n").arg(language, value);
+    }
+    return lines;
 }
 
 // The Icon value: the program's picture where it is there, else the icon theme's.
