@@ -173,12 +173,10 @@ void ShowFocusRing(const QList<QWidget*>& controls) {
     auto* ring = new TFocusRing(controls.first()->window());
     ring->setObjectName(QStringLiteral("FocusRing"));
     ring->hide(); // until it has a control to go round: a child shows with its window
-    auto follow = [ring, controls](QWidget* now) {
-        ring->setWidget(controls.contains(now) ? now : nullptr);
-    };
     QObject::connect(qApp, &QApplication::focusChanged, ring,
-                     [follow](QWidget*, QWidget* now) { follow(now); });
-    follow(QApplication::focusWidget());
+                     [ring, controls](QWidget*, QWidget* now) {
+                         ring->setWidget(controls.contains(now) ? now : nullptr);
+                     });
 }
 
 void MarkCaptionButton(QWidget* picture) {

@@ -13,7 +13,6 @@
 
 #include <array>
 #include <cstring>
-#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -95,13 +94,24 @@ const std::vector<std::pair<QString, std::unique_ptr<QTranslator>>>& Translation
     return loaded;
 }
 
+// A command's name ("Read Aloud", with the program: "Read Aloud with Nurva") in the language of
+// `translator`, in English without one or where it lacks the text.
+QString CommandName(const TVerbFiles& v, bool withProgram, const QTranslator* translator) {
+    auto translate = [translator](const char* text) {
+        const QString t = translator ? translator->translate("ShellCommands", text) : QString();
+        return t.isEmpty() ? QString::fromLatin1(text) : t;
+    };
+    const QString verb = translate(v.Name);
+    return withProgram ? translate(EntryName).arg(verb, MenuName) : verb;
+}
+
 // The command's script under every name it may have been given, whichever language the
 // program ran in when it was installed.
 QStringList ScriptPaths(const TVerbFiles& v) {
     QStringList paths{ScriptFolder() + QLatin1Char('/') + QLatin1String(v.Name)};
     for (const auto& [language, translator] : Translations())
-        if (const QString t = translator->translate("ShellCommands", v.Name); !t.isEmpty())
-            paths << ScriptFolder() + QLatin1Char('/') + FileName(t);
+        paths << ScriptFolder() + QLatin1Char('/') +
+                     FileName(CommandName(v, false, translator.get()));
     paths << ScriptPath(v);
     paths.removeDuplicates();
     return paths;
@@ -145,17 +155,10 @@ QString EntryString(const QString& value) {
 
 // "Name=" and a "Name[xx]=" line for every translation that words the command differently.
 QString NameLines(const TVerbFiles& v, bool withProgram) {
-    auto name = [&](const std::function<QString(const char*)>& translate) {
-        const QString verb = translate(v.Name);
-        return withProgram ? translate(EntryName).arg(verb, MenuName) : verb;
-    };
-    const QString english = name([](const char* text) { return QString::fromLatin1(text); });
+    const QString english = CommandName(v, withProgram, nullptr);
     QString lines = QStringLiteral("Name=%1\n").arg(EntryString(english));
     for (const auto& [language, translator] : Translations()) {
-        const QString translated = name([&](const char* text) {
-            const QString t = translator->translate("ShellCommands", text);
-            return t.isEmpty() ? QString::fromLatin1(text) : t;
-        });
+        const QString translated = CommandName(v, withProgram, translator.get());
         // A translation that holds a control character is passed over, not written broken.
         if (const QString value = EntryString(translated);
             translated != english && !value.isEmpty())
